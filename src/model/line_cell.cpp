@@ -1,0 +1,16 @@
+#include "model/line_cell.h"
+
+#include <utility>
+
+#include "model/gl_model.h"
+
+namespace velnor {
+
+CLineCell::CLineCell() : CGcell("线"), m_nKind(SceneSettings().m_nLineKind) {}
+
+CLineCell::CLineCell(uint8_t start, uint8_t end, uint8_t kind)
+    : CGcell("线"), m_nStart(start), m_nEnd(end), m_nKind(kind) {}
+
+void CLineCell::Reverse() { std::swap(m_nStart, m_nEnd); }
+
+}  // namespace velnor

@@ -1,0 +1,149 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "model/button_cells.h"
+#include "model/dtext_cell.h"
+#include "model/face_cell.h"
+#include "model/line_cell.h"
+#include "model/subassembly.h"
+
+namespace velnor {
+
+template <typename Cell>
+using CellMap = std::map<uint16_t, std::unique_ptr<Cell>>;
+
+// The six selection lists of a page.
+enum class SelectionKind { kPoints, kLines, kFaces, kSolids, kButtons, kTexts };
+
+// A rotation axis: a point on it and its unit direction.
+struct Axis {
+    Float3 point{};
+    Float3 direction{};
+};
+
+// One page of a document: a fixed table of 200 vertices, five maps of cells keyed by 16-bit ids,
+// the selection, the counters that hand out keys, and a few display settings of its own.
+class CGpage {
+public:
+    static constexpr int kMaxVertices = 200;
+    static constexpr uint16_t kFirstButtonKey = 3024;
+
+    CGpage() = default;
+    CGpage(const CGpage&) = delete;
+    CGpage& operator=(const CGpage&) = delete;
+    CGpage(CGpage&&) = default;
+    CGpage& operator=(CGpage&&) = default;
+
+    // Vertices. AddVertex labels and selects the new vertex; beyond the 200th it shows
+    // "本页顶点数已达界限,请新建一页", adds nothing and returns false.
+    bool AddVertex(float x, float y, float z);
+    bool HasRoomFor(int vertices) const { return m_nVertexCount + vertices <= kMaxVertices; }
+    void RelabelSelected(const std::string& letter, const std::string& suffix);
+    // Sets the colour of every selected vertex from a COLORREF value (red in the low byte).
+    void SetSelectedColor(uint32_t colorRef);
+
+    // Cells. Each is stored under its map's next key, which is returned.
+    uint16_t AddLine(uint8_t start, uint8_t end, uint8_t kind);
+    uint16_t AddLine(uint8_t start, uint8_t end);  // with the current line kind
+    // A face over 3 to 20 vertices (the low byte of each entry is the index). Returns its key,
+    // or nothing when the vertices are not coplanar or there are more than 20.
+    std::optional<uint16_t> AddFace(std::span<const int> indices);
+    std::optional<uint16_t> AddFaceFromSelection();
+    uint16_t AddSolid(std::unique_ptr<CSubassembly> solid);
+    uint16_t AddText(std::unique_ptr<CDTextCell> text);
+    // Gives the button the next button key and the rectangle of that key.
+    uint16_t AddButton(std::unique_ptr<CBtCmd> button);
+    // Joins the selected vertices in order (closing the loop from three on), then unselects them.
+    void ClosePolygon();
+    // Rebuilds every line and face name from the current vertex labels.
+    void RefreshNames();
+
+    // Selection.
+    std::vector<int>& Selection(SelectionKind kind);
+    const std::vector<int>& Selection(SelectionKind kind) const;
+    // Every shown vertex or every cell that is not hidden, of that kind.
+    void SelectAllOfKind(SelectionKind kind);
+    // Everything, hidden or not.
+    void SelectEverything();
+    void ClearSelection();
+    bool HasSelection() const;
+
+    // Deletes every cell and vertex; keeps the id, name, button counter, label suffix and display
+    // settings.
+    void Clear();
+
+    // Shows or hides the windows of the buttons that are not hidden (the page becomes current or
+    // stops being current).
+    void ShowButtonWindows(bool show) const;
+
+    // Transformation definitions taken from the selection: two vertices and no line give the
+    // second minus the first; no vertex and one line give the line's end minus its start.
+    std::optional<Float3> TranslationFromSelection() const;
+    // No vertex, one line and no face: the line's start and unit direction. A line of no length
+    // gives nothing.
+    std::optional<Axis> AxisFromSelection() const;
+
+    // Names of cells, as the page gives them.
+    std::string LineName(uint8_t start, uint8_t end) const;
+    std::string FaceName(std::span<const uint8_t> verts, bool creating) const;
+
+    Float3 Position(int vertex) const { return m_pos[vertex]; }
+
+    // Stored fields, in the order documents store them.
+    uint16_t m_nId = 0;
+    std::string m_strName;
+    uint8_t m_nVertexCount = 0;
+    uint8_t m_bFillFaces = 0;
+    uint32_t m_nScheme = 1;
+    uint32_t m_bPerspInThreeView = 1;
+    // The vertex table; contiguous so that it can be handed to OpenGL as vertex and colour arrays.
+    std::array<Float3, kMaxVertices> m_pos{};
+    std::array<Float3, kMaxVertices> m_color{};
+    std::array<std::string, kMaxVertices> m_label;
+    std::array<uint8_t, kMaxVertices> m_bShown{};
+    char m_chNextLabel = 'A';
+    char m_chLabelSuffix = 0;
+    uint16_t m_nNextLineId = 1;
+    uint16_t m_nNextFaceId = 1;
+    uint16_t m_nNextSolidId = 1;
+    uint16_t m_nNextButtonId = kFirstButtonKey;
+    uint16_t m_nNextTextId = 1;
+    uint16_t m_nComponentList = 0;
+    uint32_t m_bClip = 0;
+    Plane m_clipPlane{0.0, 0.0, 1.0, 0.0};
+    CellMap<CLineCell> m_lines;
+    CellMap<CFaceCell> m_faces;
+    CellMap<CSubassembly> m_solids;
+    CellMap<CBtCmd> m_buttons;
+    CellMap<CDTextCell> m_texts;
+    std::vector<int> m_selPoints;
+    std::vector<int> m_selLines;
+    std::vector<int> m_selFaces;
+    std::vector<int> m_selSolids;
+
+    // Not stored.
+    std::vector<int> m_selButtons;
+    std::vector<int> m_selTexts;
+    uint8_t m_bShowDots = 0;
+    Float3 m_translation{10.0f, 0.0f, 0.0f};
+    Float3 m_axisDir{0.0f, 1.0f, 0.0f};
+    Float3 m_axisPoint{0.0f, 0.0f, 0.0f};
+    float m_fAngle = 90.0f;
+    Float3 m_scaleFactors{0.5f, 0.5f, 0.5f};
+
+private:
+    std::string NextLabel();
+};
+
+// The rectangle a new button of that key takes: buttons stack 30 pixels apart from the top.
+CRect ButtonRectForKey(uint16_t key);
+
+}  // namespace velnor

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velnor {
+
+// Text is UTF-8 in memory and code page 936 in files and on the clipboard. The conversion is
+// lossless for stored bytes: a byte that is not valid code page 936 is carried through UTF-8 as
+// an escape (U+DC80..U+DCFF, as Python's "surrogateescape" does) and comes back out unchanged.
+
+std::string Cp936ToUtf8(std::string_view cp936);
+
+// Characters that code page 936 cannot hold become '?'.
+std::string Utf8ToCp936(std::string_view utf8);
+
+// Converts UTF-16LE bytes (as stored by 16-bit archive strings) to UTF-8.
+std::string Utf16LeToUtf8(std::string_view utf16le);
+
+}  // namespace velnor
