@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "buttons/button_window.h"
 #include "buttons/series_members.h"
+#include "model/button_window.h"
 
 namespace velnor {
 
@@ -68,7 +68,7 @@ uint16_t CreateButton(CGpage& page, ButtonKind kind) {
     const uint16_t key = page.AddButton(MakeButton(kind));
     CBtCmd& button = *page.m_buttons.at(key);
     TakeParameters(page, button);
-    CreateButtonWindow(button);
+    CreateButtonWindow(button, true);
     return key;
 }
 

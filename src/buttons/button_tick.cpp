@@ -15,6 +15,7 @@ bool StepRunningButtons(CGpage& page) {
 }
 
 bool TickButtonAnimation(CGpage& page) {
+    page.UpdateDynamicTexts();
     return StepRunningButtons(page);
 }
 

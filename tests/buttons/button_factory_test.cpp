@@ -2,7 +2,7 @@
 
 #include "button_test_support.h"
 #include "buttons/button_factory.h"
-#include "buttons/button_window.h"
+#include "model/button_window.h"
 #include "support/recording_button_windows.h"
 
 namespace velnor {
@@ -87,7 +87,7 @@ TEST(ButtonCreation, HiddenButtonsGetAnInvisibleWindow) {
     button.m_bHidden = 1;
     button.m_nState = 1;
     button.m_nKey = 3030;
-    CreateButtonWindow(button);
+    CreateButtonWindow(button, true);
     EXPECT_FALSE(windows.windows.at(3030).visible);
     EXPECT_EQ(windows.windows.at(3030).caption, "隐藏复位");
 }
