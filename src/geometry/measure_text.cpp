@@ -156,7 +156,7 @@ float MeasuredValue(uint8_t type, const std::array<Vec3, CDTextCell::kMaxVerts>&
 
 }  // namespace
 
-void UpdateMeasure(CDTextCell& text, const CGpage& page) {
+void UpdateMeasure(const CGpage& page, CDTextCell& text) {
     const size_t count = std::min<size_t>(text.m_nVertCount, CDTextCell::kMaxVerts);
     const size_t needed = VerticesNeeded(text.m_nType);
     if (needed == 0 || count < needed) {
@@ -182,7 +182,7 @@ void UpdateMeasure(CDTextCell& text, const CGpage& page) {
 
 void UpdateAllTexts(CGpage& page) {
     for (auto& [key, text] : page.m_texts) {
-        UpdateMeasure(*text, page);
+        UpdateMeasure(page, *text);
     }
 }
 
@@ -211,7 +211,7 @@ std::optional<uint16_t> AddMeasureText(CGpage& page, int request) {
     text->m_nPlaceY = kLineSpacing * key;
     CDTextCell& stored = *text;
     page.AddText(std::move(text));
-    UpdateMeasure(stored, page);
+    UpdateMeasure(page, stored);
     return key;
 }
 
