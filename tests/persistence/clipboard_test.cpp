@@ -4,45 +4,18 @@
 #include <vector>
 
 #include "model/bit_text.h"
-#include "model/button_window_seam.h"
 #include "persistence/archive_error.h"
 #include "persistence/clipboard_copy.h"
 #include "persistence/clipboard_payload.h"
 #include "persistence/merge_from_archive.h"
 #include "persistence/sample_pages.h"
+#include "support/recording_button_windows.h"
 #include "support/recording_messages.h"
 
 namespace velnor {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-class RecordingButtonWindows final : public IButtonWindows {
-public:
-    RecordingButtonWindows() : m_previous(SetButtonWindows(this)) {}
-    ~RecordingButtonWindows() override { SetButtonWindows(m_previous); }
-
-    void Create(uint16_t key, const std::string& caption, const CRect& rect) override {
-        created.push_back({key, caption, rect});
-    }
-    void Destroy(uint16_t) override {}
-    void Show(uint16_t key, bool visible) override {
-        if (visible) shown.push_back(key);
-    }
-    void Move(uint16_t, const CRect&) override {}
-    void SetCaption(uint16_t, const std::string&) override {}
-
-    struct Window {
-        uint16_t key;
-        std::string caption;
-        CRect rect;
-    };
-    std::vector<Window> created;
-    std::vector<uint16_t> shown;
-
-private:
-    IButtonWindows* m_previous;
-};
 
 std::unique_ptr<CGpage> PageWithVertices(int count) {
     auto page = std::make_unique<CGpage>();
@@ -141,7 +114,7 @@ TEST(ClipboardCopy, SelectedSeriesBringsItsMembersAndTheirTargetsAndSelectionIsR
 }
 
 TEST(ClipboardPaste, GivesFreshKeysAndSelectsOnlyTheLatestPaste) {
-    RecordingButtonWindows windows;
+    test::RecordingButtonWindows windows;
     auto source = PageWithVertices(3);
     source->AddLine(0, 1, kSegment);
     const int tri[] = {0, 1, 2};
@@ -184,14 +157,14 @@ TEST(ClipboardPaste, GivesFreshKeysAndSelectsOnlyTheLatestPaste) {
     EXPECT_EQ(button.m_targetVerts, (std::vector<int>{9}));
     EXPECT_EQ(button.m_targetSolids, (std::vector<int>{2}));
     EXPECT_EQ(button.m_rect, (CRect{15, 40, 95, 65}));
-    ASSERT_EQ(windows.created.size(), 2u);
-    EXPECT_EQ(windows.created[1].key, 3025);
-    EXPECT_EQ(windows.created[1].caption, "平移");
-    EXPECT_EQ(windows.shown, (std::vector<uint16_t>{3024, 3025}));
+    ASSERT_EQ(windows.windows.size(), 2u);
+    EXPECT_EQ(windows.windows.at(3025).caption, "平移");
+    EXPECT_TRUE(windows.Visible(3024));
+    EXPECT_TRUE(windows.Visible(3025));
 }
 
 TEST(ClipboardPaste, SeriesMembersFollowTheirNewKeys) {
-    RecordingButtonWindows windows;
+    test::RecordingButtonWindows windows;
     auto source = PageWithVertices(1);
     source->AddButton(std::make_unique<CBtnShow>());
     source->AddButton(std::make_unique<CBtnShow>());
