@@ -1,6 +1,7 @@
 #include "buttons/button_press.h"
 
 #include "buttons/series_members.h"
+#include "model/document.h"
 
 namespace velnor {
 
@@ -15,6 +16,14 @@ PressOutcome PressButton(CGpage& page, uint16_t key) {
     }
     button->m_bRunning = 1;
     return PressOutcome::kStarted;
+}
+
+PressOutcome PressCurrentPageButton(CPlomDoc& doc, uint16_t key) {
+    const PressOutcome outcome = PressButton(doc.CurrentPage(), key);
+    if (outcome != PressOutcome::kNoButton) {
+        doc.SetModifiedFlag();
+    }
+    return outcome;
 }
 
 }  // namespace velnor

@@ -33,9 +33,13 @@ bool IsVertexIndex(int index) {
     return index >= 0 && index < CGpage::kMaxVertices;
 }
 
-CSubassembly* FindSolid(CGpage& page, int key) {
+const CSubassembly* FindSolid(const CGpage& page, int key) {
     const auto it = page.m_solids.find(static_cast<uint16_t>(key));
     return it == page.m_solids.end() ? nullptr : it->second.get();
+}
+
+CSubassembly* FindSolid(CGpage& page, int key) {
+    return const_cast<CSubassembly*>(FindSolid(static_cast<const CGpage&>(page), key));
 }
 
 void TranslateCells(CGpage& page, std::span<const int> verts, std::span<const int> solids,

@@ -26,6 +26,7 @@ void ScaleCells(CGpage& page, std::span<const int> verts, std::span<const int> s
 
 // The solid under that key, or null when the page has none.
 CSubassembly* FindSolid(CGpage& page, int key);
+const CSubassembly* FindSolid(const CGpage& page, int key);
 
 bool IsVertexIndex(int index);
 
