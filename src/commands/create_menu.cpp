@@ -1,7 +1,10 @@
 #include "buttons/point_on_circle.h"
+#include "commands/command_error.h"
+#include "commands/construction_items.h"
 #include "commands/menu_items.h"
 #include "commands/vertex_line_commands.h"
 #include "editing/page_operations.h"
+#include "editing/solid_array.h"
 #include "model/document.h"
 
 namespace velnor {
@@ -23,6 +26,32 @@ void PointOnCircle(CPlomDoc& doc) { AddPointOnCircle(doc); }
 
 void AssemblePage(CPlomDoc& doc) { doc.AssembleCurrentPage(); }
 
+int ArrayCount(const CommandParams& params, const char* name) {
+    const int count = params.Integer(name, 3);
+    if (count < 1 || count > 10) {
+        throw CommandError(std::string("parameter ") + name + " must lie in 1..10");
+    }
+    return count;
+}
+
+CommandEntry SolidArrayItem() {
+    CommandEntry entry = DocumentItem(
+        33110, "组件阵列...", "组件阵列",
+        [](CPlomDoc& doc, const CommandParams& params) {
+            SolidArrayLayout layout;
+            layout.counts = {ArrayCount(params, "nx"), ArrayCount(params, "ny"),
+                             ArrayCount(params, "nz")};
+            layout.distances = {params.Float("dx", 3.0f), params.Float("dy", 3.0f),
+                                params.Float("dz", 3.0f)};
+            AddSolidArray(doc, layout);
+            return CommandOutcome::kDone;
+        },
+        [](const CPlomDoc& doc) { return doc.CurrentPage().m_selSolids.size() == 1; });
+    entry.params = {"nx", "dx", "ny", "dy", "nz", "dz"};
+    entry.dialogFirst = true;
+    return entry;
+}
+
 CommandEntry WithParams(CommandEntry entry, std::vector<std::string> params) {
     entry.params = std::move(params);
     entry.dialogFirst = true;
@@ -34,18 +63,18 @@ CommandEntry WithParams(CommandEntry entry, std::vector<std::string> params) {
 std::vector<CommandEntry> CreateMenu() {
     return InMenu("创建", {
         ViewItem(33144, "铅笔", "创建点、线、面、柱、锥、台"),
-        DocumentItem(32840, "中点", "用鼠标创建线段中点", {}),
-        DocumentItem(32855, "交点", "画线与线或线与面的交点", {}),
-        WithParams(DocumentItem(32976, "定比分点", "创建线段的定比分点", {}), {"m", "n"}),
-        DocumentItem(33243, "点关于点的对称点", "作一点关于另一点的对称点", {}),
+        MidpointItem(),
+        IntersectionItem(),
+        RatioPointItem(),
+        SymmetricPointItem(),
         DocumentItem(
             32813, "线段、射线、直线、向量", "画线段、射线、直线、向量",
             [](CPlomDoc& doc, const CommandParams&) { return JoinSelectedVertices(doc); },
             CanDrawLines),
-        DocumentItem(32857, "垂线", "画点到线或点到面的垂线段", {}),
-        DocumentItem(32864, "公垂线段", "画异面直线公垂线段", {}),
-        DocumentItem(32873, "平行线", "过一点画线的平行线", {}),
-        DocumentItem(33256, "角平分线", "根据选取的三点画三角形角平分线", {}),
+        PerpendicularItem(),
+        CommonPerpendicularItem(),
+        ParallelItem(),
+        AngleBisectorItem(),
         DocumentItem(
             32831, "面", "画过已知点的平面(参与消隐)",
             [](CPlomDoc& doc, const CommandParams&) { return FaceThroughSelectedVertices(doc); },
@@ -63,8 +92,7 @@ std::vector<CommandEntry> CreateMenu() {
                    {"type", "L", "W", "H", "n", "r", "k", "X", "Y", "Z"}),
         WithParams(DocumentItem(32923, "组件...", "组件", {}),
                    {"kind", "x", "y", "z", "ax", "ay", "az", "sx", "sy", "sz", "spin"}),
-        WithParams(DocumentItem(33110, "组件阵列...", "组件阵列", {}),
-                   {"nx", "dx", "ny", "dy", "nz", "dz"}),
+        SolidArrayItem(),
         DocumentItem(32824, "新建页", "新建页", Plain(NewPage)),
         DocumentItem(32963, "组装页", "当前页组合为一个组件", Plain(AssemblePage)),
     });

@@ -1,5 +1,6 @@
 #include "commands/material_commands.h"
 #include "commands/menu_items.h"
+#include "commands/properties_command.h"
 #include "commands/vertex_line_commands.h"
 #include "editing/clear_operation.h"
 #include "model/document.h"
@@ -98,7 +99,7 @@ std::vector<CommandEntry> EditMenu() {
                      {"Ctrl+C", "Ctrl+Insert"}),
         DocumentItem(57637, "粘贴", "插入复制的内容(页)", {}, {}, {"Ctrl+V", "Shift+Insert"}),
         ClearItem(),
-        DocumentItem(32866, "修改图元属性", "图元属性查看与设置", {}),
+        PropertiesItem(),
         RelabelItem(),
         VertexColourItem(),
         DocumentItem(33188, "修改线的方向", "交换线的始点与终点，从而得到反向量",

@@ -1,24 +1,53 @@
 #include "commands/menu_items.h"
+#include "geometry/measure_commands.h"
+#include "geometry/measure_enabling.h"
+#include "geometry/measure_types.h"
+#include "model/document.h"
 
 namespace velnor {
 
-std::vector<CommandEntry> MeasureMenu() {
-    return InMenu("度量", {
-        DocumentItem(33167, "点的坐标", "点的坐标", {}),
-        DocumentItem(33254, "面的方程", "面的方程", {}),
-        DocumentItem(33164, "线线角", "线线角", {}),
-        DocumentItem(33165, "线面角", "线面角", {}),
-        DocumentItem(33166, "二面角", "二面角", {}),
-        DocumentItem(33258, "角(选三点)", "度量三点所定角的值", {}),
-        DocumentItem(33160, "两点间距离", "两点间距离", {}),
-        DocumentItem(33162, "点到直线距离", "点到直线距离", {}),
-        DocumentItem(33163, "点到平面距离", "点到平面距离", {}),
-        DocumentItem(33249, "线与线的距离", "线线距离", {}),
-        DocumentItem(33169, "面积", "三角形面积", {}),
-        DocumentItem(33251, "四面体体积(选四点)", "四面体体积", {}),
-    });
+namespace {
+
+template <int kRequest>
+CommandEntry MeasureItem(int id, std::string text, std::string prompt) {
+    return DocumentItem(
+        id, std::move(text), std::move(prompt),
+        [](CPlomDoc& doc, const CommandParams&) {
+            RunMeasureCommand(doc, kRequest);
+            return CommandOutcome::kDone;
+        },
+        [](const CPlomDoc& doc) { return CanAddMeasureText(doc.CurrentPage(), kRequest); });
 }
 
+// Two selected vertices, or else the one selected line.
+CommandEntry DistanceItem() {
+    return DocumentItem(
+        33160, "两点间距离", "两点间距离",
+        [](CPlomDoc& doc, const CommandParams&) {
+            RunMeasureCommand(doc, DistanceMeasureRequest(doc.CurrentPage()));
+            return CommandOutcome::kDone;
+        },
+        [](const CPlomDoc& doc) { return CanMeasureDistance(doc.CurrentPage()); });
+}
+
+}  // namespace
+
+std::vector<CommandEntry> MeasureMenu() {
+    return InMenu("度量", {
+        MeasureItem<kPointCoordinates>(33167, "点的坐标", "点的坐标"),
+        MeasureItem<kPlaneEquation>(33254, "面的方程", "面的方程"),
+        MeasureItem<kLineLineAngle>(33164, "线线角", "线线角"),
+        MeasureItem<kLinePlaneAngle>(33165, "线面角", "线面角"),
+        MeasureItem<kDihedralAngle>(33166, "二面角", "二面角"),
+        MeasureItem<kVertexAngle>(33258, "角(选三点)", "度量三点所定角的值"),
+        DistanceItem(),
+        MeasureItem<kPointLineDistance>(33162, "点到直线距离", "点到直线距离"),
+        MeasureItem<kPointPlaneDistance>(33163, "点到平面距离", "点到平面距离"),
+        MeasureItem<kLineLineDistance>(33249, "线与线的距离", "线线距离"),
+        MeasureItem<kFaceArea>(33169, "面积", "三角形面积"),
+        MeasureItem<kTetraVolume>(33251, "四面体体积(选四点)", "四面体体积"),
+    });
+}
 std::vector<CommandEntry> PictureMenu() {
     return InMenu("图文", {
         DocumentItem(33266, "添加文本", "插入文本", {}),

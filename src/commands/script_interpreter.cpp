@@ -8,6 +8,7 @@
 #include "commands/script_drawing.h"
 #include "commands/script_line.h"
 #include "commands/script_selection.h"
+#include "geometry/measure_text.h"
 #include "model/document.h"
 
 namespace velnor {
@@ -49,9 +50,15 @@ std::string JoinNames(const std::vector<std::string>& names) {
 }  // namespace
 
 ScriptInterpreter::ScriptInterpreter(CPlomDoc& doc, std::ostream& out)
-    : m_doc(doc), m_out(out), m_previousSink(SetMessageSink(this)) {}
+    : m_doc(doc),
+      m_out(out),
+      m_previousSink(SetMessageSink(this)),
+      m_previousUpdater(SetDynamicTextUpdater(UpdateMeasure)) {}
 
-ScriptInterpreter::~ScriptInterpreter() { SetMessageSink(m_previousSink); }
+ScriptInterpreter::~ScriptInterpreter() {
+    SetDynamicTextUpdater(m_previousUpdater);
+    SetMessageSink(m_previousSink);
+}
 
 void ScriptInterpreter::ShowMessage(const std::string& text) {
     m_out << "message: " << text << '\n';

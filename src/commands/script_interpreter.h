@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/dynamic_text_updater.h"
 #include "model/message_seam.h"
 
 namespace velnor {
@@ -28,7 +29,7 @@ private:
 // tools would. What the program would show in a message box is written to `out` as
 // "message: TEXT", a command disabled for the selection as "disabled: TEXT", and a command that
 // only the windows can carry out as "skipped: TEXT". While it lives it receives the core's
-// messages.
+// messages, and measurement texts follow the figure as they do in the program.
 class ScriptInterpreter final : private IMessageSink {
 public:
     ScriptInterpreter(CPlomDoc& doc, std::ostream& out);
@@ -53,6 +54,7 @@ private:
     CPlomDoc& m_doc;
     std::ostream& m_out;
     IMessageSink* m_previousSink;
+    DynamicTextUpdater m_previousUpdater;
     // The view's timer in button-animation mode: a started button runs it until no button of the
     // current page needs more ticks.
     bool m_bAnimating = false;
