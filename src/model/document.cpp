@@ -64,8 +64,8 @@ void CPlomDoc::OnNewDocument() {
 }
 
 void CPlomDoc::DeleteContents() {
-    for (const auto& page : m_pages) {
-        page->DestroyButtonWindows();
+    if (m_pCurPage) {
+        m_pCurPage->DestroyButtonWindows();
     }
     m_pages.clear();
     m_posCurPage = m_pages.end();
@@ -86,13 +86,15 @@ int CPlomDoc::CurrentPageNumber() const {
            1;
 }
 
+// Button keys repeat from page to page, and a window is known by its key, so only the current
+// page's buttons have windows: the page that stops being current gives its windows up.
 void CPlomDoc::ActivatePage(PagePosition position) {
     if (m_pCurPage) {
-        m_pCurPage->ShowButtonWindows(false);
+        m_pCurPage->DestroyButtonWindows();
     }
     m_posCurPage = position;
     m_pCurPage = position->get();
-    m_pCurPage->ShowButtonWindows(true);
+    m_pCurPage->CreateButtonWindows(true);
 }
 
 void CPlomDoc::AppendPage(std::unique_ptr<CGpage> page) {
@@ -100,9 +102,6 @@ void CPlomDoc::AppendPage(std::unique_ptr<CGpage> page) {
 }
 
 void CPlomDoc::FinishLoading() {
-    for (const auto& page : m_pages) {
-        page->CreateButtonWindows(false);
-    }
     for (const auto& page : m_pages) {
         if (page->m_nComponentList != 0) {
             DocumentViews().CompileComponent(*page, page->m_nComponentList);

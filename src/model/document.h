@@ -33,8 +33,8 @@ public:
 
     // One empty page " 第一页 " with id 1, current; nothing modified.
     void OnNewDocument();
-    // Deletes every page (and the windows of their buttons) and empties the history. New and Open
-    // run it first.
+    // Deletes every page (and the button windows of the current one) and empties the history. New
+    // and Open run it first.
     void DeleteContents();
 
     // A new empty page with the next page id and the name of that id.
@@ -44,11 +44,12 @@ public:
     int CurrentPageNumber() const;
     bool IsFirstPage() const { return m_posCurPage == m_pages.begin(); }
     bool IsLastPage() const { return std::next(m_posCurPage) == m_pages.end(); }
-    // Hides the buttons of the page that stops being current and shows those of the new one.
+    // Destroys the button windows of the page that stops being current and creates those of the
+    // new one (shown unless hidden).
     void ActivatePage(PagePosition position);
 
-    // Loading appends the pages read, then finishes: creates every button window, compiles the
-    // page components, makes the first page current and tells the windows.
+    // Loading appends the pages read, then finishes: compiles the page components, makes the first
+    // page current (creating its button windows) and tells the windows.
     void AppendPage(std::unique_ptr<CGpage> page);
     void FinishLoading();
 

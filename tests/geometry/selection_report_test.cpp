@@ -123,5 +123,27 @@ TEST(SelectionReport, OtherSelectionsHaveNoReportUnlessATextIsSelected) {
     EXPECT_EQ(BuildSelectionReport(page), "!!");
 }
 
+TEST(SelectionReport, DegenerateLinesAndFacesReportNumbersNotInvalidValues) {
+    CGpage page;
+    // AB has no length; CDE are collinear; F lies off both.
+    AddPoints(page, {{1, 1, 1}, {1, 1, 1}, {0, 0, 0}, {1, 2, 3}, {2, 4, 6}, {5, 0, 0}});
+    const uint16_t ab = page.AddLine(0, 1);
+    const uint16_t cd = page.AddLine(2, 3);
+    const uint16_t cde = *page.AddFace(std::vector<int>{2, 3, 4});
+    const uint16_t fab = *page.AddFace(std::vector<int>{5, 0, 2});
+
+    page.m_selLines = {ab, cd};
+    EXPECT_EQ(BuildSelectionReport(page), "平行直线 AB与CD间的距离为  0 \n");
+    page.m_selLines = {ab};
+    page.m_selFaces = {cde};
+    EXPECT_EQ(BuildSelectionReport(page), "直线 AB在平面CDE内.\n");
+    page.m_selLines.clear();
+    page.m_selFaces = {cde, fab};
+    EXPECT_EQ(BuildSelectionReport(page), "平面 CDE与FAC 重合.\n");
+    page.m_selFaces = {cde};
+    page.m_selPoints = {5};
+    EXPECT_EQ(BuildSelectionReport(page), "点 F 在平面 CDE 上.\n");
+}
+
 }  // namespace
 }  // namespace velnor
