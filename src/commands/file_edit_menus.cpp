@@ -62,8 +62,8 @@ CommandEntry VertexColourItem() {
     CommandEntry entry = DocumentItem(
         32959, "修改点的颜色", "设计顶点颜色",
         [](CPlomDoc& doc, const CommandParams& params) {
-            ColourSelectedVertices(doc, params.Integer("r", 0), params.Integer("g", 255),
-                                   params.Integer("b", 0));
+            ColourSelectedVertices(doc, {params.Byte("r", 0), params.Byte("g", 255),
+                                         params.Byte("b", 0)});
             return CommandOutcome::kDone;
         },
         HasSelectedVertices);
