@@ -17,12 +17,13 @@ float Directed(float step, float start) {
     return start > 0.0f ? std::fabs(step) : -std::fabs(step);
 }
 
-float ChangedMagnitude(float step, float change) {
+// The step changes in double precision and is kept as a float, as it always has been.
+float ChangedMagnitude(float step, double change) {
     if (step > 0.0f) {
-        return step + change;
+        return static_cast<float>(step + change);
     }
     if (step < 0.0f) {
-        return step - change;
+        return static_cast<float>(step - change);
     }
     return step;
 }
@@ -121,13 +122,13 @@ void CameraControl::StartStop() {
 }
 
 void CameraControl::SpeedUp() {
-    m_fStepX = ChangedMagnitude(m_fStepX, 0.1f);
-    m_fStepAxis = ChangedMagnitude(m_fStepAxis, 0.1f);
+    m_fStepX = ChangedMagnitude(m_fStepX, 0.1);
+    m_fStepAxis = ChangedMagnitude(m_fStepAxis, 0.1);
 }
 
 void CameraControl::SlowDown() {
-    m_fStepX = ChangedMagnitude(m_fStepX, -0.1f);
-    m_fStepAxis = ChangedMagnitude(m_fStepAxis, -0.1f);
+    m_fStepX = ChangedMagnitude(m_fStepX, -0.1);
+    m_fStepAxis = ChangedMagnitude(m_fStepAxis, -0.1);
 }
 
 void CameraControl::StartButtonAnimation() {
