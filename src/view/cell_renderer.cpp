@@ -8,26 +8,12 @@
 #include "model/dtext_cell.h"
 #include "model/face_cell.h"
 #include "model/gl_model.h"
-#include "model/line_cell.h"
-#include "model/page.h"
-#include "view/list_layout.h"
+#include "view/cell_batches.h"
 #include "view/render_env.h"
 
 namespace velnor {
 
 namespace {
-
-bool InTable(uint8_t vertex) { return vertex < CGpage::kMaxVertices; }
-
-// Turns +z into the direction d, so that the arrow head drawn along +z points along d.
-void RotateZOnto(const Float3& d) {
-    const float length = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
-    if (d[0] != 0.0f || d[1] != 0.0f) {
-        glRotatef(std::acos(d[2] / length) * 180.0f / 3.1415927f, -d[1], d[0], 0.0f);
-    } else if (d[2] < 0.0f) {
-        glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
-    }
-}
 
 void ApplyMaterial(GLenum face, const Material& m) {
     glMaterialfv(face, GL_AMBIENT, m.ambient.data());
@@ -38,56 +24,11 @@ void ApplyMaterial(GLenum face, const Material& m) {
 
 }  // namespace
 
-void DrawLine(const CLineCell& line, const CGpage& page, GLuint listBase) {
-    if (line.m_bHidden || !InTable(line.m_nStart) || !InTable(line.m_nEnd)) {
-        return;
-    }
-    const GLubyte ends[2] = {line.m_nStart, line.m_nEnd};
-    const Float3 p0 = page.m_pos[line.m_nStart];
-    const Float3 p1 = page.m_pos[line.m_nEnd];
-    const Float3 d{p1[0] - p0[0], p1[1] - p0[1], p1[2] - p0[2]};
-    switch (line.m_nKind) {
-        case kSegment:
-            glDrawElements(GL_LINES, 2, GL_UNSIGNED_BYTE, ends);
-            break;
-        case kRay:
-            // The far end is the point at infinity in the line's direction.
-            glBegin(GL_LINES);
-            glVertex4f(p0[0], p0[1], p0[2], 1.0f);
-            glVertex4f(d[0], d[1], d[2], 0.0f);
-            glEnd();
-            break;
-        case kStraightLine:
-            glBegin(GL_LINES);
-            glVertex4f(p0[0], p0[1], p0[2], 1.0f);
-            glVertex4f(d[0], d[1], d[2], 0.0f);
-            glVertex4f(p0[0], p0[1], p0[2], 1.0f);
-            glVertex4f(-d[0], -d[1], -d[2], -0.0f);
-            glEnd();
-            break;
-        default:
-            glDrawElements(GL_LINES, 2, GL_UNSIGNED_BYTE, ends);
-            glPushMatrix();
-            glTranslatef(p1[0], p1[1], p1[2]);
-            RotateZOnto(d);
-            glCallList(listBase + lists::kArrowHead);
-            glPopMatrix();
-            break;
-    }
-}
-
 void DrawFace(const CFaceCell& face) {
-    const std::span<const uint8_t> verts = face.Verts();
-    if (face.m_bHidden || verts.size() < 3 || verts.size() > CFaceCell::kMaxVerts) {
-        return;
+    if (IsDrawableFace(face)) {
+        const GLenum mode = face.m_nVerts == 3 ? GL_TRIANGLES : face.m_nVerts == 4 ? GL_QUADS : GL_POLYGON;
+        glDrawElements(mode, face.m_nVerts, GL_UNSIGNED_BYTE, face.m_pVerts.data());
     }
-    for (const uint8_t v : verts) {
-        if (!InTable(v)) {
-            return;
-        }
-    }
-    const GLenum mode = verts.size() == 3 ? GL_TRIANGLES : verts.size() == 4 ? GL_QUADS : GL_POLYGON;
-    glDrawElements(mode, static_cast<GLsizei>(verts.size()), GL_UNSIGNED_BYTE, verts.data());
 }
 
 void CallLabelString(GLuint listBase, std::string_view text) {

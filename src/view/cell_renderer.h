@@ -9,14 +9,10 @@ namespace velnor {
 class CBitText;
 class CDTextCell;
 class CFaceCell;
-class CGpage;
-class CLineCell;
 struct RenderEnv;
 
-// The drawings of lines, faces and texts. Lines and faces read their vertices from the page's
-// position table, which the caller has bound as the vertex array; they take the current colour.
-
-void DrawLine(const CLineCell& line, const CGpage& page, GLuint listBase);
+// A single face (the palette passes colour each face) through the page's position table, which
+// the caller has bound as the vertex array. Lines and the uncoloured face passes go in batches.
 void DrawFace(const CFaceCell& face);
 
 // A string through the label glyphs, starting at the current raster position. Only characters

@@ -43,10 +43,12 @@ void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
     settings.m_nTexture = 0;
     m_base = glGenLists(lists::kBlockSize);
     m_componentBase = glGenLists(lists::kMaxComponents);
+    m_shapeBase = glGenLists(static_cast<GLsizei>(GlutShape::kCount));
     settings.m_nListBase = m_base;
     BuildLabelFont(labelPixelSize);
     BuildUnitShapes(m_base);
     BuildTitle(settings);
+    BuildGlutShapes(m_shapeBase);
     // Some shapes switch the vertex array off behind our back while they compile.
     glEnableClientState(GL_VERTEX_ARRAY);
     glFlush();
@@ -69,8 +71,9 @@ void GlScene::Release() {
     }
     glDeleteLists(m_base, lists::kBlockSize);
     glDeleteLists(m_componentBase, lists::kMaxComponents);
+    glDeleteLists(m_shapeBase, static_cast<GLsizei>(GlutShape::kCount));
     glDeleteTextures(static_cast<GLsizei>(m_textures.size()), m_textures.data());
-    m_base = m_componentBase = 0;
+    m_base = m_componentBase = m_shapeBase = 0;
     m_textures = {};
 }
 

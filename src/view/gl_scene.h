@@ -4,13 +4,16 @@
 
 #include <array>
 
+#include "view/glut_shapes.h"
+
 namespace velnor {
 
 class CGlModel;
 class CGpage;
 
 // The OpenGL objects the figure is drawn with: the block of display lists (label glyphs, title,
-// unit shapes), a separate block for the page components, and the three textures. One per context;
+// unit shapes), separate blocks for the page components and the GLUT shapes, and the three
+// textures. One per context;
 // the window and the offscreen renderer each own one.
 class GlScene {
 public:
@@ -30,6 +33,8 @@ public:
     GLuint ComponentList(int number) const;
     GLuint Texture(uint32_t index) const { return m_textures[index < m_textures.size() ? index : 0]; }
     const std::array<GLuint, 3>& Textures() const { return m_textures; }
+    // The list holding a GLUT shape.
+    GLuint Shape(GlutShape shape) const { return m_shapeBase + static_cast<GLuint>(shape); }
 
     // With the context current: rebuild the label glyphs or the title lists.
     void BuildLabelFont(int pixelSize);
@@ -40,6 +45,7 @@ private:
 
     GLuint m_base = 0;
     GLuint m_componentBase = 0;
+    GLuint m_shapeBase = 0;
     std::array<GLuint, 3> m_textures{};
 };
 

@@ -7,6 +7,7 @@
 
 #include "model/gl_model.h"
 #include "model/page.h"
+#include "view/cell_batches.h"
 #include "view/cell_renderer.h"
 #include "view/face_palette.h"
 #include "view/gl_scene.h"
@@ -31,15 +32,18 @@ void ForEachSelected(const CellMap<Cell>& map, const std::vector<int>& keys, Act
     }
 }
 
-void DrawLines(const CGpage& page, GLuint base) {
+LineBatch AllLines(const CGpage& page) {
+    LineBatch batch;
     for (const auto& [key, line] : page.m_lines) {
-        DrawLine(*line, page, base);
+        batch.Add(*line);
     }
+    return batch;
 }
 
-void DrawSelectedLines(const CGpage& page, GLuint base) {
-    ForEachSelected(page.m_lines, page.m_selLines,
-                    [&](const CLineCell& line) { DrawLine(line, page, base); });
+LineBatch SelectedLines(const CGpage& page) {
+    LineBatch batch;
+    ForEachSelected(page.m_lines, page.m_selLines, [&](const CLineCell& line) { batch.Add(line); });
+    return batch;
 }
 
 void DrawFacesInPalette(const CGpage& page) {
@@ -119,7 +123,7 @@ void DrawFillMode(CGpage& page, const RenderEnv& env, bool positionsAsColors) {
     WithSolidArrays(page, positionsAsColors, [&] { DrawSolids(page, env); });
     glDisable(GL_LIGHTING);
     SetColor(env.settings.m_lineColor);
-    DrawLines(page, env.scene.ListBase());
+    AllLines(page).Draw(page, env.scene.ListBase());
 }
 
 void DrawHiddenLineMode(CGpage& page, const RenderEnv& env, bool positionsAsColors) {
@@ -152,9 +156,11 @@ void DrawHiddenLineMode(CGpage& page, const RenderEnv& env, bool positionsAsColo
 
     // Every face, and the bodies of the outline solids, only into the depth buffer.
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    FaceBatch faces;
     for (const auto& [key, face] : page.m_faces) {
-        DrawFace(*face);
+        faces.Add(*face);
     }
+    faces.Draw();
     WithSolidArrays(page, positionsAsColors, [&] {
         for (auto& [key, solid] : page.m_solids) {
             DrawSolidDepthOnly(*solid, env);
@@ -167,21 +173,23 @@ void DrawHiddenLineMode(CGpage& page, const RenderEnv& env, bool positionsAsColo
     }
 
     // What lies behind a face comes out dashed, the rest solid.
+    const LineBatch lines = AllLines(page);
+    const LineBatch selectedLines = SelectedLines(page);
     glDepthFunc(GL_GREATER);
     glEnable(GL_LINE_STIPPLE);
     SetColor(s.m_selectColor);
-    DrawSelectedLines(page, base);
+    selectedLines.Draw(page, base);
     SetColor(s.m_lineColor);
-    DrawLines(page, base);
+    lines.Draw(page, base);
     glDisable(GL_LINE_STIPPLE);
 
     glDepthFunc(GL_LEQUAL);
-    DrawLines(page, base);
+    lines.Draw(page, base);
     if (blending) {
         glBlendFunc(GL_SRC_ALPHA, GL_ZERO);
     }
     SetColor(s.m_selectColor);
-    DrawSelectedLines(page, base);
+    selectedLines.Draw(page, base);
 
     DrawLabels(page, env);
     if (page.m_bShowDots) {

@@ -1,7 +1,5 @@
 #include "view/solid_renderer.h"
 
-#include <GL/freeglut.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -59,6 +57,8 @@ void Unplace() {
 
 void CallList(const RenderEnv& env, int offset) { glCallList(env.scene.ListBase() + offset); }
 
+void CallShape(const RenderEnv& env, GlutShape shape) { glCallList(env.scene.Shape(shape)); }
+
 void CallTextured(const CSubassembly& s, const RenderEnv& env, int offset) {
     glBindTexture(GL_TEXTURE_2D, env.scene.Texture(s.m_nTexture));
     CallList(env, offset);
@@ -78,32 +78,32 @@ void DrawShape(CSubassembly& s, const RenderEnv& env) {
     switch (s.m_nKind) {
         case kSolidSphere: CallTextured(s, env, lists::kSphere); break;
         case kSolidPlane: CallTextured(s, env, lists::kSquare); break;
-        case kSolidTetrahedron: glutSolidTetrahedron(); break;
-        case kSolidOctahedron: glutSolidOctahedron(); break;
-        case kSolidDodecahedron: glutSolidDodecahedron(); break;
-        case kSolidIcosahedron: glutSolidIcosahedron(); break;
+        case kSolidTetrahedron: CallShape(env, GlutShape::kSolidTetrahedron); break;
+        case kSolidOctahedron: CallShape(env, GlutShape::kSolidOctahedron); break;
+        case kSolidDodecahedron: CallShape(env, GlutShape::kSolidDodecahedron); break;
+        case kSolidIcosahedron: CallShape(env, GlutShape::kSolidIcosahedron); break;
         case kSolidCylinder: CallTextured(s, env, lists::kCylinder); break;
         case kSolidCone: CallTextured(s, env, lists::kCone); break;
-        case kSolidTorus: glutSolidTorus(0.2, 1.0, 10, 24); break;
+        case kSolidTorus: CallShape(env, GlutShape::kSolidTorus); break;
         case kSolidTitle: CallList(env, lists::kTitle); break;
         case kSolidCube: CallTextured(s, env, lists::kCube); break;
         case kSolidDisk: CallTextured(s, env, lists::kDisk); break;
         case kSolidTeapot:
             glBindTexture(GL_TEXTURE_2D, env.scene.Texture(s.m_nTexture));
-            glutSolidTeapot(1.0);
+            CallShape(env, GlutShape::kSolidTeapot);
             break;
         case kSolidC60: CallList(env, lists::kBallAndStick); break;
         case kSolidCircleOutline: CallList(env, lists::kDashedCircle); break;
-        case kSolidSphereWire: glutWireSphere(1.0, 24, 24); break;
-        case kSolidCuboidWire: glutWireCube(1.0); break;
-        case kSolidTetrahedronWire: glutWireTetrahedron(); break;
-        case kSolidOctahedronWire: glutWireOctahedron(); break;
-        case kSolidDodecahedronWire: glutWireDodecahedron(); break;
-        case kSolidIcosahedronWire: glutWireIcosahedron(); break;
+        case kSolidSphereWire: CallShape(env, GlutShape::kWireSphere); break;
+        case kSolidCuboidWire: CallShape(env, GlutShape::kWireCube); break;
+        case kSolidTetrahedronWire: CallShape(env, GlutShape::kWireTetrahedron); break;
+        case kSolidOctahedronWire: CallShape(env, GlutShape::kWireOctahedron); break;
+        case kSolidDodecahedronWire: CallShape(env, GlutShape::kWireDodecahedron); break;
+        case kSolidIcosahedronWire: CallShape(env, GlutShape::kWireIcosahedron); break;
         case kSolidCylinderSide: DrawCylinderSilhouette(EyeDirection()); break;
         case kSolidConeSide: DrawConeSilhouette(EyeDirection()); break;
         case kSolidFrustumSide: DrawFrustumSilhouette(EyeDirection(), CorrectedTopRatio(s)); break;
-        case kSolidTeapotWire: glutWireTeapot(1.0); break;
+        case kSolidTeapotWire: CallShape(env, GlutShape::kWireTeapot); break;
         case kSolidSphereOutline:
             DrawSphereSilhouette(EyeDirection(), env.scene.ListBase() + lists::kDashedCircle);
             break;
@@ -121,7 +121,7 @@ void DrawOutlineShape(CSubassembly& s, const RenderEnv& env) {
     switch (s.m_nKind) {
         case kSolidSphere:
         case kSolidSphereWire:
-        case kSolidSphereOutline: glutWireSphere(1.001, 24, 24); break;
+        case kSolidSphereOutline: CallShape(env, GlutShape::kOutlineSphere); break;
         case kSolidPlane:
             glBegin(GL_LINE_LOOP);
             glVertex3f(-1, -1, 0);
@@ -131,25 +131,25 @@ void DrawOutlineShape(CSubassembly& s, const RenderEnv& env) {
             glEnd();
             break;
         case kSolidTetrahedron:
-        case kSolidTetrahedronWire: glutWireTetrahedron(); break;
+        case kSolidTetrahedronWire: CallShape(env, GlutShape::kWireTetrahedron); break;
         case kSolidOctahedron:
-        case kSolidOctahedronWire: glutWireOctahedron(); break;
+        case kSolidOctahedronWire: CallShape(env, GlutShape::kWireOctahedron); break;
         case kSolidDodecahedron:
-        case kSolidDodecahedronWire: glutWireDodecahedron(); break;
+        case kSolidDodecahedronWire: CallShape(env, GlutShape::kWireDodecahedron); break;
         case kSolidIcosahedron:
-        case kSolidIcosahedronWire: glutWireIcosahedron(); break;
+        case kSolidIcosahedronWire: CallShape(env, GlutShape::kWireIcosahedron); break;
         case kSolidCylinder:
         case kSolidCylinderSide: CallList(env, lists::kCylinderWire); break;
         case kSolidCone:
-        case kSolidConeSide: glutWireCone(1.001, 1.001, 20, 20); break;
-        case kSolidTorus: glutWireTorus(0.2, 1.0, 10, 24); break;
+        case kSolidConeSide: CallShape(env, GlutShape::kOutlineCone); break;
+        case kSolidTorus: CallShape(env, GlutShape::kWireTorus); break;
         case kSolidCube:
-        case kSolidC60: glutWireCube(2.0); break;
+        case kSolidC60: CallShape(env, GlutShape::kOutlineCube); break;
         case kSolidDisk:
         case kSolidCircleOutline: CallList(env, lists::kDashedCircle); break;
         case kSolidTeapot:
-        case kSolidTeapotWire: glutWireTeapot(1.001); break;
-        case kSolidCuboidWire: glutWireCube(1.0); break;
+        case kSolidTeapotWire: CallShape(env, GlutShape::kOutlineTeapot); break;
+        case kSolidCuboidWire: CallShape(env, GlutShape::kWireCube); break;
         case kSolidFrustumSide: DrawFrustumWire(CorrectedTopRatio(s)); break;
         default: break;  // the title and page components have no outline
     }
@@ -237,7 +237,7 @@ void DrawSolidDepthOnly(CSubassembly& solid, const RenderEnv& env) {
             DrawFrustumBody(CorrectedTopRatio(solid));
             break;
         default:
-            glutSolidSphere(1.0, 16, 16);
+            CallShape(env, GlutShape::kSolidSphere);
             break;
     }
     Unplace();
