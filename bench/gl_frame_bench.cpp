@@ -132,6 +132,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "gl_frame_bench: %s\n", error.c_str());
         return 1;
     }
+    const velnor::DisplayHold hold(5000);
     velnor::UseCompatibilityFormat();
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -109,6 +109,11 @@ int RunRender(int argc, char** argv) {
         std::fprintf(stderr, "velnor-cli render: %s\n", error.c_str());
         return 1;
     }
+    const DisplayHold hold(5000);
+    if (!hold.IsOpen()) {
+        std::fprintf(stderr, "velnor-cli render: the display does not answer\n");
+        return 1;
+    }
     UseCompatibilityFormat();
     int qtArgc = 1;
     char name[] = "velnor-cli";

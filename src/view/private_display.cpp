@@ -1,11 +1,14 @@
 #include "view/private_display.h"
 
+#include <X11/Xlib.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 namespace velnor {
 
@@ -68,6 +71,20 @@ bool EnsureDisplay(std::string& error) {
     }
     setenv("DISPLAY", (":" + number).c_str(), 1);
     return true;
+}
+
+DisplayHold::DisplayHold(int milliseconds) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!(m_display = XOpenDisplay(nullptr)) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+DisplayHold::~DisplayHold() {
+    if (m_display) {
+        XCloseDisplay(static_cast<Display*>(m_display));
+    }
 }
 
 }  // namespace velnor

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "gui_tests: %s\n", error.c_str());
         return 1;
     }
+    const velnor::DisplayHold hold(5000);
     velnor::UseCompatibilityFormat();
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
