@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "model/button_window.h"
 #include "model/button_window_seam.h"
 #include "model/color.h"
+#include "model/dynamic_text_updater.h"
 #include "model/gl_model.h"
 #include "model/message_seam.h"
 
@@ -282,6 +284,28 @@ void CGpage::ShowButtonWindows(bool show) const {
         if (!button->m_bHidden) {
             ButtonWindows().Show(key, show);
         }
+    }
+}
+
+void CGpage::CreateButtonWindows(bool visible) const {
+    for (const auto& [key, button] : m_buttons) {
+        CreateButtonWindow(*button, visible);
+    }
+}
+
+void CGpage::DestroyButtonWindows() const {
+    for (const auto& [key, button] : m_buttons) {
+        DestroyButtonWindow(*button);
+    }
+}
+
+void CGpage::UpdateDynamicTexts() {
+    const DynamicTextUpdater update = InstalledDynamicTextUpdater();
+    if (!update) {
+        return;
+    }
+    for (auto& [key, text] : m_texts) {
+        update(*this, *text);
     }
 }
 

@@ -83,6 +83,13 @@ public:
     // Shows or hides the windows of the buttons that are not hidden (the page becomes current or
     // stops being current).
     void ShowButtonWindows(bool show) const;
+    // Creates the windows of all buttons (shown, unless hidden, when `visible`), or destroys them
+    // (the page enters or leaves the document).
+    void CreateButtonWindows(bool visible) const;
+    void DestroyButtonWindows() const;
+
+    // Recomputes every measurement text from the vertices (after vertices moved or changed).
+    void UpdateDynamicTexts();
 
     // Transformation definitions taken from the selection: two vertices and no line give the
     // second minus the first; no vertex and one line give the line's end minus its start.

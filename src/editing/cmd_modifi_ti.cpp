@@ -1,0 +1,20 @@
+#include "editing/cmd_modifi_ti.h"
+
+#include "model/document.h"
+
+namespace velnor {
+
+CCmdModifiTi::CCmdModifiTi(uint16_t key, CPlomDoc& doc, std::unique_ptr<CSubassembly> other)
+    : CCmd("修改组件"), m_pDoc(&doc), m_nId(key), m_pOther(std::move(other)) {}
+
+bool CCmdModifiTi::Swap() {
+    CellMap<CSubassembly>& solids = m_pDoc->CurrentPage().m_solids;
+    solids[m_nId].swap(m_pOther);
+    if (!solids[m_nId]) {
+        solids.erase(m_nId);
+    }
+    m_pDoc->Refresh(kHintRedraw);
+    return true;
+}
+
+}  // namespace velnor

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace velnor {
+
+class CPlomDoc;
+
+// How many cells of each kind an operation has just added to the current page.
+struct AddedCells {
+    int points = 0;
+    int lines = 0;
+    int faces = 0;
+    int solids = 0;
+    int buttons = 0;
+    int texts = 0;
+};
+
+// Records additions already made to the current page as one undoable command named `name`.
+// One kind alone gives that kind's addition command under `name`; several kinds give a compound
+// `name` holding, in the order points, lines, faces, solids, buttons, texts, the commands
+// "添加点", "添加线", "添加面", "添加组件", "添加操作按钮", "添加动态文本". Nothing added records
+// nothing.
+void RecordAdditions(CPlomDoc& doc, const std::string& name, const AddedCells& added);
+
+}  // namespace velnor

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "model/document.h"
+#include "support/recording_button_windows.h"
+#include "support/recording_document_views.h"
+#include "support/recording_menu_items.h"
+#include "support/recording_messages.h"
+
+namespace velnor::test {
+
+// A new document with every seam recorded.
+class EditingTest : public ::testing::Test {
+protected:
+    EditingTest() {
+        doc.OnNewDocument();
+        doc.CommandProcessor().SetMenuTarget(&MenuItems(), CCmdProcessor::kUndoId,
+                                             CCmdProcessor::kRedoId);
+        views.Forget();
+    }
+
+    CGpage& Page() { return doc.CurrentPage(); }
+    CCmdProcessor& History() { return doc.CommandProcessor(); }
+    const std::string& UndoText() { return menu.items[CCmdProcessor::kUndoId].text; }
+
+    RecordingMessages messages;
+    RecordingDocumentViews views;
+    RecordingButtonWindows windows;
+    RecordingMenuItems menu;
+    CPlomDoc doc;
+};
+
+}  // namespace velnor::test
