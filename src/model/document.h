@@ -75,6 +75,7 @@ public:
     void ImportNotesRtf(std::string rtf);
 
     CCmdProcessor& CommandProcessor() { return m_cmdProcessor; }
+    const CCmdProcessor& CommandProcessor() const { return m_cmdProcessor; }
 
     PageList m_pages;
     PagePosition m_posCurPage = m_pages.end();
