@@ -1,20 +1,44 @@
 #include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
 
-#include <cstdio>
-
-#include "model/page.h"
-#include "shell/plain_window.h"
-#include "view/demo_page.h"
+#include "geometry/measure_text.h"
+#include "model/dynamic_text_updater.h"
+#include "shell/document_files.h"
+#include "shell/main_frame.h"
 #include "view/gl_setup.h"
+
+namespace {
+
+// The interface is Chinese: prefer a CJK face where the default one lacks the glyphs.
+void UseChineseFont(QApplication& app) {
+    for (const QString& family : {QStringLiteral("WenQuanYi Zen Hei"),
+                                  QStringLiteral("Noto Sans CJK SC"),
+                                  QStringLiteral("WenQuanYi Micro Hei")}) {
+        if (QFontDatabase::hasFamily(family)) {
+            QFont font(family);
+            font.setPointSize(app.font().pointSize());
+            app.setFont(font);
+            return;
+        }
+    }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     velnor::UseCompatibilityFormat();
     QApplication app(argc, argv);
-    if (argc > 1) {
-        std::fprintf(stderr, "velnor: opening documents is not available in this build; "
-                             "showing the demonstration page\n");
+    QApplication::setOrganizationName(QStringLiteral("Kalbrix"));
+    QApplication::setApplicationName(QStringLiteral("Velnor"));
+    UseChineseFont(app);
+    velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
+
+    velnor::CMainFrame frame;
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1 && !frame.Files().OpenPath(arguments.at(1))) {
+        return 1;
     }
-    velnor::PlainWindow window(velnor::MakeDemoPage());
-    window.show();
+    frame.showMaximized();
     return app.exec();
 }
