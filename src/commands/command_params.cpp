@@ -55,6 +55,14 @@ int CommandParams::Integer(const std::string& name, int fallback) const {
     return found == m_values.end() ? fallback : Parse<int>(name, found->second, "an integer");
 }
 
+uint8_t CommandParams::Byte(const std::string& name, uint8_t fallback) const {
+    const int value = Integer(name, fallback);
+    if (value < 0 || value > 255) {
+        throw CommandError("parameter " + name + " must lie in 0..255");
+    }
+    return static_cast<uint8_t>(value);
+}
+
 bool CommandParams::Flag(const std::string& name, bool fallback) const {
     auto found = m_values.find(name);
     if (found == m_values.end()) {

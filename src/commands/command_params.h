@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ public:
     double Number(const std::string& name, double fallback) const;
     float Float(const std::string& name, float fallback) const;
     int Integer(const std::string& name, int fallback) const;
+    // 0..255, as a colour component.
+    uint8_t Byte(const std::string& name, uint8_t fallback) const;
     // 1 or 0.
     bool Flag(const std::string& name, bool fallback) const;
     std::string Text(const std::string& name, const std::string& fallback) const;

@@ -1,3 +1,4 @@
+#include "commands/clipboard_items.h"
 #include "commands/material_commands.h"
 #include "commands/menu_items.h"
 #include "commands/properties_command.h"
@@ -62,8 +63,8 @@ CommandEntry VertexColourItem() {
     CommandEntry entry = DocumentItem(
         32959, "修改点的颜色", "设计顶点颜色",
         [](CPlomDoc& doc, const CommandParams& params) {
-            ColourSelectedVertices(doc, params.Integer("r", 0), params.Integer("g", 255),
-                                   params.Integer("b", 0));
+            ColourSelectedVertices(doc, {params.Byte("r", 0), params.Byte("g", 255),
+                                         params.Byte("b", 0)});
             return CommandOutcome::kDone;
         },
         HasSelectedVertices);
@@ -94,10 +95,9 @@ std::vector<CommandEntry> EditMenu() {
     return InMenu("编辑", {
         UndoItem(),
         RedoItem(),
-        DocumentItem(57635, "剪切", "剪切选定内容(页)", {}, {}, {"Shift+Delete", "Ctrl+X"}),
-        DocumentItem(57634, "复制", "复制选定内容并将其放到剪贴板上", {}, {},
-                     {"Ctrl+C", "Ctrl+Insert"}),
-        DocumentItem(57637, "粘贴", "插入复制的内容(页)", {}, {}, {"Ctrl+V", "Shift+Insert"}),
+        CutItem(),
+        CopyItem(),
+        PasteItem(),
         ClearItem(),
         PropertiesItem(),
         RelabelItem(),

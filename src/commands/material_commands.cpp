@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "model/bit_text.h"
 #include "model/document.h"
 #include "model/gl_model.h"
 
@@ -62,6 +63,20 @@ void RandomColours(CPlomDoc& doc) {
         solid.m_material.shininess = SceneSettings().m_material.shininess;
         solid.m_bOwnMaterial = 1;
     });
+    doc.Refresh(kHintRedraw);
+}
+
+void SetTextColour(CPlomDoc& doc, const Rgb& colour) {
+    SceneSettings().m_textColor = colour;
+    CGpage& page = doc.CurrentPage();
+    if (page.m_selSolids.size() == 1) {
+        auto found = page.m_solids.find(static_cast<uint16_t>(page.m_selSolids.front()));
+        if (found != page.m_solids.end()) {
+            if (auto* text = dynamic_cast<CBitText*>(found->second.get())) {
+                text->m_color = colour;
+            }
+        }
+    }
     doc.Refresh(kHintRedraw);
 }
 

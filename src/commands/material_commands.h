@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/color.h"
+
 namespace velnor {
 
 class CPlomDoc;
@@ -16,5 +18,8 @@ void FollowSceneMaterial(CPlomDoc& doc);
 // "随机材质": random colours for the selected vertices, a random material of their own for the
 // selected solids. The selection stays.
 void RandomColours(CPlomDoc& doc);
+// "修改文本颜色": the colour of new bitmap texts, given also to the one selected bitmap text.
+// Not recorded.
+void SetTextColour(CPlomDoc& doc, const Rgb& colour);
 
 }  // namespace velnor

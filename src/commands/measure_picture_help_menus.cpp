@@ -1,8 +1,10 @@
+#include "commands/material_commands.h"
 #include "commands/menu_items.h"
 #include "geometry/measure_commands.h"
 #include "geometry/measure_enabling.h"
 #include "geometry/measure_types.h"
 #include "model/document.h"
+#include "model/gl_model.h"
 
 namespace velnor {
 
@@ -17,6 +19,19 @@ CommandEntry MeasureItem(int id, std::string text, std::string prompt) {
             return CommandOutcome::kDone;
         },
         [](const CPlomDoc& doc) { return CanAddMeasureText(doc.CurrentPage(), kRequest); });
+}
+
+CommandEntry TextColourItem() {
+    CommandEntry entry = DocumentItem(
+        33112, "修改文本颜色", "修改文字颜色", [](CPlomDoc& doc, const CommandParams& params) {
+            const Rgb current = SceneSettings().m_textColor;
+            SetTextColour(doc, {params.Byte("r", current.r), params.Byte("g", current.g),
+                                params.Byte("b", current.b)});
+            return CommandOutcome::kDone;
+        });
+    entry.params = {"r", "g", "b"};
+    entry.dialogFirst = true;
+    return entry;
 }
 
 // Two selected vertices, or else the one selected line.
@@ -50,8 +65,9 @@ std::vector<CommandEntry> MeasureMenu() {
 }
 std::vector<CommandEntry> PictureMenu() {
     return InMenu("图文", {
-        DocumentItem(33266, "添加文本", "插入文本", {}),
-        DocumentItem(33112, "修改文本颜色", "修改文字颜色", {}),
+        // The text is typed and drawn into a bitmap by the shell's rich-text editor.
+        ShellItem(33266, "添加文本", "插入文本"),
+        TextColourItem(),
         ViewItem(33060, "打开图象", "打开图象用于背景或贴图"),
         ViewItem(33099, "粘帖图象", "粘帖图象转为位图并显示"),
         ViewItem(33061, "显示图象", "显示/隐藏背景图"),

@@ -29,21 +29,13 @@ void AllowOnly(const CommandParams& params, std::initializer_list<const char*> a
     }
 }
 
-uint8_t ColourByte(const CommandParams& params, const char* name, uint8_t fallback) {
-    const int value = params.Integer(name, fallback);
-    if (value < 0 || value > 255) {
-        throw CommandError(std::string("parameter ") + name + " must lie in 0..255");
-    }
-    return static_cast<uint8_t>(value);
-}
-
 void EditVertex(CPlomDoc& doc, const CommandParams& params) {
     AllowOnly(params, {"x", "y", "z", "r", "g", "b", "label", "shown"}, "a vertex");
     const int index = doc.CurrentPage().m_selPoints.front();
     VertexValues values = VertexValuesOf(doc.CurrentPage(), index);
     values.position = params.Vector("x", "y", "z", values.position);
-    values.color = {ColourByte(params, "r", values.color.r), ColourByte(params, "g", values.color.g),
-                    ColourByte(params, "b", values.color.b)};
+    values.color = {params.Byte("r", values.color.r), params.Byte("g", values.color.g),
+                    params.Byte("b", values.color.b)};
     values.label = params.Text("label", values.label);
     values.shown = params.Flag("shown", values.shown);
     ModifyVertex(doc, index, values);

@@ -1,22 +1,10 @@
 #include "commands/vertex_line_commands.h"
 
-#include "commands/command_error.h"
 #include "editing/record_additions.h"
 #include "model/color.h"
 #include "model/document.h"
 
 namespace velnor {
-
-namespace {
-
-uint8_t ColourByte(int value, const char* name) {
-    if (value < 0 || value > 255) {
-        throw CommandError(std::string("parameter ") + name + " must lie in 0..255");
-    }
-    return static_cast<uint8_t>(value);
-}
-
-}  // namespace
 
 bool HasSelectedVertices(const CPlomDoc& doc) {
     return !doc.CurrentPage().m_selPoints.empty();
@@ -31,8 +19,7 @@ void RelabelSelectedVertices(CPlomDoc& doc, const std::string& letter, const std
     doc.Refresh(kHintAll);
 }
 
-void ColourSelectedVertices(CPlomDoc& doc, int red, int green, int blue) {
-    const Rgb colour{ColourByte(red, "r"), ColourByte(green, "g"), ColourByte(blue, "b")};
+void ColourSelectedVertices(CPlomDoc& doc, const Rgb& colour) {
     doc.CurrentPage().SetSelectedColor(ToColorRef(colour));
     doc.Refresh(kHintRedraw);
 }

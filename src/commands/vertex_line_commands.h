@@ -3,6 +3,7 @@
 #include <string>
 
 #include "commands/command_entry.h"
+#include "model/color.h"
 
 namespace velnor {
 
@@ -14,8 +15,8 @@ bool HasSelectedLines(const CPlomDoc& doc);
 // "批量修改标签": the selected vertices take the letter (from `letter`, advancing) followed by
 // `suffix`. Not recorded.
 void RelabelSelectedVertices(CPlomDoc& doc, const std::string& letter, const std::string& suffix);
-// "修改点的颜色": the selected vertices take the colour (bytes 0..255). Not recorded.
-void ColourSelectedVertices(CPlomDoc& doc, int red, int green, int blue);
+// "修改点的颜色": the selected vertices take the colour. Not recorded.
+void ColourSelectedVertices(CPlomDoc& doc, const Rgb& colour);
 // "修改线的方向": every selected line runs the other way; the line selection is emptied. The
 // names stay until the page rebuilds them. Not recorded.
 void ReverseSelectedLines(CPlomDoc& doc);
