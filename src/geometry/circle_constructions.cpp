@@ -78,10 +78,9 @@ bool AddCircleThroughThreePoints(CPlomDoc& doc) {
     if (!CanAddCircleThroughThreePoints(page)) {
         return false;
     }
-    const auto circle =
-        CircleThroughThreePoints(VertexPosition(page, page.m_selPoints[0]),
-                                 VertexPosition(page, page.m_selPoints[1]),
-                                 VertexPosition(page, page.m_selPoints[2]));
+    const auto circle = CircleThroughThreePoints(VertexPosition(page, page.m_selPoints[0]),
+                                                 VertexPosition(page, page.m_selPoints[1]),
+                                                 VertexPosition(page, page.m_selPoints[2]));
     if (!circle) {
         ShowMessage(kCollinearMessage);
         return false;

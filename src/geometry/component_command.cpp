@@ -19,8 +19,7 @@ bool IsFinite(const Float3& v) {
 }
 
 bool IsFinite(const Plane& p) {
-    return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]) &&
-           std::isfinite(p[3]);
+    return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]) && std::isfinite(p[3]);
 }
 
 bool AreNumbers(const ComponentValues& v) {
@@ -60,10 +59,9 @@ bool AddComponent(CPlomDoc& doc, const ComponentValues& values) {
     const auto kind = static_cast<uint8_t>(values.kind);
     const uint8_t number = kind == kSolidPageComponent ? ComponentNumber(values) : 0;
     CGpage& page = doc.CurrentPage();
-    page.AddSolid(std::make_unique<CSubassembly>(kind, number, values.centre, values.spin,
-                                                 values.axis, values.scale, values.ratio,
-                                                 ClipModeOf(values), values.clipPlane1,
-                                                 values.clipPlane2));
+    page.AddSolid(std::make_unique<CSubassembly>(
+        kind, number, values.centre, values.spin, values.axis, values.scale, values.ratio,
+        ClipModeOf(values), values.clipPlane1, values.clipPlane2));
     doc.CommandProcessor().AddCommand(
         std::make_unique<CCmdAddTis>(1, doc, std::string("添加") + SolidKindName(kind)));
     page.m_nScheme = SolidKindPreset(kind);

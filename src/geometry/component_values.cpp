@@ -10,12 +10,12 @@ namespace velnor {
 namespace {
 
 constexpr std::array<const char*, 27> kKindEntries{
-    "(实体)球",     "    平面",       "    正四面体",   "    正八面体",   "    正十二面体",
-    "    正二十面体", "    圆柱体",     "    圆锥体",     "    圆环",       "    3D文字",
-    "    正方体",    "    圆面",       "    茶壶",       "    C60",        "(线框)圆",
-    "    球",        "    长方体",     "    正四面体",   "    正八面体",   "    正十二面体",
-    "    正二十面体", "    圆柱侧面",   "    圆锥侧面",   "    圆台侧面",   "    茶壶",
-    "    球面",      "    组件页",
+    "(实体)球",       "    平面",     "    正四面体", "    正八面体", "    正十二面体",
+    "    正二十面体", "    圆柱体",   "    圆锥体",   "    圆环",     "    3D文字",
+    "    正方体",     "    圆面",     "    茶壶",     "    C60",      "(线框)圆",
+    "    球",         "    长方体",   "    正四面体", "    正八面体", "    正十二面体",
+    "    正二十面体", "    圆柱侧面", "    圆锥侧面", "    圆台侧面", "    茶壶",
+    "    球面",       "    组件页",
 };
 
 constexpr uint32_t kClipPlane1Bit = 1;
@@ -107,7 +107,9 @@ void ChooseKindForNew(ComponentValues& values, int kind) {
     SetBaseHeight(values, 0.0f);
     switch (kind) {
         case kSolidDodecahedron:
-        case kSolidDodecahedronWire: SetScale(values, 3.0f, 3.0f); break;
+        case kSolidDodecahedronWire:
+            SetScale(values, 3.0f, 3.0f);
+            break;
         case kSolidCylinder:
             SetScale(values, 6.0f, 18.84f);
             SetBaseHeight(values, -9.42f);
@@ -124,7 +126,9 @@ void ChooseKindForNew(ComponentValues& values, int kind) {
                 values.axis = {0.0f, -1.0f, 0.0f};
             }
             break;
-        case kSolidC60: SetScale(values, 10.0f, 10.0f); break;
+        case kSolidC60:
+            SetScale(values, 10.0f, 10.0f);
+            break;
         case kSolidCylinderSide:
         case kSolidConeSide:
             SetScale(values, 5.0f, 10.0f);
@@ -134,9 +138,14 @@ void ChooseKindForNew(ComponentValues& values, int kind) {
             SetScale(values, 7.07107f, 10.0f);
             SetBaseHeight(values, -5.0f);
             break;
-        case kSolidSphereOutline: SetScale(values, 8.6602545f, 8.6602545f); break;
-        case kSolidPageComponent: SetScale(values, 1.0f, 1.0f); break;
-        default: break;
+        case kSolidSphereOutline:
+            SetScale(values, 8.6602545f, 8.6602545f);
+            break;
+        case kSolidPageComponent:
+            SetScale(values, 1.0f, 1.0f);
+            break;
+        default:
+            break;
     }
 }
 

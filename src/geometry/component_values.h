@@ -10,25 +10,25 @@ namespace velnor {
 // The values of the component dialog ("组件"), with its initial values. The dialog shows and
 // collects them; this keeps the rules for filling them in.
 struct ComponentValues {
-    Float3 centre{0.0f, 0.0f, 0.0f};   // "中心"
-    Float3 axis{0.0f, -1.0f, 0.0f};    // "Z轴方向"
-    Float3 scale{6.0f, 6.0f, 6.0f};    // "尺度"
-    int kind = kSolidCube;             // "组件类型": the list index is the kind
-    int pageComponent = 0;             // "组件页:" list index; −1 when nothing is chosen
-    float spin = 0.0f;                 // "转    角:", degrees
-    bool clip = false;                 // "裁 剪"
-    bool clipPlane1On = false;         // "1# 面"
-    bool clipPlane2On = false;         // "2# 面"
+    Float3 centre{0.0f, 0.0f, 0.0f};  // "中心"
+    Float3 axis{0.0f, -1.0f, 0.0f};   // "Z轴方向"
+    Float3 scale{6.0f, 6.0f, 6.0f};   // "尺度"
+    int kind = kSolidCube;            // "组件类型": the list index is the kind
+    int pageComponent = 0;            // "组件页:" list index; −1 when nothing is chosen
+    float spin = 0.0f;                // "转    角:", degrees
+    bool clip = false;                // "裁 剪"
+    bool clipPlane1On = false;        // "1# 面"
+    bool clipPlane2On = false;        // "2# 面"
     Plane clipPlane1{0.0, 0.0, 1.0, 0.0};
     Plane clipPlane2{0.0, -1.0, 0.0, 0.0};
-    double ratio = 0.5;                // "圆台上下底之比："
+    double ratio = 0.5;  // "圆台上下底之比："
 
     // Where the centre and the axis came from: choosing a kind keeps what the selection gave.
     bool centreFromVertex = false;
     bool axisFromLine = false;
     // Controls shown only for some kinds.
-    bool showsPageComponent = false;   // kind 26
-    bool showsRatio = false;           // kind 23
+    bool showsPageComponent = false;  // kind 26
+    bool showsRatio = false;          // kind 23
 };
 
 // The 27 entries of "组件类型" in kind order ("(实体)球", "    平面", ... "    组件页").

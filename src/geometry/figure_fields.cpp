@@ -10,8 +10,8 @@ namespace velnor {
 namespace {
 
 constexpr std::array<const char*, kFigureTypeCount> kTypeNames{
-    "正方体", "长方体",     "正棱柱",     "正棱锥",     "正棱台",   "正多边形", "相交面",
-    "正八面体", "正十二面体", "正二十面体", "几何球体", "圆柱体",   "圆锥体",   "圆台",
+    "正方体",   "长方体",     "正棱柱",     "正棱锥",   "正棱台", "正多边形", "相交面",
+    "正八面体", "正十二面体", "正二十面体", "几何球体", "圆柱体", "圆锥体",   "圆台",
 };
 
 constexpr std::array<FigureFieldInfo, 6> kFields{{
@@ -25,12 +25,18 @@ constexpr std::array<FigureFieldInfo, 6> kFields{{
 
 double FieldValue(const FigureSetValues& values, FigureField field) {
     switch (field) {
-        case kFieldEdge: return values.edge;
-        case kFieldWidth: return values.width;
-        case kFieldHeight: return values.height;
-        case kFieldSides: return values.sides;
-        case kFieldRadius: return values.radius;
-        case kFieldRatio: return values.ratio;
+        case kFieldEdge:
+            return values.edge;
+        case kFieldWidth:
+            return values.width;
+        case kFieldHeight:
+            return values.height;
+        case kFieldSides:
+            return values.sides;
+        case kFieldRadius:
+            return values.radius;
+        case kFieldRatio:
+            return values.ratio;
     }
     return 0.0;
 }
@@ -56,23 +62,25 @@ std::span<const FigureFieldInfo> FigureFields() {
 }
 
 unsigned EnabledFigureFields(int type) {
-    switch (static_cast<FigureType>(type)) {
-        case FigureType::kCube:
-        case FigureType::kIntersectingPlanes: return kFieldEdge;
-        case FigureType::kCuboid: return kFieldEdge | kFieldWidth | kFieldHeight;
-        case FigureType::kPrism:
-        case FigureType::kPyramid: return kFieldHeight | kFieldSides | kFieldRadius;
-        case FigureType::kFrustum: return kFieldHeight | kFieldSides | kFieldRadius | kFieldRatio;
-        case FigureType::kPolygon: return kFieldSides | kFieldRadius;
-        case FigureType::kCylinder:
-        case FigureType::kCone: return kFieldHeight | kFieldRadius;
-        case FigureType::kConeFrustum: return kFieldHeight | kFieldRadius | kFieldRatio;
-        case FigureType::kOctahedron:
-        case FigureType::kDodecahedron:
-        case FigureType::kIcosahedron:
-        case FigureType::kGeometricSphere: return kFieldRadius;
-    }
-    return 0;
+    constexpr unsigned kPrismFields = kFieldHeight | kFieldSides | kFieldRadius;
+    constexpr unsigned kBodyFields = kFieldHeight | kFieldRadius;
+    constexpr std::array<unsigned, kFigureTypeCount> kEnabled{
+        kFieldEdge,                               // cube
+        kFieldEdge | kFieldWidth | kFieldHeight,  // cuboid
+        kPrismFields,                             // prism
+        kPrismFields,                             // pyramid
+        kPrismFields | kFieldRatio,               // frustum
+        kFieldSides | kFieldRadius,               // polygon
+        kFieldEdge,                               // intersecting planes
+        kFieldRadius,                             // octahedron
+        kFieldRadius,                             // dodecahedron
+        kFieldRadius,                             // icosahedron
+        kFieldRadius,                             // geometric sphere
+        kBodyFields,                              // cylinder
+        kBodyFields,                              // cone
+        kBodyFields | kFieldRatio,                // frustum of a cone
+    };
+    return type >= 0 && type < kFigureTypeCount ? kEnabled[type] : 0;
 }
 
 void ChooseFigureType(FigureSetValues& values, int type) {

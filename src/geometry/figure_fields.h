@@ -30,14 +30,14 @@ const char* FigureTypeName(int type);
 
 // The values of the dialog "创建图元集", with its defaults.
 struct FigureSetValues {
-    int type = 0;            // "图的类型:"
-    float edge = 12.0f;      // "(棱)长:"
-    float width = 10.0f;     // "宽:"
-    float height = 10.0f;    // "高:"
-    int sides = 3;           // "底边数:"
-    float radius = 8.0f;     // "底半径:"
-    float ratio = 0.5f;      // "台体上下底之比："
-    float x = 0.0f;          // "中心" "X:", "Y:", "Z:"
+    int type = 0;          // "图的类型:"
+    float edge = 12.0f;    // "(棱)长:"
+    float width = 10.0f;   // "宽:"
+    float height = 10.0f;  // "高:"
+    int sides = 3;         // "底边数:"
+    float radius = 8.0f;   // "底半径:"
+    float ratio = 0.5f;    // "台体上下底之比："
+    float x = 0.0f;        // "中心" "X:", "Y:", "Z:"
     float y = 0.0f;
     float z = 0.0f;
 };

@@ -1,5 +1,6 @@
 #include "geometry/figure_set.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -15,46 +16,44 @@ namespace {
 
 constexpr float kToolbarCubeEdge = 10.0f;
 
-const char* RecordName(FigureType type) {
-    switch (type) {
-        case FigureType::kCube: return "添加正方体";
-        case FigureType::kCuboid: return "添加长方体";
-        case FigureType::kPrism: return "添加正棱柱";
-        case FigureType::kPyramid: return "添加正棱锥";
-        case FigureType::kFrustum: return "添加正棱台";
-        case FigureType::kPolygon: return "添加正多边形";
-        case FigureType::kIntersectingPlanes: return "添加相交面";
-        case FigureType::kOctahedron: return "添加正八面体";
-        case FigureType::kDodecahedron: return "添加正十二面体";
-        case FigureType::kIcosahedron: return "添加正二十面体";
-        case FigureType::kGeometricSphere: return "添加几何球体";
-        case FigureType::kCylinder: return "添加圆柱";
-        case FigureType::kCone: return "添加圆锥";
-        case FigureType::kConeFrustum: return "添加圆台";
-    }
-    return "";
-}
+// The name each figure is recorded under, in list order.
+constexpr std::array<const char*, kFigureTypeCount> kRecordNames{
+    "添加正方体",   "添加长方体", "添加正棱柱",   "添加正棱锥",     "添加正棱台",
+    "添加正多边形", "添加相交面", "添加正八面体", "添加正十二面体", "添加正二十面体",
+    "添加几何球体", "添加圆柱",   "添加圆锥",     "添加圆台"};
 
 // The vertex-built figures and the bodies of revolution; the geometric sphere records itself.
 std::optional<AddedCells> Generate(CGpage& page, const FigureSetValues& v) {
     const Vec3 c{v.x, v.y, v.z};
     switch (static_cast<FigureType>(v.type)) {
-        case FigureType::kCube: return AddCube(page, c, v.edge);
-        case FigureType::kCuboid: return AddCuboid(page, c, v.edge, v.width, v.height);
-        case FigureType::kPrism: return AddPrism(page, c, v.sides, v.radius, v.height);
-        case FigureType::kPyramid: return AddPyramid(page, c, v.sides, v.radius, v.height);
+        case FigureType::kCube:
+            return AddCube(page, c, v.edge);
+        case FigureType::kCuboid:
+            return AddCuboid(page, c, v.edge, v.width, v.height);
+        case FigureType::kPrism:
+            return AddPrism(page, c, v.sides, v.radius, v.height);
+        case FigureType::kPyramid:
+            return AddPyramid(page, c, v.sides, v.radius, v.height);
         case FigureType::kFrustum:
             return AddFrustum(page, c, v.sides, v.radius, v.height, v.ratio);
-        case FigureType::kPolygon: return AddPolygon(page, c, v.sides, v.radius);
-        case FigureType::kIntersectingPlanes: return AddIntersectingPlanes(page, c, v.edge);
-        case FigureType::kOctahedron: return AddOctahedron(page, c, v.radius);
-        case FigureType::kDodecahedron: return AddDodecahedron(page, c, v.radius);
-        case FigureType::kIcosahedron: return AddIcosahedron(page, c, v.radius);
-        case FigureType::kCylinder: return AddCylinder(page, c, v.radius, v.height);
-        case FigureType::kCone: return AddCone(page, c, v.radius, v.height);
+        case FigureType::kPolygon:
+            return AddPolygon(page, c, v.sides, v.radius);
+        case FigureType::kIntersectingPlanes:
+            return AddIntersectingPlanes(page, c, v.edge);
+        case FigureType::kOctahedron:
+            return AddOctahedron(page, c, v.radius);
+        case FigureType::kDodecahedron:
+            return AddDodecahedron(page, c, v.radius);
+        case FigureType::kIcosahedron:
+            return AddIcosahedron(page, c, v.radius);
+        case FigureType::kCylinder:
+            return AddCylinder(page, c, v.radius, v.height);
+        case FigureType::kCone:
+            return AddCone(page, c, v.radius, v.height);
         case FigureType::kConeFrustum:
             return AddConeFrustum(page, c, v.radius, v.height, v.ratio);
-        case FigureType::kGeometricSphere: break;
+        case FigureType::kGeometricSphere:
+            break;
     }
     return std::nullopt;
 }
@@ -79,7 +78,7 @@ bool CreateFigureSet(CPlomDoc& doc, const FigureSetValues& values) {
     if (type == FigureType::kGeometricSphere) {
         return AddGeometricSphereFigure(doc, {values.x, values.y, values.z}, values.radius);
     }
-    return Record(doc, RecordName(type), Generate(doc.CurrentPage(), values));
+    return Record(doc, kRecordNames[values.type], Generate(doc.CurrentPage(), values));
 }
 
 bool AddToolbarCube(CPlomDoc& doc) {

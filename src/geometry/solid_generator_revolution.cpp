@@ -13,8 +13,8 @@ constexpr double kUnusedShape = 0.5;
 
 // The side outline standing on the base circle, with the circles of its rims: the top rim first
 // (when there is one), then the base.
-AddedCells AddBody(CGpage& page, uint8_t kind, Vec3 base, float radius, float height,
-                   double shape, std::optional<float> topRadius) {
+AddedCells AddBody(CGpage& page, uint8_t kind, Vec3 base, float radius, float height, double shape,
+                   std::optional<float> topRadius) {
     page.AddSolid(MakeOutlineSolid(kind, base, kUp, {radius, radius, height}, shape));
     if (topRadius) {
         page.AddSolid(MakeCircle(base + Vec3{0.0f, 0.0f, height}, kUp, *topRadius));
@@ -34,8 +34,7 @@ AddedCells AddCone(CGpage& page, Vec3 centre, float radius, float height) {
 }
 
 AddedCells AddConeFrustum(CGpage& page, Vec3 centre, float radius, float height, float topRatio) {
-    return AddBody(page, kSolidFrustumSide, centre, radius, height, topRatio,
-                   topRatio * radius);
+    return AddBody(page, kSolidFrustumSide, centre, radius, height, topRatio, topRatio * radius);
 }
 
 }  // namespace velnor

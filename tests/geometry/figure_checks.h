@@ -82,7 +82,8 @@ inline int NormalsSide(const CGpage& page, int firstVertex) {
     const D3 centre = CentreOf(page, firstVertex);
     int outward = 0, inward = 0;
     for (const auto& [key, face] : page.m_faces) {
-        const double side = DotOf(NormalOfFace(page, *face), Minus(MeanOfFace(page, *face), centre));
+        const double side =
+            DotOf(NormalOfFace(page, *face), Minus(MeanOfFace(page, *face), centre));
         (side > 0 ? outward : inward) += 1;
     }
     if (inward == 0) {

@@ -51,7 +51,8 @@ protected:
 TEST_F(SolidGenerators, DefaultCubeHasItsLabelledCornersEdgesAndInwardFaces) {
     ASSERT_TRUE(Build(FigureType::kCube));
     EXPECT_EQ(Page().m_nVertexCount, 8);
-    EXPECT_EQ(Labels(Page()), (std::vector<std::string>{"C1", "D1", "A1", "B1", "C", "D", "A", "B"}));
+    EXPECT_EQ(Labels(Page()),
+              (std::vector<std::string>{"C1", "D1", "A1", "B1", "C", "D", "A", "B"}));
     ExpectPosition(Page(), 6, {-6, -6, -6});
     ExpectPosition(Page(), 0, {6, 6, 6});
     ExpectPosition(Page(), 3, {6, -6, 6});
@@ -94,9 +95,10 @@ TEST_F(SolidGenerators, TwoCubesOnOnePageUseTheSameLabelsOnNewVertices) {
     ASSERT_TRUE(Build(FigureType::kCube));
     ASSERT_TRUE(Build(FigureType::kCube, [](FigureSetValues& v) { v.x = 20; }));
     EXPECT_EQ(Page().m_nVertexCount, 16);
-    EXPECT_EQ(Labels(Page(), 8), Labels(Page()).at(0) == "C1" ? (std::vector<std::string>{
-                                      "C1", "D1", "A1", "B1", "C", "D", "A", "B"})
-                                                               : std::vector<std::string>{});
+    EXPECT_EQ(Labels(Page(), 8),
+              Labels(Page()).at(0) == "C1"
+                  ? (std::vector<std::string>{"C1", "D1", "A1", "B1", "C", "D", "A", "B"})
+                  : std::vector<std::string>{});
     ExpectPosition(Page(), 14, {14, -6, -6});
     EXPECT_EQ(Page().m_lines.size(), 24u);
     ASSERT_NE(LineBetween(14, 15), nullptr);
@@ -203,9 +205,7 @@ TEST_F(SolidGenerators, IntersectingPlanesNeedTenFreeRows) {
     EXPECT_EQ(Page().m_nVertexCount, 191);
     EXPECT_FALSE(History().CanUndo());
 
-    test::EditingTest::TearDown();
-    CGpage& other = Page();
-    other.Clear();
+    Page().Clear();
     FillVertices(190);
     EXPECT_TRUE(Build(FigureType::kIntersectingPlanes));
     EXPECT_EQ(Page().m_nVertexCount, 200);
@@ -217,10 +217,10 @@ TEST_F(SolidGenerators, EachGeneratorRefusesWithoutRoomForItsVertices) {
         int acceptedAt;  // the fullest page that still takes the figure
     };
     // The pyramid keeps one row free; the others may fill the page.
-    const Case cases[] = {{FigureType::kCube, 192},         {FigureType::kPrism, 194},
-                          {FigureType::kFrustum, 194},      {FigureType::kPyramid, 195},
-                          {FigureType::kPolygon, 197},      {FigureType::kOctahedron, 194},
-                          {FigureType::kDodecahedron, 180}, {FigureType::kIcosahedron, 188},
+    const Case cases[] = {{FigureType::kCube, 192},           {FigureType::kPrism, 194},
+                          {FigureType::kFrustum, 194},        {FigureType::kPyramid, 195},
+                          {FigureType::kPolygon, 197},        {FigureType::kOctahedron, 194},
+                          {FigureType::kDodecahedron, 180},   {FigureType::kIcosahedron, 188},
                           {FigureType::kGeometricSphere, 197}};
     for (const Case& c : cases) {
         for (int filled : {c.acceptedAt, c.acceptedAt + 1}) {
@@ -229,7 +229,8 @@ TEST_F(SolidGenerators, EachGeneratorRefusesWithoutRoomForItsVertices) {
             messages.texts.clear();
             FillVertices(filled);
             const bool added = Build(c.type);
-            EXPECT_EQ(added, filled == c.acceptedAt) << static_cast<int>(c.type) << " at " << filled;
+            EXPECT_EQ(added, filled == c.acceptedAt)
+                << static_cast<int>(c.type) << " at " << filled;
             EXPECT_EQ(messages.texts.size(), added ? 0u : 1u);
             EXPECT_EQ(History().CanUndo(), added);
         }
@@ -303,8 +304,8 @@ TEST_F(SolidGenerators, GeometricSphereOfRadiusEightPutsOPrimeAndA) {
     ExpectPosition(Page(), 2, {0, -6.5320f, 4.6188f}, 1e-4);
     EXPECT_EQ(Page().m_solids.size(), 4u);
     EXPECT_EQ(Page().m_faces.size(), 1u);
-    EXPECT_EQ(LastRecord(), (std::vector<std::string>{"添加几何球体", "添加组件", "添加点",
-                                                      "添加线", "添加面"}));
+    EXPECT_EQ(LastRecord(),
+              (std::vector<std::string>{"添加几何球体", "添加组件", "添加点", "添加线", "添加面"}));
 }
 
 TEST_F(SolidGenerators, CylinderIsItsSideAndTwoRimsRecordedAlone) {
