@@ -35,8 +35,7 @@ LinesVerdict ClassifyLines(Vec3 a, Vec3 b, Vec3 c, Vec3 d) {
     if (!AnyComponentExceedsOnOff(Cross(w, v))) {
         return {LinesRelation::kCoincident, 0.0f, 0.0f, 1.0f};
     }
-    return {LinesRelation::kParallel, GuardedQuotient(Length(Cross(u, w)), Length(u)), 0.0f,
-            1.0f};
+    return {LinesRelation::kParallel, GuardedQuotient(Length(Cross(u, w)), Length(u)), 0.0f, 1.0f};
 }
 
 LinePlaneVerdict ClassifyLinePlane(Vec3 a, Vec3 b, const PlaneEquation& plane) {

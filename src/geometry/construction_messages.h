@@ -10,8 +10,7 @@ inline constexpr const char* kParallelNoIntersectionMessage = "两线平行无�
 inline constexpr const char* kIntersectionAtEndMessage = "交点是线段的一个端点,不需另作!";
 inline constexpr const char* kLineMissesFaceMessage = "线面不相交!";
 inline constexpr const char* kLineEndOnFaceMessage = "线的一端点即交点!";
-inline constexpr const char* kPointOnLineNoPerpendicularMessage =
-    "点在线上，有无数条垂线，不作出";
+inline constexpr const char* kPointOnLineNoPerpendicularMessage = "点在线上，有无数条垂线，不作出";
 inline constexpr const char* kFaceWithoutNormalMessage = "所选平面的前三个顶点共线,无法确定法线!";
 inline constexpr const char* kCoplanarLinesMessage = "共面直线!";
 inline constexpr const char* kPointOnLineMessage = "点在线上!";

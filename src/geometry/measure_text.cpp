@@ -83,24 +83,34 @@ private:
 std::optional<MeasureSource> SourceFor(const CGpage& page, int request) {
     SourceBuilder b(page);
     switch (request) {
-        case kPointCoordinates: return b.Point(0).Build();
-        case kPointDistance: return b.Text("| ").Point(0).Point(1).Text(" |").Build();
-        case kSegmentLength: return b.Text("| ").Line(0).Text(" |").Build();
+        case kPointCoordinates:
+            return b.Point(0).Build();
+        case kPointDistance:
+            return b.Text("| ").Point(0).Point(1).Text(" |").Build();
+        case kSegmentLength:
+            return b.Text("| ").Line(0).Text(" |").Build();
         case kPointLineDistance:
             return b.Text("| ").Point(0).Text(" , ").Line(0).Text(" |").Build();
         case kPointPlaneDistance:
             return b.Text("| ").Point(0).Text(" , ").Face(0).Text(" |").Build();
         case kLineLineDistance:
             return b.Text("| ").Line(0).Text(" , ").Line(1).Text(" |").Build();
-        case kLineLineAngle: return b.Text("< ").Line(0).Text(" , ").Line(1).Text(" >").Build();
-        case kLinePlaneAngle: return b.Text("< ").Line(0).Text(" , ").Face(0).Text(" >").Build();
-        case kDihedralAngle: return b.Text("< ").Face(0).Text(" , ").Face(1).Text(" >").Build();
-        case kFaceArea: return b.Face(0, true).Build();
+        case kLineLineAngle:
+            return b.Text("< ").Line(0).Text(" , ").Line(1).Text(" >").Build();
+        case kLinePlaneAngle:
+            return b.Text("< ").Line(0).Text(" , ").Face(0).Text(" >").Build();
+        case kDihedralAngle:
+            return b.Text("< ").Face(0).Text(" , ").Face(1).Text(" >").Build();
+        case kFaceArea:
+            return b.Face(0, true).Build();
         case kTetraVolume:
             return b.Text("V( ").Point(0).Point(1).Point(2).Point(3).Text(" )").Build();
-        case kPlaneEquation: return b.Face(0).Build();
-        case kVertexAngle: return b.Text("< ").Point(0).Point(1).Point(2).Build();
-        default: return std::nullopt;
+        case kPlaneEquation:
+            return b.Face(0).Build();
+        case kVertexAngle:
+            return b.Text("< ").Point(0).Point(1).Point(2).Build();
+        default:
+            return std::nullopt;
     }
 }
 
@@ -112,19 +122,31 @@ std::string AreaName(const CGpage& page, const std::vector<uint8_t>& verts) {
 
 size_t VerticesNeeded(uint8_t type) {
     switch (type) {
-        case kPointCoordinates: return 1;
-        case kPointDistance: return 2;
-        case kPointLineDistance: return 3;
-        case kPointPlaneDistance: return 4;
+        case kPointCoordinates:
+            return 1;
+        case kPointDistance:
+            return 2;
+        case kPointLineDistance:
+            return 3;
+        case kPointPlaneDistance:
+            return 4;
         case kLineLineDistance:
-        case kLineLineAngle: return 4;
-        case kLinePlaneAngle: return 5;
-        case kDihedralAngle: return 6;
-        case kFaceArea: return 3;
-        case kTetraVolume: return 4;
-        case kPlaneEquation: return 3;
-        case kVertexAngle: return 3;
-        default: return 0;
+        case kLineLineAngle:
+            return 4;
+        case kLinePlaneAngle:
+            return 5;
+        case kDihedralAngle:
+            return 6;
+        case kFaceArea:
+            return 3;
+        case kTetraVolume:
+            return 4;
+        case kPlaneEquation:
+            return 3;
+        case kVertexAngle:
+            return 3;
+        default:
+            return 0;
     }
 }
 
@@ -135,22 +157,31 @@ float PointPlaneDistance(const std::array<Vec3, CDTextCell::kMaxVerts>& v) {
     return DistancePointPlane(v[0], {n, d});
 }
 
-float MeasuredValue(uint8_t type, const std::array<Vec3, CDTextCell::kMaxVerts>& v,
-                    size_t count) {
+float MeasuredValue(uint8_t type, const std::array<Vec3, CDTextCell::kMaxVerts>& v, size_t count) {
     switch (type) {
-        case kPointDistance: return Length(v[1] - v[0]);
-        case kPointLineDistance: return DistancePointLine(v[0], v[1], v[2]);
-        case kPointPlaneDistance: return PointPlaneDistance(v);
-        case kLineLineDistance: return ClassifyLines(v[0], v[1], v[2], v[3]).distance;
-        case kLineLineAngle: return ClassifyLines(v[0], v[1], v[2], v[3]).angle;
-        case kLinePlaneAngle: return ClassifyLinePlane(v[0], v[1], FacePlane(v[2], v[3], v[4])).angle;
+        case kPointDistance:
+            return Length(v[1] - v[0]);
+        case kPointLineDistance:
+            return DistancePointLine(v[0], v[1], v[2]);
+        case kPointPlaneDistance:
+            return PointPlaneDistance(v);
+        case kLineLineDistance:
+            return ClassifyLines(v[0], v[1], v[2], v[3]).distance;
+        case kLineLineAngle:
+            return ClassifyLines(v[0], v[1], v[2], v[3]).angle;
+        case kLinePlaneAngle:
+            return ClassifyLinePlane(v[0], v[1], FacePlane(v[2], v[3], v[4])).angle;
         case kDihedralAngle:
             return ClassifyPlanes(FacePlane(v[0], v[1], v[2]), FacePlane(v[3], v[4], v[5]), v[3])
                 .angle;
-        case kFaceArea: return FanArea(std::span(v.data(), count)).area;
-        case kTetraVolume: return TetraVolume(v[0], v[1], v[2], v[3]);
-        case kVertexAngle: return AngleAtVertex(v[0], v[1], v[2]);
-        default: return 0.0f;
+        case kFaceArea:
+            return FanArea(std::span(v.data(), count)).area;
+        case kTetraVolume:
+            return TetraVolume(v[0], v[1], v[2], v[3]);
+        case kVertexAngle:
+            return AngleAtVertex(v[0], v[1], v[2]);
+        default:
+            return 0.0f;
     }
 }
 
@@ -172,7 +203,9 @@ void UpdateMeasure(const CGpage& page, CDTextCell& text) {
             text.m_strText = FormatText("%s ( %.4f , %.4f , %.4f )", name, Printable(v[0].x),
                                         Printable(v[0].y), Printable(v[0].z));
             return;
-        case kPlaneEquation: text.m_strText = PlaneEquationText(name, v[0], v[1], v[2]); return;
+        case kPlaneEquation:
+            text.m_strText = PlaneEquationText(name, v[0], v[1], v[2]);
+            return;
         default:
             text.m_fValue = MeasuredValue(text.m_nType, v, count);
             text.m_strText = FormatText("%s=%.4f", name, Printable(text.m_fValue));

@@ -35,9 +35,8 @@ std::string PlaneEquationText(const std::string& name, Vec3 p0, Vec3 p1, Vec3 p2
     const float b = n.y / g;
     const float c = n.z / g;
     const float e = -Dot(n, p1) / g;
-    return FormatText("%s : %.4fx%s%.4fy%s%.4fz%s%.4f=0 ", name.c_str(), Printable(a),
-                      SignText(b), Printable(b), SignText(c), Printable(c), SignText(e),
-                      Printable(e));
+    return FormatText("%s : %.4fx%s%.4fy%s%.4fz%s%.4f=0 ", name.c_str(), Printable(a), SignText(b),
+                      Printable(b), SignText(c), Printable(c), SignText(e), Printable(e));
 }
 
 }  // namespace velnor

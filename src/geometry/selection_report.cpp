@@ -68,7 +68,8 @@ std::string TwoLines(const CGpage& page, const CLineCell& first, const CLineCell
         case LinesRelation::kIntersecting:
             return FormatText("相交直线 %s与%s\n\n夹角为  %g 度\n\n夹角的余弦为  %.4f\n", name1,
                               name2, Printable(verdict.angle), Printable(verdict.cosine));
-        case LinesRelation::kCoincident: return FormatText("直线 %s与%s 重合.", name1, name2);
+        case LinesRelation::kCoincident:
+            return FormatText("直线 %s与%s 重合.", name1, name2);
         case LinesRelation::kParallel:
             return FormatText("平行直线 %s与%s间的距离为  %g \n", name1, name2,
                               Printable(verdict.distance));
@@ -78,7 +79,8 @@ std::string TwoLines(const CGpage& page, const CLineCell& first, const CLineCell
 
 std::string LineAndFace(const CGpage& page, const CLineCell& line, const CFaceCell& face) {
     const LineEnds ends = EndsOf(page, line);
-    const LinePlaneVerdict verdict = ClassifyLinePlane(ends.a, ends.b, CornersOf(page, face).Plane());
+    const LinePlaneVerdict verdict =
+        ClassifyLinePlane(ends.a, ends.b, CornersOf(page, face).Plane());
     const char* lineName = line.m_strName.c_str();
     const char* faceName = face.m_strName.c_str();
     switch (verdict.relation) {
@@ -116,7 +118,8 @@ std::string TwoFaces(const CGpage& page, const CFaceCell& first, const CFaceCell
         case PlanesRelation::kIntersecting:
             return FormatText(" 相交平面 %s与%s\n\n 二面角为  %g 度.\n\n 余弦为  %.4f\n", name1,
                               name2, Printable(verdict.angle), Printable(verdict.cosine));
-        case PlanesRelation::kCoincident: return FormatText("平面 %s与%s 重合.\n", name1, name2);
+        case PlanesRelation::kCoincident:
+            return FormatText("平面 %s与%s 重合.\n", name1, name2);
         case PlanesRelation::kParallel:
             return FormatText(" 平行平面 %s与%s 间的距离为  %g \n", name1, name2,
                               Printable(verdict.distance));

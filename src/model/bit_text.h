@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ public:
 
     const char* ClassName() const override { return "CBitText"; }
     bool operator==(const CBitText&) const = default;
+    std::unique_ptr<CSubassembly> Clone() const override {
+        return std::make_unique<CBitText>(*this);
+    }
 
     // Rows are padded to whole 32-bit words.
     static int32_t BytesPerRow(int32_t width) { return (width + 31) / 32 * 4; }
@@ -41,6 +45,9 @@ public:
 
     const char* ClassName() const override { return "CBitRtfText"; }
     bool operator==(const CBitRtfText&) const = default;
+    std::unique_ptr<CSubassembly> Clone() const override {
+        return std::make_unique<CBitRtfText>(*this);
+    }
 
     std::string m_strRtf;  // kept as the code page 936 bytes it came with
     int32_t m_nExtra1 = 0;

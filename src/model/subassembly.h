@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "model/cell.h"
 #include "model/material.h"
@@ -59,6 +60,10 @@ public:
 
     const char* ClassName() const override { return "CSubassembly"; }
     bool operator==(const CSubassembly&) const = default;
+    // A copy of the same class with every parameter.
+    virtual std::unique_ptr<CSubassembly> Clone() const {
+        return std::make_unique<CSubassembly>(*this);
+    }
 
     uint8_t m_nKind = 0;
     uint8_t m_nComponent = 0;  // page component shown by kind 26

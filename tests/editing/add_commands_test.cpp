@@ -5,6 +5,7 @@
 #include "editing/cmd_add_dtext.h"
 #include "editing/cmd_add_points.h"
 #include "editing/cmd_compound.h"
+#include "editing/cmd_del_cell.h"
 #include "editing/record_additions.h"
 #include "editing_fixture.h"
 #include "model/button_window.h"
@@ -38,6 +39,25 @@ TEST_F(AddCommandsTest, UndoingPointsLowersTheCountAndUnselectsThem) {
     EXPECT_EQ(Page().m_nVertexCount, 5);
     EXPECT_EQ(Page().m_label[4], "E");
     EXPECT_EQ(Page().m_pos[4], (Float3{0, 1, 0}));
+}
+
+TEST_F(AddCommandsTest, PointsAddedAfterADeletionSurviveUndoingAndRedoingBoth) {
+    AddSquare();
+    Page().ClearSelection();
+    auto deletion = std::make_unique<CCmdDelCell>(doc);
+    deletion->m_pointIds = {1};
+    CCmd& recorded = *deletion;
+    History().AddCommand(std::move(deletion));
+    recorded.Redo();
+    Page().AddVertex(7, 7, 7);
+    Page().ClearSelection();
+    const auto edited = test::CopyPage(Page());
+    RecordAdditions(doc, "添加点", {.points = 1});
+    History().Undo();
+    History().Undo();  // moves rows up over the undone vertex
+    History().Redo();
+    History().Redo();
+    EXPECT_TRUE(test::PagesEqual(*edited, Page()));
 }
 
 TEST_F(AddCommandsTest, UndoingLinesHoldsTheLastKeysAndRedoPutsThemBack) {

@@ -47,8 +47,7 @@ TEST(ClassifyLines, IntersectingAtSixtyDegreesReportsTheAbsoluteCosine) {
 TEST(ClassifyLinePlane, MeetingAtThirtyDegrees) {
     // The plane z = 0 and a line rising 1 over √3.
     const PlaneEquation ground{{0, 0, 1}, 0};
-    const LinePlaneVerdict v =
-        ClassifyLinePlane({0, 0, 0}, {float(std::sqrt(3.0)), 0, 1}, ground);
+    const LinePlaneVerdict v = ClassifyLinePlane({0, 0, 0}, {float(std::sqrt(3.0)), 0, 1}, ground);
     EXPECT_EQ(v.relation, LinePlaneRelation::kMeets);
     EXPECT_NEAR(v.angle, 30.0, 1e-3);
     EXPECT_NEAR(v.cosine, std::sqrt(3.0) / 2, 1e-6);
@@ -61,8 +60,7 @@ TEST(ClassifyLinePlane, ParallelUsesTheUnnormalisedResidual) {
     EXPECT_EQ(v.relation, LinePlaneRelation::kParallel);
     EXPECT_NEAR(v.distance, 0.0005, 1e-8);
 
-    EXPECT_EQ(ClassifyLinePlane({0, 0, 0}, {1, 1, 0}, plane).relation,
-              LinePlaneRelation::kInPlane);
+    EXPECT_EQ(ClassifyLinePlane({0, 0, 0}, {1, 1, 0}, plane).relation, LinePlaneRelation::kInPlane);
 }
 
 TEST(ClassifyPlanes, PerpendicularParallelAndCoincident) {

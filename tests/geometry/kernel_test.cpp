@@ -96,8 +96,8 @@ TEST(KernelDegenerate, ZeroLengthDirectionsGiveZeroNotInvalidNumbers) {
     EXPECT_EQ(AngleAtVertex(a, a, {3, 0, 0}), 0.0f);
     // These three collinear corners round to a negative Heron product.
     const float t = 82 * 0.037f;
-    const std::vector<Vec3> flat{{0, 0, 0}, {0.3f * t, 0.7f * t, 1.1f * t},
-                                 {0.9f * t, 2.1f * t, 3.3f * t}};
+    const std::vector<Vec3> flat{
+        {0, 0, 0}, {0.3f * t, 0.7f * t, 1.1f * t}, {0.9f * t, 2.1f * t, 3.3f * t}};
     EXPECT_EQ(FanArea(flat).area, 0.0f);
     EXPECT_EQ(GuardedQuotient(1e30f, 1e-30f), 0.0f);
 }

@@ -108,8 +108,7 @@ TEST(PerpendicularToFace, FaceWithoutANormalIsRefused) {
     page.m_selFaces = {*page.AddFace(std::vector<int>{0, 1, 2})};
     page.m_selPoints = {3};
     EXPECT_FALSE(ConstructPerpendicular(page));
-    EXPECT_EQ(messages.texts,
-              std::vector<std::string>{"所选平面的前三个顶点共线,无法确定法线!"});
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"所选平面的前三个顶点共线,无法确定法线!"});
     EXPECT_EQ(page.m_nVertexCount, 4);
     EXPECT_TRUE(page.m_lines.empty());
 }

@@ -92,8 +92,9 @@ TEST(MeasureText, PointToLineAndPointToPlane) {
 // The unit cube's vertices A..H: ABCD the bottom square, EFGH above it.
 CGpage UnitCube() {
     CGpage page;
-    AddPoints(page, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0},
-                     {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}});
+    AddPoints(
+        page,
+        {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}});
     return page;
 }
 

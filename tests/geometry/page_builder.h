@@ -16,7 +16,8 @@ inline void AddPoints(CGpage& page, std::initializer_list<Float3> points) {
     page.ClearSelection();
 }
 
-inline void ExpectPosition(const CGpage& page, int vertex, Float3 expected, double tolerance = 1e-5) {
+inline void ExpectPosition(const CGpage& page, int vertex, Float3 expected,
+                           double tolerance = 1e-5) {
     EXPECT_NEAR(page.m_pos[vertex][0], expected[0], tolerance) << "vertex " << vertex;
     EXPECT_NEAR(page.m_pos[vertex][1], expected[1], tolerance) << "vertex " << vertex;
     EXPECT_NEAR(page.m_pos[vertex][2], expected[2], tolerance) << "vertex " << vertex;

@@ -188,8 +188,8 @@ TEST(Intersection, LineParallelToOrInsideAFaceAndLineEndingOnItAreRefused) {
     EXPECT_FALSE(ConstructIntersection(parallel));
     EXPECT_FALSE(ConstructIntersection(inside));
     EXPECT_FALSE(ConstructIntersection(ending));
-    EXPECT_EQ(messages.texts, (std::vector<std::string>{"线面不相交!", "线面不相交!",
-                                                         "线的一端点即交点!"}));
+    EXPECT_EQ(messages.texts,
+              (std::vector<std::string>{"线面不相交!", "线面不相交!", "线的一端点即交点!"}));
     for (const CGpage* page : {&parallel, &inside, &ending}) {
         EXPECT_EQ(page->m_nVertexCount, 6);
         EXPECT_EQ(page->m_selLines.size(), 1u);

@@ -71,8 +71,9 @@ TEST(SelectionReport, CoincidentAndParallelLines) {
 TEST(SelectionReport, LineAgainstAPlane) {
     CGpage page;
     // The plane z = 0; a line rising at 45 degrees, one 3 above it, one inside it.
-    AddPoints(page, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0},
-                     {0, 0, 1}, {1, 0, 2}, {0, 0, 3}, {5, 1, 3}, {4, 4, 0}});
+    AddPoints(
+        page,
+        {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 2}, {0, 0, 3}, {5, 1, 3}, {4, 4, 0}});
     page.m_selFaces = {*page.AddFace(std::vector<int>{0, 1, 2})};
     page.m_selLines = {page.AddLine(3, 4)};
     EXPECT_EQ(BuildSelectionReport(page),
@@ -92,8 +93,9 @@ TEST(SelectionReport, UnitSquareFace) {
 
 TEST(SelectionReport, TwoFacesOfAUnitCube) {
     CGpage page;
-    AddPoints(page, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0},
-                     {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}});
+    AddPoints(
+        page,
+        {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}});
     const uint16_t bottom = *page.AddFace(std::vector<int>{0, 1, 2, 3});
     const uint16_t front = *page.AddFace(std::vector<int>{0, 1, 5, 4});
     const uint16_t top = *page.AddFace(std::vector<int>{4, 5, 6, 7});
@@ -114,10 +116,33 @@ TEST(SelectionReport, OtherSelectionsHaveNoReportUnlessATextIsSelected) {
     page.m_selPoints = {0, 1, 2};
     EXPECT_EQ(BuildSelectionReport(page), "!!");
     page.m_selTexts = {1};
-    EXPECT_EQ(BuildSelectionReport(page),
-              "这是动态文本，是点列的子女。\n修改相关点的坐标（如动作按钮，变换，拖移），值自动变化");
+    EXPECT_EQ(
+        BuildSelectionReport(page),
+        "这是动态文本，是点列的子女。\n修改相关点的坐标（如动作按钮，变换，拖移），值自动变化");
     page.ClearSelection();
     EXPECT_EQ(BuildSelectionReport(page), "!!");
+}
+
+TEST(SelectionReport, DegenerateLinesAndFacesReportNumbersNotInvalidValues) {
+    CGpage page;
+    // AB has no length; CDE are collinear; F lies off both.
+    AddPoints(page, {{1, 1, 1}, {1, 1, 1}, {0, 0, 0}, {1, 2, 3}, {2, 4, 6}, {5, 0, 0}});
+    const uint16_t ab = page.AddLine(0, 1);
+    const uint16_t cd = page.AddLine(2, 3);
+    const uint16_t cde = *page.AddFace(std::vector<int>{2, 3, 4});
+    const uint16_t fab = *page.AddFace(std::vector<int>{5, 0, 2});
+
+    page.m_selLines = {ab, cd};
+    EXPECT_EQ(BuildSelectionReport(page), "平行直线 AB与CD间的距离为  0 \n");
+    page.m_selLines = {ab};
+    page.m_selFaces = {cde};
+    EXPECT_EQ(BuildSelectionReport(page), "直线 AB在平面CDE内.\n");
+    page.m_selLines.clear();
+    page.m_selFaces = {cde, fab};
+    EXPECT_EQ(BuildSelectionReport(page), "平面 CDE与FAC 重合.\n");
+    page.m_selFaces = {cde};
+    page.m_selPoints = {5};
+    EXPECT_EQ(BuildSelectionReport(page), "点 F 在平面 CDE 上.\n");
 }
 
 }  // namespace

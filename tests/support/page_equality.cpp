@@ -122,6 +122,20 @@ std::unique_ptr<CGcell> CopyCell(const CGcell& cell) {
     throw std::logic_error("cannot copy a cell of this class");
 }
 
+template <typename Cell>
+void CopyMap(const CellMap<Cell>& from, CellMap<Cell>& to) {
+    for (const auto& [key, cell] : from) {
+        if constexpr (std::is_same_v<Cell, CBtCmd>) {
+            to[key] = CopyButton(*cell);
+        } else {
+            std::unique_ptr<CGcell> copy = CopyCell(*cell);
+            to[key].reset(dynamic_cast<Cell*>(copy.release()));
+        }
+    }
+}
+
+}  // namespace
+
 std::unique_ptr<CBtCmd> CopyButton(const CBtCmd& button) {
     const std::string_view kind = button.ClassName();
     if (kind == "CBtnShow")
@@ -136,20 +150,6 @@ std::unique_ptr<CBtCmd> CopyButton(const CBtCmd& button) {
         return std::make_unique<CBtnSerues2>(dynamic_cast<const CBtnSerues2&>(button));
     throw std::logic_error("cannot copy a button of this class");
 }
-
-template <typename Cell>
-void CopyMap(const CellMap<Cell>& from, CellMap<Cell>& to) {
-    for (const auto& [key, cell] : from) {
-        if constexpr (std::is_same_v<Cell, CBtCmd>) {
-            to[key] = CopyButton(*cell);
-        } else {
-            std::unique_ptr<CGcell> copy = CopyCell(*cell);
-            to[key].reset(dynamic_cast<Cell*>(copy.release()));
-        }
-    }
-}
-
-}  // namespace
 
 std::vector<std::string> PageDifferences(const CGpage& expected, const CGpage& actual,
                                          PageComparison options) {

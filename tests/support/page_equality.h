@@ -23,6 +23,9 @@ std::vector<std::string> PageDifferences(const CGpage& expected, const CGpage& a
 ::testing::AssertionResult PagesEqual(const CGpage& expected, const CGpage& actual,
                                       PageComparison options = {});
 
+// A copy of a button of any class.
+std::unique_ptr<CBtCmd> CopyButton(const CBtCmd& button);
+
 // A deep copy of a page, cell by cell.
 std::unique_ptr<CGpage> CopyPage(const CGpage& page);
 
