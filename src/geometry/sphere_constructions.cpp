@@ -17,9 +17,6 @@ namespace velnor {
 
 namespace {
 
-// Three vertices, so a page of 198 has no room for them.
-constexpr int kGeometricSphereRoomLimit = 198;
-
 void AddGeometricSphereSolids(CGpage& page, Vec3 o, Vec3 oPrime, float radius,
                               float parallelRadius) {
     page.AddSolid(MakeOutlineSolid(kSolidSphereOutline, o, {0, 0, 1}, {radius, radius, radius}));
@@ -31,8 +28,7 @@ void AddGeometricSphereSolids(CGpage& page, Vec3 o, Vec3 oPrime, float radius,
 }  // namespace
 
 std::optional<AddedCells> AddGeometricSphere(CGpage& page, Vec3 centre, float radius) {
-    if (page.m_nVertexCount >= kGeometricSphereRoomLimit) {
-        ShowMessage(kVertexLimitMessage);
+    if (!RoomForFigure(page, 3)) {
         return std::nullopt;
     }
     // O'A is the radius of the parallel and OA the sphere's: OO'A has a right angle at O'.
