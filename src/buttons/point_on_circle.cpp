@@ -8,6 +8,7 @@
 #include "editing/cmd_add_points.h"
 #include "editing/transform_cells.h"
 #include "editing/transform_definitions.h"
+#include "geometry/tolerances.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 
@@ -15,13 +16,12 @@ namespace velnor {
 
 namespace {
 
-constexpr float kRoundness = 0.0001f;
 constexpr float kOnceRound = 360.0f;
 
 // Both other radii must match the first, or the point would leave the drawn curve.
 bool IsCircular(const CSubassembly& circle) {
     const Float3& s = circle.m_scale;
-    return std::fabs(s[1] - s[0]) <= kRoundness && std::fabs(s[2] - s[0]) <= kRoundness;
+    return !Exceeds(s[1] - s[0], kEpsConstruct) && !Exceeds(s[2] - s[0], kEpsConstruct);
 }
 
 // A point at distance r from the centre in the circle's plane; the tests against 0 are exact.

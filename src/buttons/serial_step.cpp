@@ -6,11 +6,11 @@ namespace velnor {
 
 namespace {
 
-// The member order of a run: first to last forward, last to first backward.
 bool IsPosition(const CBtnSerues2& button, int position) {
     return position >= 0 && position < static_cast<int>(button.m_members.size());
 }
 
+// The member order of a run: first to last forward, last to first backward.
 int FirstPosition(const CBtnSerues2& button, bool forward) {
     if (button.m_members.empty()) {
         return CBtnSerues2::kNoCurrent;
@@ -26,7 +26,7 @@ int FollowingPosition(const CBtnSerues2& button, int position, bool forward) {
 }  // namespace
 
 // Starts its members one after another: each one tick after the one before has had all the ticks
-// of its press. Members whose buttons are gone are passed over without waiting.
+// of its press. A member whose button is gone counts as a press of no ticks.
 bool StepSerial(CGpage& page, CBtnSerues2& button) {
     const bool forward = button.m_nState == 0;
     const int b = button.m_nTick + 1;

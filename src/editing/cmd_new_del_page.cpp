@@ -26,7 +26,7 @@ bool CCmdNewDelPage::InsertPage() {
         return false;
     }
     CPlomDoc& doc = *m_pDoc;
-    doc.CurrentPage().ShowButtonWindows(false);
+    doc.CurrentPage().DestroyButtonWindows();
     const PagePosition where = m_bInsertBefore ? doc.m_posCurPage : std::next(doc.m_posCurPage);
     doc.m_posCurPage = doc.m_pages.insert(where, std::move(m_pPage));
     doc.m_pCurPage = doc.m_posCurPage->get();
@@ -55,7 +55,7 @@ bool CCmdNewDelPage::DeleteCurrentPage() {
     doc.m_posCurPage = next;
     doc.m_pCurPage = next->get();
     m_pPage->DestroyButtonWindows();
-    doc.m_pCurPage->ShowButtonWindows(true);
+    doc.m_pCurPage->CreateButtonWindows(true);
     doc.NotifyPageChanged();
     doc.NotifyPageListChanged();
     return true;

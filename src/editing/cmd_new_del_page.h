@@ -12,6 +12,7 @@ class CPlomDoc;
 
 // Inserts its page next to the current one (insert mode) or takes the current page out (delete
 // mode); Undo does the other. It owns the page exactly while the page is outside the document.
+// As on every change of the current page, only the current page's buttons keep windows.
 class CCmdNewDelPage final : public CCmd {
 public:
     static constexpr int kDelete = 0;

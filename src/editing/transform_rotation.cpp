@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/tolerances.h"
+
 namespace velnor {
 
 namespace {
 
-// The value of pi the rotations have always used; figures saved mid-animation depend on it.
-constexpr double kPi = 3.14159265359;
 constexpr double kOnAxis = 0.00001;
 
 using Vector = std::array<double, 3>;

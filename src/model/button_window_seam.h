@@ -9,6 +9,7 @@ namespace velnor {
 
 // Action buttons are model objects; their push-button windows belong to the windowing system.
 // The core asks for them through this interface, keyed by the button's key (its control id).
+// Keys repeat from page to page, so only the current page's buttons have windows at any time.
 class IButtonWindows {
 public:
     virtual ~IButtonWindows() = default;

@@ -54,7 +54,6 @@ void CPlomDoc::OnNewDocument() {
     m_pages.push_back(std::move(first));
     m_nNextPageId = 2;
     m_bPageSelected = false;
-    m_bSmoothShading = false;
     m_strNotesRtf.clear();
     ActivatePage(m_pages.begin());
     m_bModified = false;
@@ -64,8 +63,8 @@ void CPlomDoc::OnNewDocument() {
 }
 
 void CPlomDoc::DeleteContents() {
-    for (const auto& page : m_pages) {
-        page->DestroyButtonWindows();
+    if (m_pCurPage) {
+        m_pCurPage->DestroyButtonWindows();
     }
     m_pages.clear();
     m_posCurPage = m_pages.end();
@@ -86,13 +85,15 @@ int CPlomDoc::CurrentPageNumber() const {
            1;
 }
 
+// Button keys repeat from page to page, and a window is known by its key, so only the current
+// page's buttons have windows: the page that stops being current gives its windows up.
 void CPlomDoc::ActivatePage(PagePosition position) {
     if (m_pCurPage) {
-        m_pCurPage->ShowButtonWindows(false);
+        m_pCurPage->DestroyButtonWindows();
     }
     m_posCurPage = position;
     m_pCurPage = position->get();
-    m_pCurPage->ShowButtonWindows(true);
+    m_pCurPage->CreateButtonWindows(true);
 }
 
 void CPlomDoc::AppendPage(std::unique_ptr<CGpage> page) {
@@ -101,14 +102,10 @@ void CPlomDoc::AppendPage(std::unique_ptr<CGpage> page) {
 
 void CPlomDoc::FinishLoading() {
     for (const auto& page : m_pages) {
-        page->CreateButtonWindows(false);
-    }
-    for (const auto& page : m_pages) {
         if (page->m_nComponentList != 0) {
             DocumentViews().CompileComponent(*page, page->m_nComponentList);
         }
     }
-    m_pCurPage = nullptr;
     ActivatePage(m_pages.begin());
     m_bPageSelected = false;
     m_bModified = false;

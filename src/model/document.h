@@ -33,8 +33,8 @@ public:
 
     // One empty page " 第一页 " with id 1, current; nothing modified.
     void OnNewDocument();
-    // Deletes every page (and the windows of their buttons) and empties the history. New and Open
-    // run it first.
+    // Deletes every page (and the button windows of the current one) and empties the history. New
+    // and Open run it first.
     void DeleteContents();
 
     // A new empty page with the next page id and the name of that id.
@@ -44,11 +44,13 @@ public:
     int CurrentPageNumber() const;
     bool IsFirstPage() const { return m_posCurPage == m_pages.begin(); }
     bool IsLastPage() const { return std::next(m_posCurPage) == m_pages.end(); }
-    // Hides the buttons of the page that stops being current and shows those of the new one.
+    // Destroys the button windows of the page that stops being current and creates those of the
+    // new one (shown unless hidden).
     void ActivatePage(PagePosition position);
 
-    // Loading appends the pages read, then finishes: creates every button window, compiles the
-    // page components, makes the first page current and tells the windows.
+    // Loading runs DeleteContents, appends the pages read (at least one), then finishes: compiles
+    // the page components, makes the first page current (creating its button windows) and tells the
+    // windows.
     void AppendPage(std::unique_ptr<CGpage> page);
     void FinishLoading();
 
@@ -74,6 +76,7 @@ public:
     void ImportNotesRtf(std::string rtf);
 
     CCmdProcessor& CommandProcessor() { return m_cmdProcessor; }
+    const CCmdProcessor& CommandProcessor() const { return m_cmdProcessor; }
 
     PageList m_pages;
     PagePosition m_posCurPage = m_pages.end();
@@ -81,7 +84,7 @@ public:
     uint16_t m_nNextPageId = 1;
     std::array<std::string, kComponentSlots> m_componentNames;
     uint16_t m_nComponentCount = 0;
-    bool m_bSmoothShading = false;  // "面光滑着色": positions double as colours
+    bool m_bSmoothShading = false;  // "面光滑着色": positions double as colours; New keeps it
     bool m_bPageSelected = false;   // the current page as a whole is selected
 
 private:

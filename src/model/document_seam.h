@@ -26,6 +26,11 @@ public:
     virtual void CompileComponent(const CGpage& page, uint16_t number) = 0;
     // Redraw the view only.
     virtual void Redraw() = 0;
+    // A loaded document replaced the scene settings: apply them and rebuild the 3D title text.
+    virtual void SceneSettingsReplaced() {}
+    // Switch the view to perspective projection unless it already uses it ("中心投影"); a loaded
+    // document whose first page has display preset 2 asks for it.
+    virtual void UsePerspectiveProjection() {}
 };
 
 // Installs the implementation the core reaches; nullptr makes every call do nothing.

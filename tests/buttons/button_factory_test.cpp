@@ -2,7 +2,6 @@
 
 #include "button_test_support.h"
 #include "buttons/button_factory.h"
-#include "model/button_window.h"
 #include "support/recording_button_windows.h"
 
 namespace velnor {
@@ -21,21 +20,6 @@ TEST(ButtonCreation, KeysCountFrom3024AndEachButtonSitsThirtyPixelsLower) {
     EXPECT_EQ(windows.windows.at(3026).rect, (CRect{15, 70, 95, 95}));
     EXPECT_TRUE(windows.windows.at(3026).visible);
     EXPECT_EQ(windows.windows.at(3026).caption, "隐藏");
-}
-
-TEST(ButtonCreation, ShowButtonTargetsTheWholeSelection) {
-    test::RecordingButtonWindows windows;
-    CGpage page;
-    page.m_selPoints = {2, 0};
-    page.m_selLines = {4};
-    page.m_selFaces = {5, 6};
-    page.m_selSolids = {7};
-    const CBtCmd& button = *page.m_buttons.at(CreateButton(page, kButtonShow));
-    EXPECT_EQ(button.m_targetVerts, (std::vector<int>{2, 0}));
-    EXPECT_EQ(button.m_targetLines, (std::vector<int>{4}));
-    EXPECT_EQ(button.m_targetFaces, (std::vector<int>{5, 6}));
-    EXPECT_EQ(button.m_targetSolids, (std::vector<int>{7}));
-    EXPECT_EQ(button.m_nTicksPerPress, 2);
 }
 
 TEST(ButtonCreation, TranslateButtonTakesThePageVectorAndPointsAndSolidsOnly) {
@@ -79,17 +63,6 @@ TEST(ButtonCreation, SerialSeriesCountsOneTickBetweenAndAroundItsMembers) {
     EXPECT_EQ(series.m_members, (std::vector<int>{translate, show}));
     EXPECT_EQ(series.m_nTicksOneWay, 1 + 53 + 3);
     EXPECT_EQ(series.m_nTicksPerPress, 57);
-}
-
-TEST(ButtonCreation, HiddenButtonsGetAnInvisibleWindow) {
-    test::RecordingButtonWindows windows;
-    CBtnShow button;
-    button.m_bHidden = 1;
-    button.m_nState = 1;
-    button.m_nKey = 3030;
-    CreateButtonWindow(button, true);
-    EXPECT_FALSE(windows.windows.at(3030).visible);
-    EXPECT_EQ(windows.windows.at(3030).caption, "隐藏复位");
 }
 
 }  // namespace

@@ -16,25 +16,6 @@ CGpage PageWithVertexAndSolid() {
     return page;
 }
 
-TEST(TransformCells, TranslationMovesOnlyTheChosenVerticesAndSolids) {
-    CGpage page = PageWithVertexAndSolid();
-    const std::vector<int> verts{0}, solids{1};
-    TranslateCells(page, verts, solids, {10, 0, -1});
-    EXPECT_EQ(page.m_pos[0], (Float3{11, 2, 2}));
-    EXPECT_EQ(page.m_pos[1], (Float3{4, 4, 4}));
-    EXPECT_EQ(page.m_solids.at(1)->m_position, (Float3{12, 4, 5}));
-}
-
-TEST(TransformCells, ScalingScalesPositionsAndTheSolidsOwnFactors) {
-    CGpage page = PageWithVertexAndSolid();
-    const std::vector<int> verts{0, 1}, solids{1};
-    ScaleCells(page, verts, solids, {0.5f, 0.5f, 2});
-    EXPECT_EQ(page.m_pos[0], (Float3{0.5f, 1, 6}));
-    EXPECT_EQ(page.m_pos[1], (Float3{2, 2, 8}));
-    EXPECT_EQ(page.m_solids.at(1)->m_position, (Float3{1, 2, 12}));
-    EXPECT_EQ(page.m_solids.at(1)->m_scale, (Float3{0.5f, 1, 6}));
-}
-
 TEST(TransformCells, MissingSolidsAndIndicesOutsideTheTableArePassedOver) {
     CGpage page = PageWithVertexAndSolid();
     const std::vector<int> verts{-1, 200, 0}, solids{7};

@@ -54,6 +54,26 @@ DocumentState Capture(const CPlomDoc& doc) {
     return ::testing::AssertionSuccess();
 }
 
+// Only the current page's buttons have windows, each created once and destroyed once.
+::testing::AssertionResult WindowsMatchCurrentPage(const test::RecordingButtonWindows& windows,
+                                                   const CPlomDoc& doc) {
+    std::vector<uint16_t> expected;
+    for (const auto& [key, button] : doc.CurrentPage().m_buttons) {
+        expected.push_back(key);
+    }
+    std::vector<uint16_t> actual;
+    for (const auto& [key, window] : windows.windows) {
+        actual.push_back(key);
+    }
+    if (expected != actual || windows.doubleCreates != 0 || windows.strayDestroys != 0) {
+        return ::testing::AssertionFailure()
+               << expected.size() << " buttons, " << actual.size() << " windows, "
+               << windows.doubleCreates << " created twice, " << windows.strayDestroys
+               << " destroyed without a window";
+    }
+    return ::testing::AssertionSuccess();
+}
+
 // Random edits of every kind this history records, each starting and ending with nothing
 // selected (the commands do not give back a selection they emptied).
 class RandomEditor {
@@ -342,6 +362,7 @@ TEST_P(UndoRedoRandomTest, UndoingEverythingGivesBackEachStateAndRedoingGivesThe
         }
         const int menuCalls = menu.calls;
         editor.EditOnce();
+        ASSERT_TRUE(WindowsMatchCurrentPage(windows, doc)) << "step " << step;
         if (menu.calls != menuCalls) {
             states.push_back(Capture(doc));
         } else {
@@ -353,11 +374,13 @@ TEST_P(UndoRedoRandomTest, UndoingEverythingGivesBackEachStateAndRedoingGivesThe
     for (size_t i = states.size() - 1; i-- > 0;) {
         ASSERT_TRUE(History().Undo());
         ASSERT_TRUE(SameDocument(states[i], doc, kIgnoringLabels)) << "undo back to state " << i;
+        ASSERT_TRUE(WindowsMatchCurrentPage(windows, doc)) << "undo back to state " << i;
     }
     EXPECT_FALSE(History().CanUndo());
     for (size_t i = 1; i < states.size(); ++i) {
         ASSERT_TRUE(History().Redo());
         ASSERT_TRUE(SameDocument(states[i], doc, kIgnoringLabels)) << "redo to state " << i;
+        ASSERT_TRUE(WindowsMatchCurrentPage(windows, doc)) << "redo to state " << i;
     }
     EXPECT_TRUE(SameDocument(edited, doc, {}));
 }

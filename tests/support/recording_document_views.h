@@ -29,6 +29,8 @@ public:
         compiled.emplace_back(page.m_nId, number);
     }
     void Redraw() override { ++redraws; }
+    void SceneSettingsReplaced() override { ++settingsReplaced; }
+    void UsePerspectiveProjection() override { ++perspectiveRequests; }
 
     // Drops what was recorded so far.
     void Forget() {
@@ -38,6 +40,8 @@ public:
         pageListChanges = 0;
         compiled.clear();
         redraws = 0;
+        settingsReplaced = 0;
+        perspectiveRequests = 0;
     }
 
     std::vector<bool> modifiedChanges;
@@ -47,6 +51,8 @@ public:
     int pageListChanges = 0;
     std::vector<std::pair<uint16_t, uint16_t>> compiled;  // page id, component number
     int redraws = 0;
+    int settingsReplaced = 0;
+    int perspectiveRequests = 0;
 
 private:
     IDocumentViews* m_previous;

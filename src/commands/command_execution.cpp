@@ -1,0 +1,70 @@
+#include "commands/command_execution.h"
+
+#include <algorithm>
+
+#include "commands/command_error.h"
+#include "commands/window_commands_seam.h"
+
+namespace velnor {
+
+namespace {
+
+void CheckParamNames(const CommandEntry& entry, const CommandParams& params) {
+    for (const std::string& name : params.Names()) {
+        if (std::find(entry.params.begin(), entry.params.end(), name) == entry.params.end()) {
+            throw CommandError(entry.text + " takes no parameter " + name);
+        }
+    }
+}
+
+}  // namespace
+
+bool IsCommandEnabled(const CommandEntry& entry, const CPlomDoc& doc) {
+    if (entry.owner != CommandOwner::kDocument) {
+        const IWindowCommands* windows = WindowCommands();
+        return windows == nullptr || windows->IsEnabled(entry.id);
+    }
+    return !entry.enabled || entry.enabled(doc);
+}
+
+bool IsCommandChecked(const CommandEntry& entry, const CPlomDoc& doc) {
+    if (entry.owner != CommandOwner::kDocument) {
+        const IWindowCommands* windows = WindowCommands();
+        return windows != nullptr && windows->IsChecked(entry.id);
+    }
+    return entry.checked && entry.checked(doc);
+}
+
+ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc,
+                             const CommandParams& params) {
+    CheckParamNames(entry, params);
+    IWindowCommands* windows = WindowCommands();
+    if (entry.owner != CommandOwner::kDocument) {
+        if (windows == nullptr) {
+            return ExecuteResult::kWindowsOnly;
+        }
+        if (!windows->IsEnabled(entry.id)) {
+            return ExecuteResult::kDisabled;
+        }
+        windows->Run(entry.id);
+        return ExecuteResult::kDone;
+    }
+    if (!entry.run) {
+        return ExecuteResult::kNotAvailable;
+    }
+    if (!IsCommandEnabled(entry, doc)) {
+        return ExecuteResult::kDisabled;
+    }
+    switch (entry.run(doc, params)) {
+        case CommandOutcome::kDone: return ExecuteResult::kDone;
+        case CommandOutcome::kNeedsDialog: return ExecuteResult::kNeedsDialog;
+        case CommandOutcome::kViewTakesOver:
+            if (windows != nullptr) {
+                windows->Run(entry.id);
+            }
+            return ExecuteResult::kViewTakesOver;
+    }
+    return ExecuteResult::kDone;
+}
+
+}  // namespace velnor

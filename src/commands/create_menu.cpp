@@ -1,0 +1,101 @@
+#include "buttons/point_on_circle.h"
+#include "commands/command_error.h"
+#include "commands/construction_items.h"
+#include "commands/menu_items.h"
+#include "commands/vertex_line_commands.h"
+#include "editing/page_operations.h"
+#include "editing/solid_array.h"
+#include "model/document.h"
+
+namespace velnor {
+
+namespace {
+
+bool OneSolidOfKind(const CPlomDoc& doc, uint8_t kind) {
+    const CGpage& page = doc.CurrentPage();
+    if (page.m_selSolids.size() != 1) {
+        return false;
+    }
+    auto found = page.m_solids.find(static_cast<uint16_t>(page.m_selSolids.front()));
+    return found != page.m_solids.end() && found->second->m_nKind == kind;
+}
+
+bool OneCircleSelected(const CPlomDoc& doc) { return OneSolidOfKind(doc, kSolidCircleOutline); }
+
+void PointOnCircle(CPlomDoc& doc) { AddPointOnCircle(doc); }
+
+void AssemblePage(CPlomDoc& doc) { doc.AssembleCurrentPage(); }
+
+int ArrayCount(const CommandParams& params, const char* name) {
+    const int count = params.Integer(name, 3);
+    if (count < 1 || count > 10) {
+        throw CommandError(std::string("parameter ") + name + " must lie in 1..10");
+    }
+    return count;
+}
+
+CommandEntry SolidArrayItem() {
+    CommandEntry entry = DocumentItem(
+        33110, "组件阵列...", "组件阵列",
+        [](CPlomDoc& doc, const CommandParams& params) {
+            SolidArrayLayout layout;
+            layout.counts = {ArrayCount(params, "nx"), ArrayCount(params, "ny"),
+                             ArrayCount(params, "nz")};
+            layout.distances = {params.Float("dx", 3.0f), params.Float("dy", 3.0f),
+                                params.Float("dz", 3.0f)};
+            AddSolidArray(doc, layout);
+            return CommandOutcome::kDone;
+        },
+        [](const CPlomDoc& doc) { return doc.CurrentPage().m_selSolids.size() == 1; });
+    entry.params = {"nx", "dx", "ny", "dy", "nz", "dz"};
+    entry.dialogFirst = true;
+    return entry;
+}
+
+CommandEntry WithParams(CommandEntry entry, std::vector<std::string> params) {
+    entry.params = std::move(params);
+    entry.dialogFirst = true;
+    return entry;
+}
+
+}  // namespace
+
+std::vector<CommandEntry> CreateMenu() {
+    return InMenu("创建", {
+        ViewItem(33144, "铅笔", "创建点、线、面、柱、锥、台"),
+        MidpointItem(),
+        IntersectionItem(),
+        RatioPointItem(),
+        SymmetricPointItem(),
+        DocumentItem(
+            32813, "线段、射线、直线、向量", "画线段、射线、直线、向量",
+            [](CPlomDoc& doc, const CommandParams&) { return JoinSelectedVertices(doc); },
+            CanDrawLines),
+        PerpendicularItem(),
+        CommonPerpendicularItem(),
+        ParallelItem(),
+        AngleBisectorItem(),
+        DocumentItem(
+            32831, "面", "画过已知点的平面(参与消隐)",
+            [](CPlomDoc& doc, const CommandParams&) { return FaceThroughSelectedVertices(doc); },
+            CanDrawFace),
+        DocumentItem(32909, "过三点的圆", "过三点的圆", {}),
+        DocumentItem(33239, "圆上动点", "创建圆上的点及控制该点在圆上转动的按钮",
+                     Plain(PointOnCircle), OneCircleSelected),
+        DocumentItem(33238, "圆的法线", "作过圆心的圆的法线", {}),
+        DocumentItem(33010, "几何球体", "添加几何球体", {}),
+        DocumentItem(33245, "球的轴", "添加过球的南北极的线", {}),
+        WithParams(DocumentItem(33231, "球上的点、纬线、经线",
+                                "根据经纬度作球面上的点及过这点的纬线、经线", {}),
+                   {"lat", "lon", "parallel", "meridian", "point"}),
+        WithParams(DocumentItem(32917, "图元集...", "图元集", {}),
+                   {"type", "L", "W", "H", "n", "r", "k", "X", "Y", "Z"}),
+        WithParams(DocumentItem(32923, "组件...", "组件", {}),
+                   {"kind", "x", "y", "z", "ax", "ay", "az", "sx", "sy", "sz", "spin"}),
+        SolidArrayItem(),
+        DocumentItem(32824, "新建页", "新建页", Plain(NewPage)),
+        DocumentItem(32963, "组装页", "当前页组合为一个组件", Plain(AssemblePage)),
+    });
+}
+
+}  // namespace velnor

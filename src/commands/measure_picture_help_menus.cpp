@@ -1,0 +1,95 @@
+#include "commands/material_commands.h"
+#include "commands/menu_items.h"
+#include "geometry/measure_commands.h"
+#include "geometry/measure_enabling.h"
+#include "geometry/measure_types.h"
+#include "model/document.h"
+#include "model/gl_model.h"
+
+namespace velnor {
+
+namespace {
+
+template <int kRequest>
+CommandEntry MeasureItem(int id, std::string text, std::string prompt) {
+    return DocumentItem(
+        id, std::move(text), std::move(prompt),
+        [](CPlomDoc& doc, const CommandParams&) {
+            RunMeasureCommand(doc, kRequest);
+            return CommandOutcome::kDone;
+        },
+        [](const CPlomDoc& doc) { return CanAddMeasureText(doc.CurrentPage(), kRequest); });
+}
+
+CommandEntry TextColourItem() {
+    CommandEntry entry = DocumentItem(
+        33112, "修改文本颜色", "修改文字颜色", [](CPlomDoc& doc, const CommandParams& params) {
+            const Rgb current = SceneSettings().m_textColor;
+            SetTextColour(doc, {params.Byte("r", current.r), params.Byte("g", current.g),
+                                params.Byte("b", current.b)});
+            return CommandOutcome::kDone;
+        });
+    entry.params = {"r", "g", "b"};
+    entry.dialogFirst = true;
+    return entry;
+}
+
+// Two selected vertices, or else the one selected line.
+CommandEntry DistanceItem() {
+    return DocumentItem(
+        33160, "两点间距离", "两点间距离",
+        [](CPlomDoc& doc, const CommandParams&) {
+            RunMeasureCommand(doc, DistanceMeasureRequest(doc.CurrentPage()));
+            return CommandOutcome::kDone;
+        },
+        [](const CPlomDoc& doc) { return CanMeasureDistance(doc.CurrentPage()); });
+}
+
+}  // namespace
+
+std::vector<CommandEntry> MeasureMenu() {
+    return InMenu("度量", {
+        MeasureItem<kPointCoordinates>(33167, "点的坐标", "点的坐标"),
+        MeasureItem<kPlaneEquation>(33254, "面的方程", "面的方程"),
+        MeasureItem<kLineLineAngle>(33164, "线线角", "线线角"),
+        MeasureItem<kLinePlaneAngle>(33165, "线面角", "线面角"),
+        MeasureItem<kDihedralAngle>(33166, "二面角", "二面角"),
+        MeasureItem<kVertexAngle>(33258, "角(选三点)", "度量三点所定角的值"),
+        DistanceItem(),
+        MeasureItem<kPointLineDistance>(33162, "点到直线距离", "点到直线距离"),
+        MeasureItem<kPointPlaneDistance>(33163, "点到平面距离", "点到平面距离"),
+        MeasureItem<kLineLineDistance>(33249, "线与线的距离", "线线距离"),
+        MeasureItem<kFaceArea>(33169, "面积", "三角形面积"),
+        MeasureItem<kTetraVolume>(33251, "四面体体积(选四点)", "四面体体积"),
+    });
+}
+std::vector<CommandEntry> PictureMenu() {
+    return InMenu("图文", {
+        // The text is typed and drawn into a bitmap by the shell's rich-text editor.
+        ShellItem(33266, "添加文本", "插入文本"),
+        TextColourItem(),
+        ViewItem(33060, "打开图象", "打开图象用于背景或贴图"),
+        ViewItem(33099, "粘帖图象", "粘帖图象转为位图并显示"),
+        ViewItem(33061, "显示图象", "显示/隐藏背景图"),
+        ViewItem(33073, "移动图象", "用鼠标拖动图象"),
+        ViewItem(33062, "选择区域", "选择屏幕上的一个区域供保存或缩放"),
+        ViewItem(33130, "设置区域...", "为选取图象区域预设宽度和高度"),
+        ViewItem(33075, "缩放图象", "缩放图象至选择的区域内"),
+        ViewItem(33077, "裁剪图象", "显示选框内的部分图象"),
+        ViewItem(33065, "用于贴图", "将打开的图象用于贴图"),
+        ViewItem(33081, "图象复原", "将图象恢复为打开时的状态"),
+        ViewItem(33064, "保存截图", "保存屏幕上的已选区域到文件中"),
+        ViewItem(33128, "关闭图象", "删除图象"),
+    });
+}
+
+std::vector<CommandEntry> HelpMenu() {
+    return InMenu("帮助", {
+        ShellItem(57667, "帮助主题", "列出帮助主题", {"F1"}),
+        ShellItem(33033, "示例文件", "打开示例文件", {"F2"}),
+        ShellItem(33031, "画板主页", ""),
+        ShellItem(57664, "关于画板...", "显示程序信息、版本号和版权"),
+    });
+}
+
+}  // namespace velnor

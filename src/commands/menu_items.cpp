@@ -1,0 +1,39 @@
+#include "commands/menu_items.h"
+
+namespace velnor {
+
+CommandEntry WindowItem(CommandOwner owner, int id, std::string text, std::string prompt,
+                        std::vector<std::string> keys) {
+    CommandEntry entry;
+    entry.id = id;
+    entry.text = std::move(text);
+    entry.prompt = std::move(prompt);
+    entry.keys = std::move(keys);
+    entry.owner = owner;
+    return entry;
+}
+
+CommandEntry DocumentItem(int id, std::string text, std::string prompt, CommandOperation run,
+                          CommandRule enabled, std::vector<std::string> keys) {
+    CommandEntry entry = WindowItem(CommandOwner::kDocument, id, std::move(text),
+                                    std::move(prompt), std::move(keys));
+    entry.run = std::move(run);
+    entry.enabled = std::move(enabled);
+    return entry;
+}
+
+CommandOperation Plain(void (*operation)(CPlomDoc&)) {
+    return [operation](CPlomDoc& doc, const CommandParams&) {
+        operation(doc);
+        return CommandOutcome::kDone;
+    };
+}
+
+std::vector<CommandEntry> InMenu(const std::string& menu, std::vector<CommandEntry> entries) {
+    for (CommandEntry& entry : entries) {
+        entry.menu = menu;
+    }
+    return entries;
+}
+
+}  // namespace velnor

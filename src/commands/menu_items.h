@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "commands/command_entry.h"
+
+namespace velnor {
+
+// Helpers for writing the menus of the command table.
+
+CommandEntry WindowItem(CommandOwner owner, int id, std::string text, std::string prompt,
+                        std::vector<std::string> keys = {});
+inline CommandEntry ViewItem(int id, std::string text, std::string prompt,
+                             std::vector<std::string> keys = {}) {
+    return WindowItem(CommandOwner::kView, id, std::move(text), std::move(prompt),
+                      std::move(keys));
+}
+inline CommandEntry ShellItem(int id, std::string text, std::string prompt,
+                              std::vector<std::string> keys = {}) {
+    return WindowItem(CommandOwner::kShell, id, std::move(text), std::move(prompt),
+                      std::move(keys));
+}
+
+// A document command; `run` may be empty while its operation is not yet built.
+CommandEntry DocumentItem(int id, std::string text, std::string prompt, CommandOperation run,
+                          CommandRule enabled = {}, std::vector<std::string> keys = {});
+
+// An operation that takes no values and always completes.
+CommandOperation Plain(void (*operation)(CPlomDoc&));
+
+// Names the menu of every entry.
+std::vector<CommandEntry> InMenu(const std::string& menu, std::vector<CommandEntry> entries);
+
+// The menus, in menu-bar order.
+std::vector<CommandEntry> FileMenu();
+std::vector<CommandEntry> EditMenu();
+std::vector<CommandEntry> ViewMenu();
+std::vector<CommandEntry> SelectMenu();
+std::vector<CommandEntry> CreateMenu();
+std::vector<CommandEntry> TransformMenu();
+std::vector<CommandEntry> MeasureMenu();
+std::vector<CommandEntry> PictureMenu();
+std::vector<CommandEntry> HelpMenu();
+
+}  // namespace velnor

@@ -1,0 +1,127 @@
+#include "commands/properties_command.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "buttons/modify_button_commands.h"
+#include "buttons/series_members.h"
+#include "commands/command_error.h"
+#include "commands/menu_items.h"
+#include "editing/properties.h"
+#include "geometry/selection_report.h"
+#include "model/document.h"
+#include "model/message_seam.h"
+
+namespace velnor {
+
+namespace {
+
+constexpr const char* kNoReport = "!!";
+constexpr int kSchemes = 6;
+
+void AllowOnly(const CommandParams& params, std::initializer_list<const char*> allowed,
+               const char* what) {
+    for (const std::string& name : params.Names()) {
+        if (std::none_of(allowed.begin(), allowed.end(),
+                         [&](const char* a) { return name == a; })) {
+            throw CommandError(std::string("the properties of ") + what + " take no " + name);
+        }
+    }
+}
+
+void EditVertex(CPlomDoc& doc, const CommandParams& params) {
+    AllowOnly(params, {"x", "y", "z", "r", "g", "b", "label", "shown"}, "a vertex");
+    const int index = doc.CurrentPage().m_selPoints.front();
+    VertexValues values = VertexValuesOf(doc.CurrentPage(), index);
+    values.position = params.Vector("x", "y", "z", values.position);
+    values.color = {params.Byte("r", values.color.r), params.Byte("g", values.color.g),
+                    params.Byte("b", values.color.b)};
+    values.label = params.Text("label", values.label);
+    values.shown = params.Flag("shown", values.shown);
+    ModifyVertex(doc, index, values);
+}
+
+void EditButton(CPlomDoc& doc, const CommandParams& params) {
+    CGpage& page = doc.CurrentPage();
+    const auto key = static_cast<uint16_t>(page.m_selButtons.front());
+    CBtCmd* button = FindButton(page, key);
+    if (button == nullptr) {
+        throw CommandError("the selected button " + std::to_string(key) + " is not on the page");
+    }
+    const std::string caption = params.Text("caption", button->m_strCaption);
+    const bool twoWay = params.Flag("twoway", button->m_bTwoWay != 0);
+    if (dynamic_cast<CBtnShow*>(button) != nullptr) {
+        AllowOnly(params, {"caption", "twoway", "useselection"}, "a show/hide button");
+        ModifyShowButton(doc, key, {caption, twoWay, params.Flag("useselection", false)});
+    } else if (auto* move = dynamic_cast<CBtnTranslate*>(button)) {
+        AllowOnly(params, {"caption", "twoway", "x", "y", "z", "usepage", "useselection"},
+                  "a translate button");
+        ModifyTranslateButton(doc, key,
+                              {caption, twoWay, params.Vector("x", "y", "z", move->m_vector),
+                               params.Flag("usepage", false), params.Flag("useselection", false)});
+    } else if (auto* turn = dynamic_cast<CBtnRotatef*>(button)) {
+        AllowOnly(params,
+                  {"caption", "twoway", "angle", "dx", "dy", "dz", "px", "py", "pz", "usepage",
+                   "useselection"},
+                  "a rotate button");
+        ModifyRotateButton(doc, key,
+                           {caption, twoWay, params.Float("angle", turn->m_angle),
+                            params.Vector("dx", "dy", "dz", turn->m_axisDir),
+                            params.Vector("px", "py", "pz", turn->m_axisPoint),
+                            params.Flag("usepage", false), params.Flag("useselection", false)});
+    } else {
+        AllowOnly(params, {"caption", "twoway"}, "a series button");
+        ModifySeriesButton(doc, key, {caption, twoWay});
+    }
+}
+
+void EditPage(CPlomDoc& doc, const CommandParams& params) {
+    AllowOnly(params, {"scheme", "clip", "a", "b", "c", "d"}, "the page");
+    CGpage& page = doc.CurrentPage();
+    const int scheme = params.Integer("scheme", static_cast<int>(page.m_nScheme));
+    if (scheme < 0 || scheme >= kSchemes) {
+        throw CommandError("parameter scheme must lie in 0..5");
+    }
+    page.m_nScheme = static_cast<uint32_t>(scheme);
+    page.m_bClip = params.Flag("clip", page.m_bClip != 0) ? 1 : 0;
+    page.m_clipPlane = {params.Number("a", page.m_clipPlane[0]),
+                        params.Number("b", page.m_clipPlane[1]),
+                        params.Number("c", page.m_clipPlane[2]),
+                        params.Number("d", page.m_clipPlane[3])};
+    doc.NotifyPageChanged();
+}
+
+CommandOutcome EditProperties(CPlomDoc& doc, const CommandParams& params) {
+    const CGpage& page = doc.CurrentPage();
+    switch (PropertiesCaseFor(page)) {
+        case PropertiesCase::kVertex: EditVertex(doc, params); break;
+        case PropertiesCase::kButton: EditButton(doc, params); break;
+        case PropertiesCase::kSolid:
+            throw CommandError("the properties of a solid are not available in this build");
+        case PropertiesCase::kReportOrPage: {
+            const std::string report = BuildSelectionReport(page);
+            if (report != kNoReport) {
+                AllowOnly(params, {}, "a selection with a report");
+                ShowMessage(report);
+            } else {
+                EditPage(doc, params);
+            }
+            break;
+        }
+    }
+    return CommandOutcome::kDone;
+}
+
+}  // namespace
+
+CommandEntry PropertiesItem() {
+    CommandEntry entry =
+        DocumentItem(32866, "修改图元属性", "图元属性查看与设置", EditProperties);
+    entry.params = {"x",     "y",     "z",     "r",       "g",   "b",   "label", "shown",
+                    "caption", "twoway", "usepage", "useselection", "angle", "dx", "dy", "dz",
+                    "px",    "py",    "pz",    "scheme",  "clip", "a",  "c",     "d"};
+    entry.dialogFirst = true;
+    return entry;
+}
+
+}  // namespace velnor

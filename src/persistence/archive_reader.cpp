@@ -1,0 +1,182 @@
+#include "persistence/archive_reader.h"
+
+#include <bit>
+
+#include "persistence/archive_error.h"
+#include "persistence/cp936.h"
+
+namespace velnor {
+
+namespace {
+
+constexpr uint16_t kNullTag = 0x0000;
+constexpr uint16_t kNewClassTag = 0xFFFF;
+constexpr uint16_t kClassTag = 0x8000;
+constexpr uint16_t kBigObjectTag = 0x7FFF;
+constexpr uint32_t kBigClassTag = 0x80000000;
+constexpr uint16_t kWideStringMark = 0xFFFE;
+
+std::string_view AsChars(std::span<const uint8_t> bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+}  // namespace
+
+void ArchiveReader::Fail(const std::string& what) const {
+    throw ArchiveError(what + "（位置：第 " + std::to_string(m_pos) + " 字节）");
+}
+
+std::span<const uint8_t> ArchiveReader::Need(size_t count) {
+    if (count > Remaining()) {
+        Fail("数据不完整：需要 " + std::to_string(count) + " 字节，只剩 " +
+             std::to_string(Remaining()) + " 字节");
+    }
+    const auto bytes = m_data.subspan(m_pos, count);
+    m_pos += count;
+    return bytes;
+}
+
+uint8_t ArchiveReader::Byte() { return Need(1)[0]; }
+
+uint16_t ArchiveReader::Word() {
+    const auto b = Need(2);
+    return static_cast<uint16_t>(b[0] | (b[1] << 8));
+}
+
+uint32_t ArchiveReader::Dword() {
+    const auto b = Need(4);
+    return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
+           (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
+}
+
+float ArchiveReader::Float() { return std::bit_cast<float>(Dword()); }
+
+double ArchiveReader::Double() {
+    const uint64_t low = Dword();
+    const uint64_t high = Dword();
+    return std::bit_cast<double>(low | (high << 32));
+}
+
+std::span<const uint8_t> ArchiveReader::Bytes(size_t count) { return Need(count); }
+
+ArchiveReader::StringPrefix ArchiveReader::ReadStringPrefix() {
+    StringPrefix prefix;
+    uint8_t shortLength = Byte();
+    if (shortLength < 0xFF) {
+        prefix.length = shortLength;
+        return prefix;
+    }
+    uint16_t wordLength = Word();
+    if (wordLength == kWideStringMark) {
+        // A 16-bit string: the length prefix starts again, counting 16-bit units.
+        prefix.wide = true;
+        shortLength = Byte();
+        if (shortLength < 0xFF) {
+            prefix.length = shortLength;
+            return prefix;
+        }
+        wordLength = Word();
+    }
+    if (wordLength < 0xFFFF) {
+        prefix.length = wordLength;
+        return prefix;
+    }
+    const uint32_t dwordLength = Dword();
+    if (dwordLength < 0xFFFFFFFF) {
+        prefix.length = dwordLength;
+        return prefix;
+    }
+    const uint64_t low = Dword();
+    const uint64_t high = Dword();
+    prefix.length = low | (high << 32);
+    return prefix;
+}
+
+std::string ArchiveReader::RawString() {
+    const StringPrefix prefix = ReadStringPrefix();
+    const uint64_t bytes = prefix.wide ? prefix.length * 2 : prefix.length;
+    if (prefix.length > Remaining() || bytes > Remaining()) {
+        Fail("字符串长度 " + std::to_string(prefix.length) + " 超出了剩余的数据");
+    }
+    const std::string_view text = AsChars(Need(bytes));
+    return prefix.wide ? Utf8ToCp936(Utf16LeToUtf8(text)) : std::string(text);
+}
+
+std::string ArchiveReader::String() {
+    const StringPrefix prefix = ReadStringPrefix();
+    const uint64_t bytes = prefix.wide ? prefix.length * 2 : prefix.length;
+    if (prefix.length > Remaining() || bytes > Remaining()) {
+        Fail("字符串长度 " + std::to_string(prefix.length) + " 超出了剩余的数据");
+    }
+    const std::string_view text = AsChars(Need(bytes));
+    return prefix.wide ? Utf16LeToUtf8(text) : Cp936ToUtf8(text);
+}
+
+uint32_t ArchiveReader::Count(size_t minElementBytes) {
+    uint32_t count = Word();
+    if (count == 0xFFFF) {
+        count = Dword();
+    }
+    if (minElementBytes > 0 && count > Remaining() / minElementBytes) {
+        Fail("数目 " + std::to_string(count) + " 超出了剩余数据所能容纳的");
+    }
+    return count;
+}
+
+std::vector<int> ArchiveReader::IntList() {
+    const uint32_t count = Count(4);
+    std::vector<int> values;
+    values.reserve(count);
+    for (uint32_t i = 0; i < count; ++i) {
+        values.push_back(Long());
+    }
+    return values;
+}
+
+StoredClass ArchiveReader::NewClass() {
+    const uint16_t schema = Word();
+    const uint16_t nameLength = Word();
+    const std::string_view name = AsChars(Need(nameLength));
+    const auto storedClass = StoredClassNamed(name);
+    if (!storedClass) {
+        Fail("未知的类名 \"" + Cp936ToUtf8(name) + "\"");
+    }
+    if (schema != 1) {
+        Fail("类 " + std::string(name) + " 的版本号是 " + std::to_string(schema) + "，只能读取 1");
+    }
+    m_indexClass.push_back(static_cast<uint8_t>(*storedClass));
+    return *storedClass;
+}
+
+StoredClass ArchiveReader::KnownClass(uint32_t index) {
+    if (index >= m_indexClass.size() || m_indexClass[index] == kObjectIndex) {
+        Fail("对象标记引用了不存在的类序号 " + std::to_string(index));
+    }
+    return static_cast<StoredClass>(m_indexClass[index]);
+}
+
+StoredClass ArchiveReader::ObjectTag() {
+    const uint16_t tag = Word();
+    StoredClass storedClass = StoredClass::kPage;
+    if (tag == kNullTag) {
+        Fail("缺少对象（空引用）");
+    } else if (tag == kNewClassTag) {
+        storedClass = NewClass();
+    } else if (tag & kClassTag) {
+        storedClass = KnownClass(tag & ~kClassTag);
+    } else if (tag == kBigObjectTag) {
+        const uint32_t bigTag = Dword();
+        if (!(bigTag & kBigClassTag)) {
+            Fail("同一对象被引用了两次（对象序号 " + std::to_string(bigTag) + "）");
+        }
+        storedClass = KnownClass(bigTag & ~kBigClassTag);
+    } else {
+        Fail("同一对象被引用了两次（对象序号 " + std::to_string(tag) + "）");
+    }
+    m_indexClass.push_back(kObjectIndex);
+    return storedClass;
+}
+
+std::span<const uint8_t> ArchiveReader::Rest() { return Need(Remaining()); }
+
+}  // namespace velnor

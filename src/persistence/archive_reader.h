@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "persistence/stored_class.h"
+
+namespace velnor {
+
+// Reads the encoding that ArchiveWriter writes, from a byte buffer it does not own. Every read
+// is checked against the end of the data; damaged data throws ArchiveError naming the problem
+// and the byte offset where it was found.
+class ArchiveReader {
+public:
+    explicit ArchiveReader(std::span<const uint8_t> data) : m_data(data) {}
+
+    uint8_t Byte();
+    bool Bool() { return Byte() != 0; }
+    uint16_t Word();
+    uint32_t Dword();
+    int32_t Long() { return static_cast<int32_t>(Dword()); }
+    float Float();
+    double Double();
+    std::span<const uint8_t> Bytes(size_t count);
+    // A string as UTF-8; 8-bit strings are code page 936, 16-bit ones UTF-16LE.
+    std::string String();
+    // A string as code page 936 bytes.
+    std::string RawString();
+    // An element count, checked to fit in what is left when each element takes at least
+    // minElementBytes.
+    uint32_t Count(size_t minElementBytes);
+    std::vector<int> IntList();
+    // Reads an object tag and returns the class of the object whose record follows. A null
+    // reference, a reference back to an object read before, an unknown class name or a schema
+    // other than 1 is refused.
+    StoredClass ObjectTag();
+    // Everything from here to the end.
+    std::span<const uint8_t> Rest();
+
+    size_t Offset() const { return m_pos; }
+    size_t Remaining() const { return m_data.size() - m_pos; }
+
+    // Throws ArchiveError with the text and the current offset.
+    [[noreturn]] void Fail(const std::string& what) const;
+
+private:
+    struct StringPrefix {
+        uint64_t length = 0;
+        bool wide = false;
+    };
+    StringPrefix ReadStringPrefix();
+    std::span<const uint8_t> Need(size_t count);
+    StoredClass NewClass();
+    StoredClass KnownClass(uint32_t index);
+
+    std::span<const uint8_t> m_data;
+    size_t m_pos = 0;
+    // For every index handed out so far: the class it names, or kObjectIndex for an object.
+    std::vector<uint8_t> m_indexClass{kObjectIndex};
+    static constexpr uint8_t kObjectIndex = 0xFF;
+};
+
+}  // namespace velnor

@@ -1,0 +1,105 @@
+#include "persistence/archive_writer.h"
+
+#include <bit>
+
+#include "persistence/cp936.h"
+
+namespace velnor {
+
+namespace {
+
+constexpr uint16_t kNewClassTag = 0xFFFF;
+constexpr uint16_t kClassTag = 0x8000;
+constexpr uint16_t kBigObjectTag = 0x7FFF;
+constexpr uint32_t kBigClassTag = 0x80000000;
+constexpr uint16_t kSchema = 1;
+
+}  // namespace
+
+ArchiveWriter::ArchiveWriter() { m_bytes.reserve(4096); }
+
+void ArchiveWriter::Word(uint16_t value) {
+    m_bytes.push_back(static_cast<uint8_t>(value));
+    m_bytes.push_back(static_cast<uint8_t>(value >> 8));
+}
+
+void ArchiveWriter::Dword(uint32_t value) {
+    Word(static_cast<uint16_t>(value));
+    Word(static_cast<uint16_t>(value >> 16));
+}
+
+void ArchiveWriter::Float(float value) { Dword(std::bit_cast<uint32_t>(value)); }
+
+void ArchiveWriter::Double(double value) {
+    const auto bits = std::bit_cast<uint64_t>(value);
+    Dword(static_cast<uint32_t>(bits));
+    Dword(static_cast<uint32_t>(bits >> 32));
+}
+
+void ArchiveWriter::Bytes(std::span<const uint8_t> bytes) {
+    m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+}
+
+void ArchiveWriter::String(std::string_view utf8) { RawString(Utf8ToCp936(utf8)); }
+
+void ArchiveWriter::RawString(std::string_view cp936) {
+    Length(cp936.size());
+    const auto* begin = reinterpret_cast<const uint8_t*>(cp936.data());
+    m_bytes.insert(m_bytes.end(), begin, begin + cp936.size());
+}
+
+void ArchiveWriter::Length(uint64_t length) {
+    if (length < 0xFF) {
+        Byte(static_cast<uint8_t>(length));
+        return;
+    }
+    Byte(0xFF);
+    if (length < 0xFFFE) {
+        Word(static_cast<uint16_t>(length));
+        return;
+    }
+    Word(0xFFFF);
+    if (length < 0xFFFFFFFF) {
+        Dword(static_cast<uint32_t>(length));
+        return;
+    }
+    Dword(0xFFFFFFFF);
+    Dword(static_cast<uint32_t>(length));
+    Dword(static_cast<uint32_t>(length >> 32));
+}
+
+void ArchiveWriter::Count(size_t count) {
+    if (count < 0xFFFF) {
+        Word(static_cast<uint16_t>(count));
+    } else {
+        Word(0xFFFF);
+        Dword(static_cast<uint32_t>(count));
+    }
+}
+
+void ArchiveWriter::IntList(std::span<const int> values) {
+    Count(values.size());
+    for (int value : values) {
+        Long(value);
+    }
+}
+
+void ArchiveWriter::ObjectTag(StoredClass storedClass) {
+    uint32_t& classIndex = m_classIndex[static_cast<size_t>(storedClass)];
+    if (classIndex == 0) {
+        const std::string_view name = StoredClassName(storedClass);
+        Word(kNewClassTag);
+        Word(kSchema);
+        Word(static_cast<uint16_t>(name.size()));
+        m_bytes.insert(m_bytes.end(), name.begin(), name.end());
+        classIndex = m_nextIndex++;
+    } else if (classIndex < kBigObjectTag) {
+        Word(static_cast<uint16_t>(kClassTag | classIndex));
+    } else {
+        Word(kBigObjectTag);
+        Dword(kBigClassTag | classIndex);
+    }
+    ++m_nextIndex;  // the object's own index
+}
+
+}  // namespace velnor

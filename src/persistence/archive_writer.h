@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "persistence/stored_class.h"
+
+namespace velnor {
+
+// Writes the object-archive encoding of documents and clipboard data into a byte buffer:
+// little-endian primitives, length-prefixed strings, counts and object tags whose class and
+// object indices are shared across the whole archive.
+class ArchiveWriter {
+public:
+    ArchiveWriter();
+
+    void Byte(uint8_t value) { m_bytes.push_back(value); }
+    void Bool(bool value) { Byte(value ? 1 : 0); }
+    void Word(uint16_t value);
+    void Dword(uint32_t value);
+    void Long(int32_t value) { Dword(static_cast<uint32_t>(value)); }
+    void Float(float value);
+    void Double(double value);
+    void Bytes(std::span<const uint8_t> bytes);
+    // A UTF-8 string, stored as code page 936.
+    void String(std::string_view utf8);
+    // A string that is code page 936 already.
+    void RawString(std::string_view cp936);
+    // An element count: a WORD, with an escape to a DWORD from 0xFFFF on.
+    void Count(size_t count);
+    // A list of ints: its count, then each element as a DWORD.
+    void IntList(std::span<const int> values);
+    // The tag that starts a newly stored object of that class; the object's record follows.
+    void ObjectTag(StoredClass storedClass);
+
+    const std::vector<uint8_t>& Data() const { return m_bytes; }
+    std::vector<uint8_t> Take() { return std::move(m_bytes); }
+
+private:
+    void Length(uint64_t length);
+
+    std::vector<uint8_t> m_bytes;
+    std::array<uint32_t, kStoredClassCount> m_classIndex{};  // 0 while the name is unwritten
+    uint32_t m_nextIndex = 1;
+};
+
+}  // namespace velnor

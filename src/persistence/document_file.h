@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/gl_model.h"
+#include "model/page.h"
+
+namespace velnor {
+
+// Everything a document file holds, as read from one.
+struct DocumentFileContent {
+    CGlModel settings;
+    uint16_t nextPageId = 2;
+    std::vector<std::string> componentNames;  // components 1..N
+    std::vector<std::unique_ptr<CGpage>> pages;
+    std::string notesRtf;  // the bytes as stored
+};
+
+// The parts of a document that a file stores, as the document holds them.
+struct DocumentFileView {
+    const CGlModel& settings;
+    uint16_t nextPageId;
+    std::span<const std::string> componentNames;  // components 1..N
+    std::span<const CGpage* const> pages;
+    std::string_view notesRtf;
+};
+
+inline constexpr int kMaxComponents = 22;
+
+std::vector<uint8_t> EncodeDocumentFile(const DocumentFileView& document);
+
+// Reads a whole file. The settings start as a copy of `current`, so that what the file does not
+// store (the camera) carries over. Throws ArchiveError for damaged data, a file without pages or
+// more than 22 page components.
+DocumentFileContent DecodeDocumentFile(std::span<const uint8_t> bytes, const CGlModel& current);
+
+}  // namespace velnor

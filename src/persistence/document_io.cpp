@@ -1,0 +1,115 @@
+#include "persistence/document_io.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "model/document_seam.h"
+#include "model/gl_model.h"
+#include "persistence/archive_error.h"
+#include "persistence/document_file.h"
+
+namespace velnor {
+
+namespace {
+
+constexpr uint32_t kPerspectivePreset = 2;
+
+[[noreturn]] void FailOn(const std::filesystem::path& path, const std::string& what, int error) {
+    throw ArchiveError(what + " " + path.string() + "：" + std::strerror(error));
+}
+
+// Closes the file on every path out.
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+}  // namespace
+
+std::vector<uint8_t> SaveDocument(const CPlomDoc& doc) {
+    std::vector<const CGpage*> pages;
+    for (const auto& page : doc.m_pages) {
+        pages.push_back(page.get());
+    }
+    const std::span<const std::string> names(doc.m_componentNames.begin() + 1,
+                                             doc.m_nComponentCount);
+    return EncodeDocumentFile(
+        {SceneSettings(), doc.m_nNextPageId, names, pages, doc.NotesRtf()});
+}
+
+void LoadDocument(CPlomDoc& doc, std::span<const uint8_t> bytes) {
+    DocumentFileContent content = DecodeDocumentFile(bytes, SceneSettings());
+
+    doc.DeleteContents();
+    SceneSettings() = std::move(content.settings);
+    DocumentViews().SceneSettingsReplaced();
+    doc.m_nNextPageId = content.nextPageId;
+    doc.m_componentNames = {};
+    doc.m_nComponentCount = static_cast<uint16_t>(content.componentNames.size());
+    for (size_t i = 0; i < content.componentNames.size(); ++i) {
+        doc.m_componentNames[i + 1] = std::move(content.componentNames[i]);
+    }
+    doc.SetNotesRtf(std::move(content.notesRtf));
+    for (auto& page : content.pages) {
+        doc.AppendPage(std::move(page));
+    }
+    doc.FinishLoading();
+    if (doc.CurrentPage().m_nScheme == kPerspectivePreset) {
+        DocumentViews().UsePerspectiveProjection();
+    }
+}
+
+std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path) {
+    const File file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        FailOn(path, "不能打开文件", errno);
+    }
+    std::vector<uint8_t> bytes;
+    uint8_t buffer[65536];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    }
+    if (std::ferror(file.get())) {
+        FailOn(path, "不能读取文件", errno);
+    }
+    return bytes;
+}
+
+void WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+    std::filesystem::path temporary = path;
+    temporary += ".saving";
+    {
+        const File file(std::fopen(temporary.c_str(), "wb"));
+        if (!file) {
+            FailOn(temporary, "不能创建临时文件", errno);
+        }
+        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) ==
+                                 bytes.size() &&
+                             std::fflush(file.get()) == 0;
+        if (!written) {
+            const int error = errno;
+            std::remove(temporary.c_str());
+            FailOn(temporary, "不能写入文件", error);
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::remove(temporary.c_str());
+        throw ArchiveError("不能以 " + temporary.string() + " 替换 " + path.string() + "：" +
+                           error.message());
+    }
+}
+
+void SaveDocumentFile(const CPlomDoc& doc, const std::filesystem::path& path) {
+    WriteFileReplacing(path, SaveDocument(doc));
+}
+
+void LoadDocumentFile(CPlomDoc& doc, const std::filesystem::path& path) {
+    LoadDocument(doc, ReadWholeFile(path));
+}
+
+}  // namespace velnor

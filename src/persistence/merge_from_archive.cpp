@@ -1,0 +1,183 @@
+#include "persistence/merge_from_archive.h"
+
+#include <array>
+#include <map>
+#include <numeric>
+#include <string>
+
+#include "model/button_window_seam.h"
+#include "model/message_seam.h"
+#include "persistence/archive_error.h"
+
+namespace velnor {
+
+namespace {
+
+constexpr int kMaxVerticesAfterPaste = 199;
+
+using KeyMap = std::map<int, int>;
+
+class VertexMap {
+public:
+    VertexMap() { std::iota(m_map.begin(), m_map.end(), 0); }
+    void Set(int source, int target) { m_map[source] = target; }
+    int operator()(int index) const {
+        return index >= 0 && index < CGpage::kMaxVertices ? m_map[index] : index;
+    }
+
+private:
+    std::array<int, CGpage::kMaxVertices> m_map{};
+};
+
+int Renumber(const KeyMap& keys, int key) {
+    const auto it = keys.find(key);
+    return it == keys.end() ? key : it->second;
+}
+
+void RenumberAll(std::vector<int>& values, const auto& map) {
+    for (int& value : values) {
+        value = map(value);
+    }
+}
+
+void RequireVertex(int index, int vertexCount) {
+    if (index < 0 || index >= vertexCount) {
+        throw ArchiveError("粘贴的图元引用了顶点 " + std::to_string(index) + "，而本页只有 " +
+                           std::to_string(vertexCount) + " 个顶点");
+    }
+}
+
+// Checks, before anything changes, that every pasted cell names a vertex the page will have.
+void CheckVertexIndices(const ClipboardSelection& selection, const VertexMap& map,
+                        int vertexCount) {
+    for (const auto& button : selection.buttons) {
+        for (int index : button->m_targetVerts) {
+            RequireVertex(map(index), vertexCount);
+        }
+    }
+    for (const auto& [key, line] : selection.lines) {
+        RequireVertex(map(line->m_nStart), vertexCount);
+        RequireVertex(map(line->m_nEnd), vertexCount);
+    }
+    for (const auto& [key, face] : selection.faces) {
+        for (uint8_t index : face->Verts()) {
+            RequireVertex(map(index), vertexCount);
+        }
+    }
+    for (const auto& text : selection.texts) {
+        for (uint8_t index : text->Verts()) {
+            RequireVertex(map(index), vertexCount);
+        }
+    }
+}
+
+std::vector<int>* SeriesMembers(CBtCmd& button) {
+    if (auto* parallel = dynamic_cast<CBtnSerues*>(&button)) {
+        return &parallel->m_members;
+    }
+    if (auto* serial = dynamic_cast<CBtnSerues2*>(&button)) {
+        return &serial->m_members;
+    }
+    return nullptr;
+}
+
+template <typename Cell>
+KeyMap PasteCells(std::vector<ClipboardCell<Cell>>& entries, CellMap<Cell>& map,
+                  uint16_t& nextKey, std::vector<int>& selection, auto prepare) {
+    KeyMap keys;
+    for (auto& [sourceKey, cell] : entries) {
+        const uint16_t key = nextKey++;
+        keys[sourceKey] = key;
+        prepare(*cell);
+        map[key] = std::move(cell);
+        selection.push_back(key);
+    }
+    return keys;
+}
+
+}  // namespace
+
+bool MergeFromArchive(CGpage& page, ClipboardSelection selection) {
+    const int firstNew = page.m_nVertexCount;
+    const int pasted = static_cast<int>(selection.vertices.size());
+    if (firstNew + pasted > kMaxVerticesAfterPaste) {
+        page.ClearSelection();
+        ShowMessage("不能完成粘贴,因为本页顶点数已达界限,请新建一页");
+        return false;
+    }
+    VertexMap vertexMap;
+    for (int i = 0; i < pasted; ++i) {
+        vertexMap.Set(selection.vertices[i].sourceIndex, firstNew + i);
+    }
+    CheckVertexIndices(selection, vertexMap, firstNew + pasted);
+    page.ClearSelection();
+
+    for (const ClipboardVertex& vertex : selection.vertices) {
+        const int index = page.m_nVertexCount++;
+        page.m_pos[index] = vertex.position;
+        page.m_color[index] = vertex.color;
+        page.m_label[index] = vertex.label;
+        page.m_bShown[index] = vertex.shown;
+        page.m_selPoints.push_back(index);
+    }
+
+    KeyMap buttonKeys;
+    std::vector<CBtCmd*> buttons;
+    for (auto& button : selection.buttons) {
+        const uint16_t key = page.m_nNextButtonId++;
+        buttonKeys[button->m_nKey] = key;
+        button->m_nKey = key;
+        const CRect stacked = ButtonRectForKey(key);
+        button->m_rect.top = stacked.top;
+        button->m_rect.bottom = stacked.bottom;
+        RenumberAll(button->m_targetVerts, vertexMap);
+        buttons.push_back(button.get());
+        ButtonWindows().Create(key, button->WindowCaption(), button->m_rect);
+        if (!button->m_bHidden) {
+            ButtonWindows().Show(key, true);
+        }
+        page.m_buttons[key] = std::move(button);
+        page.m_selButtons.push_back(key);
+    }
+    const auto byKey = [](const KeyMap& keys) {
+        return [&keys](int key) { return Renumber(keys, key); };
+    };
+    for (CBtCmd* button : buttons) {
+        if (std::vector<int>* members = SeriesMembers(*button)) {
+            RenumberAll(*members, byKey(buttonKeys));
+        }
+    }
+
+    const KeyMap lineKeys =
+        PasteCells(selection.lines, page.m_lines, page.m_nNextLineId, page.m_selLines,
+                   [&](CLineCell& line) {
+                       line.m_nStart = static_cast<uint8_t>(vertexMap(line.m_nStart));
+                       line.m_nEnd = static_cast<uint8_t>(vertexMap(line.m_nEnd));
+                   });
+    const KeyMap faceKeys =
+        PasteCells(selection.faces, page.m_faces, page.m_nNextFaceId, page.m_selFaces,
+                   [&](CFaceCell& face) {
+                       for (uint8_t i = 0; i < face.m_nVerts; ++i) {
+                           face.m_pVerts[i] = static_cast<uint8_t>(vertexMap(face.m_pVerts[i]));
+                       }
+                   });
+    const KeyMap solidKeys = PasteCells(selection.solids, page.m_solids, page.m_nNextSolidId,
+                                        page.m_selSolids, [](CSubassembly&) {});
+    for (CBtCmd* button : buttons) {
+        RenumberAll(button->m_targetLines, byKey(lineKeys));
+        RenumberAll(button->m_targetFaces, byKey(faceKeys));
+        RenumberAll(button->m_targetSolids, byKey(solidKeys));
+    }
+
+    for (auto& text : selection.texts) {
+        for (uint32_t i = 0; i < text->m_nVertCount; ++i) {
+            text->m_verts[i] = static_cast<uint8_t>(vertexMap(text->m_verts[i]));
+        }
+        const uint16_t key = page.m_nNextTextId++;
+        page.m_texts[key] = std::move(text);
+        page.m_selTexts.push_back(key);
+    }
+    return true;
+}
+
+}  // namespace velnor

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "editing/editing_fixture.h"
+#include "model/gl_model.h"
+#include "persistence/archive_error.h"
+#include "persistence/document_io.h"
+#include "persistence/sample_pages.h"
+#include "support/page_equality.h"
+
+namespace velnor {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes DataFile(const std::string& name) {
+    std::ifstream file(std::string(VELNOR_TEST_DATA) + "/" + name, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(file), {});
+}
+
+// Keeps the program-wide scene settings of other tests out of reach of loads.
+class DocumentIoTest : public test::EditingTest {
+protected:
+    ~DocumentIoTest() override { SceneSettings() = m_savedSettings; }
+
+    std::filesystem::path TempDir() {
+        const auto dir = std::filesystem::temp_directory_path() /
+                         ("velnor-io-" + std::to_string(::testing::UnitTest::GetInstance()
+                                                            ->random_seed()) +
+                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        return dir;
+    }
+
+private:
+    CGlModel m_savedSettings = SceneSettings();
+};
+
+TEST_F(DocumentIoTest, NewDocumentSavesAsTheEmptyDocument) {
+    const Bytes empty = DataFile("empty.plm");
+    const std::string notes = "{\\rtf1\\ansi\\ansicpg936 }\r\n";
+    doc.SetNotesRtf(notes);
+    EXPECT_EQ(SaveDocument(doc), empty);
+}
+
+TEST_F(DocumentIoTest, StoredDocumentsLoadAndSaveToTheSameBytes) {
+    for (const char* name : {"empty.plm", "every_record.plm"}) {
+        const Bytes bytes = DataFile(name);
+        LoadDocument(doc, bytes);
+        EXPECT_EQ(SaveDocument(doc), bytes) << name;
+    }
+}
+
+TEST_F(DocumentIoTest, LoadingRebuildsWindowsComponentsAndTheFirstPage) {
+    LoadDocument(doc, DataFile("every_record.plm"));
+    ASSERT_EQ(doc.m_pages.size(), 2u);
+    EXPECT_EQ(doc.m_pCurPage, doc.m_pages.front().get());
+    EXPECT_EQ(doc.m_nNextPageId, 4);
+    EXPECT_EQ(doc.m_nComponentCount, 1);
+    EXPECT_EQ(doc.m_componentNames[1], "组件一");
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.CommandProcessor().Count(), 0);
+    // Both pages were assembled as component 2; each is compiled.
+    EXPECT_EQ(views.compiled, (std::vector<std::pair<uint16_t, uint16_t>>{{1, 2}, {3, 2}}));
+    EXPECT_EQ(views.settingsReplaced, 1);
+    EXPECT_EQ(views.perspectiveRequests, 0);
+    // The buttons of the first page show, except the hidden one.
+    EXPECT_TRUE(windows.Visible(3024));
+    EXPECT_EQ(windows.windows.at(3025).caption, "平移三角形复位");
+    EXPECT_FALSE(windows.Visible(3029));
+    EXPECT_TRUE(windows.Exists(3029));
+}
+
+TEST_F(DocumentIoTest, FirstPageWithPreset2AsksForPerspective) {
+    doc.CurrentPage().m_nScheme = 2;
+    const Bytes bytes = SaveDocument(doc);
+    LoadDocument(doc, bytes);
+    EXPECT_EQ(views.perspectiveRequests, 1);
+}
+
+TEST_F(DocumentIoTest, LoadedSettingsReplaceTheProgramSettingsButNotTheCamera) {
+    SceneSettings().m_strTitle1 = "保存的标题";
+    SceneSettings().m_camera.m_fZoom = 3.0f;
+    const Bytes bytes = SaveDocument(doc);
+    SceneSettings().m_strTitle1 = "别的";
+    SceneSettings().m_camera.m_fZoom = 5.0f;
+    LoadDocument(doc, bytes);
+    EXPECT_EQ(SceneSettings().m_strTitle1, "保存的标题");
+    EXPECT_EQ(SceneSettings().m_camera.m_fZoom, 5.0f);
+}
+
+TEST_F(DocumentIoTest, DamagedFileLeavesDocumentAndSettingsAsTheyWere) {
+    doc.CurrentPage().AddVertex(1, 2, 3);
+    const auto before = test::CopyPage(doc.CurrentPage());
+    SceneSettings().m_strTitle1 = "原来的";
+    Bytes damaged = DataFile("every_record.plm");
+    damaged.resize(damaged.size() / 2);
+    EXPECT_THROW(LoadDocument(doc, damaged), ArchiveError);
+    ASSERT_EQ(doc.m_pages.size(), 1u);
+    EXPECT_TRUE(test::PagesEqual(*before, doc.CurrentPage()));
+    EXPECT_EQ(SceneSettings().m_strTitle1, "原来的");
+    EXPECT_EQ(views.settingsReplaced, 0);
+}
+
+TEST_F(DocumentIoTest, SavedFileLoadsBack) {
+    const auto dir = TempDir();
+    doc.CurrentPage().AddVertex(1, 2, 3);
+    SaveDocumentFile(doc, dir / "a.plm");
+    EXPECT_FALSE(std::filesystem::exists(dir / "a.plm.saving"));
+    CPlomDoc other;
+    other.OnNewDocument();
+    LoadDocumentFile(other, dir / "a.plm");
+    EXPECT_EQ(other.CurrentPage().m_nVertexCount, 1);
+    std::filesystem::remove_all(dir);
+}
+
+TEST_F(DocumentIoTest, FailedSaveLeavesTheOldFileAndSaysWhy) {
+    const auto dir = TempDir();
+    // A folder in the way of the rename: the old "file" must stay as it was.
+    std::filesystem::create_directories(dir / "busy.plm" / "inside");
+    try {
+        SaveDocumentFile(doc, dir / "busy.plm");
+        ADD_FAILURE() << "saved";
+    } catch (const ArchiveError& error) {
+        EXPECT_NE(std::string(error.what()).find("busy.plm"), std::string::npos);
+    }
+    EXPECT_TRUE(std::filesystem::exists(dir / "busy.plm" / "inside"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "busy.plm.saving"));
+    EXPECT_THROW(SaveDocumentFile(doc, dir / "missing" / "a.plm"), ArchiveError);
+    std::filesystem::remove_all(dir);
+}
+
+TEST_F(DocumentIoTest, MissingFileIsRefused) {
+    EXPECT_THROW(LoadDocumentFile(doc, "/nonexistent/velnor.plm"), ArchiveError);
+    EXPECT_EQ(doc.m_pages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace velnor
