@@ -5,6 +5,7 @@
 #include "editing/editing_fixture.h"
 #include "figure_checks.h"
 #include "geometry/figure_set.h"
+#include "geometry/measure_text.h"
 #include "page_builder.h"
 #include "support/page_equality.h"
 
@@ -251,6 +252,15 @@ TEST_F(SolidGenerators, OctahedronHidesItsVerticesAndItsNormalsPointOutwards) {
     EXPECT_EQ(Page().m_chNextLabel, 'G');
     Page().SelectAllOfKind(SelectionKind::kPoints);
     EXPECT_TRUE(Page().m_selPoints.empty());
+}
+
+TEST_F(SolidGenerators, HiddenOctahedronVerticesStillServeAMeasureOfAFace) {
+    ASSERT_TRUE(Build(FigureType::kOctahedron, [](FigureSetValues& v) { v.radius = 2; }));
+    Page().m_selFaces = {1};
+    const auto key = AddMeasureText(Page(), kFaceArea);
+    ASSERT_TRUE(key);
+    // An equilateral triangle of edge 2√2.
+    EXPECT_NEAR(Page().m_texts.at(*key)->m_fValue, 2 * kSqrt3, 1e-4);
 }
 
 TEST_F(SolidGenerators, DodecahedronHasEqualEdgesOnItsSphereAndInwardNormals) {
