@@ -54,7 +54,6 @@ void CPlomDoc::OnNewDocument() {
     m_pages.push_back(std::move(first));
     m_nNextPageId = 2;
     m_bPageSelected = false;
-    m_bSmoothShading = false;
     m_strNotesRtf.clear();
     ActivatePage(m_pages.begin());
     m_bModified = false;
@@ -107,7 +106,6 @@ void CPlomDoc::FinishLoading() {
             DocumentViews().CompileComponent(*page, page->m_nComponentList);
         }
     }
-    m_pCurPage = nullptr;
     ActivatePage(m_pages.begin());
     m_bPageSelected = false;
     m_bModified = false;

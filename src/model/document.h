@@ -48,8 +48,9 @@ public:
     // new one (shown unless hidden).
     void ActivatePage(PagePosition position);
 
-    // Loading appends the pages read, then finishes: compiles the page components, makes the first
-    // page current (creating its button windows) and tells the windows.
+    // Loading runs DeleteContents, appends the pages read (at least one), then finishes: compiles
+    // the page components, makes the first page current (creating its button windows) and tells the
+    // windows.
     void AppendPage(std::unique_ptr<CGpage> page);
     void FinishLoading();
 
@@ -83,7 +84,7 @@ public:
     uint16_t m_nNextPageId = 1;
     std::array<std::string, kComponentSlots> m_componentNames;
     uint16_t m_nComponentCount = 0;
-    bool m_bSmoothShading = false;  // "面光滑着色": positions double as colours
+    bool m_bSmoothShading = false;  // "面光滑着色": positions double as colours; New keeps it
     bool m_bPageSelected = false;   // the current page as a whole is selected
 
 private:
