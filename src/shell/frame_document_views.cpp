@@ -41,7 +41,7 @@ void FrameDocumentViews::PageChanged(const CGpage& current, bool pageSelected) {
 void FrameDocumentViews::PageListChanged() { m_frame.Tree().Rebuild(); }
 
 void FrameDocumentViews::CompileComponent(const CGpage& page, uint16_t number) {
-    m_frame.View().CompileComponent(const_cast<CGpage&>(page), number);
+    m_frame.View().CompileComponent(page, number);
 }
 
 void FrameDocumentViews::Redraw() {

@@ -6,6 +6,7 @@
 #include "model/dynamic_text_updater.h"
 #include "shell/document_files.h"
 #include "shell/main_frame.h"
+#include "view/plom_view.h"
 #include "view/gl_setup.h"
 
 namespace {
@@ -35,10 +36,17 @@ int main(int argc, char** argv) {
     velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
 
     velnor::CMainFrame frame;
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1 && !frame.Files().OpenPath(arguments.at(1))) {
-        return 1;
-    }
     frame.showMaximized();
+    // The file's page components are compiled into display lists, so it is read once the view's
+    // context exists. A file that cannot be read ends the start-up after its message.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        const QString path = arguments.at(1);
+        frame.View().WhenReady([&frame, path] {
+            if (!frame.Files().OpenPath(path)) {
+                QApplication::exit(1);
+            }
+        });
+    }
     return app.exec();
 }

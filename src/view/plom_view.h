@@ -78,7 +78,10 @@ public:
     // After the title strings or font changed.
     void RebuildTitle();
     // Compiles `page` as page component `number` (1..22).
-    void CompileComponent(CGpage& page, int number);
+    void CompileComponent(const CGpage& page, int number);
+    // Runs `action` once the OpenGL context exists: at once if it does, otherwise right after it
+    // is made (display lists can only be compiled then).
+    void WhenReady(std::function<void()> action);
 
     const CameraControl& Control() const { return m_control; }
     bool AxesShown() const { return m_layout.showAxes; }
@@ -111,6 +114,7 @@ private:
     QPoint m_lastMouse;
     int m_nLabelSize = 2;
     bool m_bInFrame = false;
+    std::function<void()> m_whenReady;
 };
 
 }  // namespace velnor
