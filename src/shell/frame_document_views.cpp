@@ -11,7 +11,9 @@
 
 namespace velnor {
 
-void FrameDocumentViews::ModifiedChanged(bool) { m_frame.UpdateTitle(); }
+void FrameDocumentViews::ModifiedChanged(bool) {
+    m_frame.UpdateTitle();
+}
 
 void FrameDocumentViews::Refresh(int hint) {
     m_frame.UpdateTitle();
@@ -38,7 +40,9 @@ void FrameDocumentViews::PageChanged(const CGpage& current, bool pageSelected) {
     ShowPageName(current, pageSelected);
 }
 
-void FrameDocumentViews::PageListChanged() { m_frame.Tree().Rebuild(); }
+void FrameDocumentViews::PageListChanged() {
+    m_frame.Tree().Rebuild();
+}
 
 void FrameDocumentViews::CompileComponent(const CGpage& page, uint16_t number) {
     m_frame.View().CompileComponent(page, number);
