@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMatrix4x4>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <memory>
+
+#include "gui/render_fixture.h"
+#include "model/document.h"
+#include "model/gl_model.h"
+#include "view/plom_view.h"
+#include "view/projection.h"
+
+namespace velnor::test {
+namespace {
+
+// Where a world point shows in the view: the orthographic or oblique projection of the window,
+// the camera's distance and its two rotations, computed here with Qt's matrices.
+QPoint WindowPosition(const CPlomView& view, const ViewCamera& camera, QVector3D p) {
+    const float w = static_cast<float>(view.width()), h = static_cast<float>(view.height());
+    const float a = w / h;
+    QMatrix4x4 projection;
+    if (view.Control().m_nProjection == kOblique) {
+        const float l = 17.675f - 12 * a, r = 17.675f + 12 * a, b = 5.675f, t = 29.675f;
+        const float n = 0, f = 220;
+        projection = QMatrix4x4(2 / (r - l), 0, -0.70710678f / (r - l), -(r + l) / (r - l),  //
+                                0, 2 / (t - b), -0.70710678f / (t - b), -(t + b) / (t - b),  //
+                                0, 0, -2 / (f - n), -(f + n) / (f - n),                      //
+                                0, 0, 0, 1);
+    } else {
+        projection.ortho(-12 * a, 12 * a, -12, 12, 0, 220);
+    }
+    QMatrix4x4 modelView;
+    modelView.translate(camera.m_fPanX, camera.m_fPanY, camera.m_fDistance);
+    modelView.rotate(camera.m_fAngleX, 1, 0, 0);
+    modelView.rotate(camera.m_fAngleAxis, camera.m_vAxis[0], camera.m_vAxis[1], camera.m_vAxis[2]);
+    const QVector3D ndc = (projection * modelView).map(p);
+    return {qRound((ndc.x() + 1) / 2 * w), qRound(h - (ndc.y() + 1) / 2 * h)};
+}
+
+class PickingTest : public testing::Test {
+protected:
+    void SetUp() override {
+        doc.OnNewDocument();
+        BuildPage(doc.CurrentPage());
+        view = std::make_unique<CPlomView>(settings);
+        view->resize(800, 600);
+        view->Tools().SetDocument(&doc);
+        view->SetPage(&doc.CurrentPage());
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    }
+
+    // A segment AB, a triangle CDE, a sphere high above, and nothing selected.
+    static void BuildPage(CGpage& page) {
+        page.AddVertex(-8, 0, 0);
+        page.AddVertex(-2, 0, 0);
+        page.AddVertex(2, -4, 0);
+        page.AddVertex(8, -4, 0);
+        page.AddVertex(5, 4, 0);
+        page.AddLine(0, 1, kSegment);
+        const int triangle[] = {2, 3, 4};
+        page.AddFace(triangle);
+        page.AddSolid(std::make_unique<CSubassembly>(kSolidSphere, 0, Float3{0, 8, 6}, 0.0f,
+                                                     Float3{0, 0, 1}, Float3{1.5f, 1.5f, 1.5f}, 0.5,
+                                                     0, Plane{0, 0, 1, 0}, Plane{0, 0, -1, 0}));
+        page.ClearSelection();
+    }
+
+    QPoint At(QVector3D p) const { return WindowPosition(*view, settings.m_camera, p); }
+    QPoint AtVertex(int v) const {
+        const Float3& p = Page().m_pos[v];
+        return At({p[0], p[1], p[2]});
+    }
+
+    void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), QPointF(view->mapToGlobal(at)), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view.get(), &event);
+    }
+    void MoveTo(QPoint at) { Send(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton); }
+    void Press(QPoint at) { Send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); }
+    void DragTo(QPoint at) { Send(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
+    void Release(QPoint at) { Send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
+    void Click(QPoint at) {
+        MoveTo(at);
+        Press(at);
+        Release(at);
+    }
+
+    const CGpage& Page() const { return doc.CurrentPage(); }
+    std::string UndoName() const {
+        const CCmd* current = doc.CommandProcessor().Current();
+        return current ? current->GetName() : std::string();
+    }
+
+    CGlModel settings;
+    CPlomDoc doc;
+    std::unique_ptr<CPlomView> view;
+};
+
+TEST_F(PickingTest, ClickOnAVertexSelectsIt) {
+    Click(AtVertex(0));
+    EXPECT_EQ(Page().m_selPoints, std::vector<int>{0});
+    EXPECT_TRUE(Page().m_selLines.empty());  // the vertex wins over the line through it
+    Click(AtVertex(0));
+    EXPECT_TRUE(Page().m_selPoints.empty());
+}
+
+TEST_F(PickingTest, ClickOnALineSelectsIt) {
+    Click(At({-5, 0, 0}));
+    EXPECT_EQ(Page().m_selLines, std::vector<int>{1});
+    EXPECT_TRUE(Page().m_selPoints.empty());
+}
+
+TEST_F(PickingTest, ClickOnAFaceSelectsIt) {
+    Click(At({5, -4.0f / 3, 0}));
+    EXPECT_EQ(Page().m_selFaces, std::vector<int>{1});
+}
+
+TEST_F(PickingTest, ClickOnASolidSelectsIt) {
+    Click(At({0, 8, 6}));
+    EXPECT_EQ(Page().m_selSolids, std::vector<int>{1});
+}
+
+TEST_F(PickingTest, ClickOnEmptySpaceClearsTheSelection) {
+    Click(AtVertex(0));
+    Click(At({-5, 0, 0}));
+    Click(QPoint(5, 5));
+    EXPECT_FALSE(Page().HasSelection());
+}
+
+TEST_F(PickingTest, LineToolJoinsTwoClickedVertices) {
+    view->Tools().LineTool();
+    Click(AtVertex(0));
+    EXPECT_EQ(view->Tools().State().m_nStage, kStageSecond);
+    Click(AtVertex(4));
+    ASSERT_EQ(Page().m_lines.size(), 2u);
+    const CLineCell& line = *Page().m_lines.at(2);
+    EXPECT_EQ(line.m_nStart, 0);
+    EXPECT_EQ(line.m_nEnd, 4);
+    EXPECT_EQ(UndoName(), "添加线");
+}
+
+TEST_F(PickingTest, MidpointToolHalvesTheClickedLine) {
+    view->Tools().MidpointTool();
+    Click(At({-3, 0, 0}));
+    ASSERT_EQ(Page().m_nVertexCount, 6);
+    EXPECT_FLOAT_EQ(Page().m_pos[5][0], -5.0f);
+    EXPECT_EQ(UndoName(), "添加中点");
+}
+
+TEST_F(PickingTest, PencilClosesATriangleAndRaisesAPyramid) {
+    view->Tools().PencilTool();
+    EXPECT_EQ(view->Control().m_nProjection, kOblique);
+    // Three vertices on the ground plane where the mouse is.
+    for (const QVector3D& p : {QVector3D(-6, -6, 0), QVector3D(0, -6, 0), QVector3D(-6, -10, 0)}) {
+        Click(At(p));
+    }
+    ASSERT_EQ(Page().m_nVertexCount, 8);
+    EXPECT_NEAR(Page().m_pos[5][0], -6.0f, 0.11f);
+    EXPECT_NEAR(Page().m_pos[5][1], -6.0f, 0.11f);
+    EXPECT_EQ(Page().m_pos[5][2], 0.0f);
+    EXPECT_EQ(Page().m_lines.size(), 3u);
+
+    Click(AtVertex(5));  // back to the first: the base closes with its face
+    EXPECT_EQ(view->Tools().State().m_nChain, ToolState::kClosed);
+    EXPECT_EQ(Page().m_faces.size(), 2u);
+    EXPECT_EQ(UndoName(), "添加线面");
+
+    // A height drag up from the first vertex places the top point.
+    const QPoint base = AtVertex(5);
+    Press(base);
+    DragTo(base - QPoint(0, view->height() / 3));
+    Release(base - QPoint(0, view->height() / 3));
+    ASSERT_EQ(Page().m_nVertexCount, 9);
+    EXPECT_NEAR(Page().m_pos[8][2], 9.0f, 0.11f);  // one unit up, then 8 for a third of the height
+    EXPECT_NEAR(Page().m_pos[8][0], Page().m_pos[5][0], 1e-4);
+
+    Click(AtVertex(8));  // the cursor stays over the top point: a pyramid
+    EXPECT_EQ(UndoName(), "完成棱锥");
+    EXPECT_EQ(Page().m_label[8], "V");
+    EXPECT_EQ(Page().m_faces.size(), 1u + 1u + 3u);
+    EXPECT_EQ(Page().m_lines.size(), 1u + 3u + 1u + 2u);
+    EXPECT_EQ(view->Tools().State().m_nChain, 0);
+}
+
+TEST_F(PickingTest, ConstructionToolsShowTheVerticesInGreen) {
+    const QPoint e = AtVertex(4);  // no line passes through E
+    view->Tools().MidpointTool();
+    EXPECT_EQ(CountNear(view->grabFramebuffer(), e.x(), e.y(), 2, IsLineGreen), 0);
+    view->Tools().FaceTool();
+    EXPECT_GT(CountNear(view->grabFramebuffer(), e.x(), e.y(), 2, IsLineGreen), 4);
+}
+
+TEST_F(PickingTest, PencilCursorShowsInRedUnderTheMouse) {
+    view->Tools().PencilTool();
+    const QPoint target = At({3, -9, 0});
+    EXPECT_EQ(CountNear(view->grabFramebuffer(), target.x(), target.y(), 2, IsSelectionRed), 0);
+    MoveTo(target);
+    const QImage image = view->grabFramebuffer();
+    image.save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/window_pencil_cursor.png"));
+    EXPECT_GT(CountNear(image, target.x(), target.y(), 2, IsSelectionRed), 4);
+}
+
+TEST_F(PickingTest, LineToolDrawsTheRubberBandToTheCursor) {
+    view->Tools().LineTool();
+    Click(AtVertex(4));
+    const QPoint e = AtVertex(4), target = At({5, 9, 0});
+    MoveTo(target);
+    const QImage image = view->grabFramebuffer();
+    image.save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/window_line_rubber_band.png"));
+    EXPECT_GT(CountNear(image, target.x(), target.y(), 2, IsSelectionRed), 4);
+    const auto isGreen = [](Pixel p) { return IsLineGreen(p); };
+    EXPECT_GT(CoveredFraction(image, {double(e.x()), double(e.y())},
+                              {double(target.x()), double(target.y())}, isGreen),
+              0.3);  // stippled
+}
+
+}  // namespace
+}  // namespace velnor::test
