@@ -7,13 +7,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "model/display_presets.h"
 #include "model/gl_model.h"
 #include "model/page.h"
+#include "persistence/archive_error.h"
+#include "persistence/document_file.h"
+#include "persistence/document_io.h"
+#include "view/camera_control.h"
 #include "view/demo_page.h"
 #include "view/gl_setup.h"
 #include "view/offscreen_renderer.h"
@@ -88,13 +91,47 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
     return o;
 }
 
-// The page to draw; nothing after printing why there is none.
-std::unique_ptr<CGpage> LoadPage(const RenderOptions& o) {
+// The pages to draw with the scene settings they come with; nothing after printing why not.
+std::optional<DocumentFileContent> LoadPages(const RenderOptions& o) {
     if (o.demo) {
-        return MakeDemoPage();
+        DocumentFileContent content;
+        content.pages.push_back(MakeDemoPage());
+        return content;
     }
-    std::fprintf(stderr, "velnor-cli render: reading .plm files is not available in this build\n");
-    return nullptr;
+    try {
+        return DecodeDocumentFile(ReadWholeFile(o.file), SceneSettings());
+    } catch (const ArchiveError& e) {
+        std::fprintf(stderr, "velnor-cli render: %s: %s\n", o.file.c_str(), e.what());
+        return std::nullopt;
+    }
+}
+
+// Draws the page the options name with the settings of its file and its display preset.
+QImage RenderPage(DocumentFileContent& content, const RenderOptions& o) {
+    CGpage& page = *content.pages[static_cast<size_t>(o.page - 1)];
+    CGlModel& settings = content.settings;
+    // The command line chooses the projection; the page's preset brings lights and switches.
+    ApplyDisplayPreset(settings, static_cast<int>(page.m_nScheme));
+    CameraControl camera(settings.m_camera);
+    camera.InitialUpdate();
+    camera.SetProjection(o.projection);
+    if (o.threeView) {
+        camera.ToggleThreeView();
+    }
+    OffscreenRenderer renderer(settings);
+    const bool positionsAsColors = page.m_nScheme == kPresetCamouflage;
+    for (const auto& other : content.pages) {
+        if (other->m_nComponentList != 0) {
+            renderer.CompileComponent(*other, other->m_nComponentList, positionsAsColors);
+        }
+    }
+    FrameLayout layout;
+    layout.width = o.width;
+    layout.height = o.height;
+    layout.projection = camera.m_nProjection;
+    layout.viewports = camera.m_nViewports;
+    layout.positionsAsColors = positionsAsColors;
+    return renderer.Render(&page, layout);
 }
 
 }  // namespace
@@ -120,18 +157,17 @@ int RunRender(int argc, char** argv) {
     char* qtArgv[] = {name, nullptr};
     QGuiApplication app(qtArgc, qtArgv);
 
-    std::unique_ptr<CGpage> page = LoadPage(*options);
-    if (!page) {
+    std::optional<DocumentFileContent> content = LoadPages(*options);
+    if (!content) {
+        return 1;
+    }
+    if (static_cast<size_t>(options->page) > content->pages.size()) {
+        std::fprintf(stderr, "velnor-cli render: the document has %zu pages, not %d\n",
+                     content->pages.size(), options->page);
         return 1;
     }
     try {
-        OffscreenRenderer renderer(SceneSettings());
-        FrameLayout layout;
-        layout.width = options->width;
-        layout.height = options->height;
-        layout.projection = options->projection;
-        layout.viewports = options->threeView ? 4 : 1;
-        const QImage image = renderer.Render(page.get(), layout);
+        const QImage image = RenderPage(*content, *options);
         if (!image.save(QString::fromStdString(options->output), "PNG")) {
             std::fprintf(stderr, "velnor-cli render: cannot write %s\n", options->output.c_str());
             return 1;

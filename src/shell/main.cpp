@@ -1,20 +1,15 @@
 #include <QApplication>
 
-#include <cstdio>
+#include <string>
 
-#include "model/page.h"
 #include "shell/plain_window.h"
-#include "view/demo_page.h"
 #include "view/gl_setup.h"
 
 int main(int argc, char** argv) {
     velnor::UseCompatibilityFormat();
     QApplication app(argc, argv);
-    if (argc > 1) {
-        std::fprintf(stderr, "velnor: opening documents is not available in this build; "
-                             "showing the demonstration page\n");
-    }
-    velnor::PlainWindow window(velnor::MakeDemoPage());
+    velnor::PlainWindow window;
+    window.OpenWhenReady(argc > 1 ? std::string(argv[1]) : std::string());
     window.show();
     return app.exec();
 }

@@ -6,6 +6,8 @@
 #include <QTimerEvent>
 #include <QWheelEvent>
 
+#include <utility>
+
 #include "model/display_presets.h"
 #include "model/gl_model.h"
 #include "model/stipple_patterns.h"
@@ -66,6 +68,18 @@ void CPlomView::initializeGL() {
     InitGlutOnce();
     m_scene.InitGL(m_settings, LabelPixels(m_nLabelSize));
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &CPlomView::ReleaseGL);
+    if (m_whenReady) {
+        // Runs after initializeGL has returned, when commands may make the context current.
+        QMetaObject::invokeMethod(this, std::exchange(m_whenReady, {}), Qt::QueuedConnection);
+    }
+}
+
+void CPlomView::WhenReady(std::function<void()> action) {
+    if (m_scene.IsInitialized()) {
+        action();
+    } else {
+        m_whenReady = std::move(action);
+    }
 }
 
 void CPlomView::resizeGL(int width, int height) {
@@ -257,12 +271,15 @@ void CPlomView::RebuildTitle() {
     update();
 }
 
-void CPlomView::CompileComponent(CGpage& page, int number) {
+void CPlomView::CompileComponent(const CGpage& page, int number) {
     if (!m_scene.IsInitialized()) {
         return;
     }
     makeCurrent();
-    velnor::CompileComponent(page, number, m_settings, m_scene, m_layout.positionsAsColors);
+    // The document hands its own pages out as const; drawing may correct a frustum's ratio in
+    // the cell, as drawing it on screen does.
+    velnor::CompileComponent(const_cast<CGpage&>(page), number, m_settings, m_scene,
+                             m_layout.positionsAsColors);
     doneCurrent();
     update();
 }

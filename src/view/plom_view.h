@@ -80,7 +80,10 @@ public:
     // After the title strings or font changed.
     void RebuildTitle();
     // Compiles `page` as page component `number` (1..22).
-    void CompileComponent(CGpage& page, int number);
+    void CompileComponent(const CGpage& page, int number);
+    // Runs `action` once the OpenGL context exists: at once if it does, otherwise right after it
+    // is made (display lists can only be compiled then).
+    void WhenReady(std::function<void()> action);
 
     // A left-button drag that moves no cells turns the camera (while the timer is off).
     void DragCamera(int dx, int dy);
@@ -123,6 +126,7 @@ private:
     std::unique_ptr<MouseTools> m_tools;
     int m_nLabelSize = 2;
     bool m_bInFrame = false;
+    std::function<void()> m_whenReady;
 };
 
 }  // namespace velnor
