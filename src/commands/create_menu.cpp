@@ -2,25 +2,16 @@
 #include "commands/command_error.h"
 #include "commands/construction_items.h"
 #include "commands/menu_items.h"
+#include "commands/solid_items.h"
 #include "commands/vertex_line_commands.h"
 #include "editing/page_operations.h"
 #include "editing/solid_array.h"
+#include "geometry/circle_constructions.h"
 #include "model/document.h"
 
 namespace velnor {
 
 namespace {
-
-bool OneSolidOfKind(const CPlomDoc& doc, uint8_t kind) {
-    const CGpage& page = doc.CurrentPage();
-    if (page.m_selSolids.size() != 1) {
-        return false;
-    }
-    auto found = page.m_solids.find(static_cast<uint16_t>(page.m_selSolids.front()));
-    return found != page.m_solids.end() && found->second->m_nKind == kind;
-}
-
-bool OneCircleSelected(const CPlomDoc& doc) { return OneSolidOfKind(doc, kSolidCircleOutline); }
 
 void PointOnCircle(CPlomDoc& doc) { AddPointOnCircle(doc); }
 
@@ -52,12 +43,6 @@ CommandEntry SolidArrayItem() {
     return entry;
 }
 
-CommandEntry WithParams(CommandEntry entry, std::vector<std::string> params) {
-    entry.params = std::move(params);
-    entry.dialogFirst = true;
-    return entry;
-}
-
 }  // namespace
 
 std::vector<CommandEntry> CreateMenu() {
@@ -79,19 +64,16 @@ std::vector<CommandEntry> CreateMenu() {
             32831, "面", "画过已知点的平面(参与消隐)",
             [](CPlomDoc& doc, const CommandParams&) { return FaceThroughSelectedVertices(doc); },
             CanDrawFace),
-        DocumentItem(32909, "过三点的圆", "过三点的圆", {}),
+        CircleThroughThreePointsItem(),
         DocumentItem(33239, "圆上动点", "创建圆上的点及控制该点在圆上转动的按钮",
-                     Plain(PointOnCircle), OneCircleSelected),
-        DocumentItem(33238, "圆的法线", "作过圆心的圆的法线", {}),
-        DocumentItem(33010, "几何球体", "添加几何球体", {}),
-        DocumentItem(33245, "球的轴", "添加过球的南北极的线", {}),
-        WithParams(DocumentItem(33231, "球上的点、纬线、经线",
-                                "根据经纬度作球面上的点及过这点的纬线、经线", {}),
-                   {"lat", "lon", "parallel", "meridian", "point"}),
-        WithParams(DocumentItem(32917, "图元集...", "图元集", {}),
-                   {"type", "L", "W", "H", "n", "r", "k", "X", "Y", "Z"}),
-        WithParams(DocumentItem(32923, "组件...", "组件", {}),
-                   {"kind", "x", "y", "z", "ax", "ay", "az", "sx", "sy", "sz", "spin"}),
+                     Plain(PointOnCircle),
+                     [](const CPlomDoc& doc) { return IsCircleSelected(doc.CurrentPage()); }),
+        CircleNormalItem(),
+        GeometricSphereItem(),
+        SphereAxisItem(),
+        LatitudeLongitudeItem(),
+        FigureSetItem(),
+        ComponentItem(),
         SolidArrayItem(),
         DocumentItem(32824, "新建页", "新建页", Plain(NewPage)),
         DocumentItem(32963, "组装页", "当前页组合为一个组件", Plain(AssemblePage)),

@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <string_view>
 
 #include "buttons/modify_button_commands.h"
 #include "buttons/series_members.h"
 #include "commands/command_error.h"
 #include "commands/menu_items.h"
+#include "commands/solid_items.h"
 #include "editing/properties.h"
+#include "geometry/component_command.h"
+#include "geometry/component_values.h"
 #include "geometry/selection_report.h"
 #include "model/document.h"
 #include "model/message_seam.h"
@@ -91,13 +95,34 @@ void EditPage(CPlomDoc& doc, const CommandParams& params) {
     doc.NotifyPageChanged();
 }
 
+// The component dialog edits a solid in place; a rich-text bitmap text is edited in the shell's
+// text editor instead.
+CommandOutcome EditSolid(CPlomDoc& doc, const CommandParams& params) {
+    AllowOnly(params, {"kind", "x", "y", "z", "ax", "ay", "az", "sx", "sy", "sz", "spin"},
+              "a solid");
+    const CGpage& page = doc.CurrentPage();
+    const auto found = page.m_solids.find(static_cast<uint16_t>(page.m_selSolids.front()));
+    if (found == page.m_solids.end()) {
+        return CommandOutcome::kDone;
+    }
+    const CSubassembly& solid = *found->second;
+    if (std::string_view(solid.ClassName()) == "CBitRtfText") {
+        return CommandOutcome::kViewTakesOver;
+    }
+    ComponentValues values = ComponentValuesOf(solid);
+    ApplyComponentParams(params, values, false);
+    EditSelectedSolid(
+        doc, [&](CSubassembly& edited) { ApplyComponent(doc, edited, values); },
+        [](CBitRtfText&) {});
+    return CommandOutcome::kDone;
+}
+
 CommandOutcome EditProperties(CPlomDoc& doc, const CommandParams& params) {
     const CGpage& page = doc.CurrentPage();
     switch (PropertiesCaseFor(page)) {
         case PropertiesCase::kVertex: EditVertex(doc, params); break;
         case PropertiesCase::kButton: EditButton(doc, params); break;
-        case PropertiesCase::kSolid:
-            throw CommandError("the properties of a solid are not available in this build");
+        case PropertiesCase::kSolid: return EditSolid(doc, params);
         case PropertiesCase::kReportOrPage: {
             const std::string report = BuildSelectionReport(page);
             if (report != kNoReport) {
@@ -119,7 +144,8 @@ CommandEntry PropertiesItem() {
         DocumentItem(32866, "修改图元属性", "图元属性查看与设置", EditProperties);
     entry.params = {"x",     "y",     "z",     "r",       "g",   "b",   "label", "shown",
                     "caption", "twoway", "usepage", "useselection", "angle", "dx", "dy", "dz",
-                    "px",    "py",    "pz",    "scheme",  "clip", "a",  "c",     "d"};
+                    "px",    "py",    "pz",    "scheme",  "clip", "a",  "c",     "d",
+                    "kind",  "ax",    "ay",    "az",      "sx",   "sy", "sz",    "spin"};
     entry.dialogFirst = true;
     return entry;
 }
