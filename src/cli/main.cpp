@@ -1,6 +1,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/check_command.h"
+#include "cli/convert_command.h"
+#include "cli/dump_command.h"
 #include "cli/render_command.h"
 #include "cli/subcommand.h"
 
@@ -12,6 +15,9 @@ struct Entry {
 };
 
 constexpr Entry kSubcommands[] = {
+    {"dump", velnor::cli::RunDump},
+    {"convert", velnor::cli::RunConvert},
+    {"check", velnor::cli::RunCheck},
     {"render", velnor::cli::RunRender},
 };
 
