@@ -12,6 +12,7 @@
 #include "model/document.h"
 #include "model/message_seam.h"
 #include "model/refresh_hint.h"
+#include "view/pencil_cursor.h"
 #include "view/pick_pass.h"
 #include "view/plom_view.h"
 #include "view/popup_menu.h"
@@ -50,19 +51,22 @@ void MouseTools::StopTimer() {
 
 void MouseTools::SelectTool() {
     StopTimer();
-    m_state.Enter(kToolSelect);
-    m_view.update();
+    EnterTool(kToolSelect);
 }
 
 void MouseTools::LockSelection() {
-    m_state.Enter(kToolLocked);
+    EnterTool(kToolLocked);
+}
+
+void MouseTools::EnterTool(int tool) {
+    m_state.Enter(tool);
+    m_view.unsetCursor();
     m_view.update();
 }
 
 void MouseTools::EnterConstructionTool(int tool) {
     StopTimer();
-    m_state.Enter(tool);
-    m_view.update();
+    EnterTool(tool);
 }
 
 void MouseTools::MidpointTool() {
@@ -85,6 +89,7 @@ void MouseTools::PencilTool() {
     if (m_pDoc) {
         Pencil(*m_pDoc, m_state).Reset();
     }
+    m_view.setCursor(PencilCursor());
     // The oblique view, in which the horizontal plane recedes at 45 degrees.
     m_view.SetProjection(kOblique);
     m_view.update();

@@ -77,6 +77,7 @@ public:
 
 private:
     void StopTimer();
+    void EnterTool(int tool);
     void EnterConstructionTool(int tool);
     void ClickPage(int x, int y);
     void Pick(int x, int y);

@@ -102,6 +102,14 @@ TEST_F(PickingTest, ConstructionToolsShowTheVerticesInGreen) {
     EXPECT_GT(CountNear(view->grabFramebuffer(), e.x(), e.y(), 2, IsLineGreen), 4);
 }
 
+TEST_F(PickingTest, PencilToolShowsThePencilCursor) {
+    view->Tools().PencilTool();
+    EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(view->cursor().hotSpot(), QPoint(2, 29));
+    view->Tools().SelectTool();
+    EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
+}
+
 TEST_F(PickingTest, PencilCursorShowsInRedUnderTheMouse) {
     view->Tools().PencilTool();
     const QPoint target = At({3, -9, 0});
