@@ -49,9 +49,6 @@ ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc,
         windows->Run(entry.id);
         return ExecuteResult::kDone;
     }
-    if (!entry.run) {
-        return ExecuteResult::kNotAvailable;
-    }
     if (!IsCommandEnabled(entry, doc)) {
         return ExecuteResult::kDisabled;
     }

@@ -17,7 +17,6 @@ enum class ExecuteResult {
     kNeedsDialog,     // the operation needs its dialog's values
     kViewTakesOver,   // a mouse tool of the view continues the command
     kWindowsOnly,     // a view or shell command and no windows to carry it out
-    kNotAvailable,    // a document command whose operation this build does not have
 };
 
 // Runs the command as choosing its menu item does: checks the enabling rule, then runs the

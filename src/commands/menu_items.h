@@ -22,7 +22,7 @@ inline CommandEntry ShellItem(int id, std::string text, std::string prompt,
                       std::move(keys));
 }
 
-// A document command; `run` may be empty while its operation is not yet built.
+// A document command.
 CommandEntry DocumentItem(int id, std::string text, std::string prompt, CommandOperation run,
                           CommandRule enabled = {}, std::vector<std::string> keys = {});
 

@@ -126,8 +126,6 @@ void ScriptInterpreter::RunCommand(const std::vector<std::string>& words) {
         case ExecuteResult::kNeedsDialog:
             throw CommandError(entry->text + " needs its dialog values: " +
                                JoinNames(entry->params));
-        case ExecuteResult::kNotAvailable:
-            throw CommandError(entry->text + " is not available in this build");
     }
 }
 
