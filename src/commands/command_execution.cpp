@@ -53,8 +53,10 @@ ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc,
         return ExecuteResult::kDisabled;
     }
     switch (entry.run(doc, params)) {
-        case CommandOutcome::kDone: return ExecuteResult::kDone;
-        case CommandOutcome::kNeedsDialog: return ExecuteResult::kNeedsDialog;
+        case CommandOutcome::kDone:
+            return ExecuteResult::kDone;
+        case CommandOutcome::kNeedsDialog:
+            return ExecuteResult::kNeedsDialog;
         case CommandOutcome::kViewTakesOver:
             if (windows != nullptr) {
                 windows->Run(entry.id);
