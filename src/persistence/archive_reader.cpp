@@ -1,7 +1,5 @@
 #include "persistence/archive_reader.h"
 
-#include <bit>
-
 #include "persistence/archive_error.h"
 #include "persistence/cp936.h"
 
@@ -26,35 +24,18 @@ void ArchiveReader::Fail(const std::string& what) const {
     throw ArchiveError(what + "（位置：第 " + std::to_string(m_pos) + " 字节）");
 }
 
+void ArchiveReader::FailShort(size_t count) const {
+    Fail("数据不完整：需要 " + std::to_string(count) + " 字节，只剩 " +
+         std::to_string(Remaining()) + " 字节");
+}
+
 std::span<const uint8_t> ArchiveReader::Need(size_t count) {
     if (count > Remaining()) {
-        Fail("数据不完整：需要 " + std::to_string(count) + " 字节，只剩 " +
-             std::to_string(Remaining()) + " 字节");
+        FailShort(count);
     }
     const auto bytes = m_data.subspan(m_pos, count);
     m_pos += count;
     return bytes;
-}
-
-uint8_t ArchiveReader::Byte() { return Need(1)[0]; }
-
-uint16_t ArchiveReader::Word() {
-    const auto b = Need(2);
-    return static_cast<uint16_t>(b[0] | (b[1] << 8));
-}
-
-uint32_t ArchiveReader::Dword() {
-    const auto b = Need(4);
-    return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
-           (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
-}
-
-float ArchiveReader::Float() { return std::bit_cast<float>(Dword()); }
-
-double ArchiveReader::Double() {
-    const uint64_t low = Dword();
-    const uint64_t high = Dword();
-    return std::bit_cast<double>(low | (high << 32));
 }
 
 std::span<const uint8_t> ArchiveReader::Bytes(size_t count) { return Need(count); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -17,13 +18,13 @@ class ArchiveReader {
 public:
     explicit ArchiveReader(std::span<const uint8_t> data) : m_data(data) {}
 
-    uint8_t Byte();
+    uint8_t Byte() { return Get<uint8_t>(); }
     bool Bool() { return Byte() != 0; }
-    uint16_t Word();
-    uint32_t Dword();
+    uint16_t Word() { return Get<uint16_t>(); }
+    uint32_t Dword() { return Get<uint32_t>(); }
     int32_t Long() { return static_cast<int32_t>(Dword()); }
-    float Float();
-    double Double();
+    float Float() { return std::bit_cast<float>(Dword()); }
+    double Double() { return std::bit_cast<double>(Get<uint64_t>()); }
     std::span<const uint8_t> Bytes(size_t count);
     // A string as UTF-8; 8-bit strings are code page 936, 16-bit ones UTF-16LE.
     std::string String();
@@ -53,6 +54,21 @@ private:
     };
     StringPrefix ReadStringPrefix();
     std::span<const uint8_t> Need(size_t count);
+    [[noreturn]] void FailShort(size_t count) const;
+
+    // An unsigned value in little-endian byte order.
+    template <typename T>
+    T Get() {
+        if (Remaining() < sizeof(T)) {
+            FailShort(sizeof(T));
+        }
+        T value = 0;
+        for (size_t i = 0; i < sizeof(T); ++i) {
+            value |= static_cast<T>(static_cast<T>(m_data[m_pos + i]) << (8 * i));
+        }
+        m_pos += sizeof(T);
+        return value;
+    }
     StoredClass NewClass();
     StoredClass KnownClass(uint32_t index);
 

@@ -1,6 +1,6 @@
 #include "persistence/archive_writer.h"
 
-#include <bit>
+#include <algorithm>
 
 #include "persistence/cp936.h"
 
@@ -16,31 +16,23 @@ constexpr uint16_t kSchema = 1;
 
 }  // namespace
 
-ArchiveWriter::ArchiveWriter() { m_bytes.reserve(4096); }
-
-void ArchiveWriter::Word(uint16_t value) {
-    m_bytes.push_back(static_cast<uint8_t>(value));
-    m_bytes.push_back(static_cast<uint8_t>(value >> 8));
-}
-
-void ArchiveWriter::Dword(uint32_t value) {
-    Word(static_cast<uint16_t>(value));
-    Word(static_cast<uint16_t>(value >> 16));
-}
-
-void ArchiveWriter::Float(float value) { Dword(std::bit_cast<uint32_t>(value)); }
-
-void ArchiveWriter::Double(double value) {
-    const auto bits = std::bit_cast<uint64_t>(value);
-    Dword(static_cast<uint32_t>(bits));
-    Dword(static_cast<uint32_t>(bits >> 32));
-}
+// Room for a typical document up front: untouched capacity costs no memory, and it saves the
+// copies of growing through many small sizes.
+ArchiveWriter::ArchiveWriter() { m_bytes.reserve(1 << 20); }
 
 void ArchiveWriter::Bytes(std::span<const uint8_t> bytes) {
     m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
 }
 
-void ArchiveWriter::String(std::string_view utf8) { RawString(Utf8ToCp936(utf8)); }
+void ArchiveWriter::String(std::string_view utf8) {
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        RawString(utf8);  // the same bytes in both encodings
+    } else {
+        RawString(Utf8ToCp936(utf8));
+    }
+}
 
 void ArchiveWriter::RawString(std::string_view cp936) {
     Length(cp936.size());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -19,11 +20,11 @@ public:
 
     void Byte(uint8_t value) { m_bytes.push_back(value); }
     void Bool(bool value) { Byte(value ? 1 : 0); }
-    void Word(uint16_t value);
-    void Dword(uint32_t value);
-    void Long(int32_t value) { Dword(static_cast<uint32_t>(value)); }
-    void Float(float value);
-    void Double(double value);
+    void Word(uint16_t value) { Put(value); }
+    void Dword(uint32_t value) { Put(value); }
+    void Long(int32_t value) { Put(static_cast<uint32_t>(value)); }
+    void Float(float value) { Put(std::bit_cast<uint32_t>(value)); }
+    void Double(double value) { Put(std::bit_cast<uint64_t>(value)); }
     void Bytes(std::span<const uint8_t> bytes);
     // A UTF-8 string, stored as code page 936.
     void String(std::string_view utf8);
@@ -40,6 +41,15 @@ public:
     std::vector<uint8_t> Take() { return std::move(m_bytes); }
 
 private:
+    // Appends an unsigned value in little-endian byte order.
+    template <typename T>
+    void Put(T value) {
+        const size_t at = m_bytes.size();
+        m_bytes.resize(at + sizeof value);
+        for (size_t i = 0; i < sizeof value; ++i) {
+            m_bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
+        }
+    }
     void Length(uint64_t length);
 
     std::vector<uint8_t> m_bytes;

@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <stdexcept>
 
@@ -51,21 +52,26 @@ Converter& FromCp936() {
     return converter;
 }
 
-Converter& ToCp936() {
-    static Converter converter("CP936", "UTF-8");
-    return converter;
-}
-
 bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+void AppendUtf8(std::string& out, unsigned code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
 void AppendEscape(std::string& out, unsigned char byte) {
-    const unsigned code = 0xDC00 + byte;  // U+DC80..U+DCFF in UTF-8's three-byte form
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
+    AppendUtf8(out, 0xDC00u + byte);  // U+DC80..U+DCFF
 }
 
 // The escaped byte at the start of text, if it starts with one.
@@ -91,12 +97,99 @@ size_t Utf8Length(unsigned char lead) {
     return 1;
 }
 
+// The code point of a whole, well-formed UTF-8 sequence, or -1.
+long DecodeUtf8(std::string_view sequence) {
+    const auto lead = static_cast<unsigned char>(sequence[0]);
+    static constexpr unsigned kLeadMask[] = {0x7F, 0x1F, 0x0F, 0x07};
+    static constexpr unsigned long kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    const size_t length = Utf8Length(lead);
+    if (sequence.size() != length || (length == 1 && lead >= 0x80) || lead >= 0xF8) {
+        return -1;
+    }
+    unsigned long code = lead & kLeadMask[length - 1];
+    for (size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(sequence[i]);
+        if ((next & 0xC0) != 0x80) {
+            return -1;
+        }
+        code = (code << 6) | (next & 0x3F);
+    }
+    if (code < kSmallest[length - 1] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return -1;
+    }
+    return static_cast<long>(code);
+}
+
+// Code page 936 as lookup tables, filled once from iconv: converting text character by
+// character through iconv was the slowest part of loading and saving documents.
+class Cp936Tables {
+public:
+    static constexpr unsigned kFirstLead = 0x81, kLastLead = 0xFE;
+    static constexpr unsigned kFirstTrail = 0x40, kLastTrail = 0xFE;
+    static constexpr unsigned kTrails = kLastTrail - kFirstTrail + 1;
+
+    Cp936Tables() {
+        for (unsigned lead = kFirstLead; lead <= kLastLead; ++lead) {
+            for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
+                const char pair[] = {static_cast<char>(lead), static_cast<char>(trail)};
+                m_decode[(lead - kFirstLead) * kTrails + (trail - kFirstTrail)] =
+                    DecodeWithIconv({pair, 2});
+            }
+        }
+        m_euro = DecodeWithIconv("\x80");
+        // Where several byte pairs give one character, the first pair is the one iconv writes.
+        for (unsigned lead = kLastLead; lead >= kFirstLead; --lead) {
+            for (unsigned trail = kLastTrail; trail >= kFirstTrail; --trail) {
+                if (const unsigned code = Decode(static_cast<unsigned char>(lead),
+                                                 static_cast<unsigned char>(trail))) {
+                    m_encode[code] = static_cast<uint16_t>((lead << 8) | trail);
+                }
+            }
+        }
+        if (m_euro != 0) {
+            m_encode[m_euro] = 0x80;
+        }
+    }
+
+    // The character of a lead and trail byte, or 0 when they are not a character.
+    unsigned Decode(unsigned char lead, unsigned char trail) const {
+        if (lead < kFirstLead || lead > kLastLead || trail < kFirstTrail || trail > kLastTrail) {
+            return 0;
+        }
+        return m_decode[(lead - kFirstLead) * kTrails + (trail - kFirstTrail)];
+    }
+    unsigned Euro() const { return m_euro; }
+    // The one or two bytes of a character (a single byte below 0x100), or 0 for none.
+    unsigned Encode(unsigned code) const { return code <= 0xFFFF ? m_encode[code] : 0; }
+
+private:
+    // A character of the Basic Multilingual Plane, or 0.
+    static uint16_t DecodeWithIconv(std::string_view bytes) {
+        std::string utf8;
+        if (!FromCp936().Convert(bytes, utf8) || utf8.empty()) {
+            return 0;
+        }
+        const long code = DecodeUtf8(utf8);
+        return code > 0 && code <= 0xFFFF ? static_cast<uint16_t>(code) : 0;
+    }
+
+    std::array<uint16_t, (kLastLead - kFirstLead + 1) * kTrails> m_decode{};
+    std::array<uint16_t, 0x10000> m_encode{};
+    unsigned m_euro = 0;
+};
+
+const Cp936Tables& Tables() {
+    static const Cp936Tables tables;
+    return tables;
+}
+
 }  // namespace
 
 std::string Cp936ToUtf8(std::string_view cp936) {
     if (IsAscii(cp936)) {
         return std::string(cp936);
     }
+    const Cp936Tables& tables = Tables();
     std::string out;
     out.reserve(cp936.size() * 3 / 2);
     size_t i = 0;
@@ -108,9 +201,18 @@ std::string Cp936ToUtf8(std::string_view cp936) {
             continue;
         }
         // A lead byte takes a trail byte; 0x80 alone is the euro sign.
-        const size_t length = (byte == 0x80 || i + 1 >= cp936.size()) ? 1 : 2;
-        if (FromCp936().Convert(cp936.substr(i, length), out)) {
-            i += length;
+        if (byte == 0x80 && tables.Euro() != 0) {
+            AppendUtf8(out, tables.Euro());
+            ++i;
+            continue;
+        }
+        const unsigned code =
+            i + 1 < cp936.size() && byte != 0x80
+                ? tables.Decode(byte, static_cast<unsigned char>(cp936[i + 1]))
+                : 0;
+        if (code != 0) {
+            AppendUtf8(out, code);
+            i += 2;
         } else {
             AppendEscape(out, byte);
             ++i;
@@ -123,6 +225,7 @@ std::string Utf8ToCp936(std::string_view utf8) {
     if (IsAscii(utf8)) {
         return std::string(utf8);
     }
+    const Cp936Tables& tables = Tables();
     std::string out;
     out.reserve(utf8.size());
     size_t i = 0;
@@ -139,8 +242,15 @@ std::string Utf8ToCp936(std::string_view utf8) {
             continue;
         }
         const size_t length = std::min(Utf8Length(byte), utf8.size() - i);
-        if (!ToCp936().Convert(utf8.substr(i, length), out)) {
+        const long code = DecodeUtf8(utf8.substr(i, length));
+        const unsigned bytes = code > 0 ? tables.Encode(static_cast<unsigned>(code)) : 0;
+        if (bytes == 0) {
             out += '?';
+        } else if (bytes < 0x100) {
+            out += static_cast<char>(bytes);
+        } else {
+            out += static_cast<char>(bytes >> 8);
+            out += static_cast<char>(bytes & 0xFF);
         }
         i += length;
     }

@@ -1,0 +1,44 @@
+#include <cstdio>
+#include <cstring>
+
+#include "cli/check_command.h"
+#include "cli/convert_command.h"
+#include "cli/dump_command.h"
+#include "cli/subcommand.h"
+
+namespace {
+
+struct Entry {
+    const char* name;
+    velnor::cli::Subcommand run;
+};
+
+constexpr Entry kSubcommands[] = {
+    {"dump", velnor::cli::RunDump},
+    {"convert", velnor::cli::RunConvert},
+    {"check", velnor::cli::RunCheck},
+};
+
+int Usage() {
+    std::fprintf(stderr, "usage: velnor-cli <subcommand> [arguments]\nsubcommands:");
+    for (const Entry& entry : kSubcommands) {
+        std::fprintf(stderr, " %s", entry.name);
+    }
+    std::fprintf(stderr, "\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        return Usage();
+    }
+    for (const Entry& entry : kSubcommands) {
+        if (std::strcmp(argv[1], entry.name) == 0) {
+            return entry.run(argc - 2, argv + 2);
+        }
+    }
+    std::fprintf(stderr, "velnor-cli: unknown subcommand '%s'\n", argv[1]);
+    return Usage();
+}
