@@ -5,6 +5,7 @@
 #include "cli/check_command.h"
 #include "cli/convert_command.h"
 #include "cli/dump_command.h"
+#include "cli/render_command.h"
 #include "cli/run_command.h"
 #include "cli/subcommand.h"
 
@@ -19,6 +20,7 @@ constexpr Entry kSubcommands[] = {
     {"dump", velnor::cli::RunDump},
     {"convert", velnor::cli::RunConvert},
     {"check", velnor::cli::RunCheck},
+    {"render", velnor::cli::RunRender},
     {"run", velnor::cli::RunScript},
     {"calc", velnor::cli::RunCalc},
 };
