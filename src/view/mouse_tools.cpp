@@ -139,7 +139,7 @@ std::optional<bool> MouseTools::IsToolChecked(int commandId) const {
     }
 }
 
-void MouseTools::AfterUndo() {
+void MouseTools::ResetPencil() {
     if (m_state.m_nTool == kToolPencil && m_pDoc) {
         Pencil(*m_pDoc, m_state).Reset();
         m_view.update();

@@ -57,8 +57,9 @@ public:
     bool RunToolCommand(int commandId);
     // The check mark of a tool command, or nothing for other ids.
     std::optional<bool> IsToolChecked(int commandId) const;
-    // After 撤消: the pencil starts over, its chain may name vertices that are gone.
-    void AfterUndo();
+    // The pencil starts over when it is active: after 撤消, whose undone vertices its chain may
+    // still name, and when another page becomes current.
+    void ResetPencil();
 
     // Mouse messages.
     void LeftButtonDown(QMouseEvent& event);

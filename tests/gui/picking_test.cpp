@@ -102,6 +102,19 @@ TEST_F(PickingTest, ConstructionToolsShowTheVerticesInGreen) {
     EXPECT_GT(CountNear(view->grabFramebuffer(), e.x(), e.y(), 2, IsLineGreen), 4);
 }
 
+TEST_F(PickingTest, UndoInThePencilStartsTheChainOver) {
+    view->Tools().PencilTool();
+    Click(At({-6, -6, 0}));
+    Click(At({0, -6, 0}));
+    EXPECT_EQ(view->Tools().State().m_nChain, 2);
+    doc.CommandProcessor().Undo();
+    view->Tools().ResetPencil();
+    EXPECT_EQ(view->Tools().State().m_nChain, 0);
+    Click(At({0, -6, 0}));  // a new chain: no line to the vertex that is gone
+    EXPECT_EQ(Page().m_lines.size(), 1u);
+    EXPECT_EQ(UndoName(), "添加点");
+}
+
 TEST_F(PickingTest, PencilToolShowsThePencilCursor) {
     view->Tools().PencilTool();
     EXPECT_EQ(view->cursor().shape(), Qt::BitmapCursor);
