@@ -6,6 +6,7 @@
 #include "shell/main_frame.h"
 #include "shell/manager_tree.h"
 #include "shell/settings_bar.h"
+#include "view/mouse_tools.h"
 #include "view/plom_view.h"
 #include "view/projection.h"
 
@@ -38,6 +39,7 @@ void FrameDocumentViews::PageChanged(const CGpage& current, bool pageSelected) {
     view.SetPage(const_cast<CGpage*>(&current),
                  preset == kPresetCamouflage || m_frame.Document().m_bSmoothShading);
     ShowPageName(current, pageSelected);
+    view.Tools().ResetPencil();
 }
 
 void FrameDocumentViews::PageListChanged() {

@@ -5,11 +5,13 @@
 #include <QToolBar>
 
 #include <map>
+#include <optional>
 
 #include "model/document.h"
 #include "shell/document_files.h"
 #include "shell/main_frame.h"
 #include "view/camera_control.h"
+#include "view/mouse_tools.h"
 #include "view/plom_view.h"
 #include "view/projection.h"
 
@@ -115,6 +117,9 @@ void FrameWindowCommands::Run(int commandId) {
 
 bool FrameWindowCommands::RunViewCommand(int commandId) {
     CPlomView& view = m_frame.View();
+    if (view.Tools().RunToolCommand(commandId)) {
+        return true;
+    }
     if (const auto found = ViewOperations().find(commandId); found != ViewOperations().end()) {
         (view.*(found->second))();
         return true;
@@ -158,6 +163,9 @@ bool FrameWindowCommands::RunShellCommand(int commandId) {
 }
 
 bool FrameWindowCommands::IsEnabled(int commandId) const {
+    if (m_frame.View().Tools().IsToolChecked(commandId).has_value()) {
+        return true;
+    }
     if (const int projection = Lookup(Projections(), commandId); projection >= 0) {
         return m_frame.View().Control().IsProjectionEnabled(projection);
     }
@@ -176,6 +184,9 @@ bool FrameWindowCommands::IsEnabled(int commandId) const {
 bool FrameWindowCommands::IsChecked(int commandId) const {
     CPlomView& view = m_frame.View();
     const CameraControl& control = view.Control();
+    if (const std::optional<bool> tool = view.Tools().IsToolChecked(commandId)) {
+        return *tool;
+    }
     if (const int projection = Lookup(Projections(), commandId); projection >= 0) {
         return control.m_nProjection == projection;
     }

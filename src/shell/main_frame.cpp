@@ -35,6 +35,7 @@
 #include "shell/settings_bar.h"
 #include "shell/system_clipboard.h"
 #include "shell/toolbar_layout.h"
+#include "view/mouse_tools.h"
 #include "view/plom_view.h"
 
 namespace velnor {
@@ -44,6 +45,7 @@ namespace {
 const QString kIdleText =
     QStringLiteral("F1:帮助主题 F2:示例文件 F3:视口切换 F4:显示模式 F5:透视类型");
 constexpr int kIdleUpdateMs = 250;
+constexpr int kUndoCommand = 57643;
 
 }  // namespace
 
@@ -72,6 +74,7 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     connect(m_files, &DocumentFiles::DocumentReplaced, this, &CMainFrame::AfterDocumentReplaced);
     connect(m_notes, &NotesPane::Edited, this, [this] { m_doc->SetModifiedFlag(); });
     m_view->SetButtonStepper([this] { return TickButtonAnimation(m_doc->CurrentPage()); });
+    ConnectMouseTools();
     auto* idle = new QTimer(this);
     connect(idle, &QTimer::timeout, m_actions, &CommandActions::UpdateStates);
     idle->start(kIdleUpdateMs);
@@ -172,6 +175,17 @@ void CMainFrame::AddFrameKeys() {
     add(FrameWindowCommands::kNextPane, QKeySequence(Qt::Key_F6));
     add(FrameWindowCommands::kPreviousPane, QKeySequence(Qt::SHIFT | Qt::Key_F6));
     add(33033, QKeySequence(Qt::Key_F2));
+}
+
+void CMainFrame::ConnectMouseTools() {
+    MouseTools& tools = m_view->Tools();
+    tools.SetDocument(m_doc.get());
+    tools.SetCommandRunner([this](int id) { m_actions->Run(id); });
+    tools.SetPageStatusSink(
+        [this](const std::string& text) { ShowPageName(QString::fromStdString(text)); });
+    // Undo may take away vertices that the pencil's chain still names.
+    connect(m_actions->Action(kUndoCommand), &QAction::triggered, this,
+            [this] { m_view->Tools().ResetPencil(); });
 }
 
 void CMainFrame::AfterDocumentReplaced() {
