@@ -1,0 +1,143 @@
+// Time of one frame of a dense page at 1600 x 1000, against a frame that only clears. Run it
+// under xvfb-run (Mesa's software renderer) or anywhere: without a display it starts a private
+// Xvfb.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "model/gl_model.h"
+#include "model/page.h"
+#include "view/gl_setup.h"
+#include "view/offscreen_renderer.h"
+#include "view/private_display.h"
+
+namespace velnor {
+namespace {
+
+constexpr int kWidth = 1600;
+constexpr int kHeight = 1000;
+
+// A fixed pseudo-random sequence, so that every run draws the same page.
+class Sequence {
+public:
+    int Next(int bound) {
+        m_state = m_state * 1103515245u + 12345u;
+        return static_cast<int>((m_state >> 8) % static_cast<uint32_t>(bound));
+    }
+
+private:
+    uint32_t m_state = 7;
+};
+
+// 200 vertices, 300 lines, 100 faces, 25 solids of mixed kinds and 20 dynamic texts.
+std::unique_ptr<CGpage> MakeDensePage() {
+    auto page = std::make_unique<CGpage>();
+    for (int i = 0; i < 200; ++i) {
+        const double a = i * 0.7, b = i * 0.31;
+        page->AddVertex(static_cast<float>(9 * std::cos(a) * std::sin(b)),
+                        static_cast<float>(9 * std::sin(a) * std::sin(b)),
+                        static_cast<float>(9 * std::cos(b)));
+    }
+    Sequence seq;
+    for (int i = 0; i < 300; ++i) {
+        page->AddLine(static_cast<uint8_t>(seq.Next(200)), static_cast<uint8_t>(seq.Next(200)),
+                      static_cast<uint8_t>(i % 10 == 0 ? kVector : kSegment));
+    }
+    for (int i = 0; i < 100; ++i) {
+        page->AddFace(std::array<int, 3>{i, i + 1, (i + 17) % 200});
+    }
+    for (int i = 0; i < 25; ++i) {
+        const uint8_t kind = static_cast<uint8_t>(i == 9 ? 0 : i);
+        const float x = static_cast<float>(-12 + 6 * (i % 5));
+        const float y = static_cast<float>(-12 + 6 * (i / 5));
+        page->AddSolid(std::make_unique<CSubassembly>(
+            kind, 0, Float3{x, y, 0}, 0.0f, Float3{0.5f, 0.2f, 1.0f}, Float3{1.5f, 1.5f, 1.5f},
+            0.5, 0, Plane{0, 0, 1, 0}, Plane{0, 0, -1, 0}));
+    }
+    for (int i = 0; i < 20; ++i) {
+        auto text = std::make_unique<CDTextCell>(2);
+        text->m_strText = "| AB" + std::to_string(i) + " |=3.1623";
+        text->m_nPlaceX = 400;
+        text->m_nPlaceY = 40 + 30 * i;
+        page->AddText(std::move(text));
+    }
+    page->ClearSelection();
+    page->m_selSolids = {1, 2};
+    page->m_selLines = {1, 2, 3};
+    return page;
+}
+
+struct Fixture {
+    CGlModel settings;
+    std::unique_ptr<OffscreenRenderer> renderer;
+    std::unique_ptr<CGpage> page = MakeDensePage();
+    FrameLayout layout;
+
+    Fixture() {
+        renderer = std::make_unique<OffscreenRenderer>(settings);
+        layout.width = kWidth;
+        layout.height = kHeight;
+    }
+};
+
+// Made after the application object and dropped before it, with the context it owns.
+std::unique_ptr<Fixture> g_fixture;
+
+Fixture& Shared() {
+    if (!g_fixture) {
+        g_fixture = std::make_unique<Fixture>();
+    }
+    return *g_fixture;
+}
+
+void BM_ClearOnlyFrame(benchmark::State& state) {
+    Fixture& f = Shared();
+    for (auto _ : state) {
+        f.renderer->ClearOnly(f.layout);
+    }
+}
+
+void BM_DensePageFrame(benchmark::State& state) {
+    Fixture& f = Shared();
+    for (auto _ : state) {
+        f.renderer->DrawOnly(f.page.get(), f.layout);
+    }
+}
+
+void BM_DensePageThreeViews(benchmark::State& state) {
+    Fixture& f = Shared();
+    FrameLayout layout = f.layout;
+    layout.viewports = 4;
+    for (auto _ : state) {
+        f.renderer->DrawOnly(f.page.get(), layout);
+    }
+}
+
+BENCHMARK(BM_ClearOnlyFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_DensePageFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_DensePageThreeViews)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+}  // namespace velnor
+
+int main(int argc, char** argv) {
+    std::string error;
+    if (!velnor::EnsureDisplay(error)) {
+        std::fprintf(stderr, "gl_frame_bench: %s\n", error.c_str());
+        return 1;
+    }
+    const velnor::DisplayHold hold(5000);
+    velnor::UseCompatibilityFormat();
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    velnor::g_fixture.reset();
+    return 0;
+}

@@ -1,0 +1,182 @@
+#include "cli/render_command.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <optional>
+#include <string>
+
+#include "model/display_presets.h"
+#include "model/gl_model.h"
+#include "model/page.h"
+#include "persistence/archive_error.h"
+#include "persistence/document_file.h"
+#include "persistence/document_io.h"
+#include "view/camera_control.h"
+#include "view/demo_page.h"
+#include "view/gl_setup.h"
+#include "view/offscreen_renderer.h"
+#include "view/private_display.h"
+
+namespace velnor::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: velnor-cli render (FILE --page N | --demo) --size WxH [--projection 0|1|2] "
+    "[--three-view] -o OUT.png\n";
+
+struct RenderOptions {
+    std::string file;
+    bool demo = false;
+    int page = 1;
+    int width = 0;
+    int height = 0;
+    int projection = 1;
+    bool threeView = false;
+    std::string output;
+};
+
+bool ParseInt(const char* text, int& value) {
+    char* end = nullptr;
+    const long parsed = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || parsed < 0 || parsed > 100000) {
+        return false;
+    }
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+    const auto x = text.find('x');
+    return x != std::string::npos && ParseInt(text.substr(0, x).c_str(), width) &&
+           ParseInt(text.substr(x + 1).c_str(), height) && width > 0 && height > 0 &&
+           width <= 8192 && height <= 8192;
+}
+
+// Returns the options, or nothing after printing what is wrong.
+std::optional<RenderOptions> Parse(int argc, char** argv) {
+    RenderOptions o;
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--page" && hasValue && ParseInt(argv[i + 1], o.page) && o.page >= 1) {
+            ++i;
+        } else if (arg == "--size" && hasValue && ParseSize(argv[i + 1], o.width, o.height)) {
+            ++i;
+        } else if (arg == "--projection" && hasValue && ParseInt(argv[i + 1], o.projection) &&
+                   o.projection <= 2) {
+            ++i;
+        } else if (arg == "-o" && hasValue) {
+            o.output = argv[++i];
+        } else if (arg == "--three-view") {
+            o.threeView = true;
+        } else if (arg == "--demo") {
+            o.demo = true;
+        } else if (!arg.starts_with("-") && o.file.empty()) {
+            o.file = arg;
+        } else {
+            std::fprintf(stderr, "velnor-cli render: bad argument '%s'\n%s", arg.c_str(), kUsage);
+            return std::nullopt;
+        }
+    }
+    if (o.width == 0 || o.output.empty() || o.demo == !o.file.empty()) {
+        std::fprintf(stderr, "%s", kUsage);
+        return std::nullopt;
+    }
+    return o;
+}
+
+// The pages to draw with the scene settings they come with; nothing after printing why not.
+std::optional<DocumentFileContent> LoadPages(const RenderOptions& o) {
+    if (o.demo) {
+        DocumentFileContent content;
+        content.pages.push_back(MakeDemoPage());
+        return content;
+    }
+    try {
+        return DecodeDocumentFile(ReadWholeFile(o.file), SceneSettings());
+    } catch (const ArchiveError& e) {
+        std::fprintf(stderr, "velnor-cli render: %s: %s\n", o.file.c_str(), e.what());
+        return std::nullopt;
+    }
+}
+
+// Draws the page the options name with the settings of its file and its display preset.
+QImage RenderPage(DocumentFileContent& content, const RenderOptions& o) {
+    CGpage& page = *content.pages[static_cast<size_t>(o.page - 1)];
+    CGlModel& settings = content.settings;
+    // The command line chooses the projection; the page's preset brings lights and switches.
+    ApplyDisplayPreset(settings, static_cast<int>(page.m_nScheme));
+    CameraControl camera(settings.m_camera);
+    camera.InitialUpdate();
+    camera.SetProjection(o.projection);
+    if (o.threeView) {
+        camera.ToggleThreeView();
+    }
+    OffscreenRenderer renderer(settings);
+    const bool positionsAsColors = page.m_nScheme == kPresetCamouflage;
+    for (const auto& other : content.pages) {
+        if (other->m_nComponentList != 0) {
+            renderer.CompileComponent(*other, other->m_nComponentList, positionsAsColors);
+        }
+    }
+    FrameLayout layout;
+    layout.width = o.width;
+    layout.height = o.height;
+    layout.projection = camera.m_nProjection;
+    layout.viewports = camera.m_nViewports;
+    layout.positionsAsColors = positionsAsColors;
+    return renderer.Render(&page, layout);
+}
+
+}  // namespace
+
+int RunRender(int argc, char** argv) {
+    const std::optional<RenderOptions> options = Parse(argc, argv);
+    if (!options) {
+        return 2;
+    }
+    std::string error;
+    if (!EnsureDisplay(error)) {
+        std::fprintf(stderr, "velnor-cli render: %s\n", error.c_str());
+        return 1;
+    }
+    const DisplayHold hold(5000);
+    if (!hold.IsOpen()) {
+        std::fprintf(stderr, "velnor-cli render: the display does not answer\n");
+        return 1;
+    }
+    UseCompatibilityFormat();
+    int qtArgc = 1;
+    char name[] = "velnor-cli";
+    char* qtArgv[] = {name, nullptr};
+    QGuiApplication app(qtArgc, qtArgv);
+
+    std::optional<DocumentFileContent> content = LoadPages(*options);
+    if (!content) {
+        return 1;
+    }
+    if (static_cast<size_t>(options->page) > content->pages.size()) {
+        std::fprintf(stderr, "velnor-cli render: the document has %zu pages, not %d\n",
+                     content->pages.size(), options->page);
+        return 1;
+    }
+    try {
+        const QImage image = RenderPage(*content, *options);
+        if (!image.save(QString::fromStdString(options->output), "PNG")) {
+            std::fprintf(stderr, "velnor-cli render: cannot write %s\n", options->output.c_str());
+            return 1;
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "velnor-cli render: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace velnor::cli

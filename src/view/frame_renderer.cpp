@@ -1,0 +1,119 @@
+#include "view/frame_renderer.h"
+
+#include <GL/gl.h>
+
+#include <array>
+
+#include "model/gl_model.h"
+#include "model/page.h"
+#include "view/cell_renderer.h"
+#include "view/gl_scene.h"
+#include "view/list_layout.h"
+#include "view/page_renderer.h"
+#include "view/projection.h"
+#include "view/render_env.h"
+#include "view/scene_state.h"
+
+namespace velnor {
+
+namespace {
+
+float Aspect(const FrameLayout& layout) {
+    return layout.height > 0 ? static_cast<float>(layout.width) / layout.height : 1.0f;
+}
+
+void Caption(const RenderEnv& env, const char* text) {
+    const Rgb c = env.settings.m_labelColor;
+    glColor3ub(c.r, c.g, c.b);
+    glRasterPos3f(-9.0f, 9.0f, 0.0f);
+    CallLabelString(env.scene.ListBase(), text);
+}
+
+void RotateByCamera(const ViewCamera& camera) {
+    glRotatef(camera.m_fAngleX, 1.0f, 0.0f, 0.0f);
+    glRotatef(camera.m_fAngleAxis, camera.m_vAxis[0], camera.m_vAxis[1], camera.m_vAxis[2]);
+}
+
+void DrawAxesIfShown(const RenderEnv& env, const FrameLayout& layout) {
+    if (layout.showAxes) {
+        glCallList(env.scene.ListBase() + lists::kAxes);
+    }
+}
+
+// Returns whether the perspective quadrant is to be drawn.
+bool DrawThreeViews(CGpage* page, CGlModel& settings, const RenderEnv& env,
+                    const FrameLayout& layout) {
+    const int w = layout.width / 2, h = layout.height / 2;
+    ViewCamera& camera = settings.m_camera;
+    const float savedX = camera.m_fAngleX, savedAxis = camera.m_fAngleAxis;
+    const std::array<std::array<int, 2>, 3> corners{{{0, h}, {w, h}, {0, 0}}};
+    constexpr std::array<Quadrant, 3> kQuadrants{
+        {{"Front", 90.0f, 0.0f}, {"Left", 90.0f, 90.0f}, {"Top", 0.0f, 0.0f}}};
+    for (size_t q = 0; q < kQuadrants.size(); ++q) {
+        glViewport(corners[q][0], corners[q][1], w, h);
+        Caption(env, kQuadrants[q].caption);
+        glPushMatrix();
+        if (q < 2) {
+            glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+        }
+        if (q == 1) {
+            glRotatef(90.0f, 0.0f, 0.0f, 1.0f);
+        }
+        DrawAxesIfShown(env, layout);
+        camera.m_fAngleX = kQuadrants[q].angleX;
+        camera.m_fAngleAxis = kQuadrants[q].angleAxis;
+        if (page) {
+            DrawPage(*page, env, layout.positionsAsColors);
+        }
+        glPopMatrix();
+    }
+    camera.m_fAngleX = savedX;
+    camera.m_fAngleAxis = savedAxis;
+    glViewport(w, 0, w, h);
+    Caption(env, "Perspective");
+    return page && page->m_bPerspInThreeView;
+}
+
+}  // namespace
+
+void LoadCameraMatrices(const CGlModel& settings, const FrameLayout& layout) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    SetupProjection(layout.projection, Aspect(layout));
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const ViewCamera& camera = settings.m_camera;
+    glTranslatef(camera.m_fPanX, camera.m_fPanY, camera.m_fDistance);
+    glScalef(camera.m_fZoom, camera.m_fZoom, camera.m_fZoom);
+}
+
+void DrawFrame(CGpage* page, CGlModel& settings, const GlScene& scene, const FrameLayout& layout) {
+    const RenderEnv env{settings, scene};
+    glViewport(0, 0, layout.width, layout.height);
+    LoadCameraMatrices(settings, layout);
+    // Lights are placed in the camera's frame, so the settings go in after the model-view.
+    ApplySettings(settings);
+    glLineWidth(settings.m_fLineWidth);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    if (page && PageNeedsOverlay(*page)) {
+        DrawOverlay(*page, env, layout.width, layout.height);
+    }
+    if (layout.viewports == 4 && !DrawThreeViews(page, settings, env, layout)) {
+        glFinish();
+        return;
+    }
+    glPushMatrix();
+    RotateByCamera(settings.m_camera);
+    DrawAxesIfShown(env, layout);
+    if (layout.toolFeedback) {
+        layout.toolFeedback();
+    }
+    if (page) {
+        DrawPage(*page, env, layout.positionsAsColors);
+    }
+    glPopMatrix();
+    glFinish();
+}
+
+}  // namespace velnor

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "gui/render_fixture.h"
+#include "model/bit_text.h"
+
+namespace velnor::test {
+namespace {
+
+TEST_F(RenderTest, DynamicTextIsDrawnAtItsPlaceFromTheRightAndTop) {
+    CGpage page;
+    auto text = std::make_unique<CDTextCell>(2);
+    text->m_strText = "|AB|=3.1623";
+    text->m_nPlaceX = 300;
+    text->m_nPlaceY = 60;
+    page.AddText(std::move(text));
+    const QImage image = Render(&page, "dynamic_text");
+    // The baseline starts 300 pixels from the right edge, 60 from the top.
+    EXPECT_GT(CountIn(image, kWidth - 300, 60 - 26, 150, 30, IsLabelMagenta), 80);
+    EXPECT_EQ(CountIn(image, 0, 0, kWidth - 310, kHeight, IsLabelMagenta), 0);
+    EXPECT_EQ(CountIn(image, 0, 100, kWidth, kHeight - 100, IsLabelMagenta), 0);
+}
+
+TEST_F(RenderTest, SelectedDynamicTextIsDrawnInRed) {
+    CGpage page;
+    auto text = std::make_unique<CDTextCell>(2);
+    text->m_strText = "|AB|=1.0000";
+    text->m_nPlaceX = 300;
+    text->m_nPlaceY = 60;
+    const uint16_t key = page.AddText(std::move(text));
+    page.m_selTexts.push_back(key);
+    const QImage image = Render(&page, "dynamic_text_selected");
+    EXPECT_GT(CountIn(image, kWidth - 300, 60 - 26, 150, 30, IsSelectionRed), 80);
+}
+
+TEST_F(RenderTest, ButtonsGetABlueHandleAtTheirLeft) {
+    CGpage page;
+    page.AddButton(std::make_unique<CBtnShow>());
+    const CRect r = page.m_buttons.begin()->second->m_rect;
+    const QImage image = Render(&page, "button_handle");
+    const Pixel handle = PixelAt(image, r.left - 5, (r.top + r.bottom) / 2);
+    EXPECT_GT(handle.b, 200);
+    EXPECT_LT(handle.r, 40);
+}
+
+TEST_F(RenderTest, BitmapTextHangsAtItsAnchorWhateverTheRotation) {
+    CGpage page;
+    auto text = std::make_unique<CBitText>(32, 8, std::vector<uint8_t>(4 * 8, 0xFF));
+    text->m_position = {6, 0, 3};
+    text->m_color = {255, 255, 255};
+    page.AddSolid(std::move(text));
+    const double scale = kHeight / 24.0;
+    const int x = static_cast<int>(kWidth / 2 + 6 * scale), y = static_cast<int>(kHeight / 2 - 3 * scale);
+    const auto white = [](Pixel p) { return p.r > 200 && p.g > 200 && p.b > 200; };
+    for (const float angle : {-15.0f, 60.0f}) {
+        Settings().m_camera.m_fAngleAxis = angle;
+        const QImage image = Render(&page, "bitmap_text");
+        EXPECT_EQ(CountNear(image, x, y, 3, white), 49) << angle;
+    }
+}
+
+TEST_F(RenderTest, NonAsciiLabelBytesAreSkipped) {
+    CGpage page;
+    page.AddVertex(0, 0, 0);
+    page.m_label[0] = "点A";
+    page.ClearSelection();
+    const QImage image = Render(&page, "label_with_chinese");
+    // Only the A is drawn; no unit shape appears for the other bytes.
+    const int magenta = CountIn(image, 0, 0, kWidth, kHeight, IsLabelMagenta);
+    EXPECT_GT(magenta, 20);
+    EXPECT_LT(magenta, 400);
+    EXPECT_EQ(CountIn(image, 0, 0, kWidth, kHeight, [](Pixel p) { return p.b > 100 && p.r < 50; }), 0);
+}
+
+}  // namespace
+}  // namespace velnor::test
