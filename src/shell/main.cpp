@@ -4,10 +4,8 @@
 
 #include "geometry/measure_text.h"
 #include "model/dynamic_text_updater.h"
-#include "shell/document_files.h"
 #include "shell/main_frame.h"
 #include "view/gl_setup.h"
-#include "view/plom_view.h"
 
 namespace {
 
@@ -36,17 +34,10 @@ int main(int argc, char** argv) {
     velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
 
     velnor::CMainFrame frame;
-    frame.showMaximized();
-    // The file's page components are compiled into display lists, so it is read once the view's
-    // context exists. A file that cannot be read ends the start-up after its message.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) {
-        const QString path = arguments.at(1);
-        frame.View().WhenReady([&frame, path] {
-            if (!frame.Files().OpenPath(path)) {
-                QApplication::exit(1);
-            }
-        });
+        frame.OpenAtStart(arguments.at(1));
     }
+    frame.showMaximized();
     return app.exec();
 }

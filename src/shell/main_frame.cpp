@@ -1,6 +1,7 @@
 #include "shell/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QLabel>
@@ -83,6 +84,18 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     m_doc->SetModifiedFlag(false);
     AfterDocumentReplaced();
     setAcceptDrops(true);
+    // The OpenGL set-up settles some settings (the texture index), and a file's page components
+    // are compiled into display lists, so both wait for the view's context.
+    m_view->WhenReady([this] {
+        m_settings->SyncFromSettings();
+        if (!m_strStartFile.isEmpty() && !m_files->OpenPath(m_strStartFile)) {
+            QApplication::exit(1);
+        }
+    });
+}
+
+void CMainFrame::OpenAtStart(const QString& path) {
+    m_strStartFile = path;
 }
 
 CMainFrame::~CMainFrame() {

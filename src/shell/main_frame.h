@@ -47,6 +47,10 @@ public:
     QDockWidget& ManagerBar() { return *m_managerBar; }
     PushButtonWindows& ButtonWindows() { return *m_buttonWindows; }
 
+    // The document file named on the command line, opened once the view is ready; a file that
+    // cannot be read ends the program after its message.
+    void OpenAtStart(const QString& path);
+
     // The status-bar pane of the page name.
     void ShowPageName(const QString& name);
     QString PageName() const;
@@ -99,6 +103,7 @@ private:
     std::unique_ptr<SystemClipboard> m_clipboard;
     std::unique_ptr<FrameDocumentViews> m_documentViews;
     std::unique_ptr<FrameWindowCommands> m_windowCommands;
+    QString m_strStartFile;
     int m_nPreset = 0;
     bool m_bFullScreen = false;
     QByteArray m_savedGeometry;

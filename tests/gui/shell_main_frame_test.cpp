@@ -270,3 +270,26 @@ TEST_F(MainFrameTest, EscapeOutsideFullScreenDoesNothingAndFullScreenComesBack) 
 
 }  // namespace
 }  // namespace velnor
+
+namespace velnor {
+namespace {
+
+TEST(MainFrameStart, CommandLineFileOpensOnceTheViewIsReady) {
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("start.plm");
+    {
+        CMainFrame writer;
+        writer.Actions().Run(32824);
+        ASSERT_TRUE(writer.Files().SavePath(path));
+    }
+    CMainFrame frame;
+    frame.OpenAtStart(path);
+    frame.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.Files().Path().isEmpty(); }, 3000));
+    EXPECT_EQ(frame.Document().m_pages.size(), 2u);
+    EXPECT_TRUE(frame.windowTitle().startsWith("start.plm"));
+}
+
+}  // namespace
+}  // namespace velnor
