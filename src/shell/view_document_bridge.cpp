@@ -7,7 +7,9 @@
 
 namespace velnor {
 
-void ViewDocumentBridge::Refresh(int) { m_view.update(); }
+void ViewDocumentBridge::Refresh(int) {
+    m_view.update();
+}
 
 void ViewDocumentBridge::PageChanged(const CGpage& current, bool) {
     const int preset = static_cast<int>(current.m_nScheme);
@@ -21,7 +23,9 @@ void ViewDocumentBridge::CompileComponent(const CGpage& page, uint16_t number) {
     m_view.CompileComponent(page, number);
 }
 
-void ViewDocumentBridge::Redraw() { m_view.update(); }
+void ViewDocumentBridge::Redraw() {
+    m_view.update();
+}
 
 void ViewDocumentBridge::SceneSettingsReplaced() {
     m_view.ApplySettings();
