@@ -1,10 +1,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/calc_command.h"
 #include "cli/check_command.h"
 #include "cli/convert_command.h"
 #include "cli/dump_command.h"
 #include "cli/render_command.h"
+#include "cli/run_command.h"
 #include "cli/subcommand.h"
 
 namespace {
@@ -19,6 +21,8 @@ constexpr Entry kSubcommands[] = {
     {"convert", velnor::cli::RunConvert},
     {"check", velnor::cli::RunCheck},
     {"render", velnor::cli::RunRender},
+    {"run", velnor::cli::RunScript},
+    {"calc", velnor::cli::RunCalc},
 };
 
 int Usage() {

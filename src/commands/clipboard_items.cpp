@@ -16,7 +16,9 @@ bool HasSomethingToCopy(const CPlomDoc& doc) {
     return doc.m_bPageSelected || doc.CurrentPage().HasSelection();
 }
 
-void Copy(CPlomDoc& doc) { Clipboard().SetDocumentData(CopyFromDocument(doc)); }
+void Copy(CPlomDoc& doc) {
+    Clipboard().SetDocumentData(CopyFromDocument(doc));
+}
 
 void Cut(CPlomDoc& doc) {
     Copy(doc);
@@ -49,10 +51,9 @@ CommandEntry CopyItem() {
 }
 
 CommandEntry PasteItem() {
-    return DocumentItem(
-        57637, "粘贴", "插入复制的内容(页)", Plain(Paste),
-        [](const CPlomDoc&) { return Clipboard().DocumentData().has_value(); },
-        {"Ctrl+V", "Shift+Insert"});
+    return DocumentItem(57637, "粘贴", "插入复制的内容(页)", Plain(Paste),
+                        [](const CPlomDoc&) { return Clipboard().DocumentData().has_value(); },
+                        {"Ctrl+V", "Shift+Insert"});
 }
 
 }  // namespace velnor

@@ -20,8 +20,12 @@ IClipboard* g_clipboard = nullptr;
 
 }  // namespace
 
-IClipboard* SetClipboard(IClipboard* clipboard) { return std::exchange(g_clipboard, clipboard); }
+IClipboard* SetClipboard(IClipboard* clipboard) {
+    return std::exchange(g_clipboard, clipboard);
+}
 
-IClipboard& Clipboard() { return g_clipboard ? *g_clipboard : g_processClipboard; }
+IClipboard& Clipboard() {
+    return g_clipboard ? *g_clipboard : g_processClipboard;
+}
 
 }  // namespace velnor

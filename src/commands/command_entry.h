@@ -37,7 +37,7 @@ using CommandOperation = std::function<CommandOutcome(CPlomDoc&, const CommandPa
 struct CommandEntry {
     int id = 0;
     std::string menu;  // "文件", "视图/投影类型", ...: the menu and submenu that show the item
-    std::string text;  // the item's text, which scripts may use in place of the id
+    std::string text;               // the item's text, which scripts may use in place of the id
     std::vector<std::string> keys;  // accelerators, "Ctrl+Z", "Shift+←"
     std::string prompt;             // the status-bar prompt
     CommandOwner owner = CommandOwner::kDocument;

@@ -49,15 +49,14 @@ ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc,
         windows->Run(entry.id);
         return ExecuteResult::kDone;
     }
-    if (!entry.run) {
-        return ExecuteResult::kNotAvailable;
-    }
     if (!IsCommandEnabled(entry, doc)) {
         return ExecuteResult::kDisabled;
     }
     switch (entry.run(doc, params)) {
-        case CommandOutcome::kDone: return ExecuteResult::kDone;
-        case CommandOutcome::kNeedsDialog: return ExecuteResult::kNeedsDialog;
+        case CommandOutcome::kDone:
+            return ExecuteResult::kDone;
+        case CommandOutcome::kNeedsDialog:
+            return ExecuteResult::kNeedsDialog;
         case CommandOutcome::kViewTakesOver:
             if (windows != nullptr) {
                 windows->Run(entry.id);

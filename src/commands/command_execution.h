@@ -13,17 +13,15 @@ bool IsCommandChecked(const CommandEntry& entry, const CPlomDoc& doc);
 
 enum class ExecuteResult {
     kDone,
-    kDisabled,        // the enabling rule refused it; nothing ran
-    kNeedsDialog,     // the operation needs its dialog's values
-    kViewTakesOver,   // a mouse tool of the view continues the command
-    kWindowsOnly,     // a view or shell command and no windows to carry it out
-    kNotAvailable,    // a document command whose operation this build does not have
+    kDisabled,       // the enabling rule refused it; nothing ran
+    kNeedsDialog,    // the operation needs its dialog's values
+    kViewTakesOver,  // a mouse tool of the view continues the command
+    kWindowsOnly,    // a view or shell command and no windows to carry it out
 };
 
 // Runs the command as choosing its menu item does: checks the enabling rule, then runs the
 // operation with the dialog values, or hands the command to the windows. A value whose name the
 // command does not take throws CommandError before anything runs.
-ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc,
-                             const CommandParams& params);
+ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc, const CommandParams& params);
 
 }  // namespace velnor

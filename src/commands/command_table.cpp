@@ -12,9 +12,7 @@ std::vector<CommandEntry> BuildTable() {
     std::vector<CommandEntry> table;
     for (auto menu : {FileMenu, EditMenu, ViewMenu, SelectMenu, CreateMenu, TransformMenu,
                       MeasureMenu, PictureMenu, HelpMenu}) {
-        for (CommandEntry& entry : menu()) {
-            table.push_back(std::move(entry));
-        }
+        AppendMenu(table, menu());
     }
     return table;
 }

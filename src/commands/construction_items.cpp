@@ -36,8 +36,7 @@ CommandEntry MidpointItem() {
 }
 
 CommandEntry IntersectionItem() {
-    return DocumentItem(32855, "交点", "画线与线或线与面的交点",
-                        Construct<RunIntersectionCommand>,
+    return DocumentItem(32855, "交点", "画线与线或线与面的交点", Construct<RunIntersectionCommand>,
                         PageAllows<CanConstructIntersection>);
 }
 
@@ -62,8 +61,7 @@ CommandEntry SymmetricPointItem() {
 
 CommandEntry PerpendicularItem() {
     return DocumentItem(32857, "垂线", "画点到线或点到面的垂线段",
-                        Construct<RunPerpendicularCommand>,
-                        PageAllows<CanConstructPerpendicular>);
+                        Construct<RunPerpendicularCommand>, PageAllows<CanConstructPerpendicular>);
 }
 
 CommandEntry CommonPerpendicularItem() {
@@ -79,8 +77,7 @@ CommandEntry ParallelItem() {
 
 CommandEntry AngleBisectorItem() {
     return DocumentItem(33256, "角平分线", "根据选取的三点画三角形角平分线",
-                        Construct<RunAngleBisectorCommand>,
-                        PageAllows<CanConstructAngleBisector>);
+                        Construct<RunAngleBisectorCommand>, PageAllows<CanConstructAngleBisector>);
 }
 
 }  // namespace velnor

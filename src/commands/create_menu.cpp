@@ -13,9 +13,13 @@ namespace velnor {
 
 namespace {
 
-void PointOnCircle(CPlomDoc& doc) { AddPointOnCircle(doc); }
+void PointOnCircle(CPlomDoc& doc) {
+    AddPointOnCircle(doc);
+}
 
-void AssemblePage(CPlomDoc& doc) { doc.AssembleCurrentPage(); }
+void AssemblePage(CPlomDoc& doc) {
+    doc.AssembleCurrentPage();
+}
 
 int ArrayCount(const CommandParams& params, const char* name) {
     const int count = params.Integer(name, 3);
@@ -46,7 +50,7 @@ CommandEntry SolidArrayItem() {
 }  // namespace
 
 std::vector<CommandEntry> CreateMenu() {
-    return InMenu("创建", {
+    std::vector<CommandEntry> items{
         ViewItem(33144, "铅笔", "创建点、线、面、柱、锥、台"),
         MidpointItem(),
         IntersectionItem(),
@@ -77,7 +81,8 @@ std::vector<CommandEntry> CreateMenu() {
         SolidArrayItem(),
         DocumentItem(32824, "新建页", "新建页", Plain(NewPage)),
         DocumentItem(32963, "组装页", "当前页组合为一个组件", Plain(AssemblePage)),
-    });
+    };
+    return InMenu("创建", std::move(items));
 }
 
 }  // namespace velnor

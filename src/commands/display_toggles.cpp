@@ -10,7 +10,9 @@ void ToggleSmoothShading(CPlomDoc& doc) {
     doc.NotifyPageChanged();
 }
 
-bool IsSmoothShading(const CPlomDoc& doc) { return doc.m_bSmoothShading; }
+bool IsSmoothShading(const CPlomDoc& doc) {
+    return doc.m_bSmoothShading;
+}
 
 void ToggleShowDots(CPlomDoc& doc) {
     CGpage& page = doc.CurrentPage();
@@ -18,7 +20,9 @@ void ToggleShowDots(CPlomDoc& doc) {
     doc.Refresh(kHintRedraw);
 }
 
-bool IsShowingDots(const CPlomDoc& doc) { return doc.CurrentPage().m_bShowDots != 0; }
+bool IsShowingDots(const CPlomDoc& doc) {
+    return doc.CurrentPage().m_bShowDots != 0;
+}
 
 void ToggleFillFaces(CPlomDoc& doc) {
     CGpage& page = doc.CurrentPage();
@@ -26,7 +30,9 @@ void ToggleFillFaces(CPlomDoc& doc) {
     doc.Refresh(kHintRedraw);
 }
 
-bool IsFillingFaces(const CPlomDoc& doc) { return doc.CurrentPage().m_bFillFaces != 0; }
+bool IsFillingFaces(const CPlomDoc& doc) {
+    return doc.CurrentPage().m_bFillFaces != 0;
+}
 
 void TogglePerspectiveInThreeViews(CPlomDoc& doc) {
     CGpage& page = doc.CurrentPage();

@@ -40,9 +40,7 @@ CommandEntry ClearItem() {
             ClearSelected(doc, false);
             return CommandOutcome::kDone;
         },
-        [](const CPlomDoc& doc) {
-            return doc.m_bPageSelected || doc.CurrentPage().HasSelection();
-        },
+        [](const CPlomDoc& doc) { return doc.m_bPageSelected || doc.CurrentPage().HasSelection(); },
         {"Delete"});
 }
 
@@ -63,8 +61,8 @@ CommandEntry VertexColourItem() {
     CommandEntry entry = DocumentItem(
         32959, "修改点的颜色", "设计顶点颜色",
         [](CPlomDoc& doc, const CommandParams& params) {
-            ColourSelectedVertices(doc, {params.Byte("r", 0), params.Byte("g", 255),
-                                         params.Byte("b", 0)});
+            ColourSelectedVertices(
+                doc, {params.Byte("r", 0), params.Byte("g", 255), params.Byte("b", 0)});
             return CommandOutcome::kDone;
         },
         HasSelectedVertices);
@@ -76,7 +74,7 @@ CommandEntry VertexColourItem() {
 }  // namespace
 
 std::vector<CommandEntry> FileMenu() {
-    return InMenu("文件", {
+    std::vector<CommandEntry> items{
         ShellItem(57600, "新建文件", "创建新文档", {"Ctrl+N"}),
         ShellItem(57601, "打开...", "打开现有文档", {"Ctrl+O"}),
         ShellItem(57603, "保存", "保存活动文档", {"Ctrl+S"}),
@@ -88,11 +86,12 @@ std::vector<CommandEntry> FileMenu() {
         ShellItem(57606, "打印设置...", "更改打印机选项和打印选项"),
         ShellItem(57616, "最近的文件", "打开此文档"),
         ShellItem(57665, "退出", "退出应用程序；提示保存文档"),
-    });
+    };
+    return InMenu("文件", std::move(items));
 }
 
 std::vector<CommandEntry> EditMenu() {
-    return InMenu("编辑", {
+    std::vector<CommandEntry> items{
         UndoItem(),
         RedoItem(),
         CutItem(),
@@ -117,7 +116,8 @@ std::vector<CommandEntry> EditMenu() {
         ShellItem(33023, "链接...", ""),
         ShellItem(57860, "对象属性", ""),
         ShellItem(57872, "(OLE verb items)", "激活嵌入对象或链接对象"),
-    });
+    };
+    return InMenu("编辑", std::move(items));
 }
 
 }  // namespace velnor

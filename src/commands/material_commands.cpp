@@ -21,13 +21,19 @@ void ForSelectedSolids(CGpage& page, Operation operation) {
 }
 
 // A value in 0..1 with the granularity of a 15-bit rand(), whatever RAND_MAX is here.
-float RandomUnit() { return static_cast<float>(std::rand() % 32768) / 32767.0f; }
+float RandomUnit() {
+    return static_cast<float>(std::rand() % 32768) / 32767.0f;
+}
 
-Rgba RandomRgba() { return {RandomUnit(), RandomUnit(), RandomUnit(), RandomUnit()}; }
+Rgba RandomRgba() {
+    return {RandomUnit(), RandomUnit(), RandomUnit(), RandomUnit()};
+}
 
 }  // namespace
 
-bool HasSelectedSolids(const CPlomDoc& doc) { return !doc.CurrentPage().m_selSolids.empty(); }
+bool HasSelectedSolids(const CPlomDoc& doc) {
+    return !doc.CurrentPage().m_selSolids.empty();
+}
 
 bool HasSelectedVerticesOrSolids(const CPlomDoc& doc) {
     const CGpage& page = doc.CurrentPage();

@@ -48,7 +48,7 @@ CommandEntry DistanceItem() {
 }  // namespace
 
 std::vector<CommandEntry> MeasureMenu() {
-    return InMenu("度量", {
+    std::vector<CommandEntry> items{
         MeasureItem<kPointCoordinates>(33167, "点的坐标", "点的坐标"),
         MeasureItem<kPlaneEquation>(33254, "面的方程", "面的方程"),
         MeasureItem<kLineLineAngle>(33164, "线线角", "线线角"),
@@ -61,10 +61,11 @@ std::vector<CommandEntry> MeasureMenu() {
         MeasureItem<kLineLineDistance>(33249, "线与线的距离", "线线距离"),
         MeasureItem<kFaceArea>(33169, "面积", "三角形面积"),
         MeasureItem<kTetraVolume>(33251, "四面体体积(选四点)", "四面体体积"),
-    });
+    };
+    return InMenu("度量", std::move(items));
 }
 std::vector<CommandEntry> PictureMenu() {
-    return InMenu("图文", {
+    std::vector<CommandEntry> items{
         // The text is typed and drawn into a bitmap by the shell's rich-text editor.
         ShellItem(33266, "添加文本", "插入文本"),
         TextColourItem(),
@@ -80,16 +81,18 @@ std::vector<CommandEntry> PictureMenu() {
         ViewItem(33081, "图象复原", "将图象恢复为打开时的状态"),
         ViewItem(33064, "保存截图", "保存屏幕上的已选区域到文件中"),
         ViewItem(33128, "关闭图象", "删除图象"),
-    });
+    };
+    return InMenu("图文", std::move(items));
 }
 
 std::vector<CommandEntry> HelpMenu() {
-    return InMenu("帮助", {
+    std::vector<CommandEntry> items{
         ShellItem(57667, "帮助主题", "列出帮助主题", {"F1"}),
         ShellItem(33033, "示例文件", "打开示例文件", {"F2"}),
         ShellItem(33031, "画板主页", ""),
         ShellItem(57664, "关于画板...", "显示程序信息、版本号和版权"),
-    });
+    };
+    return InMenu("帮助", std::move(items));
 }
 
 }  // namespace velnor

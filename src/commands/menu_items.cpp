@@ -15,8 +15,8 @@ CommandEntry WindowItem(CommandOwner owner, int id, std::string text, std::strin
 
 CommandEntry DocumentItem(int id, std::string text, std::string prompt, CommandOperation run,
                           CommandRule enabled, std::vector<std::string> keys) {
-    CommandEntry entry = WindowItem(CommandOwner::kDocument, id, std::move(text),
-                                    std::move(prompt), std::move(keys));
+    CommandEntry entry = WindowItem(CommandOwner::kDocument, id, std::move(text), std::move(prompt),
+                                    std::move(keys));
     entry.run = std::move(run);
     entry.enabled = std::move(enabled);
     return entry;
@@ -34,6 +34,12 @@ std::vector<CommandEntry> InMenu(const std::string& menu, std::vector<CommandEnt
         entry.menu = menu;
     }
     return entries;
+}
+
+void AppendMenu(std::vector<CommandEntry>& items, std::vector<CommandEntry> more) {
+    for (CommandEntry& entry : more) {
+        items.push_back(std::move(entry));
+    }
 }
 
 }  // namespace velnor

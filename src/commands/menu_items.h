@@ -13,8 +13,7 @@ CommandEntry WindowItem(CommandOwner owner, int id, std::string text, std::strin
                         std::vector<std::string> keys = {});
 inline CommandEntry ViewItem(int id, std::string text, std::string prompt,
                              std::vector<std::string> keys = {}) {
-    return WindowItem(CommandOwner::kView, id, std::move(text), std::move(prompt),
-                      std::move(keys));
+    return WindowItem(CommandOwner::kView, id, std::move(text), std::move(prompt), std::move(keys));
 }
 inline CommandEntry ShellItem(int id, std::string text, std::string prompt,
                               std::vector<std::string> keys = {}) {
@@ -22,7 +21,7 @@ inline CommandEntry ShellItem(int id, std::string text, std::string prompt,
                       std::move(keys));
 }
 
-// A document command; `run` may be empty while its operation is not yet built.
+// A document command.
 CommandEntry DocumentItem(int id, std::string text, std::string prompt, CommandOperation run,
                           CommandRule enabled = {}, std::vector<std::string> keys = {});
 
@@ -31,6 +30,9 @@ CommandOperation Plain(void (*operation)(CPlomDoc&));
 
 // Names the menu of every entry.
 std::vector<CommandEntry> InMenu(const std::string& menu, std::vector<CommandEntry> entries);
+
+// Moves the entries to the end of `items`.
+void AppendMenu(std::vector<CommandEntry>& items, std::vector<CommandEntry> more);
 
 // The menus, in menu-bar order.
 std::vector<CommandEntry> FileMenu();

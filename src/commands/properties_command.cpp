@@ -88,10 +88,9 @@ void EditPage(CPlomDoc& doc, const CommandParams& params) {
     }
     page.m_nScheme = static_cast<uint32_t>(scheme);
     page.m_bClip = params.Flag("clip", page.m_bClip != 0) ? 1 : 0;
-    page.m_clipPlane = {params.Number("a", page.m_clipPlane[0]),
-                        params.Number("b", page.m_clipPlane[1]),
-                        params.Number("c", page.m_clipPlane[2]),
-                        params.Number("d", page.m_clipPlane[3])};
+    page.m_clipPlane = {
+        params.Number("a", page.m_clipPlane[0]), params.Number("b", page.m_clipPlane[1]),
+        params.Number("c", page.m_clipPlane[2]), params.Number("d", page.m_clipPlane[3])};
     doc.NotifyPageChanged();
 }
 
@@ -120,9 +119,14 @@ CommandOutcome EditSolid(CPlomDoc& doc, const CommandParams& params) {
 CommandOutcome EditProperties(CPlomDoc& doc, const CommandParams& params) {
     const CGpage& page = doc.CurrentPage();
     switch (PropertiesCaseFor(page)) {
-        case PropertiesCase::kVertex: EditVertex(doc, params); break;
-        case PropertiesCase::kButton: EditButton(doc, params); break;
-        case PropertiesCase::kSolid: return EditSolid(doc, params);
+        case PropertiesCase::kVertex:
+            EditVertex(doc, params);
+            break;
+        case PropertiesCase::kButton:
+            EditButton(doc, params);
+            break;
+        case PropertiesCase::kSolid:
+            return EditSolid(doc, params);
         case PropertiesCase::kReportOrPage: {
             const std::string report = BuildSelectionReport(page);
             if (report != kNoReport) {
@@ -140,12 +144,13 @@ CommandOutcome EditProperties(CPlomDoc& doc, const CommandParams& params) {
 }  // namespace
 
 CommandEntry PropertiesItem() {
-    CommandEntry entry =
-        DocumentItem(32866, "修改图元属性", "图元属性查看与设置", EditProperties);
-    entry.params = {"x",     "y",     "z",     "r",       "g",   "b",   "label", "shown",
-                    "caption", "twoway", "usepage", "useselection", "angle", "dx", "dy", "dz",
-                    "px",    "py",    "pz",    "scheme",  "clip", "a",  "c",     "d",
-                    "kind",  "ax",    "ay",    "az",      "sx",   "sy", "sz",    "spin"};
+    CommandEntry entry = DocumentItem(32866, "修改图元属性", "图元属性查看与设置", EditProperties);
+    entry.params = {"x",     "y",      "z",       "r",      "g",       "b",
+                    "label", "shown",  "caption", "twoway", "usepage", "useselection",
+                    "angle", "dx",     "dy",      "dz",     "px",      "py",
+                    "pz",    "scheme", "clip",    "a",      "c",       "d",
+                    "kind",  "ax",     "ay",      "az",     "sx",      "sy",
+                    "sz",    "spin"};
     entry.dialogFirst = true;
     return entry;
 }

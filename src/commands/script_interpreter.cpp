@@ -119,15 +119,18 @@ void ScriptInterpreter::RunCommand(const std::vector<std::string>& words) {
     }
     const CommandParams params = ReadParams(*entry, words);
     switch (ExecuteCommand(*entry, m_doc, params)) {
-        case ExecuteResult::kDone: break;
-        case ExecuteResult::kDisabled: m_out << "disabled: " << entry->text << '\n'; break;
+        case ExecuteResult::kDone:
+            break;
+        case ExecuteResult::kDisabled:
+            m_out << "disabled: " << entry->text << '\n';
+            break;
         case ExecuteResult::kViewTakesOver:
-        case ExecuteResult::kWindowsOnly: m_out << "skipped: " << entry->text << '\n'; break;
+        case ExecuteResult::kWindowsOnly:
+            m_out << "skipped: " << entry->text << '\n';
+            break;
         case ExecuteResult::kNeedsDialog:
-            throw CommandError(entry->text + " needs its dialog values: " +
-                               JoinNames(entry->params));
-        case ExecuteResult::kNotAvailable:
-            throw CommandError(entry->text + " is not available in this build");
+            throw CommandError(entry->text +
+                               " needs its dialog values: " + JoinNames(entry->params));
     }
 }
 
@@ -137,8 +140,11 @@ void ScriptInterpreter::Press(const std::vector<std::string>& words) {
     switch (PressCurrentPageButton(m_doc, static_cast<uint16_t>(key))) {
         case PressOutcome::kNoButton:
             throw CommandError("the page has no button " + words[1]);
-        case PressOutcome::kStarted: m_bAnimating = true; break;
-        case PressOutcome::kPaused: break;
+        case PressOutcome::kStarted:
+            m_bAnimating = true;
+            break;
+        case PressOutcome::kPaused:
+            break;
     }
     m_doc.Redraw();
 }

@@ -20,12 +20,18 @@ bool HasKey(const CellMap<Cell>& cells, int key) {
 
 bool Exists(const CGpage& page, SelectionKind kind, int item) {
     switch (kind) {
-        case SelectionKind::kPoints: return item >= 0 && item < page.m_nVertexCount;
-        case SelectionKind::kLines: return HasKey(page.m_lines, item);
-        case SelectionKind::kFaces: return HasKey(page.m_faces, item);
-        case SelectionKind::kSolids: return HasKey(page.m_solids, item);
-        case SelectionKind::kButtons: return HasKey(page.m_buttons, item);
-        case SelectionKind::kTexts: return HasKey(page.m_texts, item);
+        case SelectionKind::kPoints:
+            return item >= 0 && item < page.m_nVertexCount;
+        case SelectionKind::kLines:
+            return HasKey(page.m_lines, item);
+        case SelectionKind::kFaces:
+            return HasKey(page.m_faces, item);
+        case SelectionKind::kSolids:
+            return HasKey(page.m_solids, item);
+        case SelectionKind::kButtons:
+            return HasKey(page.m_buttons, item);
+        case SelectionKind::kTexts:
+            return HasKey(page.m_texts, item);
     }
     return false;
 }
@@ -58,7 +64,8 @@ std::vector<int> ReadItems(const CGpage& page, SelectionKind kind,
 }  // namespace
 
 void ScriptSelect(CPlomDoc& doc, const std::vector<std::string>& words) {
-    const char* usage = "usage: select points|lines|faces|solids|buttons|texts ITEM... | page | none";
+    const char* usage =
+        "usage: select points|lines|faces|solids|buttons|texts ITEM... | page | none";
     if (words.size() < 2) {
         throw CommandError(usage);
     }

@@ -117,10 +117,10 @@ CommandEntry SphereAxisItem() {
 }
 
 CommandEntry LatitudeLongitudeItem() {
-    return WithDialog(DocumentItem(33231, "球上的点、纬线、经线",
-                                   "根据经纬度作球面上的点及过这点的纬线、经线",
-                                   AddLatitudeLongitudeFromParams, PageAllows<IsSphereSelected>),
-                      {"lat", "lon", "parallel", "meridian", "point"});
+    return WithDialog(
+        DocumentItem(33231, "球上的点、纬线、经线", "根据经纬度作球面上的点及过这点的纬线、经线",
+                     AddLatitudeLongitudeFromParams, PageAllows<IsSphereSelected>),
+        {"lat", "lon", "parallel", "meridian", "point"});
 }
 
 CommandEntry FigureSetItem() {

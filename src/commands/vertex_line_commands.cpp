@@ -10,7 +10,9 @@ bool HasSelectedVertices(const CPlomDoc& doc) {
     return !doc.CurrentPage().m_selPoints.empty();
 }
 
-bool HasSelectedLines(const CPlomDoc& doc) { return !doc.CurrentPage().m_selLines.empty(); }
+bool HasSelectedLines(const CPlomDoc& doc) {
+    return !doc.CurrentPage().m_selLines.empty();
+}
 
 void RelabelSelectedVertices(CPlomDoc& doc, const std::string& letter, const std::string& suffix) {
     CGpage& page = doc.CurrentPage();
@@ -36,7 +38,9 @@ void ReverseSelectedLines(CPlomDoc& doc) {
     doc.Refresh(kHintRedraw);
 }
 
-bool CanDrawLines(const CPlomDoc& doc) { return doc.CurrentPage().m_nVertexCount > 1; }
+bool CanDrawLines(const CPlomDoc& doc) {
+    return doc.CurrentPage().m_nVertexCount > 1;
+}
 
 CommandOutcome JoinSelectedVertices(CPlomDoc& doc) {
     CGpage& page = doc.CurrentPage();
@@ -53,7 +57,9 @@ CommandOutcome JoinSelectedVertices(CPlomDoc& doc) {
     return CommandOutcome::kDone;
 }
 
-bool CanDrawFace(const CPlomDoc& doc) { return doc.CurrentPage().m_nVertexCount > 2; }
+bool CanDrawFace(const CPlomDoc& doc) {
+    return doc.CurrentPage().m_nVertexCount > 2;
+}
 
 CommandOutcome FaceThroughSelectedVertices(CPlomDoc& doc) {
     CGpage& page = doc.CurrentPage();

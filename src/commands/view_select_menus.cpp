@@ -21,13 +21,17 @@ void SelectVisibleOf(CPlomDoc& doc) {
     SelectVisible(doc, kKind);
 }
 
-void NextPageCommand(CPlomDoc& doc) { NextPage(doc); }
-void PreviousPageCommand(CPlomDoc& doc) { PreviousPage(doc); }
+void NextPageCommand(CPlomDoc& doc) {
+    NextPage(doc);
+}
+void PreviousPageCommand(CPlomDoc& doc) {
+    PreviousPage(doc);
+}
 
 }  // namespace
 
 std::vector<CommandEntry> ViewMenu() {
-    std::vector<CommandEntry> items = InMenu("视图", {
+    std::vector<CommandEntry> bars{
         ShellItem(59392, "工具栏", "显示或隐藏工具栏"),
         ShellItem(32897, "控制条", "显示/隐藏控制条"),
         ShellItem(32842, "管理栏", "显示/隐藏管理器"),
@@ -37,39 +41,37 @@ std::vector<CommandEntry> ViewMenu() {
         ViewItem(33046, "主视图", "主视图"),
         ViewItem(33049, "俯视图", "俯视图"),
         ViewItem(33050, "左视图", "左视图"),
-    });
-    for (CommandEntry& entry : InMenu("视图/投影类型", {
-             ViewItem(33040, "中心投影", "中心投影"),
-             ViewItem(33041, "正(等测)投影", "正等轴测平行投影"),
-             ViewItem(33042, "斜(二测)投影", "斜二轴测平行投影"),
-         })) {
-        items.push_back(std::move(entry));
-    }
-    for (CommandEntry& entry : InMenu("视图", {
-             Toggle(33171, "光滑着色", "面光滑着色", ToggleSmoothShading, IsSmoothShading),
-             DocumentItem(33174, "隐藏对象", "隐藏对象", Plain(HideSelected), CanHideSelected),
-             DocumentItem(33175, "显示所有隐藏", "显示所有隐藏", Plain(ShowAllHidden)),
-             ViewItem(32920, "显示网格", "显示/隐藏坐标轴"),
-             Toggle(33146, "显示小圆点", "显示小圆点", ToggleShowDots, IsShowingDots),
-             Toggle(33005, "显示用于消隐的面", "切换是否用填充模式显示当前页的面",
-                    ToggleFillFaces, IsFillingFaces),
-             Toggle(33261, "画三视图时画透视图", "画三视图时画透视图",
-                    TogglePerspectiveInThreeViews, IsPerspectiveInThreeViews),
-         })) {
-        items.push_back(std::move(entry));
-    }
-    for (CommandEntry& entry : InMenu("视图/标签字大小", {
-             ViewItem(33135, "大", "大字标签"),
-             ViewItem(33136, "中", "中等字标签"),
-             ViewItem(33137, "小", "小字标签"),
-         })) {
-        items.push_back(std::move(entry));
-    }
+    };
+    std::vector<CommandEntry> projections{
+        ViewItem(33040, "中心投影", "中心投影"),
+        ViewItem(33041, "正(等测)投影", "正等轴测平行投影"),
+        ViewItem(33042, "斜(二测)投影", "斜二轴测平行投影"),
+    };
+    std::vector<CommandEntry> display{
+        Toggle(33171, "光滑着色", "面光滑着色", ToggleSmoothShading, IsSmoothShading),
+        DocumentItem(33174, "隐藏对象", "隐藏对象", Plain(HideSelected), CanHideSelected),
+        DocumentItem(33175, "显示所有隐藏", "显示所有隐藏", Plain(ShowAllHidden)),
+        ViewItem(32920, "显示网格", "显示/隐藏坐标轴"),
+        Toggle(33146, "显示小圆点", "显示小圆点", ToggleShowDots, IsShowingDots),
+        Toggle(33005, "显示用于消隐的面", "切换是否用填充模式显示当前页的面", ToggleFillFaces,
+               IsFillingFaces),
+        Toggle(33261, "画三视图时画透视图", "画三视图时画透视图", TogglePerspectiveInThreeViews,
+               IsPerspectiveInThreeViews),
+    };
+    std::vector<CommandEntry> labelSizes{
+        ViewItem(33135, "大", "大字标签"),
+        ViewItem(33136, "中", "中等字标签"),
+        ViewItem(33137, "小", "小字标签"),
+    };
+    std::vector<CommandEntry> items = InMenu("视图", std::move(bars));
+    AppendMenu(items, InMenu("视图/投影类型", std::move(projections)));
+    AppendMenu(items, InMenu("视图", std::move(display)));
+    AppendMenu(items, InMenu("视图/标签字大小", std::move(labelSizes)));
     return items;
 }
 
 std::vector<CommandEntry> SelectMenu() {
-    return InMenu("选择", {
+    std::vector<CommandEntry> items{
         ViewItem(32844, "点选图元", "选择图元"),
         ViewItem(32827, "锁定选择", "完成作图锁定当前选取内容"),
         DocumentItem(57642, "全选当前页", "选定当前活动页", Plain(SelectCurrentPage), {},
@@ -92,7 +94,8 @@ std::vector<CommandEntry> SelectMenu() {
                      Plain(SelectVisibleOf<SelectionKind::kButtons>)),
         DocumentItem(33247, "选择可见动态文本", "选择可见动态文本",
                      Plain(SelectVisibleOf<SelectionKind::kTexts>)),
-    });
+    };
+    return InMenu("选择", std::move(items));
 }
 
 }  // namespace velnor

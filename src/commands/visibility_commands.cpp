@@ -26,7 +26,9 @@ void ShowAll(CellMap<Cell>& cells) {
 
 }  // namespace
 
-bool CanHideSelected(const CPlomDoc& doc) { return doc.CurrentPage().HasSelection(); }
+bool CanHideSelected(const CPlomDoc& doc) {
+    return doc.CurrentPage().HasSelection();
+}
 
 void HideSelected(CPlomDoc& doc) {
     CGpage& page = doc.CurrentPage();

@@ -14,6 +14,8 @@ IWindowCommands* SetWindowCommands(IWindowCommands* commands) {
     return std::exchange(g_windowCommands, commands);
 }
 
-IWindowCommands* WindowCommands() { return g_windowCommands; }
+IWindowCommands* WindowCommands() {
+    return g_windowCommands;
+}
 
 }  // namespace velnor

@@ -6,7 +6,9 @@
 namespace velnor::test {
 namespace {
 
-const CDTextCell& Text(CGpage& page, uint16_t key) { return *page.m_texts.at(key); }
+const CDTextCell& Text(CGpage& page, uint16_t key) {
+    return *page.m_texts.at(key);
+}
 
 TEST_F(ScriptTest, DrawingStepsBuildACubeRecordedAsTheMouseToolsRecordIt) {
     Run(kCubeScript);

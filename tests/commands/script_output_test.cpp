@@ -77,7 +77,8 @@ TEST_F(ScriptOutputTest, ADefinitionTheSelectionDoesNotGiveNeedsItsValues) {
 
 TEST_F(ScriptOutputTest, AFaceOffItsPlaneIsRefused) {
     Run("point 0 0 0\npoint 1 0 0\npoint 1 1 0\npoint 0 1 1\n");
-    EXPECT_EQ(ErrorOf("face 0 1 2 3\n"), "line 1: the vertices of the face do not lie in one plane");
+    EXPECT_EQ(ErrorOf("face 0 1 2 3\n"),
+              "line 1: the vertices of the face do not lie in one plane");
     EXPECT_EQ(ErrorOf("face 0 1 1\n"), "line 1: vertex 1 appears twice in the face");
     EXPECT_TRUE(Page().m_faces.empty());
 }

@@ -1,0 +1,85 @@
+#include "cli/run_command.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "commands/script_interpreter.h"
+#include "model/document.h"
+#include "persistence/archive_error.h"
+#include "persistence/document_io.h"
+
+namespace velnor::cli {
+
+namespace {
+
+struct RunArguments {
+    std::string input;
+    std::string script;
+    std::string output;
+};
+
+bool ParseArguments(int argc, char** argv, RunArguments& args) {
+    std::vector<std::string> positional;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-o") == 0) {
+            if (i + 1 == argc || !args.output.empty()) {
+                return false;
+            }
+            args.output = argv[++i];
+        } else {
+            positional.emplace_back(argv[i]);
+        }
+    }
+    if (positional.empty() || positional.size() > 2) {
+        return false;
+    }
+    args.script = positional.back();
+    if (positional.size() == 2) {
+        args.input = positional.front();
+    }
+    return true;
+}
+
+int Fail(const std::string& problem) {
+    std::fprintf(stderr, "velnor-cli run: %s\n", problem.c_str());
+    return 2;
+}
+
+}  // namespace
+
+int RunScript(int argc, char** argv) {
+    RunArguments args;
+    if (!ParseArguments(argc, argv, args)) {
+        std::fprintf(stderr, "usage: velnor-cli run [IN.plm] SCRIPT [-o OUT.plm]\n");
+        return 2;
+    }
+    std::ifstream script(args.script);
+    if (!script) {
+        return Fail("cannot read the script " + args.script);
+    }
+    CPlomDoc doc;
+    doc.OnNewDocument();
+    ScriptInterpreter interpreter(doc, std::cout);
+    try {
+        if (!args.input.empty()) {
+            LoadDocumentFile(doc, args.input);
+        }
+        interpreter.Run(script);
+        std::cout.flush();
+        if (!args.output.empty()) {
+            SaveDocumentFile(doc, args.output);
+        }
+    } catch (const ScriptError& error) {
+        std::cout.flush();
+        return Fail(args.script + ": " + error.what());
+    } catch (const ArchiveError& error) {
+        return Fail(error.what());
+    }
+    return 0;
+}
+
+}  // namespace velnor::cli

@@ -1,0 +1,229 @@
+#include "shell/document_files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSettings>
+
+#include <exception>
+#include <filesystem>
+#include <string>
+
+#include "model/document.h"
+#include "model/message_seam.h"
+#include "persistence/document_io.h"
+#include "shell/notes_pane.h"
+
+namespace velnor {
+
+namespace {
+
+constexpr int kRecentCount = 4;
+const QString kDocumentFilter = QStringLiteral("Velnor文件(*.plm)");
+const QString kRtfFilter = QStringLiteral("RTF文档文件(*.rtf)");
+const QString kRecentKey = QStringLiteral("Recent File List");
+
+std::filesystem::path ToPath(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+QSettings Profile() { return QSettings(QStringLiteral("Kalbrix"), QStringLiteral("Velnor")); }
+
+}  // namespace
+
+QString ExamplesFolder() {
+    QDir dir(QCoreApplication::applicationDirPath());
+    for (int up = 0; up < 4; ++up) {
+        if (dir.exists(QStringLiteral("examples"))) {
+            return dir.filePath(QStringLiteral("examples"));
+        }
+        if (!dir.cdUp()) {
+            break;
+        }
+    }
+    return QCoreApplication::applicationDirPath();
+}
+
+DocumentFiles::DocumentFiles(CPlomDoc& doc, NotesPane& notes, QWidget& window)
+    : QObject(&window),
+      m_doc(doc),
+      m_notes(notes),
+      m_window(window),
+      m_recentMenu(new QMenu(QStringLiteral("最近的文件"), &window)) {
+    FillRecentMenu();
+}
+
+QString DocumentFiles::Title() const {
+    return m_strPath.isEmpty() ? QStringLiteral("未命名") : QFileInfo(m_strPath).fileName();
+}
+
+bool DocumentFiles::New() {
+    if (!SaveModified()) {
+        return false;
+    }
+    m_doc.DeleteContents();
+    m_doc.OnNewDocument();
+    m_notes.ShowRtf({});
+    SetPath({});
+    m_doc.SetModifiedFlag(false);
+    emit DocumentReplaced();
+    return true;
+}
+
+bool DocumentFiles::Open() {
+    if (!SaveModified()) {
+        return false;
+    }
+    const QString path = QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开"), {},
+                                                      kDocumentFilter + QStringLiteral(";;*.*"));
+    return !path.isEmpty() && OpenPath(path);
+}
+
+bool DocumentFiles::OpenExample() {
+    if (!SaveModified()) {
+        return false;
+    }
+    const QString path = QFileDialog::getOpenFileName(&m_window, QStringLiteral("示例文件"),
+                                                      ExamplesFolder(), kDocumentFilter);
+    return !path.isEmpty() && OpenPath(path);
+}
+
+bool DocumentFiles::OpenPath(const QString& path) {
+    try {
+        LoadDocumentFile(m_doc, ToPath(path));
+    } catch (const std::exception& error) {
+        ShowMessage(error.what());
+        return false;
+    }
+    m_notes.ShowRtf(m_doc.NotesRtf());
+    SetPath(QFileInfo(path).absoluteFilePath());
+    RememberRecent(m_strPath);
+    m_doc.SetModifiedFlag(false);
+    emit DocumentReplaced();
+    return true;
+}
+
+bool DocumentFiles::Save() {
+    return m_strPath.isEmpty() ? SaveAs() : SavePath(m_strPath);
+}
+
+bool DocumentFiles::SaveAs() {
+    QString path = QFileDialog::getSaveFileName(
+        &m_window, QStringLiteral("另存为"),
+        m_strPath.isEmpty() ? Title() + QStringLiteral(".plm") : m_strPath, kDocumentFilter);
+    if (path.isEmpty()) {
+        return false;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".plm");
+    }
+    return SavePath(path);
+}
+
+bool DocumentFiles::SavePath(const QString& path) {
+    StoreNotes();
+    try {
+        SaveDocumentFile(m_doc, ToPath(path));
+    } catch (const std::exception& error) {
+        ShowMessage(error.what());
+        return false;
+    }
+    SetPath(QFileInfo(path).absoluteFilePath());
+    RememberRecent(m_strPath);
+    m_doc.SetModifiedFlag(false);
+    return true;
+}
+
+bool DocumentFiles::SaveModified() {
+    if (!m_doc.IsModified()) {
+        return true;
+    }
+    const auto answer = QMessageBox::question(
+        &m_window, QStringLiteral("Velnor"),
+        QStringLiteral("是否保存对 %1 的更改?").arg(Title()),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel) {
+        return false;
+    }
+    return answer == QMessageBox::No || Save();
+}
+
+void DocumentFiles::ImportNotes() {
+    const QString path =
+        QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开RTF文件"), {}, kRtfFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    try {
+        const std::vector<uint8_t> bytes = ReadWholeFile(ToPath(path));
+        m_doc.ImportNotesRtf(std::string(bytes.begin(), bytes.end()));
+    } catch (const std::exception& error) {
+        ShowMessage(error.what());
+        return;
+    }
+    m_notes.ShowRtf(m_doc.NotesRtf());
+}
+
+void DocumentFiles::ExportNotes() {
+    QString path =
+        QFileDialog::getSaveFileName(&m_window, QStringLiteral("保存RTF文件"), {}, kRtfFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".rtf");
+    }
+    const std::string rtf = m_notes.Rtf();
+    try {
+        WriteFileReplacing(ToPath(path), {reinterpret_cast<const uint8_t*>(rtf.data()),
+                                          rtf.size()});
+    } catch (const std::exception& error) {
+        ShowMessage(error.what());
+    }
+}
+
+void DocumentFiles::StoreNotes() {
+    if (m_notes.IsEdited()) {
+        m_doc.SetNotesRtf(m_notes.Rtf());
+    }
+}
+
+void DocumentFiles::SetPath(const QString& path) {
+    m_strPath = path;
+    emit PathChanged();
+}
+
+QStringList DocumentFiles::RecentFiles() const {
+    return Profile().value(kRecentKey).toStringList();
+}
+
+void DocumentFiles::RememberRecent(const QString& path) {
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > kRecentCount) {
+        files.removeLast();
+    }
+    Profile().setValue(kRecentKey, files);
+    FillRecentMenu();
+}
+
+void DocumentFiles::FillRecentMenu() {
+    m_recentMenu->clear();
+    const QStringList files = RecentFiles();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (SaveModified()) {
+                OpenPath(path);
+            }
+        });
+    }
+    m_recentMenu->setEnabled(!files.isEmpty());
+}
+
+}  // namespace velnor

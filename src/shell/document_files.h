@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QMenu;
+class QWidget;
+
+namespace velnor {
+
+class CPlomDoc;
+class NotesPane;
+
+// The file commands of the document: new, open, save, save as, the four most recent files, the
+// example files and the notes as RTF files. A file that cannot be read leaves the open document
+// as it was; every failure is told to the user with its reason.
+class DocumentFiles : public QObject {
+    Q_OBJECT
+
+public:
+    DocumentFiles(CPlomDoc& doc, NotesPane& notes, QWidget& window);
+
+    // Each asks to save a modified document first where it would replace it.
+    bool New();
+    bool Open();
+    bool OpenExample();
+    // Returns whether the file was loaded.
+    bool OpenPath(const QString& path);
+    bool Save();
+    bool SaveAs();
+    bool SavePath(const QString& path);
+    // Asks whether to save a modified document; false when the user cancels (or saving failed).
+    bool SaveModified();
+
+    void ImportNotes();
+    void ExportNotes();
+
+    // The file of the document, empty while it has none.
+    const QString& Path() const { return m_strPath; }
+    // "未命名" or the file name.
+    QString Title() const;
+
+    QMenu& RecentMenu() { return *m_recentMenu; }
+    QStringList RecentFiles() const;
+
+signals:
+    // The document was replaced (new or opened) or got another file name.
+    void DocumentReplaced();
+    void PathChanged();
+
+private:
+    void SetPath(const QString& path);
+    void RememberRecent(const QString& path);
+    void FillRecentMenu();
+    void StoreNotes();
+
+    CPlomDoc& m_doc;
+    NotesPane& m_notes;
+    QWidget& m_window;
+    QMenu* m_recentMenu;
+    QString m_strPath;
+};
+
+// The folder with the example documents: "examples" beside the program or in a folder above it,
+// else the program's own folder.
+QString ExamplesFolder();
+
+}  // namespace velnor

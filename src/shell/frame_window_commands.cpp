@@ -1,0 +1,182 @@
+#include "shell/frame_window_commands.h"
+
+#include <QDockWidget>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <map>
+
+#include "model/document.h"
+#include "shell/document_files.h"
+#include "shell/main_frame.h"
+#include "view/camera_control.h"
+#include "view/plom_view.h"
+#include "view/projection.h"
+
+namespace velnor {
+
+namespace {
+
+// 定义速度: command id to timer interval.
+const std::map<int, int>& Speeds() {
+    static const std::map<int, int> speeds = {
+        {33212, kIntervalFast},   {33213, kIntervalFaster}, {33214, kIntervalMedium},
+        {33217, kIntervalSlower}, {33216, kIntervalSlow},
+    };
+    return speeds;
+}
+
+const std::map<int, int>& Projections() {
+    static const std::map<int, int> projections = {
+        {33040, kCentral}, {33041, kOrthographic}, {33042, kOblique}};
+    return projections;
+}
+
+const std::map<int, int>& LabelSizes() {
+    static const std::map<int, int> sizes = {{33135, 1}, {33136, 2}, {33137, 3}};
+    return sizes;
+}
+
+int Lookup(const std::map<int, int>& table, int id) {
+    const auto found = table.find(id);
+    return found == table.end() ? -1 : found->second;
+}
+
+using ViewOperation = void (CPlomView::*)();
+
+const std::map<int, ViewOperation>& ViewOperations() {
+    static const std::map<int, ViewOperation> operations = {
+        {32745, &CPlomView::StartStop},        {32794, &CPlomView::Reset},
+        {32877, &CPlomView::RotateXForward},   {32878, &CPlomView::RotateXBackward},
+        {32875, &CPlomView::RotateZForward},   {32876, &CPlomView::RotateZBackward},
+        {33020, &CPlomView::RotateYForward},   {33021, &CPlomView::RotateYBackward},
+        {32982, &CPlomView::RotateCustomAxis}, {33221, &CPlomView::ZoomIn},
+        {33222, &CPlomView::ZoomOut},          {33100, &CPlomView::PanLeft},
+        {33101, &CPlomView::PanRight},         {33102, &CPlomView::PanUp},
+        {33103, &CPlomView::PanDown},          {32891, &CPlomView::MoveNearer},
+        {32892, &CPlomView::MoveFarther},      {32987, &CPlomView::SpeedUp},
+        {32988, &CPlomView::SlowDown},         {33046, &CPlomView::FrontView},
+        {33049, &CPlomView::TopView},          {33050, &CPlomView::LeftView},
+        {33091, &CPlomView::ToggleThreeView},  {32920, &CPlomView::ToggleAxes},
+        {FrameWindowCommands::kCycleProjection, &CPlomView::CycleProjection},
+    };
+    return operations;
+}
+
+using FrameOperation = void (CMainFrame::*)();
+
+const std::map<int, FrameOperation>& FrameOperations() {
+    static const std::map<int, FrameOperation> operations = {
+        {32776, &CMainFrame::ToggleFullScreen},
+        {FrameWindowCommands::kEndFullScreen, &CMainFrame::EndFullScreen},
+        {32842, &CMainFrame::ToggleManagerBar},
+        {32897, &CMainFrame::ToggleViewToolBar},
+        {59392, &CMainFrame::ToggleMainToolBar},
+        {59393, &CMainFrame::ToggleStatusBar},
+        {FrameWindowCommands::kOpenNotesPane, &CMainFrame::OpenNotesPane},
+        {FrameWindowCommands::kNextPreset, &CMainFrame::NextPreset},
+        {FrameWindowCommands::kNextPane, &CMainFrame::SwitchPane},
+        {FrameWindowCommands::kPreviousPane, &CMainFrame::SwitchPane},
+        {57664, &CMainFrame::ShowAbout},
+    };
+    return operations;
+}
+
+using FileOperation = bool (DocumentFiles::*)();
+
+const std::map<int, FileOperation>& FileOperations() {
+    static const std::map<int, FileOperation> operations = {
+        {57600, &DocumentFiles::New},    {57601, &DocumentFiles::Open},
+        {57603, &DocumentFiles::Save},   {57604, &DocumentFiles::SaveAs},
+        {33033, &DocumentFiles::OpenExample},
+    };
+    return operations;
+}
+
+}  // namespace
+
+void FrameWindowCommands::Run(int commandId) {
+    if (!RunViewCommand(commandId)) {
+        RunShellCommand(commandId);
+    }
+}
+
+bool FrameWindowCommands::RunViewCommand(int commandId) {
+    CPlomView& view = m_frame.View();
+    if (const auto found = ViewOperations().find(commandId); found != ViewOperations().end()) {
+        (view.*(found->second))();
+        return true;
+    }
+    if (const int projection = Lookup(Projections(), commandId); projection >= 0) {
+        view.SetProjection(projection);
+    } else if (const int interval = Lookup(Speeds(), commandId); interval >= 0) {
+        view.SetInterval(interval);
+    } else if (const int size = Lookup(LabelSizes(), commandId); size >= 0) {
+        view.SetLabelSize(size);
+    } else if (commandId == 32985) {
+        view.DefineCustomAxis();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool FrameWindowCommands::RunShellCommand(int commandId) {
+    if (const auto found = FrameOperations().find(commandId); found != FrameOperations().end()) {
+        (m_frame.*(found->second))();
+        return true;
+    }
+    if (const auto found = FileOperations().find(commandId); found != FileOperations().end()) {
+        (m_frame.Files().*(found->second))();
+        return true;
+    }
+    switch (commandId) {
+        case 33026: m_frame.Files().ImportNotes(); return true;
+        case 33027: m_frame.Files().ExportNotes(); return true;
+        case 57665: m_frame.close(); return true;
+        default: return false;
+    }
+}
+
+bool FrameWindowCommands::IsEnabled(int commandId) const {
+    if (const int projection = Lookup(Projections(), commandId); projection >= 0) {
+        return m_frame.View().Control().IsProjectionEnabled(projection);
+    }
+    if (commandId == 32985) {
+        return m_frame.Document().CurrentPage().m_selLines.size() == 1;
+    }
+    if (commandId == 57616) {
+        return !m_frame.Files().RecentFiles().isEmpty();
+    }
+    return ViewOperations().contains(commandId) || FrameOperations().contains(commandId) ||
+           FileOperations().contains(commandId) || Lookup(Speeds(), commandId) >= 0 ||
+           Lookup(LabelSizes(), commandId) >= 0 || commandId == 33026 || commandId == 33027 ||
+           commandId == 57665;
+}
+
+bool FrameWindowCommands::IsChecked(int commandId) const {
+    CPlomView& view = m_frame.View();
+    const CameraControl& control = view.Control();
+    if (const int projection = Lookup(Projections(), commandId); projection >= 0) {
+        return control.m_nProjection == projection;
+    }
+    if (const int interval = Lookup(Speeds(), commandId); interval >= 0) {
+        return control.m_nInterval == interval;
+    }
+    if (const int size = Lookup(LabelSizes(), commandId); size >= 0) {
+        return view.LabelSize() == size;
+    }
+    switch (commandId) {
+        case 32745: return control.m_bTimerOn;
+        case 33091: return control.m_nViewports != 1;
+        case 32920: return view.AxesShown();
+        case 32776: return m_frame.IsFullScreenMode();
+        case 32842: return m_frame.ManagerBar().isVisible();
+        case 32897: return m_frame.ViewToolBar().isVisible();
+        case 59392: return m_frame.MainToolBar().isVisible();
+        case 59393: return m_frame.statusBar()->isVisible();
+        default: return false;
+    }
+}
+
+}  // namespace velnor

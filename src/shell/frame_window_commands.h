@@ -1,0 +1,35 @@
+#pragma once
+
+#include "commands/window_commands_seam.h"
+
+namespace velnor {
+
+class CMainFrame;
+
+// The view and shell commands of the table, carried out by the 3D view's operations and by the
+// main frame. Commands whose windows this program does not have yet (images, printing, embedded
+// objects, the mouse tools) stay greyed.
+class FrameWindowCommands final : public IWindowCommands {
+public:
+    // Ids of keys that have no menu item.
+    static constexpr int kEndFullScreen = 32780;
+    static constexpr int kCycleProjection = 32790;
+    static constexpr int kNextPreset = 32903;
+    static constexpr int kNextPane = 57680;
+    static constexpr int kPreviousPane = 57681;
+    static constexpr int kOpenNotesPane = 33207;
+
+    explicit FrameWindowCommands(CMainFrame& frame) : m_frame(frame) {}
+
+    void Run(int commandId) override;
+    bool IsEnabled(int commandId) const override;
+    bool IsChecked(int commandId) const override;
+
+private:
+    bool RunViewCommand(int commandId);
+    bool RunShellCommand(int commandId);
+
+    CMainFrame& m_frame;
+};
+
+}  // namespace velnor

@@ -1,0 +1,306 @@
+#include "shell/main_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+#include "buttons/button_press.h"
+#include "buttons/button_tick.h"
+#include "commands/clipboard_seam.h"
+#include "model/button_window_seam.h"
+#include "model/display_presets.h"
+#include "model/document.h"
+#include "model/gl_model.h"
+#include "model/message_seam.h"
+#include "shell/command_actions.h"
+#include "shell/document_files.h"
+#include "shell/frame_document_views.h"
+#include "shell/frame_window_commands.h"
+#include "shell/manager_tree.h"
+#include "shell/message_box_sink.h"
+#include "shell/notes_pane.h"
+#include "shell/push_button_windows.h"
+#include "shell/settings_bar.h"
+#include "shell/system_clipboard.h"
+#include "shell/toolbar_layout.h"
+#include "view/plom_view.h"
+
+namespace velnor {
+
+namespace {
+
+const QString kIdleText = QStringLiteral("F1:帮助主题 F2:示例文件 F3:视口切换 F4:显示模式 F5:透视类型");
+constexpr int kIdleUpdateMs = 250;
+
+}  // namespace
+
+CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
+    setObjectName(QStringLiteral("MainFrame"));
+    m_messages = std::make_unique<MessageBoxSink>(this);
+    SetMessageSink(m_messages.get());
+    BuildPanes();
+    m_documentViews = std::make_unique<FrameDocumentViews>(*this);
+    m_windowCommands = std::make_unique<FrameWindowCommands>(*this);
+    m_buttonWindows = std::make_unique<PushButtonWindows>(
+        *m_view, [this](uint16_t key) { PressButton(key); });
+    m_clipboard = std::make_unique<SystemClipboard>();
+    BuildManagerBar();
+    m_files = new DocumentFiles(*m_doc, *m_notes, *this);
+    m_actions = new CommandActions(*m_doc, *this);
+    if (QAction* recent = m_actions->Action(57616)) {
+        recent->setMenu(&m_files->RecentMenu());
+    }
+    BuildToolBars();
+    BuildStatusBar();
+    AddFrameKeys();
+    InstallSeams();
+
+    connect(m_files, &DocumentFiles::PathChanged, this, &CMainFrame::UpdateTitle);
+    connect(m_files, &DocumentFiles::DocumentReplaced, this, &CMainFrame::AfterDocumentReplaced);
+    connect(m_notes, &NotesPane::Edited, this, [this] { m_doc->SetModifiedFlag(); });
+    m_view->SetButtonStepper([this] { return TickButtonAnimation(m_doc->CurrentPage()); });
+    auto* idle = new QTimer(this);
+    connect(idle, &QTimer::timeout, m_actions, &CommandActions::UpdateStates);
+    idle->start(kIdleUpdateMs);
+
+    m_doc->OnNewDocument();
+    m_doc->SetModifiedFlag(false);
+    AfterDocumentReplaced();
+    setAcceptDrops(true);
+}
+
+CMainFrame::~CMainFrame() {
+    // The document's last words (button windows of its page) must not reach windows being torn
+    // down, and the seams must not outlive this window.
+    m_doc->DeleteContents();
+    SetWindowCommands(nullptr);
+    SetDocumentViews(nullptr);
+    SetButtonWindows(nullptr);
+    SetClipboard(nullptr);
+    // A sink installed over this one (a test's recorder) stays.
+    IMessageSink* current = SetMessageSink(nullptr);
+    if (current != m_messages.get()) {
+        SetMessageSink(current);
+    }
+}
+
+void CMainFrame::InstallSeams() {
+    SetDocumentViews(m_documentViews.get());
+    SetWindowCommands(m_windowCommands.get());
+    SetButtonWindows(m_buttonWindows.get());
+    SetClipboard(m_clipboard.get());
+}
+
+void CMainFrame::BuildPanes() {
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_notes = new NotesPane(m_splitter);
+    m_notes->setAcceptDrops(false);
+    m_view = new CPlomView(SceneSettings(), m_splitter);
+    m_view->setAcceptDrops(false);
+    m_splitter->addWidget(m_notes);
+    m_splitter->addWidget(m_view);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({220, 1000});
+    setCentralWidget(m_splitter);
+}
+
+void CMainFrame::BuildManagerBar() {
+    m_managerBar = new QDockWidget(QStringLiteral("管理器"), this);
+    m_managerBar->setObjectName(QStringLiteral("ManagerBar"));
+    m_managerBar->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    auto* tabs = new QTabWidget(m_managerBar);
+    m_tree = new ManagerTree(*m_doc, tabs);
+    m_settings = new CGlSetDlg(SceneSettings(), *m_doc, *m_view, tabs);
+    tabs->addTab(m_tree, QStringLiteral("目录"));
+    tabs->addTab(m_settings, QStringLiteral("设置"));
+    m_managerBar->setWidget(tabs);
+    m_managerBar->setMinimumWidth(200);
+    addDockWidget(Qt::LeftDockWidgetArea, m_managerBar);
+    resizeDocks({m_managerBar}, {200}, Qt::Horizontal);
+}
+
+void CMainFrame::BuildToolBars() {
+    m_mainBar = addToolBar(QStringLiteral("工具栏"));
+    m_mainBar->setObjectName(QStringLiteral("MainToolBar"));
+    FillToolBar(*m_mainBar, MainToolBarButtons(), *m_actions);
+    addToolBarBreak();
+    m_viewBar = addToolBar(QStringLiteral("控制条"));
+    m_viewBar->setObjectName(QStringLiteral("ViewToolBar"));
+    FillToolBar(*m_viewBar, ViewToolBarButtons(), *m_actions);
+}
+
+void CMainFrame::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    m_pageLabel = new QLabel(QStringLiteral("  第一页            "), bar);
+    m_regionLabel = new QLabel(bar);
+    m_regionLabel->setMinimumWidth(80);
+    bar->addPermanentWidget(m_pageLabel);
+    bar->addPermanentWidget(m_regionLabel);
+    bar->showMessage(kIdleText);
+    // The prompt of a menu item shows while it is highlighted; the idle text comes back after.
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
+        if (text.isEmpty()) {
+            bar->showMessage(kIdleText);
+        }
+    });
+}
+
+void CMainFrame::AddFrameKeys() {
+    const auto add = [this](int id, QKeySequence key) {
+        auto* action = new QAction(this);
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, [this, id] { m_windowCommands->Run(id); });
+        addAction(action);
+    };
+    add(FrameWindowCommands::kEndFullScreen, QKeySequence(Qt::Key_Escape));
+    add(FrameWindowCommands::kNextPreset, QKeySequence(Qt::Key_F4));
+    add(FrameWindowCommands::kCycleProjection, QKeySequence(Qt::Key_F5));
+    add(FrameWindowCommands::kNextPane, QKeySequence(Qt::Key_F6));
+    add(FrameWindowCommands::kPreviousPane, QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    add(33033, QKeySequence(Qt::Key_F2));
+}
+
+void CMainFrame::AfterDocumentReplaced() {
+    m_view->InitialUpdate();
+    m_tree->Rebuild();
+    const CGpage& page = m_doc->CurrentPage();
+    m_documentViews->PageChanged(page, m_doc->m_bPageSelected);
+    m_settings->SyncFromSettings();
+    m_actions->UpdateStates();
+    UpdateTitle();
+}
+
+void CMainFrame::PressButton(uint16_t key) {
+    if (PressCurrentPageButton(*m_doc, key) == PressOutcome::kStarted) {
+        m_view->StartButtonAnimation();
+    }
+    m_view->update();
+}
+
+void CMainFrame::ShowPageName(const QString& name) { m_pageLabel->setText(name); }
+
+QString CMainFrame::PageName() const { return m_pageLabel->text(); }
+
+void CMainFrame::UpdateTitle() {
+    setWindowTitle(m_files->Title() + QStringLiteral("[*] - Velnor"));
+    setWindowModified(m_doc->IsModified());
+}
+
+void CMainFrame::ToggleFullScreen() {
+    if (m_bFullScreen) {
+        EndFullScreen();
+        return;
+    }
+    m_savedGeometry = saveGeometry();
+    m_savedState = saveState();
+    m_bWasMaximized = isMaximized();
+    m_bFullScreen = true;
+    m_managerBar->hide();
+    m_mainBar->hide();
+    menuBar()->hide();
+    statusBar()->hide();
+    m_splitter->setSizes({0, 600});
+    // Qt toolbars cannot be floated by the program; the view toolbar stays as the one bar above
+    // the view.
+    m_viewBar->show();
+    showFullScreen();
+}
+
+void CMainFrame::EndFullScreen() {
+    if (!m_bFullScreen) {
+        return;
+    }
+    m_bFullScreen = false;
+    menuBar()->show();
+    restoreState(m_savedState);
+    restoreGeometry(m_savedGeometry);
+    if (m_bWasMaximized) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+    addDockWidget(Qt::LeftDockWidgetArea, m_managerBar);
+    m_managerBar->setFloating(false);
+    m_managerBar->show();
+}
+
+void CMainFrame::ToggleManagerBar() {
+    if (m_managerBar->isVisible()) {
+        m_managerBar->hide();
+        return;
+    }
+    if (m_bFullScreen) {
+        m_managerBar->setFloating(true);
+        m_managerBar->move(10, 10);
+    }
+    m_managerBar->show();
+}
+
+void CMainFrame::ToggleViewToolBar() { m_viewBar->setVisible(!m_viewBar->isVisible()); }
+void CMainFrame::ToggleMainToolBar() { m_mainBar->setVisible(!m_mainBar->isVisible()); }
+void CMainFrame::ToggleStatusBar() { statusBar()->setVisible(!statusBar()->isVisible()); }
+
+void CMainFrame::OpenNotesPane() {
+    m_splitter->setSizes({400, 300});
+    m_notes->setFocus();
+}
+
+void CMainFrame::NextPreset() {
+    m_nPreset = NextPresetInCycle(m_nPreset);
+    m_settings->ApplyPreset(m_nPreset);
+    m_view->SetPage(&m_doc->CurrentPage(),
+                    m_nPreset == kPresetCamouflage || m_doc->m_bSmoothShading);
+}
+
+void CMainFrame::SwitchPane() {
+    if (m_view->hasFocus()) {
+        m_notes->setFocus();
+    } else {
+        m_view->setFocus();
+    }
+}
+
+void CMainFrame::ShowAbout() {
+    QMessageBox::about(this, QStringLiteral("关于画板"),
+                       QStringLiteral("Velnor 立体几何画板\n版本 1.0"));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_files->SaveModified()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile()) {
+        return;
+    }
+    event->acceptProposedAction();
+    if (m_files->SaveModified()) {
+        m_files->OpenPath(urls.front().toLocalFile());
+    }
+}
+
+}  // namespace velnor

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <memory>
+
+class QDockWidget;
+class QLabel;
+class QSplitter;
+class QToolBar;
+
+namespace velnor {
+
+class CGlSetDlg;
+class CPlomDoc;
+class CPlomView;
+class CommandActions;
+class DocumentFiles;
+class FrameDocumentViews;
+class FrameWindowCommands;
+class ManagerTree;
+class MessageBoxSink;
+class NotesPane;
+class PushButtonWindows;
+class SystemClipboard;
+
+// The main window: the notes pane and the 3D view side by side, the menus, the main toolbar and
+// the view toolbar 控制条, the status bar, and the manager bar with its 目录 and 设置 tabs. It owns
+// the document and connects the core's seams to its windows.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    CPlomDoc& Document() { return *m_doc; }
+    CPlomView& View() { return *m_view; }
+    NotesPane& Notes() { return *m_notes; }
+    ManagerTree& Tree() { return *m_tree; }
+    CGlSetDlg& Settings() { return *m_settings; }
+    CommandActions& Actions() { return *m_actions; }
+    DocumentFiles& Files() { return *m_files; }
+    QToolBar& MainToolBar() { return *m_mainBar; }
+    QToolBar& ViewToolBar() { return *m_viewBar; }
+    QDockWidget& ManagerBar() { return *m_managerBar; }
+    PushButtonWindows& ButtonWindows() { return *m_buttonWindows; }
+
+    // The status-bar pane of the page name.
+    void ShowPageName(const QString& name);
+    QString PageName() const;
+    void UpdateTitle();
+
+    // The frame's own commands.
+    void ToggleFullScreen();
+    void EndFullScreen();
+    bool IsFullScreenMode() const { return m_bFullScreen; }
+    void ToggleManagerBar();
+    void ToggleViewToolBar();
+    void ToggleMainToolBar();
+    void ToggleStatusBar();
+    void OpenNotesPane();
+    void NextPreset();
+    void SwitchPane();
+    void ShowAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildPanes();
+    void BuildToolBars();
+    void BuildStatusBar();
+    void BuildManagerBar();
+    void AddFrameKeys();
+    void InstallSeams();
+    void AfterDocumentReplaced();
+    void PressButton(uint16_t key);
+
+    std::unique_ptr<CPlomDoc> m_doc;
+    QSplitter* m_splitter = nullptr;
+    NotesPane* m_notes = nullptr;
+    CPlomView* m_view = nullptr;
+    ManagerTree* m_tree = nullptr;
+    CGlSetDlg* m_settings = nullptr;
+    QDockWidget* m_managerBar = nullptr;
+    QToolBar* m_mainBar = nullptr;
+    QToolBar* m_viewBar = nullptr;
+    QLabel* m_pageLabel = nullptr;
+    QLabel* m_regionLabel = nullptr;
+    CommandActions* m_actions = nullptr;
+    DocumentFiles* m_files = nullptr;
+    std::unique_ptr<MessageBoxSink> m_messages;
+    std::unique_ptr<PushButtonWindows> m_buttonWindows;
+    std::unique_ptr<SystemClipboard> m_clipboard;
+    std::unique_ptr<FrameDocumentViews> m_documentViews;
+    std::unique_ptr<FrameWindowCommands> m_windowCommands;
+    int m_nPreset = 0;
+    bool m_bFullScreen = false;
+    QByteArray m_savedGeometry;
+    QByteArray m_savedState;
+    bool m_bWasMaximized = false;
+};
+
+}  // namespace velnor

@@ -1,0 +1,132 @@
+#include "shell/manager_tree.h"
+
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include <array>
+
+#include "model/document.h"
+
+namespace velnor {
+
+namespace {
+
+constexpr uint32_t kPageFactor = 10000;
+
+struct GroupKind {
+    const char* title;
+    uint32_t offset;  // of the group item; a child adds its key
+};
+
+// Kinds 1..4, as the refresh hints number them.
+constexpr std::array<GroupKind, 4> kGroups = {{
+    {"点", 1000},
+    {"线", 3000},
+    {"面", 5000},
+    {"组件", 7000},
+}};
+
+QTreeWidgetItem* NewItem(QTreeWidgetItem& parent, const std::string& text, uint32_t code,
+                         bool editable) {
+    auto* item = new QTreeWidgetItem(&parent, QStringList{QString::fromStdString(text)});
+    item->setData(0, ManagerTree::kCodeRole, code);
+    if (editable) {
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+    }
+    return item;
+}
+
+template <typename Map>
+void AddCells(QTreeWidgetItem& group, const Map& cells, uint32_t base) {
+    for (const auto& [key, cell] : cells) {
+        NewItem(group, cell->m_strName, base + key, true);
+    }
+}
+
+}  // namespace
+
+ManagerTree::ManagerTree(CPlomDoc& doc, QWidget* parent) : QTreeWidget(parent), m_doc(doc) {
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    connect(this, &QTreeWidget::itemChanged, this, &ManagerTree::OnItemChanged);
+}
+
+void ManagerTree::Rebuild() {
+    const QSignalBlocker blocker(this);
+    clear();
+    auto* root = new QTreeWidgetItem(this, QStringList{QStringLiteral("3D图形")});
+    root->setData(0, kCodeRole, 0u);
+    for (const auto& page : m_doc.m_pages) {
+        AddPage(*root, *page);
+    }
+    root->setExpanded(true);
+}
+
+void ManagerTree::RebuildBranch(int hint) {
+    if (hint < 0 || hint > 4) {
+        return;
+    }
+    const CGpage& page = m_doc.CurrentPage();
+    const uint32_t pageCode = page.m_nId * kPageFactor;
+    if (FindItem(pageCode) == nullptr) {
+        Rebuild();
+        return;
+    }
+    const QSignalBlocker blocker(this);
+    for (int kind = 1; kind <= 4; ++kind) {
+        if (hint != 0 && hint != kind) {
+            continue;
+        }
+        if (QTreeWidgetItem* group = FindItem(pageCode + kGroups[kind - 1].offset)) {
+            qDeleteAll(group->takeChildren());
+            FillGroup(*group, page, kind);
+        }
+    }
+}
+
+QTreeWidgetItem* ManagerTree::FindItem(uint32_t code) const {
+    for (QTreeWidgetItemIterator it(const_cast<ManagerTree*>(this)); *it; ++it) {
+        if ((*it)->data(0, kCodeRole).toUInt() == code && (*it)->parent() != nullptr) {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+void ManagerTree::AddPage(QTreeWidgetItem& root, const CGpage& page) {
+    const uint32_t pageCode = page.m_nId * kPageFactor;
+    QTreeWidgetItem* pageItem = NewItem(root, page.m_strName, pageCode, true);
+    for (int kind = 1; kind <= 4; ++kind) {
+        const GroupKind& group = kGroups[kind - 1];
+        QTreeWidgetItem* groupItem = NewItem(*pageItem, group.title, pageCode + group.offset, false);
+        FillGroup(*groupItem, page, kind);
+    }
+}
+
+void ManagerTree::FillGroup(QTreeWidgetItem& group, const CGpage& page, int kind) {
+    const uint32_t base = page.m_nId * kPageFactor + kGroups[kind - 1].offset;
+    switch (kind) {
+        case 1:
+            for (int index = 0; index < page.m_nVertexCount; ++index) {
+                NewItem(group, page.m_label[index], base + 1 + index, true);
+            }
+            break;
+        case 2: AddCells(group, page.m_lines, base); break;
+        case 3: AddCells(group, page.m_faces, base); break;
+        default: AddCells(group, page.m_solids, base); break;
+    }
+}
+
+void ManagerTree::OnItemChanged(QTreeWidgetItem* item, int column) {
+    if (column != 0) {
+        return;
+    }
+    const uint32_t code = item->data(0, kCodeRole).toUInt();
+    const std::string name = item->text(0).toStdString();
+    // Renaming may rebuild this very tree (a new vertex label renames lines and faces), so it runs
+    // after the edited item has been let go.
+    QTimer::singleShot(0, this, [this, code, name] { m_doc.RenameFromTree(code, name); });
+}
+
+}  // namespace velnor

@@ -1,0 +1,11 @@
+#include "shell/message_box_sink.h"
+
+#include <QMessageBox>
+
+namespace velnor {
+
+void MessageBoxSink::ShowMessage(const std::string& text) {
+    QMessageBox::information(m_parent, QStringLiteral("Velnor"), QString::fromStdString(text));
+}
+
+}  // namespace velnor

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidgetItem>
+
+#include "commands/command_table.h"
+#include "model/document.h"
+#include "model/page.h"
+#include "shell/command_actions.h"
+#include "shell/document_files.h"
+#include "shell/main_frame.h"
+#include "shell/manager_tree.h"
+#include "shell/notes_pane.h"
+#include "shell/settings_bar.h"
+#include "support/recording_messages.h"
+
+namespace velnor {
+namespace {
+
+// The recent-file list goes to a test profile, not the user's.
+struct TestProfile {
+    TestProfile() { QStandardPaths::setTestModeEnabled(true); }
+};
+
+class MainFrameTest : public testing::Test, private TestProfile {
+protected:
+    MainFrameTest() {
+        frame.resize(1400, 900);
+        frame.show();
+        QApplication::processEvents();
+    }
+
+    QAction& Action(int id) {
+        QAction* action = frame.Actions().Action(id);
+        EXPECT_NE(action, nullptr) << id;
+        return *action;
+    }
+
+    // Where the frame would ask the user, the tests answer: the document is not modified.
+    void Trigger(int id) {
+        Action(id).trigger();
+        QApplication::processEvents();
+    }
+
+    QStringList PageItems() {
+        QStringList names;
+        QTreeWidgetItem* root = frame.Tree().topLevelItem(0);
+        for (int i = 0; i < root->childCount(); ++i) {
+            names << root->child(i)->text(0);
+        }
+        return names;
+    }
+
+    CMainFrame frame;
+    CPlomDoc& doc = frame.Document();
+};
+
+TEST_F(MainFrameTest, MenusHoldEveryTableCommandWithItsKeysAndPrompt) {
+    int items = 0;
+    for (const CommandEntry& entry : CommandTable()) {
+        if (entry.text.starts_with("(")) {
+            continue;
+        }
+        QAction& action = Action(entry.id);
+        // Undo and Redo are relabelled by the history.
+        if (entry.id != 57643 && entry.id != 57644) {
+            EXPECT_EQ(action.text().toStdString(), entry.text) << entry.id;
+        }
+        EXPECT_EQ(action.statusTip().toStdString(), entry.prompt) << entry.id;
+        QMenu* menu = frame.Actions().Menu(QString::fromStdString(entry.menu));
+        ASSERT_NE(menu, nullptr) << entry.menu;
+        EXPECT_TRUE(menu->actions().contains(&action)) << entry.id;
+        ++items;
+    }
+    EXPECT_GT(items, 150);
+
+    const QList<QKeySequence> undoKeys = Action(57643).shortcuts();
+    EXPECT_TRUE(undoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+    EXPECT_TRUE(undoKeys.contains(QKeySequence(Qt::ALT | Qt::Key_Backspace)));
+    EXPECT_TRUE(Action(33100).shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_Left)));
+    EXPECT_TRUE(Action(32877).shortcuts().contains(QKeySequence(Qt::Key_Down)));
+    EXPECT_TRUE(Action(32817).shortcuts().contains(QKeySequence(Qt::Key_PageUp)));
+    EXPECT_TRUE(Action(32745).shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Return)));
+    EXPECT_TRUE(Action(57635).shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_Delete)));
+}
+
+TEST_F(MainFrameTest, MenuBarShowsTheMenusInOrder) {
+    QStringList titles;
+    for (QAction* menu : frame.menuBar()->actions()) {
+        titles << menu->text();
+    }
+    EXPECT_EQ(titles, (QStringList{"文件", "编辑", "视图", "选择", "创建", "变换", "度量",
+                                   "图文", "帮助"}));
+    ASSERT_NE(frame.Actions().Menu("视图/投影类型"), nullptr);
+    EXPECT_EQ(frame.Actions().Menu("视图/投影类型")->actions().size(), 3);
+}
+
+TEST_F(MainFrameTest, NewPageFromTheMenuAddsAPageToDocumentTreeAndStatusBar) {
+    ASSERT_EQ(PageItems(), QStringList{" 第一页 "});
+    Trigger(32824);
+    EXPECT_EQ(doc.m_pages.size(), 2u);
+    EXPECT_EQ(doc.CurrentPage().m_strName, " 第二页 ");
+    EXPECT_EQ(PageItems(), (QStringList{" 第一页 ", " 第二页 "}));
+    EXPECT_EQ(frame.PageName(), " 第二页 ");
+    EXPECT_TRUE(frame.isWindowModified());
+    EXPECT_TRUE(Action(32817).isEnabled());
+    EXPECT_FALSE(Action(32819).isEnabled());
+}
+
+TEST_F(MainFrameTest, UndoAndRedoTextsFollowTheHistory) {
+    EXPECT_FALSE(Action(57643).isEnabled());
+    Trigger(32824);
+    EXPECT_EQ(Action(57643).text(), "撤消 新建页(&U)");
+    EXPECT_TRUE(Action(57643).isEnabled());
+    Trigger(57643);
+    EXPECT_EQ(doc.m_pages.size(), 1u);
+    EXPECT_EQ(Action(57643).text(), "撤消");
+    EXPECT_FALSE(Action(57643).isEnabled());
+    EXPECT_EQ(Action(57644).text(), "重做 新建页(&R)");
+    EXPECT_TRUE(Action(57644).isEnabled());
+}
+
+TEST_F(MainFrameTest, CommandsWithoutAnOperationOrWindowStayGreyed) {
+    frame.Actions().UpdateStates();
+    EXPECT_FALSE(Action(33060).isEnabled());  // 打开图象: no image support in this window yet
+    EXPECT_TRUE(Action(33221).isEnabled());   // 放大
+    EXPECT_TRUE(Action(33040).isEnabled());   // 中心投影
+    Trigger(33091);                           // three views allow only the orthographic one
+    EXPECT_TRUE(Action(33091).isChecked());
+    EXPECT_FALSE(Action(33040).isEnabled());
+    EXPECT_TRUE(Action(33041).isChecked());
+}
+
+TEST_F(MainFrameTest, SelectingTheWholePageMarksItInTheStatusBar) {
+    Trigger(57642);
+    EXPECT_EQ(frame.PageName(), " 第一页  ( 选中√) ");
+}
+
+TEST_F(MainFrameTest, RenamingAPageItemRenamesThePage) {
+    QTreeWidgetItem* page = frame.Tree().FindItem(10000);
+    ASSERT_NE(page, nullptr);
+    page->setText(0, "棱柱");
+    QApplication::processEvents();
+    EXPECT_EQ(doc.CurrentPage().m_strName, "棱柱");
+}
+
+TEST_F(MainFrameTest, ManagerTreeCarriesTheCodesOfGroupsAndCells) {
+    ASSERT_NE(frame.Tree().FindItem(10000 + 1000), nullptr);
+    EXPECT_EQ(frame.Tree().FindItem(10000 + 1000)->text(0), "点");
+    EXPECT_EQ(frame.Tree().FindItem(10000 + 3000)->text(0), "线");
+    EXPECT_EQ(frame.Tree().FindItem(10000 + 5000)->text(0), "面");
+    EXPECT_EQ(frame.Tree().FindItem(10000 + 7000)->text(0), "组件");
+    EXPECT_EQ(frame.Tree().topLevelItem(0)->text(0), "3D图形");
+    EXPECT_TRUE(frame.Tree().topLevelItem(0)->isExpanded());
+}
+
+TEST_F(MainFrameTest, CalculatorShowsEightAtStartAndFollowsTheFormula) {
+    EXPECT_EQ(frame.Settings().ResultField()->text(), "8");
+    QLineEdit* formula = frame.Settings().FormulaField();
+    formula->clear();
+    QTest::keyClicks(formula, "x*y");
+    EXPECT_EQ(frame.Settings().ResultField()->text(), "2");
+    QTest::keyClicks(formula, "+(");
+    EXPECT_EQ(frame.Settings().ResultField()->text(), "");
+}
+
+TEST_F(MainFrameTest, OpeningADamagedFileKeepsTheDocumentAndSaysWhy) {
+    Trigger(32824);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("damaged.plm");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("this is not a document");
+    file.close();
+    test::RecordingMessages messages;
+    EXPECT_FALSE(frame.Files().OpenPath(path));
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_FALSE(messages.texts.front().empty());
+    EXPECT_EQ(doc.m_pages.size(), 2u);
+    EXPECT_TRUE(frame.Files().Path().isEmpty());
+}
+
+TEST_F(MainFrameTest, SavedNotesAndPagesComeBackWhenOpened) {
+    Trigger(32824);
+    frame.Notes().setPlainText("正方体的对角线\n第二行");
+    EXPECT_TRUE(frame.isWindowModified());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("notes.plm");
+    ASSERT_TRUE(frame.Files().SavePath(path));
+    EXPECT_FALSE(frame.isWindowModified());
+    EXPECT_TRUE(frame.windowTitle().startsWith("notes.plm"));
+
+    ASSERT_TRUE(frame.Files().New());
+    EXPECT_EQ(frame.Notes().toPlainText(), "");
+    EXPECT_TRUE(frame.windowTitle().startsWith("未命名"));
+    ASSERT_TRUE(frame.Files().OpenPath(path));
+    EXPECT_EQ(frame.Notes().toPlainText(), "正方体的对角线\n第二行");
+    EXPECT_EQ(doc.m_pages.size(), 2u);
+    EXPECT_EQ(PageItems(), (QStringList{" 第一页 ", " 第二页 "}));
+    EXPECT_EQ(frame.Files().RecentFiles().front(), QFileInfo(path).absoluteFilePath());
+}
+
+TEST_F(MainFrameTest, UneditedNotesKeepTheirLoadedBytes) {
+    const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\b bold\\b0  notes\\par}";
+    doc.SetNotesRtf(rtf);
+    frame.Notes().ShowRtf(rtf);
+    EXPECT_EQ(frame.Notes().toPlainText(), "bold notes");
+    EXPECT_EQ(frame.Notes().Rtf(), rtf);
+    frame.Notes().append("more");
+    EXPECT_NE(frame.Notes().Rtf(), rtf);
+}
+
+TEST_F(MainFrameTest, EscapeOutsideFullScreenDoesNothingAndFullScreenComesBack) {
+    Trigger(32776);
+    EXPECT_TRUE(frame.IsFullScreenMode());
+    EXPECT_FALSE(frame.ManagerBar().isVisible());
+    Action(32842).trigger();
+    EXPECT_TRUE(frame.ManagerBar().isVisible());
+    EXPECT_TRUE(frame.ManagerBar().isFloating());
+    Trigger(32776);
+    EXPECT_FALSE(frame.IsFullScreenMode());
+    EXPECT_TRUE(frame.ManagerBar().isVisible());
+    EXPECT_FALSE(frame.ManagerBar().isFloating());
+    QTest::keyClick(&frame, Qt::Key_Escape);
+    EXPECT_FALSE(frame.IsFullScreenMode());
+}
+
+}  // namespace
+}  // namespace velnor
