@@ -1,5 +1,6 @@
 #include "view/plom_view.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QTimerEvent>
@@ -34,7 +35,11 @@ int LabelPixels(int size) {
 }  // namespace
 
 CPlomView::CPlomView(CGlModel& settings, QWidget* parent)
-    : QOpenGLWidget(parent), m_settings(settings), m_control(settings.m_camera) {
+    : QOpenGLWidget(parent),
+      m_settings(settings),
+      m_control(settings.m_camera),
+      m_tools(std::make_unique<MouseTools>(*this)) {
+    m_layout.toolFeedback = [this] { m_tools->DrawFeedback(); };
     setFormat(CompatibilityFormat());
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(200, 150);
@@ -127,16 +132,31 @@ void CPlomView::wheelEvent(QWheelEvent* event) {
 }
 
 void CPlomView::mousePressEvent(QMouseEvent* event) {
-    m_lastMouse = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        m_tools->LeftButtonDown(*event);
+    } else if (event->button() == Qt::RightButton) {
+        m_tools->RightButtonDown(*event);
+    }
 }
 
-void CPlomView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    if (event->buttons() & Qt::LeftButton) {
-        const QPoint move = at - m_lastMouse;
-        Run([move](CameraControl& c) { c.Drag(move.x(), move.y()); });
+void CPlomView::mouseMoveEvent(QMouseEvent* event) { m_tools->MouseMove(*event); }
+
+void CPlomView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_tools->LeftButtonUp(*event);
     }
-    m_lastMouse = at;
+}
+
+void CPlomView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_tools->LeftButtonDoubleClick(*event);
+    }
+}
+
+void CPlomView::contextMenuEvent(QContextMenuEvent* event) { m_tools->ContextMenu(*event); }
+
+void CPlomView::DragCamera(int dx, int dy) {
+    Run([dx, dy](CameraControl& c) { c.Drag(dx, dy); });
 }
 
 void CPlomView::RotateXForward() {
