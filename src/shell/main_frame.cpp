@@ -174,7 +174,10 @@ void CMainFrame::AddFrameKeys() {
     add(FrameWindowCommands::kCycleProjection, QKeySequence(Qt::Key_F5));
     add(FrameWindowCommands::kNextPane, QKeySequence(Qt::Key_F6));
     add(FrameWindowCommands::kPreviousPane, QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    add(33033, QKeySequence(Qt::Key_F2));
+    // The frame's own command that the menus of the table do not hold.
+    QAction* notes =
+        m_actions->Menu(QStringLiteral("视图"))->addAction(QStringLiteral("拉开文档窗口"));
+    connect(notes, &QAction::triggered, this, &CMainFrame::OpenNotesPane);
 }
 
 void CMainFrame::ConnectMouseTools() {

@@ -96,6 +96,18 @@ TEST_F(MainFrameTest, MenusHoldEveryTableCommandWithItsKeysAndPrompt) {
     EXPECT_TRUE(Action(57635).shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_Delete)));
 }
 
+TEST_F(MainFrameTest, NoKeyIsTakenTwice) {
+    QMap<QString, int> uses;
+    for (QAction* action : frame.findChildren<QAction*>()) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            ++uses[key.toString()];
+        }
+    }
+    for (auto it = uses.cbegin(); it != uses.cend(); ++it) {
+        EXPECT_EQ(it.value(), 1) << it.key().toStdString();
+    }
+}
+
 TEST_F(MainFrameTest, MenuBarShowsTheMenusInOrder) {
     QStringList titles;
     for (QAction* menu : frame.menuBar()->actions()) {

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -18,9 +19,10 @@
 #include "shell/main_frame.h"
 #include "shell/manager_tree.h"
 #include "shell/params_dialog.h"
+#include "shell/push_button_windows.h"
 #include "shell/settings_bar.h"
-#include "view/plom_view.h"
 #include "support/recording_messages.h"
+#include "view/plom_view.h"
 
 namespace velnor {
 namespace {
@@ -97,6 +99,26 @@ TEST_F(ShellToolsTest, RenamingAVertexInTheTreeRenamesItsLines) {
         named = named || lines->child(i)->text(0).startsWith("P");
     }
     EXPECT_TRUE(named);
+}
+
+TEST_F(ShellToolsTest, ActionButtonIsAPushButtonOnTheViewThatRunsTheAnimation) {
+    ToolButton(frame.MainToolBar(), "正方体")->trigger();
+    frame.Actions().Run(32957);  // 选择所有可见点
+    frame.Actions().Run(33191);  // 隐藏/显示 button for them
+    CGpage& page = doc.CurrentPage();
+    ASSERT_EQ(page.m_buttons.size(), 1u);
+    QPushButton* button = frame.ButtonWindows().Button(page.m_buttons.begin()->first);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->parentWidget(), &frame.View());
+    EXPECT_TRUE(button->isVisible());
+
+    doc.SetModifiedFlag(false);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(frame.View().Control().m_bTimerOn);
+    EXPECT_EQ(frame.View().Control().m_nAnimMode, kAnimButtons);
+    EXPECT_TRUE(doc.IsModified());
+    // Two steps of the default 40 ms timer finish the show/hide animation.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.View().Control().m_bTimerOn; }, 2000));
 }
 
 TEST_F(ShellToolsTest, SmoothColoursTicksColouredLinesAndStaysApartWhenTurnedOff) {
