@@ -13,9 +13,9 @@ class GlScene;
 struct FrameLayout {
     int width = 0;
     int height = 0;
-    int projection = 1;     // 0 central, 1 orthographic, 2 oblique
-    int viewports = 1;      // 1 single view, 4 three-view layout
-    bool showAxes = false;  // 坐标轴/显示网格
+    int projection = 1;              // 0 central, 1 orthographic, 2 oblique
+    int viewports = 1;               // 1 single view, 4 three-view layout
+    bool showAxes = false;           // 坐标轴/显示网格
     bool positionsAsColors = false;  // 面光滑着色, and the 迷彩 preset of a page
     // The mouse tool's feedback, drawn in the normal view under the camera before the page.
     std::function<void()> toolFeedback;

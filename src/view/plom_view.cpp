@@ -159,33 +159,81 @@ void CPlomView::DragCamera(int dx, int dy) {
     Run([dx, dy](CameraControl& c) { c.Drag(dx, dy); });
 }
 
-void CPlomView::RotateXForward() { Run([](CameraControl& c) { c.RotateXForward(); }); }
-void CPlomView::RotateXBackward() { Run([](CameraControl& c) { c.RotateXBackward(); }); }
-void CPlomView::RotateZForward() { Run([](CameraControl& c) { c.RotateZForward(); }); }
-void CPlomView::RotateZBackward() { Run([](CameraControl& c) { c.RotateZBackward(); }); }
-void CPlomView::RotateYForward() { Run([](CameraControl& c) { c.RotateYForward(); }); }
-void CPlomView::RotateYBackward() { Run([](CameraControl& c) { c.RotateYBackward(); }); }
-void CPlomView::RotateCustomAxis() { Run([](CameraControl& c) { c.RotateCustomAxis(); }); }
-void CPlomView::StartStop() { Run([](CameraControl& c) { c.StartStop(); }); }
-void CPlomView::Reset() { Run([](CameraControl& c) { c.Reset(); }); }
-void CPlomView::SpeedUp() { Run([](CameraControl& c) { c.SpeedUp(); }); }
-void CPlomView::SlowDown() { Run([](CameraControl& c) { c.SlowDown(); }); }
+void CPlomView::RotateXForward() {
+    Run([](CameraControl& c) { c.RotateXForward(); });
+}
+void CPlomView::RotateXBackward() {
+    Run([](CameraControl& c) { c.RotateXBackward(); });
+}
+void CPlomView::RotateZForward() {
+    Run([](CameraControl& c) { c.RotateZForward(); });
+}
+void CPlomView::RotateZBackward() {
+    Run([](CameraControl& c) { c.RotateZBackward(); });
+}
+void CPlomView::RotateYForward() {
+    Run([](CameraControl& c) { c.RotateYForward(); });
+}
+void CPlomView::RotateYBackward() {
+    Run([](CameraControl& c) { c.RotateYBackward(); });
+}
+void CPlomView::RotateCustomAxis() {
+    Run([](CameraControl& c) { c.RotateCustomAxis(); });
+}
+void CPlomView::StartStop() {
+    Run([](CameraControl& c) { c.StartStop(); });
+}
+void CPlomView::Reset() {
+    Run([](CameraControl& c) { c.Reset(); });
+}
+void CPlomView::SpeedUp() {
+    Run([](CameraControl& c) { c.SpeedUp(); });
+}
+void CPlomView::SlowDown() {
+    Run([](CameraControl& c) { c.SlowDown(); });
+}
 void CPlomView::StartButtonAnimation() {
     Run([](CameraControl& c) { c.StartButtonAnimation(); });
 }
-void CPlomView::ZoomIn() { Run([](CameraControl& c) { c.ZoomIn(); }); }
-void CPlomView::ZoomOut() { Run([](CameraControl& c) { c.ZoomOut(); }); }
-void CPlomView::PanLeft() { Run([](CameraControl& c) { c.PanLeft(); }); }
-void CPlomView::PanRight() { Run([](CameraControl& c) { c.PanRight(); }); }
-void CPlomView::PanUp() { Run([](CameraControl& c) { c.PanUp(); }); }
-void CPlomView::PanDown() { Run([](CameraControl& c) { c.PanDown(); }); }
-void CPlomView::MoveNearer() { Run([](CameraControl& c) { c.MoveNearer(); }); }
-void CPlomView::MoveFarther() { Run([](CameraControl& c) { c.MoveFarther(); }); }
-void CPlomView::CycleProjection() { Run([](CameraControl& c) { c.CycleProjection(); }); }
-void CPlomView::FrontView() { Run([](CameraControl& c) { c.FrontView(); }); }
-void CPlomView::LeftView() { Run([](CameraControl& c) { c.LeftView(); }); }
-void CPlomView::TopView() { Run([](CameraControl& c) { c.TopView(); }); }
-void CPlomView::ToggleThreeView() { Run([](CameraControl& c) { c.ToggleThreeView(); }); }
+void CPlomView::ZoomIn() {
+    Run([](CameraControl& c) { c.ZoomIn(); });
+}
+void CPlomView::ZoomOut() {
+    Run([](CameraControl& c) { c.ZoomOut(); });
+}
+void CPlomView::PanLeft() {
+    Run([](CameraControl& c) { c.PanLeft(); });
+}
+void CPlomView::PanRight() {
+    Run([](CameraControl& c) { c.PanRight(); });
+}
+void CPlomView::PanUp() {
+    Run([](CameraControl& c) { c.PanUp(); });
+}
+void CPlomView::PanDown() {
+    Run([](CameraControl& c) { c.PanDown(); });
+}
+void CPlomView::MoveNearer() {
+    Run([](CameraControl& c) { c.MoveNearer(); });
+}
+void CPlomView::MoveFarther() {
+    Run([](CameraControl& c) { c.MoveFarther(); });
+}
+void CPlomView::CycleProjection() {
+    Run([](CameraControl& c) { c.CycleProjection(); });
+}
+void CPlomView::FrontView() {
+    Run([](CameraControl& c) { c.FrontView(); });
+}
+void CPlomView::LeftView() {
+    Run([](CameraControl& c) { c.LeftView(); });
+}
+void CPlomView::TopView() {
+    Run([](CameraControl& c) { c.TopView(); });
+}
+void CPlomView::ToggleThreeView() {
+    Run([](CameraControl& c) { c.ToggleThreeView(); });
+}
 void CPlomView::InitialUpdate() {
     Run([](CameraControl& c) { c.InitialUpdate(); });
     setFocus();
