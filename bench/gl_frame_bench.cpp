@@ -57,8 +57,8 @@ std::unique_ptr<CGpage> MakeDensePage() {
         const float x = static_cast<float>(-12 + 6 * (i % 5));
         const float y = static_cast<float>(-12 + 6 * (i / 5));
         page->AddSolid(std::make_unique<CSubassembly>(
-            kind, 0, Float3{x, y, 0}, 0.0f, Float3{0.5f, 0.2f, 1.0f}, Float3{1.5f, 1.5f, 1.5f},
-            0.5, 0, Plane{0, 0, 1, 0}, Plane{0, 0, -1, 0}));
+            kind, 0, Float3{x, y, 0}, 0.0f, Float3{0.5f, 0.2f, 1.0f}, Float3{1.5f, 1.5f, 1.5f}, 0.5,
+            0, Plane{0, 0, 1, 0}, Plane{0, 0, -1, 0}));
     }
     for (int i = 0; i < 20; ++i) {
         auto text = std::make_unique<CDTextCell>(2);

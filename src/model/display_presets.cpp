@@ -51,21 +51,21 @@ PresetProjection ApplyDisplayPreset(CGlModel& s, int preset) {
             s.m_nFillStipple = 0;
             return PresetProjection::kOrthographic;
         case kPresetTextured:
-            SetLighting(s, {{0, 500, 500, 1},
-                            {0.8f, 0.8f, 0.8f, 1},
-                            {0.8f, 0.8f, 0.8f, 1},
-                            {1, 1, 1, 1},
-                            {{0.6f, 0.6f, 0.6f, 1}, {0.8f, 0.8f, 0.8f, 1}, {0.8f, 0.8f, 0.8f, 1},
-                             128}});
+            SetLighting(
+                s, {{0, 500, 500, 1},
+                    {0.8f, 0.8f, 0.8f, 1},
+                    {0.8f, 0.8f, 0.8f, 1},
+                    {1, 1, 1, 1},
+                    {{0.6f, 0.6f, 0.6f, 1}, {0.8f, 0.8f, 0.8f, 1}, {0.8f, 0.8f, 0.8f, 1}, 128}});
             SetSwitches(s, {true, false, true, true, false, true, false, false});
             return PresetProjection::kCentral;
         case kPresetCrystal:
-            SetLighting(s, {{800, 800, 800, 1},
-                            {0.15f, 0.15f, 0.3f, 1},
-                            {0.15f, 0.15f, 0.6f, 1},
-                            {0.3f, 0.3f, 0.5f, 1},
-                            {{0.15f, 0.15f, 0.4f, 1}, {0.2f, 0.2f, 0.8f, 1}, {0.4f, 0.4f, 0.4f, 1},
-                             100}});
+            SetLighting(
+                s, {{800, 800, 800, 1},
+                    {0.15f, 0.15f, 0.3f, 1},
+                    {0.15f, 0.15f, 0.6f, 1},
+                    {0.3f, 0.3f, 0.5f, 1},
+                    {{0.15f, 0.15f, 0.4f, 1}, {0.2f, 0.2f, 0.8f, 1}, {0.4f, 0.4f, 0.4f, 1}, 100}});
             SetSwitches(s, {true, false, true, false, true, true, true, true});
             return PresetProjection::kUnchanged;
         case kPresetPink:

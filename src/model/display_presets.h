@@ -7,11 +7,11 @@ class CGlModel;
 // The five display presets of the settings pane; a page may carry one of them (its m_nScheme).
 enum DisplayPreset : int {
     kPresetNone = 0,
-    kPresetWireframe = 1,  // 线框
-    kPresetTextured = 2,   // 贴图
-    kPresetCrystal = 3,    // 水晶
-    kPresetPink = 4,       // 粉红
-    kPresetCamouflage = 5, // 迷彩
+    kPresetWireframe = 1,   // 线框
+    kPresetTextured = 2,    // 贴图
+    kPresetCrystal = 3,     // 水晶
+    kPresetPink = 4,        // 粉红
+    kPresetCamouflage = 5,  // 迷彩
 };
 
 // The projection a preset asks the view for.

@@ -23,8 +23,8 @@ constexpr std::array<NamedMaterial, 25> kMaterials{{
           0.346435f, 0.3f),
     Named("珍珠", 0.25f, 0.20725f, 0.20725f, 1.0f, 0.829f, 0.829f, 0.296648f, 0.296648f, 0.296648f,
           0.088f),
-    Named("红宝石", 0.1745f, 0.01175f, 0.01175f, 0.61424f, 0.04136f, 0.04136f, 0.727811f,
-          0.626959f, 0.626959f, 0.6f),
+    Named("红宝石", 0.1745f, 0.01175f, 0.01175f, 0.61424f, 0.04136f, 0.04136f, 0.727811f, 0.626959f,
+          0.626959f, 0.6f),
     Named("绿松石", 0.1f, 0.18725f, 0.1745f, 0.396f, 0.74151f, 0.69102f, 0.297254f, 0.30829f,
           0.306678f, 0.1f),
     Named("黄铜", 0.329412f, 0.223529f, 0.027451f, 0.780392f, 0.568627f, 0.113725f, 0.992157f,
@@ -55,6 +55,8 @@ constexpr std::array<NamedMaterial, 25> kMaterials{{
 
 }  // namespace
 
-std::span<const NamedMaterial> MaterialTable() { return kMaterials; }
+std::span<const NamedMaterial> MaterialTable() {
+    return kMaterials;
+}
 
 }  // namespace velnor

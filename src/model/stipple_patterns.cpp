@@ -38,9 +38,13 @@ constexpr PolygonStipple kPicture = FromHex(
 
 }  // namespace
 
-const PolygonStipple& HatchStipple() { return kHatch; }
+const PolygonStipple& HatchStipple() {
+    return kHatch;
+}
 
-const PolygonStipple& PictureStipple() { return kPicture; }
+const PolygonStipple& PictureStipple() {
+    return kPicture;
+}
 
 const PolygonStipple* StippleForFill(int fillStipple) {
     switch (fillStipple) {

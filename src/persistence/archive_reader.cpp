@@ -73,23 +73,23 @@ ArchiveReader::StringPrefix ArchiveReader::ReadStringPrefix() {
     return prefix;
 }
 
-std::string ArchiveReader::RawString() {
-    const StringPrefix prefix = ReadStringPrefix();
+std::string_view ArchiveReader::StringBytes(const StringPrefix& prefix) {
     const uint64_t bytes = prefix.wide ? prefix.length * 2 : prefix.length;
     if (prefix.length > Remaining() || bytes > Remaining()) {
         Fail("字符串长度 " + std::to_string(prefix.length) + " 超出了剩余的数据");
     }
-    const std::string_view text = AsChars(Need(bytes));
+    return AsChars(Need(bytes));
+}
+
+std::string ArchiveReader::RawString() {
+    const StringPrefix prefix = ReadStringPrefix();
+    const std::string_view text = StringBytes(prefix);
     return prefix.wide ? Utf8ToCp936(Utf16LeToUtf8(text)) : std::string(text);
 }
 
 std::string ArchiveReader::String() {
     const StringPrefix prefix = ReadStringPrefix();
-    const uint64_t bytes = prefix.wide ? prefix.length * 2 : prefix.length;
-    if (prefix.length > Remaining() || bytes > Remaining()) {
-        Fail("字符串长度 " + std::to_string(prefix.length) + " 超出了剩余的数据");
-    }
-    const std::string_view text = AsChars(Need(bytes));
+    const std::string_view text = StringBytes(prefix);
     return prefix.wide ? Utf16LeToUtf8(text) : Cp936ToUtf8(text);
 }
 

@@ -53,6 +53,8 @@ private:
         bool wide = false;
     };
     StringPrefix ReadStringPrefix();
+    // The characters of a string whose prefix was just read.
+    std::string_view StringBytes(const StringPrefix& prefix);
     std::span<const uint8_t> Need(size_t count);
     [[noreturn]] void FailShort(size_t count) const;
 

@@ -24,20 +24,6 @@ constexpr size_t kMinSolidEntry = 2 + 1 + 79;
 constexpr size_t kMinTextEntry = 20;
 
 template <typename Cell>
-std::vector<const Cell*> SelectedCells(const CellMap<Cell>& map, const std::vector<int>& keys) {
-    std::vector<const Cell*> cells;
-    for (int key : keys) {
-        if (key < 0 || key > 0xFFFF) {
-            continue;
-        }
-        if (const auto it = map.find(static_cast<uint16_t>(key)); it != map.end()) {
-            cells.push_back(it->second.get());
-        }
-    }
-    return cells;
-}
-
-template <typename Cell>
 std::vector<std::pair<uint16_t, const Cell*>> SelectedEntries(const CellMap<Cell>& map,
                                                               const std::vector<int>& keys) {
     std::vector<std::pair<uint16_t, const Cell*>> entries;
@@ -175,9 +161,9 @@ std::vector<uint8_t> EncodeSelectionClipboard(const CGpage& page) {
         WriteVertexRow(out, page, index);
     }
 
-    const auto buttons = SelectedCells(page.m_buttons, page.m_selButtons);
+    const auto buttons = SelectedEntries(page.m_buttons, page.m_selButtons);
     out.Dword(static_cast<uint32_t>(buttons.size()));
-    for (const CBtCmd* button : buttons) {
+    for (const auto& [key, button] : buttons) {
         out.Byte(button->m_nKind);
         WriteButtonRecord(out, *button);
     }
@@ -209,9 +195,9 @@ std::vector<uint8_t> EncodeSelectionClipboard(const CGpage& page) {
         WriteSolidEntry(out, key, *solid);
     }
 
-    const auto texts = SelectedCells(page.m_texts, page.m_selTexts);
+    const auto texts = SelectedEntries(page.m_texts, page.m_selTexts);
     out.Dword(static_cast<uint32_t>(texts.size()));
-    for (const CDTextCell* text : texts) {
+    for (const auto& [key, text] : texts) {
         WriteTextRecord(out, *text);
     }
     return out.Take();

@@ -15,10 +15,28 @@ namespace {
 
 // Destinations whose content is not part of the text.
 constexpr std::array<std::string_view, 22> kSkippedDestinations = {
-    "fonttbl", "colortbl",  "stylesheet", "info",       "pict",       "object",
-    "header",  "footer",    "headerl",    "headerr",    "footerl",    "footerr",
-    "footnote", "listtable", "listoverridetable", "rsidtbl", "generator", "themedata",
-    "colorschememapping", "latentstyles", "datastore", "xmlnstbl",
+    "fonttbl",
+    "colortbl",
+    "stylesheet",
+    "info",
+    "pict",
+    "object",
+    "header",
+    "footer",
+    "headerl",
+    "headerr",
+    "footerl",
+    "footerr",
+    "footnote",
+    "listtable",
+    "listoverridetable",
+    "rsidtbl",
+    "generator",
+    "themedata",
+    "colorschememapping",
+    "latentstyles",
+    "datastore",
+    "xmlnstbl",
 };
 
 bool IsSkippedDestination(std::string_view word) {
@@ -144,16 +162,29 @@ private:
         }
         ++m_pos;
         switch (c) {
-            case '\'': ReadHexByte(); break;
+            case '\'':
+                ReadHexByte();
+                break;
             case '\\':
             case '{':
-            case '}': AddByte(c); break;
-            case '~': AddText("\u00A0"); break;
-            case '_': AddText("-"); break;
-            case '*': Skip(); break;
+            case '}':
+                AddByte(c);
+                break;
+            case '~':
+                AddText("\u00A0");
+                break;
+            case '_':
+                AddText("-");
+                break;
+            case '*':
+                Skip();
+                break;
             case '\r':
-            case '\n': AddText("\n"); break;
-            default: break;
+            case '\n':
+                AddText("\n");
+                break;
+            default:
+                break;
         }
     }
 
@@ -256,19 +287,22 @@ size_t SequenceLength(unsigned char lead) {
 uint32_t DecodeUtf8(std::string_view sequence) {
     const auto byte = [&](size_t i) { return static_cast<uint32_t>(sequence[i]) & 0xFF; };
     switch (sequence.size()) {
-        case 2: return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
-        case 3: return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
+        case 2:
+            return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
+        case 3:
+            return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
         case 4:
-            return ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) |
-                   ((byte(2) & 0x3F) << 6) | (byte(3) & 0x3F);
-        default: return byte(0);
+            return ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) |
+                   (byte(3) & 0x3F);
+        default:
+            return byte(0);
     }
 }
 
 void AppendUnicodeEscape(std::string& out, uint32_t code) {
     const auto unit = [&out](uint32_t value) {
-        const int signedValue = value >= 0x8000 ? static_cast<int>(value) - 65536
-                                                : static_cast<int>(value);
+        const int signedValue =
+            value >= 0x8000 ? static_cast<int>(value) - 65536 : static_cast<int>(value);
         out += "\\u" + std::to_string(signedValue) + "?";
     };
     if (code >= 0x10000) {
@@ -314,8 +348,8 @@ std::string TextToRtf(std::string_view text) {
     size_t i = 0;
     while (i < text.size()) {
         const char c = text[i];
-        const size_t length = std::min(SequenceLength(static_cast<unsigned char>(c)),
-                                       text.size() - i);
+        const size_t length =
+            std::min(SequenceLength(static_cast<unsigned char>(c)), text.size() - i);
         if (c == '\\' || c == '{' || c == '}') {
             out += '\\';
             out += c;

@@ -27,7 +27,9 @@ constexpr std::array<ColourField, 8> kFields = {{
     {"文本颜色", &CGlModel::m_textColor},
 }};
 
-QColor ToQColor(const Rgb& rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+QColor ToQColor(const Rgb& rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
 
 }  // namespace
 

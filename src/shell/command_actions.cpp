@@ -24,7 +24,9 @@ constexpr int kUndoId = 57643;
 constexpr int kRedoId = 57644;
 
 // The table's placeholder for the verbs of an embedded object has no item of its own.
-bool IsPlaceholder(const CommandEntry& entry) { return entry.text.starts_with("("); }
+bool IsPlaceholder(const CommandEntry& entry) {
+    return entry.text.starts_with("(");
+}
 
 // The processor writes MFC item texts, with the accelerator after a tab; Qt shows the shortcut
 // itself, so only the part before the tab stays.

@@ -30,7 +30,9 @@ std::filesystem::path ToPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
 
-QSettings Profile() { return QSettings(QStringLiteral("Kalbrix"), QStringLiteral("Velnor")); }
+QSettings Profile() {
+    return QSettings(QStringLiteral("Kalbrix"), QStringLiteral("Velnor"));
+}
 
 }  // namespace
 
@@ -142,8 +144,7 @@ bool DocumentFiles::SaveModified() {
         return true;
     }
     const auto answer = QMessageBox::question(
-        &m_window, QStringLiteral("Velnor"),
-        QStringLiteral("是否保存对 %1 的更改?").arg(Title()),
+        &m_window, QStringLiteral("Velnor"), QStringLiteral("是否保存对 %1 的更改?").arg(Title()),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel) {
         return false;
@@ -178,8 +179,8 @@ void DocumentFiles::ExportNotes() {
     }
     const std::string rtf = m_notes.Rtf();
     try {
-        WriteFileReplacing(ToPath(path), {reinterpret_cast<const uint8_t*>(rtf.data()),
-                                          rtf.size()});
+        WriteFileReplacing(ToPath(path),
+                           {reinterpret_cast<const uint8_t*>(rtf.data()), rtf.size()});
     } catch (const std::exception& error) {
         ShowMessage(error.what());
     }

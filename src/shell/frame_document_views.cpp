@@ -6,12 +6,15 @@
 #include "shell/main_frame.h"
 #include "shell/manager_tree.h"
 #include "shell/settings_bar.h"
+#include "view/mouse_tools.h"
 #include "view/plom_view.h"
 #include "view/projection.h"
 
 namespace velnor {
 
-void FrameDocumentViews::ModifiedChanged(bool) { m_frame.UpdateTitle(); }
+void FrameDocumentViews::ModifiedChanged(bool) {
+    m_frame.UpdateTitle();
+}
 
 void FrameDocumentViews::Refresh(int hint) {
     m_frame.UpdateTitle();
@@ -36,9 +39,12 @@ void FrameDocumentViews::PageChanged(const CGpage& current, bool pageSelected) {
     view.SetPage(const_cast<CGpage*>(&current),
                  preset == kPresetCamouflage || m_frame.Document().m_bSmoothShading);
     ShowPageName(current, pageSelected);
+    view.Tools().ResetPencil();
 }
 
-void FrameDocumentViews::PageListChanged() { m_frame.Tree().Rebuild(); }
+void FrameDocumentViews::PageListChanged() {
+    m_frame.Tree().Rebuild();
+}
 
 void FrameDocumentViews::CompileComponent(const CGpage& page, uint16_t number) {
     m_frame.View().CompileComponent(page, number);

@@ -5,11 +5,13 @@
 #include <QToolBar>
 
 #include <map>
+#include <optional>
 
 #include "model/document.h"
 #include "shell/document_files.h"
 #include "shell/main_frame.h"
 #include "view/camera_control.h"
+#include "view/mouse_tools.h"
 #include "view/plom_view.h"
 #include "view/projection.h"
 
@@ -46,18 +48,30 @@ using ViewOperation = void (CPlomView::*)();
 
 const std::map<int, ViewOperation>& ViewOperations() {
     static const std::map<int, ViewOperation> operations = {
-        {32745, &CPlomView::StartStop},        {32794, &CPlomView::Reset},
-        {32877, &CPlomView::RotateXForward},   {32878, &CPlomView::RotateXBackward},
-        {32875, &CPlomView::RotateZForward},   {32876, &CPlomView::RotateZBackward},
-        {33020, &CPlomView::RotateYForward},   {33021, &CPlomView::RotateYBackward},
-        {32982, &CPlomView::RotateCustomAxis}, {33221, &CPlomView::ZoomIn},
-        {33222, &CPlomView::ZoomOut},          {33100, &CPlomView::PanLeft},
-        {33101, &CPlomView::PanRight},         {33102, &CPlomView::PanUp},
-        {33103, &CPlomView::PanDown},          {32891, &CPlomView::MoveNearer},
-        {32892, &CPlomView::MoveFarther},      {32987, &CPlomView::SpeedUp},
-        {32988, &CPlomView::SlowDown},         {33046, &CPlomView::FrontView},
-        {33049, &CPlomView::TopView},          {33050, &CPlomView::LeftView},
-        {33091, &CPlomView::ToggleThreeView},  {32920, &CPlomView::ToggleAxes},
+        {32745, &CPlomView::StartStop},
+        {32794, &CPlomView::Reset},
+        {32877, &CPlomView::RotateXForward},
+        {32878, &CPlomView::RotateXBackward},
+        {32875, &CPlomView::RotateZForward},
+        {32876, &CPlomView::RotateZBackward},
+        {33020, &CPlomView::RotateYForward},
+        {33021, &CPlomView::RotateYBackward},
+        {32982, &CPlomView::RotateCustomAxis},
+        {33221, &CPlomView::ZoomIn},
+        {33222, &CPlomView::ZoomOut},
+        {33100, &CPlomView::PanLeft},
+        {33101, &CPlomView::PanRight},
+        {33102, &CPlomView::PanUp},
+        {33103, &CPlomView::PanDown},
+        {32891, &CPlomView::MoveNearer},
+        {32892, &CPlomView::MoveFarther},
+        {32987, &CPlomView::SpeedUp},
+        {32988, &CPlomView::SlowDown},
+        {33046, &CPlomView::FrontView},
+        {33049, &CPlomView::TopView},
+        {33050, &CPlomView::LeftView},
+        {33091, &CPlomView::ToggleThreeView},
+        {32920, &CPlomView::ToggleAxes},
         {FrameWindowCommands::kCycleProjection, &CPlomView::CycleProjection},
     };
     return operations;
@@ -86,8 +100,8 @@ using FileOperation = bool (DocumentFiles::*)();
 
 const std::map<int, FileOperation>& FileOperations() {
     static const std::map<int, FileOperation> operations = {
-        {57600, &DocumentFiles::New},    {57601, &DocumentFiles::Open},
-        {57603, &DocumentFiles::Save},   {57604, &DocumentFiles::SaveAs},
+        {57600, &DocumentFiles::New},         {57601, &DocumentFiles::Open},
+        {57603, &DocumentFiles::Save},        {57604, &DocumentFiles::SaveAs},
         {33033, &DocumentFiles::OpenExample},
     };
     return operations;
@@ -103,6 +117,9 @@ void FrameWindowCommands::Run(int commandId) {
 
 bool FrameWindowCommands::RunViewCommand(int commandId) {
     CPlomView& view = m_frame.View();
+    if (view.Tools().RunToolCommand(commandId)) {
+        return true;
+    }
     if (const auto found = ViewOperations().find(commandId); found != ViewOperations().end()) {
         (view.*(found->second))();
         return true;
@@ -131,14 +148,24 @@ bool FrameWindowCommands::RunShellCommand(int commandId) {
         return true;
     }
     switch (commandId) {
-        case 33026: m_frame.Files().ImportNotes(); return true;
-        case 33027: m_frame.Files().ExportNotes(); return true;
-        case 57665: m_frame.close(); return true;
-        default: return false;
+        case 33026:
+            m_frame.Files().ImportNotes();
+            return true;
+        case 33027:
+            m_frame.Files().ExportNotes();
+            return true;
+        case 57665:
+            m_frame.close();
+            return true;
+        default:
+            return false;
     }
 }
 
 bool FrameWindowCommands::IsEnabled(int commandId) const {
+    if (m_frame.View().Tools().IsToolChecked(commandId).has_value()) {
+        return true;
+    }
     if (const int projection = Lookup(Projections(), commandId); projection >= 0) {
         return m_frame.View().Control().IsProjectionEnabled(projection);
     }
@@ -157,6 +184,9 @@ bool FrameWindowCommands::IsEnabled(int commandId) const {
 bool FrameWindowCommands::IsChecked(int commandId) const {
     CPlomView& view = m_frame.View();
     const CameraControl& control = view.Control();
+    if (const std::optional<bool> tool = view.Tools().IsToolChecked(commandId)) {
+        return *tool;
+    }
     if (const int projection = Lookup(Projections(), commandId); projection >= 0) {
         return control.m_nProjection == projection;
     }
@@ -167,15 +197,24 @@ bool FrameWindowCommands::IsChecked(int commandId) const {
         return view.LabelSize() == size;
     }
     switch (commandId) {
-        case 32745: return control.m_bTimerOn;
-        case 33091: return control.m_nViewports != 1;
-        case 32920: return view.AxesShown();
-        case 32776: return m_frame.IsFullScreenMode();
-        case 32842: return m_frame.ManagerBar().isVisible();
-        case 32897: return m_frame.ViewToolBar().isVisible();
-        case 59392: return m_frame.MainToolBar().isVisible();
-        case 59393: return m_frame.statusBar()->isVisible();
-        default: return false;
+        case 32745:
+            return control.m_bTimerOn;
+        case 33091:
+            return control.m_nViewports != 1;
+        case 32920:
+            return view.AxesShown();
+        case 32776:
+            return m_frame.IsFullScreenMode();
+        case 32842:
+            return m_frame.ManagerBar().isVisible();
+        case 32897:
+            return m_frame.ViewToolBar().isVisible();
+        case 59392:
+            return m_frame.MainToolBar().isVisible();
+        case 59393:
+            return m_frame.statusBar()->isVisible();
+        default:
+            return false;
     }
 }
 

@@ -6,16 +6,16 @@
 #include "model/dynamic_text_updater.h"
 #include "shell/document_files.h"
 #include "shell/main_frame.h"
-#include "view/plom_view.h"
 #include "view/gl_setup.h"
+#include "view/plom_view.h"
 
 namespace {
 
 // The interface is Chinese: prefer a CJK face where the default one lacks the glyphs.
 void UseChineseFont(QApplication& app) {
-    for (const QString& family : {QStringLiteral("WenQuanYi Zen Hei"),
-                                  QStringLiteral("Noto Sans CJK SC"),
-                                  QStringLiteral("WenQuanYi Micro Hei")}) {
+    for (const QString& family :
+         {QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
+          QStringLiteral("WenQuanYi Micro Hei")}) {
         if (QFontDatabase::hasFamily(family)) {
             QFont font(family);
             font.setPointSize(app.font().pointSize());

@@ -35,14 +35,17 @@
 #include "shell/settings_bar.h"
 #include "shell/system_clipboard.h"
 #include "shell/toolbar_layout.h"
+#include "view/mouse_tools.h"
 #include "view/plom_view.h"
 
 namespace velnor {
 
 namespace {
 
-const QString kIdleText = QStringLiteral("F1:帮助主题 F2:示例文件 F3:视口切换 F4:显示模式 F5:透视类型");
+const QString kIdleText =
+    QStringLiteral("F1:帮助主题 F2:示例文件 F3:视口切换 F4:显示模式 F5:透视类型");
 constexpr int kIdleUpdateMs = 250;
+constexpr int kUndoCommand = 57643;
 
 }  // namespace
 
@@ -53,8 +56,8 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     BuildPanes();
     m_documentViews = std::make_unique<FrameDocumentViews>(*this);
     m_windowCommands = std::make_unique<FrameWindowCommands>(*this);
-    m_buttonWindows = std::make_unique<PushButtonWindows>(
-        *m_view, [this](uint16_t key) { PressButton(key); });
+    m_buttonWindows =
+        std::make_unique<PushButtonWindows>(*m_view, [this](uint16_t key) { PressButton(key); });
     m_clipboard = std::make_unique<SystemClipboard>();
     BuildManagerBar();
     m_files = new DocumentFiles(*m_doc, *m_notes, *this);
@@ -71,6 +74,7 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     connect(m_files, &DocumentFiles::DocumentReplaced, this, &CMainFrame::AfterDocumentReplaced);
     connect(m_notes, &NotesPane::Edited, this, [this] { m_doc->SetModifiedFlag(); });
     m_view->SetButtonStepper([this] { return TickButtonAnimation(m_doc->CurrentPage()); });
+    ConnectMouseTools();
     auto* idle = new QTimer(this);
     connect(idle, &QTimer::timeout, m_actions, &CommandActions::UpdateStates);
     idle->start(kIdleUpdateMs);
@@ -135,11 +139,11 @@ void CMainFrame::BuildManagerBar() {
 void CMainFrame::BuildToolBars() {
     m_mainBar = addToolBar(QStringLiteral("工具栏"));
     m_mainBar->setObjectName(QStringLiteral("MainToolBar"));
-    FillToolBar(*m_mainBar, MainToolBarButtons(), *m_actions);
+    FillToolBar(*m_mainBar, MainToolBarButtons(), *m_actions, *m_doc);
     addToolBarBreak();
     m_viewBar = addToolBar(QStringLiteral("控制条"));
     m_viewBar->setObjectName(QStringLiteral("ViewToolBar"));
-    FillToolBar(*m_viewBar, ViewToolBarButtons(), *m_actions);
+    FillToolBar(*m_viewBar, ViewToolBarButtons(), *m_actions, *m_doc);
 }
 
 void CMainFrame::BuildStatusBar() {
@@ -170,7 +174,21 @@ void CMainFrame::AddFrameKeys() {
     add(FrameWindowCommands::kCycleProjection, QKeySequence(Qt::Key_F5));
     add(FrameWindowCommands::kNextPane, QKeySequence(Qt::Key_F6));
     add(FrameWindowCommands::kPreviousPane, QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    add(33033, QKeySequence(Qt::Key_F2));
+    // The frame's own command that the menus of the table do not hold.
+    QAction* notes =
+        m_actions->Menu(QStringLiteral("视图"))->addAction(QStringLiteral("拉开文档窗口"));
+    connect(notes, &QAction::triggered, this, &CMainFrame::OpenNotesPane);
+}
+
+void CMainFrame::ConnectMouseTools() {
+    MouseTools& tools = m_view->Tools();
+    tools.SetDocument(m_doc.get());
+    tools.SetCommandRunner([this](int id) { m_actions->Run(id); });
+    tools.SetPageStatusSink(
+        [this](const std::string& text) { ShowPageName(QString::fromStdString(text)); });
+    // Undo may take away vertices that the pencil's chain still names.
+    connect(m_actions->Action(kUndoCommand), &QAction::triggered, this,
+            [this] { m_view->Tools().ResetPencil(); });
 }
 
 void CMainFrame::AfterDocumentReplaced() {
@@ -190,9 +208,13 @@ void CMainFrame::PressButton(uint16_t key) {
     m_view->update();
 }
 
-void CMainFrame::ShowPageName(const QString& name) { m_pageLabel->setText(name); }
+void CMainFrame::ShowPageName(const QString& name) {
+    m_pageLabel->setText(name);
+}
 
-QString CMainFrame::PageName() const { return m_pageLabel->text(); }
+QString CMainFrame::PageName() const {
+    return m_pageLabel->text();
+}
 
 void CMainFrame::UpdateTitle() {
     setWindowTitle(m_files->Title() + QStringLiteral("[*] - Velnor"));
@@ -249,9 +271,15 @@ void CMainFrame::ToggleManagerBar() {
     m_managerBar->show();
 }
 
-void CMainFrame::ToggleViewToolBar() { m_viewBar->setVisible(!m_viewBar->isVisible()); }
-void CMainFrame::ToggleMainToolBar() { m_mainBar->setVisible(!m_mainBar->isVisible()); }
-void CMainFrame::ToggleStatusBar() { statusBar()->setVisible(!statusBar()->isVisible()); }
+void CMainFrame::ToggleViewToolBar() {
+    m_viewBar->setVisible(!m_viewBar->isVisible());
+}
+void CMainFrame::ToggleMainToolBar() {
+    m_mainBar->setVisible(!m_mainBar->isVisible());
+}
+void CMainFrame::ToggleStatusBar() {
+    statusBar()->setVisible(!statusBar()->isVisible());
+}
 
 void CMainFrame::OpenNotesPane() {
     m_splitter->setSizes({400, 300});

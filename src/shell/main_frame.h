@@ -77,6 +77,7 @@ private:
     void BuildManagerBar();
     void AddFrameKeys();
     void InstallSeams();
+    void ConnectMouseTools();
     void AfterDocumentReplaced();
     void PressButton(uint16_t key);
 

@@ -61,6 +61,10 @@ void ManagerTree::Rebuild() {
         AddPage(*root, *page);
     }
     root->setExpanded(true);
+    // The current page opens too, so that its points and lines are in sight.
+    if (QTreeWidgetItem* current = FindItem(m_doc.CurrentPage().m_nId * kPageFactor)) {
+        current->setExpanded(true);
+    }
 }
 
 void ManagerTree::RebuildBranch(int hint) {
@@ -99,7 +103,8 @@ void ManagerTree::AddPage(QTreeWidgetItem& root, const CGpage& page) {
     QTreeWidgetItem* pageItem = NewItem(root, page.m_strName, pageCode, true);
     for (int kind = 1; kind <= 4; ++kind) {
         const GroupKind& group = kGroups[kind - 1];
-        QTreeWidgetItem* groupItem = NewItem(*pageItem, group.title, pageCode + group.offset, false);
+        QTreeWidgetItem* groupItem =
+            NewItem(*pageItem, group.title, pageCode + group.offset, false);
         FillGroup(*groupItem, page, kind);
     }
 }
@@ -112,9 +117,15 @@ void ManagerTree::FillGroup(QTreeWidgetItem& group, const CGpage& page, int kind
                 NewItem(group, page.m_label[index], base + 1 + index, true);
             }
             break;
-        case 2: AddCells(group, page.m_lines, base); break;
-        case 3: AddCells(group, page.m_faces, base); break;
-        default: AddCells(group, page.m_solids, base); break;
+        case 2:
+            AddCells(group, page.m_lines, base);
+            break;
+        case 3:
+            AddCells(group, page.m_faces, base);
+            break;
+        default:
+            AddCells(group, page.m_solids, base);
+            break;
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace velnor {
 
@@ -12,13 +12,27 @@ namespace {
 // Labels for the values many dialogs share; the others show their own names.
 const std::map<std::string, const char*>& KnownLabels() {
     static const std::map<std::string, const char*> labels = {
-        {"angle", "角度"},    {"caption", "按钮标题"}, {"letter", "起始字母"},
-        {"suffix", "下标"},   {"r", "红"},             {"g", "绿"},
-        {"b", "蓝"},          {"lat", "纬度"},         {"lon", "经度"},
-        {"label", "标签"},    {"shown", "显示"},       {"twoway", "往返"},
-        {"parallel", "纬线"}, {"meridian", "经线"},    {"point", "点"},
-        {"kind", "类型"},     {"type", "类型"},        {"spin", "自转"},
-        {"text", "文本"},     {"scheme", "显示方案"},  {"clip", "剪切面"},
+        {"angle", "角度"},
+        {"caption", "按钮标题"},
+        {"letter", "起始字母"},
+        {"suffix", "下标"},
+        {"r", "红"},
+        {"g", "绿"},
+        {"b", "蓝"},
+        {"lat", "纬度"},
+        {"lon", "经度"},
+        {"label", "标签"},
+        {"shown", "显示"},
+        {"twoway", "往返"},
+        {"parallel", "纬线"},
+        {"meridian", "经线"},
+        {"point", "点"},
+        {"kind", "类型"},
+        {"type", "类型"},
+        {"spin", "自转"},
+        {"text", "文本"},
+        {"scheme", "显示方案"},
+        {"clip", "剪切面"},
     };
     return labels;
 }

@@ -26,8 +26,8 @@ namespace {
 class SliderPage : public QWidget {
 public:
     struct Scale {
-        int range;     // the slider runs 0..range
-        int offset;    // value = (slider - offset) / divisor
+        int range;   // the slider runs 0..range
+        int offset;  // value = (slider - offset) / divisor
         double divisor;
         int tick;
         const char* movedFormat;
@@ -95,11 +95,10 @@ bool RunSheet(const QString& title, QTabWidget& tabs, const std::function<void()
     buttons->button(QDialogButtonBox::Apply)->setText(QStringLiteral("应用"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &sheet, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &sheet, &QDialog::reject);
-    QObject::connect(buttons->button(QDialogButtonBox::Apply), &QPushButton::clicked, &sheet,
-                     [&] {
-                         store();
-                         applied();
-                     });
+    QObject::connect(buttons->button(QDialogButtonBox::Apply), &QPushButton::clicked, &sheet, [&] {
+        store();
+        applied();
+    });
     layout->addWidget(buttons);
     if (sheet.exec() != QDialog::Accepted) {
         return false;
@@ -142,7 +141,8 @@ bool RunMatEditor(CGlModel& settings, const std::function<void()>& applied, QWid
     shininess->setRange(0, 128);
     shininess->setValue(static_cast<int>(std::lround(material.shininess)));
     shininessLayout->addWidget(shininess);
-    shininessLayout->addWidget(new QLabel(QStringLiteral("材质的亮度值可以从0到128"), shininessPage));
+    shininessLayout->addWidget(
+        new QLabel(QStringLiteral("材质的亮度值可以从0到128"), shininessPage));
     shininessLayout->addStretch();
     tabs->addTab(ambient, QStringLiteral("环境光"));
     tabs->addTab(diffuse, QStringLiteral("散射光"));

@@ -50,7 +50,11 @@ struct Preset {
 };
 
 constexpr std::array<Preset, 5> kPresets = {{
-    {"线框", 1}, {"贴图", 2}, {"水晶", 3}, {"粉红", 4}, {"迷彩", 5},
+    {"线框", 1},
+    {"贴图", 2},
+    {"水晶", 3},
+    {"粉红", 4},
+    {"迷彩", 5},
 }};
 
 QComboBox* Combo(QWidget* parent, const QStringList& items) {
@@ -213,7 +217,9 @@ QWidget* CGlSetDlg::MakeCalculator() {
     return group;
 }
 
-void CGlSetDlg::ShowResult() { m_result->setText(QString::fromStdString(m_calculator.Result())); }
+void CGlSetDlg::ShowResult() {
+    m_result->setText(QString::fromStdString(m_calculator.Result()));
+}
 
 void CGlSetDlg::SyncFromSettings() {
     m_bSyncing = true;

@@ -45,8 +45,9 @@ void StoreFont(const QFont& qfont, LogFont& font) {
 }
 
 QString Describe(const LogFont& font) {
-    return QStringLiteral("%1, %2").arg(QString::fromStdString(FaceName(font))).arg(
-        std::abs(font.lfHeight));
+    return QStringLiteral("%1, %2")
+        .arg(QString::fromStdString(FaceName(font)))
+        .arg(std::abs(font.lfHeight));
 }
 
 }  // namespace

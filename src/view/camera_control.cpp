@@ -28,7 +28,9 @@ float ChangedMagnitude(float step, double change) {
     return step;
 }
 
-float Truncated360(float angle) { return angle - std::trunc(angle / 360.0f) * 360.0f; }
+float Truncated360(float angle) {
+    return angle - std::trunc(angle / 360.0f) * 360.0f;
+}
 
 }  // namespace
 
@@ -185,7 +187,9 @@ void CameraControl::SetProjection(int type) {
     SetProjectionAngles();
 }
 
-void CameraControl::CycleProjection() { SetProjection((m_nProjection + 1) % 3); }
+void CameraControl::CycleProjection() {
+    SetProjection((m_nProjection + 1) % 3);
+}
 
 void CameraControl::SwitchToOrthographic() {
     if (m_nProjection != kOrthographic) {
@@ -263,7 +267,9 @@ void CameraControl::Tick(const std::function<bool()>& stepButtons) {
     m_nAnimMode = kAnimZForward;
 }
 
-void CameraControl::StopTimer() { m_bTimerOn = false; }
+void CameraControl::StopTimer() {
+    m_bTimerOn = false;
+}
 
 bool CameraControl::IsProjectionEnabled(int type) const {
     return type == kOrthographic || m_nViewports != 4;

@@ -11,7 +11,9 @@ namespace velnor {
 
 namespace {
 
-bool InTable(uint8_t vertex) { return vertex < CGpage::kMaxVertices; }
+bool InTable(uint8_t vertex) {
+    return vertex < CGpage::kMaxVertices;
+}
 
 // Turns +z into the direction d, so that the arrow head drawn along +z points along d.
 void RotateZOnto(const Float3& d) {

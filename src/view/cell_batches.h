@@ -22,9 +22,9 @@ public:
     bool Empty() const { return m_pairs.empty() && m_unbounded.empty(); }
 
 private:
-    std::vector<GLubyte> m_pairs;                  // segments and vector shafts, two indices each
-    std::vector<const CLineCell*> m_unbounded;     // rays and lines
-    std::vector<const CLineCell*> m_vectors;       // their arrow heads
+    std::vector<GLubyte> m_pairs;               // segments and vector shafts, two indices each
+    std::vector<const CLineCell*> m_unbounded;  // rays and lines
+    std::vector<const CLineCell*> m_vectors;    // their arrow heads
 };
 
 // The faces of one pass gathered by primitive: triangles in one call, quadrilaterals in one,

@@ -26,7 +26,9 @@ void ApplyMaterial(GLenum face, const Material& m) {
 
 void DrawFace(const CFaceCell& face) {
     if (IsDrawableFace(face)) {
-        const GLenum mode = face.m_nVerts == 3 ? GL_TRIANGLES : face.m_nVerts == 4 ? GL_QUADS : GL_POLYGON;
+        const GLenum mode = face.m_nVerts == 3   ? GL_TRIANGLES
+                            : face.m_nVerts == 4 ? GL_QUADS
+                                                 : GL_POLYGON;
         glDrawElements(mode, face.m_nVerts, GL_UNSIGNED_BYTE, face.m_pVerts.data());
     }
 }
@@ -76,8 +78,7 @@ void DrawBitText(const CBitText& text, const RenderEnv& env, bool ownColor) {
     if (!text.m_bits.empty() && text.m_bits.size() >= needed) {
         glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
         glBitmap(text.m_nWidth, text.m_nHeight, static_cast<GLfloat>(text.m_nWidth / 2),
-                 static_cast<GLfloat>(text.m_nHeight / 2), 0, 0,
-                 text.m_bits.data());
+                 static_cast<GLfloat>(text.m_nHeight / 2), 0, 0, text.m_bits.data());
     }
     glPopMatrix();
     if (ownColor) {

@@ -20,8 +20,18 @@ void AddCube(CGpage& page) {
     for (const Float3& p : kCorners) {
         page.AddVertex(p[0], p[1], p[2]);
     }
-    constexpr std::array<std::array<uint8_t, 2>, 12> kEdges{
-        {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {4, 5}, {5, 6}, {6, 7}, {7, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7}}};
+    constexpr std::array<std::array<uint8_t, 2>, 12> kEdges{{{0, 1},
+                                                             {1, 2},
+                                                             {2, 3},
+                                                             {3, 0},
+                                                             {4, 5},
+                                                             {5, 6},
+                                                             {6, 7},
+                                                             {7, 4},
+                                                             {0, 4},
+                                                             {1, 5},
+                                                             {2, 6},
+                                                             {3, 7}}};
     for (const auto& e : kEdges) {
         page.AddLine(e[0], e[1], kSegment);
     }

@@ -106,6 +106,9 @@ void DrawFrame(CGpage* page, CGlModel& settings, const GlScene& scene, const Fra
     glPushMatrix();
     RotateByCamera(settings.m_camera);
     DrawAxesIfShown(env, layout);
+    if (layout.toolFeedback) {
+        layout.toolFeedback();
+    }
     if (page) {
         DrawPage(*page, env, layout.positionsAsColors);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace velnor {
 
 class CGlModel;
@@ -11,10 +13,12 @@ class GlScene;
 struct FrameLayout {
     int width = 0;
     int height = 0;
-    int projection = 1;     // 0 central, 1 orthographic, 2 oblique
-    int viewports = 1;      // 1 single view, 4 three-view layout
-    bool showAxes = false;  // 坐标轴/显示网格
+    int projection = 1;              // 0 central, 1 orthographic, 2 oblique
+    int viewports = 1;               // 1 single view, 4 three-view layout
+    bool showAxes = false;           // 坐标轴/显示网格
     bool positionsAsColors = false;  // 面光滑着色, and the 迷彩 preset of a page
+    // The mouse tool's feedback, drawn in the normal view under the camera before the page.
+    std::function<void()> toolFeedback;
 };
 
 // The three-view quadrants, in drawing order. The projection stays the one of the whole window.

@@ -84,8 +84,12 @@ GLuint GlScene::ComponentList(int number) const {
     return m_componentBase + static_cast<GLuint>(number - 1);
 }
 
-void GlScene::BuildLabelFont(int pixelSize) { velnor::BuildLabelFont(m_base, pixelSize); }
+void GlScene::BuildLabelFont(int pixelSize) {
+    velnor::BuildLabelFont(m_base, pixelSize);
+}
 
-void GlScene::BuildTitle(const CGlModel& settings) { velnor::BuildTitle(m_base, settings); }
+void GlScene::BuildTitle(const CGlModel& settings) {
+    velnor::BuildTitle(m_base, settings);
+}
 
 }  // namespace velnor

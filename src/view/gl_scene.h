@@ -31,7 +31,9 @@ public:
     GLuint ListBase() const { return m_base; }
     // The list of page component `number` (1..22), or 0 for a number outside that range.
     GLuint ComponentList(int number) const;
-    GLuint Texture(uint32_t index) const { return m_textures[index < m_textures.size() ? index : 0]; }
+    GLuint Texture(uint32_t index) const {
+        return m_textures[index < m_textures.size() ? index : 0];
+    }
     const std::array<GLuint, 3>& Textures() const { return m_textures; }
     // The list holding a GLUT shape.
     GLuint Shape(GlutShape shape) const { return m_shapeBase + static_cast<GLuint>(shape); }

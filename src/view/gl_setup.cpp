@@ -14,7 +14,9 @@ QSurfaceFormat CompatibilityFormat() {
     return format;
 }
 
-void UseCompatibilityFormat() { QSurfaceFormat::setDefaultFormat(CompatibilityFormat()); }
+void UseCompatibilityFormat() {
+    QSurfaceFormat::setDefaultFormat(CompatibilityFormat());
+}
 
 void InitGlutOnce() {
     static const bool initialised = [] {

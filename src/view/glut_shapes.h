@@ -13,19 +13,19 @@ enum class GlutShape : int {
     kSolidIcosahedron,
     kSolidTorus,
     kSolidTeapot,
-    kSolidSphere,      // radius 1, 16 x 16: the body behind a sphere outline
+    kSolidSphere,  // radius 1, 16 x 16: the body behind a sphere outline
     kWireTetrahedron,
     kWireOctahedron,
     kWireDodecahedron,
     kWireIcosahedron,
     kWireTorus,
-    kWireSphere,       // radius 1, 24 x 24
-    kWireCube,         // side 1
-    kWireTeapot,       // size 1
-    kOutlineSphere,    // radius 1.001
-    kOutlineCone,      // radius and height 1.001
-    kOutlineCube,      // side 2
-    kOutlineTeapot,    // size 1.001
+    kWireSphere,     // radius 1, 24 x 24
+    kWireCube,       // side 1
+    kWireTeapot,     // size 1
+    kOutlineSphere,  // radius 1.001
+    kOutlineCone,    // radius and height 1.001
+    kOutlineCube,    // side 2
+    kOutlineTeapot,  // size 1.001
     kCount,
 };
 

@@ -7,8 +7,8 @@ namespace velnor {
 namespace lists {
 
 inline constexpr int kBlockSize = 186;
-inline constexpr int kSmallGlyphs = 32;   // characters 32..63, upright
-inline constexpr int kMainGlyphs = 64;    // characters 64..127, bold italic
+inline constexpr int kSmallGlyphs = 32;  // characters 32..63, upright
+inline constexpr int kMainGlyphs = 64;   // characters 64..127, bold italic
 inline constexpr int kTitleGlyphs1 = 128;
 inline constexpr int kTitleGlyphs2 = 141;
 inline constexpr int kTitleMaxGlyphs1 = kTitleGlyphs2 - kTitleGlyphs1;

@@ -36,8 +36,8 @@ void OffscreenRenderer::Prepare(const FrameLayout& layout) {
     m_context->makeCurrent(m_surface.get());
     if (!m_fbo || m_fbo->width() != layout.width || m_fbo->height() != layout.height) {
         m_fbo.reset();
-        m_fbo = std::make_unique<QOpenGLFramebufferObject>(
-            layout.width, layout.height, QOpenGLFramebufferObject::Depth);
+        m_fbo = std::make_unique<QOpenGLFramebufferObject>(layout.width, layout.height,
+                                                           QOpenGLFramebufferObject::Depth);
     }
     m_fbo->bind();
 }

@@ -20,7 +20,9 @@ namespace {
 
 static_assert(sizeof(Float3) == 3 * sizeof(float), "the vertex table must be tightly packed");
 
-void SetColor(Rgb c) { glColor3ub(c.r, c.g, c.b); }
+void SetColor(Rgb c) {
+    glColor3ub(c.r, c.g, c.b);
+}
 
 template <typename Cell, typename Action>
 void ForEachSelected(const CellMap<Cell>& map, const std::vector<int>& keys, Action action) {

@@ -1,5 +1,6 @@
 #include "view/plom_view.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QTimerEvent>
@@ -34,7 +35,11 @@ int LabelPixels(int size) {
 }  // namespace
 
 CPlomView::CPlomView(CGlModel& settings, QWidget* parent)
-    : QOpenGLWidget(parent), m_settings(settings), m_control(settings.m_camera) {
+    : QOpenGLWidget(parent),
+      m_settings(settings),
+      m_control(settings.m_camera),
+      m_tools(std::make_unique<MouseTools>(*this)) {
+    m_layout.toolFeedback = [this] { m_tools->DrawFeedback(); };
     setFormat(CompatibilityFormat());
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(200, 150);
@@ -126,44 +131,109 @@ void CPlomView::wheelEvent(QWheelEvent* event) {
     Run([delta](CameraControl& c) { c.Wheel(delta); });
 }
 
-void CPlomView::mousePressEvent(QMouseEvent* event) { m_lastMouse = event->position().toPoint(); }
-
-void CPlomView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    if (event->buttons() & Qt::LeftButton) {
-        const QPoint move = at - m_lastMouse;
-        Run([move](CameraControl& c) { c.Drag(move.x(), move.y()); });
+void CPlomView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_tools->LeftButtonDown(*event);
+    } else if (event->button() == Qt::RightButton) {
+        m_tools->RightButtonDown(*event);
     }
-    m_lastMouse = at;
 }
 
-void CPlomView::RotateXForward() { Run([](CameraControl& c) { c.RotateXForward(); }); }
-void CPlomView::RotateXBackward() { Run([](CameraControl& c) { c.RotateXBackward(); }); }
-void CPlomView::RotateZForward() { Run([](CameraControl& c) { c.RotateZForward(); }); }
-void CPlomView::RotateZBackward() { Run([](CameraControl& c) { c.RotateZBackward(); }); }
-void CPlomView::RotateYForward() { Run([](CameraControl& c) { c.RotateYForward(); }); }
-void CPlomView::RotateYBackward() { Run([](CameraControl& c) { c.RotateYBackward(); }); }
-void CPlomView::RotateCustomAxis() { Run([](CameraControl& c) { c.RotateCustomAxis(); }); }
-void CPlomView::StartStop() { Run([](CameraControl& c) { c.StartStop(); }); }
-void CPlomView::Reset() { Run([](CameraControl& c) { c.Reset(); }); }
-void CPlomView::SpeedUp() { Run([](CameraControl& c) { c.SpeedUp(); }); }
-void CPlomView::SlowDown() { Run([](CameraControl& c) { c.SlowDown(); }); }
+void CPlomView::mouseMoveEvent(QMouseEvent* event) { m_tools->MouseMove(*event); }
+
+void CPlomView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_tools->LeftButtonUp(*event);
+    }
+}
+
+void CPlomView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_tools->LeftButtonDoubleClick(*event);
+    }
+}
+
+void CPlomView::contextMenuEvent(QContextMenuEvent* event) { m_tools->ContextMenu(*event); }
+
+void CPlomView::DragCamera(int dx, int dy) {
+    Run([dx, dy](CameraControl& c) { c.Drag(dx, dy); });
+}
+
+void CPlomView::RotateXForward() {
+    Run([](CameraControl& c) { c.RotateXForward(); });
+}
+void CPlomView::RotateXBackward() {
+    Run([](CameraControl& c) { c.RotateXBackward(); });
+}
+void CPlomView::RotateZForward() {
+    Run([](CameraControl& c) { c.RotateZForward(); });
+}
+void CPlomView::RotateZBackward() {
+    Run([](CameraControl& c) { c.RotateZBackward(); });
+}
+void CPlomView::RotateYForward() {
+    Run([](CameraControl& c) { c.RotateYForward(); });
+}
+void CPlomView::RotateYBackward() {
+    Run([](CameraControl& c) { c.RotateYBackward(); });
+}
+void CPlomView::RotateCustomAxis() {
+    Run([](CameraControl& c) { c.RotateCustomAxis(); });
+}
+void CPlomView::StartStop() {
+    Run([](CameraControl& c) { c.StartStop(); });
+}
+void CPlomView::Reset() {
+    Run([](CameraControl& c) { c.Reset(); });
+}
+void CPlomView::SpeedUp() {
+    Run([](CameraControl& c) { c.SpeedUp(); });
+}
+void CPlomView::SlowDown() {
+    Run([](CameraControl& c) { c.SlowDown(); });
+}
 void CPlomView::StartButtonAnimation() {
     Run([](CameraControl& c) { c.StartButtonAnimation(); });
 }
-void CPlomView::ZoomIn() { Run([](CameraControl& c) { c.ZoomIn(); }); }
-void CPlomView::ZoomOut() { Run([](CameraControl& c) { c.ZoomOut(); }); }
-void CPlomView::PanLeft() { Run([](CameraControl& c) { c.PanLeft(); }); }
-void CPlomView::PanRight() { Run([](CameraControl& c) { c.PanRight(); }); }
-void CPlomView::PanUp() { Run([](CameraControl& c) { c.PanUp(); }); }
-void CPlomView::PanDown() { Run([](CameraControl& c) { c.PanDown(); }); }
-void CPlomView::MoveNearer() { Run([](CameraControl& c) { c.MoveNearer(); }); }
-void CPlomView::MoveFarther() { Run([](CameraControl& c) { c.MoveFarther(); }); }
-void CPlomView::CycleProjection() { Run([](CameraControl& c) { c.CycleProjection(); }); }
-void CPlomView::FrontView() { Run([](CameraControl& c) { c.FrontView(); }); }
-void CPlomView::LeftView() { Run([](CameraControl& c) { c.LeftView(); }); }
-void CPlomView::TopView() { Run([](CameraControl& c) { c.TopView(); }); }
-void CPlomView::ToggleThreeView() { Run([](CameraControl& c) { c.ToggleThreeView(); }); }
+void CPlomView::ZoomIn() {
+    Run([](CameraControl& c) { c.ZoomIn(); });
+}
+void CPlomView::ZoomOut() {
+    Run([](CameraControl& c) { c.ZoomOut(); });
+}
+void CPlomView::PanLeft() {
+    Run([](CameraControl& c) { c.PanLeft(); });
+}
+void CPlomView::PanRight() {
+    Run([](CameraControl& c) { c.PanRight(); });
+}
+void CPlomView::PanUp() {
+    Run([](CameraControl& c) { c.PanUp(); });
+}
+void CPlomView::PanDown() {
+    Run([](CameraControl& c) { c.PanDown(); });
+}
+void CPlomView::MoveNearer() {
+    Run([](CameraControl& c) { c.MoveNearer(); });
+}
+void CPlomView::MoveFarther() {
+    Run([](CameraControl& c) { c.MoveFarther(); });
+}
+void CPlomView::CycleProjection() {
+    Run([](CameraControl& c) { c.CycleProjection(); });
+}
+void CPlomView::FrontView() {
+    Run([](CameraControl& c) { c.FrontView(); });
+}
+void CPlomView::LeftView() {
+    Run([](CameraControl& c) { c.LeftView(); });
+}
+void CPlomView::TopView() {
+    Run([](CameraControl& c) { c.TopView(); });
+}
+void CPlomView::ToggleThreeView() {
+    Run([](CameraControl& c) { c.ToggleThreeView(); });
+}
 void CPlomView::InitialUpdate() {
     Run([](CameraControl& c) { c.InitialUpdate(); });
     setFocus();

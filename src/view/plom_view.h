@@ -5,10 +5,12 @@
 #include <QPoint>
 
 #include <functional>
+#include <memory>
 
 #include "view/camera_control.h"
 #include "view/frame_renderer.h"
 #include "view/gl_scene.h"
+#include "view/mouse_tools.h"
 
 namespace velnor {
 
@@ -83,6 +85,13 @@ public:
     // is made (display lists can only be compiled then).
     void WhenReady(std::function<void()> action);
 
+    // A left-button drag that moves no cells turns the camera (while the timer is off).
+    void DragCamera(int dx, int dy);
+    // The mouse tools and their commands.
+    MouseTools& Tools() { return *m_tools; }
+    CGlModel& Settings() const { return m_settings; }
+    const GlScene& Scene() const { return m_scene; }
+
     const CameraControl& Control() const { return m_control; }
     bool AxesShown() const { return m_layout.showAxes; }
     // The layout the next frame is drawn with.
@@ -96,6 +105,9 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // Runs a camera command, then follows its timer state and redraws.
@@ -111,7 +123,7 @@ private:
     CGpage* m_pPage = nullptr;
     std::function<bool()> m_buttonStepper;
     QBasicTimer m_timer;
-    QPoint m_lastMouse;
+    std::unique_ptr<MouseTools> m_tools;
     int m_nLabelSize = 2;
     bool m_bInFrame = false;
     std::function<void()> m_whenReady;

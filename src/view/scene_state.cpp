@@ -40,7 +40,9 @@ void ApplyFillStipple(int fillStipple) {
     }
 }
 
-void ApplyLineStipple(const LineStipple& stipple) { glLineStipple(stipple.factor, stipple.pattern); }
+void ApplyLineStipple(const LineStipple& stipple) {
+    glLineStipple(stipple.factor, stipple.pattern);
+}
 
 void ApplySettings(const CGlModel& s) {
     const auto bg = ToFloats(s.m_bgColor);

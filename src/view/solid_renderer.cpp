@@ -55,9 +55,13 @@ void Unplace() {
     glDisable(GL_CLIP_PLANE2);
 }
 
-void CallList(const RenderEnv& env, int offset) { glCallList(env.scene.ListBase() + offset); }
+void CallList(const RenderEnv& env, int offset) {
+    glCallList(env.scene.ListBase() + offset);
+}
 
-void CallShape(const RenderEnv& env, GlutShape shape) { glCallList(env.scene.Shape(shape)); }
+void CallShape(const RenderEnv& env, GlutShape shape) {
+    glCallList(env.scene.Shape(shape));
+}
 
 void CallTextured(const CSubassembly& s, const RenderEnv& env, int offset) {
     glBindTexture(GL_TEXTURE_2D, env.scene.Texture(s.m_nTexture));
@@ -76,34 +80,82 @@ double CorrectedTopRatio(CSubassembly& s) {
 
 void DrawShape(CSubassembly& s, const RenderEnv& env) {
     switch (s.m_nKind) {
-        case kSolidSphere: CallTextured(s, env, lists::kSphere); break;
-        case kSolidPlane: CallTextured(s, env, lists::kSquare); break;
-        case kSolidTetrahedron: CallShape(env, GlutShape::kSolidTetrahedron); break;
-        case kSolidOctahedron: CallShape(env, GlutShape::kSolidOctahedron); break;
-        case kSolidDodecahedron: CallShape(env, GlutShape::kSolidDodecahedron); break;
-        case kSolidIcosahedron: CallShape(env, GlutShape::kSolidIcosahedron); break;
-        case kSolidCylinder: CallTextured(s, env, lists::kCylinder); break;
-        case kSolidCone: CallTextured(s, env, lists::kCone); break;
-        case kSolidTorus: CallShape(env, GlutShape::kSolidTorus); break;
-        case kSolidTitle: CallList(env, lists::kTitle); break;
-        case kSolidCube: CallTextured(s, env, lists::kCube); break;
-        case kSolidDisk: CallTextured(s, env, lists::kDisk); break;
+        case kSolidSphere:
+            CallTextured(s, env, lists::kSphere);
+            break;
+        case kSolidPlane:
+            CallTextured(s, env, lists::kSquare);
+            break;
+        case kSolidTetrahedron:
+            CallShape(env, GlutShape::kSolidTetrahedron);
+            break;
+        case kSolidOctahedron:
+            CallShape(env, GlutShape::kSolidOctahedron);
+            break;
+        case kSolidDodecahedron:
+            CallShape(env, GlutShape::kSolidDodecahedron);
+            break;
+        case kSolidIcosahedron:
+            CallShape(env, GlutShape::kSolidIcosahedron);
+            break;
+        case kSolidCylinder:
+            CallTextured(s, env, lists::kCylinder);
+            break;
+        case kSolidCone:
+            CallTextured(s, env, lists::kCone);
+            break;
+        case kSolidTorus:
+            CallShape(env, GlutShape::kSolidTorus);
+            break;
+        case kSolidTitle:
+            CallList(env, lists::kTitle);
+            break;
+        case kSolidCube:
+            CallTextured(s, env, lists::kCube);
+            break;
+        case kSolidDisk:
+            CallTextured(s, env, lists::kDisk);
+            break;
         case kSolidTeapot:
             glBindTexture(GL_TEXTURE_2D, env.scene.Texture(s.m_nTexture));
             CallShape(env, GlutShape::kSolidTeapot);
             break;
-        case kSolidC60: CallList(env, lists::kBallAndStick); break;
-        case kSolidCircleOutline: CallList(env, lists::kDashedCircle); break;
-        case kSolidSphereWire: CallShape(env, GlutShape::kWireSphere); break;
-        case kSolidCuboidWire: CallShape(env, GlutShape::kWireCube); break;
-        case kSolidTetrahedronWire: CallShape(env, GlutShape::kWireTetrahedron); break;
-        case kSolidOctahedronWire: CallShape(env, GlutShape::kWireOctahedron); break;
-        case kSolidDodecahedronWire: CallShape(env, GlutShape::kWireDodecahedron); break;
-        case kSolidIcosahedronWire: CallShape(env, GlutShape::kWireIcosahedron); break;
-        case kSolidCylinderSide: DrawCylinderSilhouette(EyeDirection()); break;
-        case kSolidConeSide: DrawConeSilhouette(EyeDirection()); break;
-        case kSolidFrustumSide: DrawFrustumSilhouette(EyeDirection(), CorrectedTopRatio(s)); break;
-        case kSolidTeapotWire: CallShape(env, GlutShape::kWireTeapot); break;
+        case kSolidC60:
+            CallList(env, lists::kBallAndStick);
+            break;
+        case kSolidCircleOutline:
+            CallList(env, lists::kDashedCircle);
+            break;
+        case kSolidSphereWire:
+            CallShape(env, GlutShape::kWireSphere);
+            break;
+        case kSolidCuboidWire:
+            CallShape(env, GlutShape::kWireCube);
+            break;
+        case kSolidTetrahedronWire:
+            CallShape(env, GlutShape::kWireTetrahedron);
+            break;
+        case kSolidOctahedronWire:
+            CallShape(env, GlutShape::kWireOctahedron);
+            break;
+        case kSolidDodecahedronWire:
+            CallShape(env, GlutShape::kWireDodecahedron);
+            break;
+        case kSolidIcosahedronWire:
+            CallShape(env, GlutShape::kWireIcosahedron);
+            break;
+        case kSolidCylinderSide:
+            DrawCylinderSilhouette(EyeDirection());
+            break;
+        case kSolidConeSide:
+            DrawConeSilhouette(EyeDirection());
+            break;
+        case kSolidFrustumSide:
+            DrawFrustumSilhouette(EyeDirection(), CorrectedTopRatio(s));
+            break;
+        case kSolidTeapotWire:
+            CallShape(env, GlutShape::kWireTeapot);
+            break;
         case kSolidSphereOutline:
             DrawSphereSilhouette(EyeDirection(), env.scene.ListBase() + lists::kDashedCircle);
             break;
@@ -121,7 +173,9 @@ void DrawOutlineShape(CSubassembly& s, const RenderEnv& env) {
     switch (s.m_nKind) {
         case kSolidSphere:
         case kSolidSphereWire:
-        case kSolidSphereOutline: CallShape(env, GlutShape::kOutlineSphere); break;
+        case kSolidSphereOutline:
+            CallShape(env, GlutShape::kOutlineSphere);
+            break;
         case kSolidPlane:
             glBegin(GL_LINE_LOOP);
             glVertex3f(-1, -1, 0);
@@ -131,27 +185,52 @@ void DrawOutlineShape(CSubassembly& s, const RenderEnv& env) {
             glEnd();
             break;
         case kSolidTetrahedron:
-        case kSolidTetrahedronWire: CallShape(env, GlutShape::kWireTetrahedron); break;
+        case kSolidTetrahedronWire:
+            CallShape(env, GlutShape::kWireTetrahedron);
+            break;
         case kSolidOctahedron:
-        case kSolidOctahedronWire: CallShape(env, GlutShape::kWireOctahedron); break;
+        case kSolidOctahedronWire:
+            CallShape(env, GlutShape::kWireOctahedron);
+            break;
         case kSolidDodecahedron:
-        case kSolidDodecahedronWire: CallShape(env, GlutShape::kWireDodecahedron); break;
+        case kSolidDodecahedronWire:
+            CallShape(env, GlutShape::kWireDodecahedron);
+            break;
         case kSolidIcosahedron:
-        case kSolidIcosahedronWire: CallShape(env, GlutShape::kWireIcosahedron); break;
+        case kSolidIcosahedronWire:
+            CallShape(env, GlutShape::kWireIcosahedron);
+            break;
         case kSolidCylinder:
-        case kSolidCylinderSide: CallList(env, lists::kCylinderWire); break;
+        case kSolidCylinderSide:
+            CallList(env, lists::kCylinderWire);
+            break;
         case kSolidCone:
-        case kSolidConeSide: CallShape(env, GlutShape::kOutlineCone); break;
-        case kSolidTorus: CallShape(env, GlutShape::kWireTorus); break;
+        case kSolidConeSide:
+            CallShape(env, GlutShape::kOutlineCone);
+            break;
+        case kSolidTorus:
+            CallShape(env, GlutShape::kWireTorus);
+            break;
         case kSolidCube:
-        case kSolidC60: CallShape(env, GlutShape::kOutlineCube); break;
+        case kSolidC60:
+            CallShape(env, GlutShape::kOutlineCube);
+            break;
         case kSolidDisk:
-        case kSolidCircleOutline: CallList(env, lists::kDashedCircle); break;
+        case kSolidCircleOutline:
+            CallList(env, lists::kDashedCircle);
+            break;
         case kSolidTeapot:
-        case kSolidTeapotWire: CallShape(env, GlutShape::kOutlineTeapot); break;
-        case kSolidCuboidWire: CallShape(env, GlutShape::kWireCube); break;
-        case kSolidFrustumSide: DrawFrustumWire(CorrectedTopRatio(s)); break;
-        default: break;  // the title and page components have no outline
+        case kSolidTeapotWire:
+            CallShape(env, GlutShape::kOutlineTeapot);
+            break;
+        case kSolidCuboidWire:
+            CallShape(env, GlutShape::kWireCube);
+            break;
+        case kSolidFrustumSide:
+            DrawFrustumWire(CorrectedTopRatio(s));
+            break;
+        default:
+            break;  // the title and page components have no outline
     }
 }
 

@@ -32,10 +32,16 @@ std::deque<Vertex>& CombinedVertices() {
     return vertices;
 }
 
-void TessBegin(GLenum type) { glBegin(type); }
-void TessVertex(void* data) { glVertex3dv(static_cast<const GLdouble*>(data)); }
-void TessEnd() { glEnd(); }
-void TessCombine(const GLdouble coords[3], void*[4], const GLfloat[4], void** out) {
+void TessBegin(GLenum type) {
+    glBegin(type);
+}
+void TessVertex(void* data) {
+    glVertex3dv(static_cast<const GLdouble*>(data));
+}
+void TessEnd() {
+    glEnd();
+}
+void TessCombine(const GLdouble coords[3], void* [4], const GLfloat[4], void** out) {
     CombinedVertices().push_back({coords[0], coords[1], coords[2]});
     *out = CombinedVertices().back().data();
 }

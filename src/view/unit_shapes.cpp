@@ -104,8 +104,8 @@ void CompileArrowHead(GLuint name) {
     glVertex3f(0.0f, 0.0f, 0.0f);
     for (int i = 0; i <= 8; ++i) {
         const double a = i * 3.14159265358979 / 4.0;
-        glVertex3f(static_cast<GLfloat>(0.15 * std::cos(a)), static_cast<GLfloat>(0.15 * std::sin(a)),
-                   -1.0f);
+        glVertex3f(static_cast<GLfloat>(0.15 * std::cos(a)),
+                   static_cast<GLfloat>(0.15 * std::sin(a)), -1.0f);
     }
     glEnd();
     glEndList();

@@ -30,7 +30,8 @@ TEST_F(RenderTest, DefaultCubeDrawsHiddenEdgesDashedAndVisibleEdgesSolid) {
         EXPECT_LT(covered, 0.85) << "hidden edge " << from << "-" << to;
     }
     for (const auto& [from, to] : {std::pair{0, 1}, std::pair{1, 5}, std::pair{4, 5}}) {
-        EXPECT_GT(EdgeCoverage(image, *page, from, to), 0.97) << "visible edge " << from << "-" << to;
+        EXPECT_GT(EdgeCoverage(image, *page, from, to), 0.97)
+            << "visible edge " << from << "-" << to;
     }
 }
 
@@ -55,7 +56,7 @@ TEST_F(RenderTest, HiddenVertexLabelsAreLeftOut) {
 
 TEST_F(RenderTest, SelectedLinesAndVerticesShowInTheSelectionColour) {
     auto page = MakeCubePage();
-    page->m_selLines.push_back(1);  // AB
+    page->m_selLines.push_back(1);   // AB
     page->m_selPoints.push_back(6);  // G
     const QImage image = Render(page.get(), "cube_selection");
     const auto a = Corner(*page, 0), b = Corner(*page, 1);
@@ -113,8 +114,8 @@ TEST_F(RenderTest, ClipPlaneOfThePageCutsTheFigure) {
     page->m_bClip = 1;
     page->m_clipPlane = {0, 0, 1, 0};  // keeps z >= 0
     const QImage image = Render(page.get(), "cube_clipped");
-    EXPECT_LT(EdgeCoverage(image, *page, 0, 1), 0.05);   // AB at z = -4 is cut away
-    EXPECT_GT(EdgeCoverage(image, *page, 4, 5), 0.97);   // EF at z = 4 stays
+    EXPECT_LT(EdgeCoverage(image, *page, 0, 1), 0.05);  // AB at z = -4 is cut away
+    EXPECT_GT(EdgeCoverage(image, *page, 4, 5), 0.97);  // EF at z = 4 stays
 }
 
 }  // namespace

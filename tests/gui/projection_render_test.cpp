@@ -81,7 +81,8 @@ TEST_F(RenderTest, ObliqueProjectionShearsDepthHalfwayAtFortyFiveDegrees) {
     const auto pixel = [&](double y) {
         const double z = -50.0 - y;
         const double x = -0.35355339 * z, yy = -0.35355339 * z;
-        return std::array<double, 2>{(x - l) / (r - l) * kWidth, (1.0 - (yy - b) / (t - b)) * kHeight};
+        return std::array<double, 2>{(x - l) / (r - l) * kWidth,
+                                     (1.0 - (yy - b) / (t - b)) * kHeight};
     };
     const auto near = pixel(0.5), far = pixel(7.5);
     EXPECT_TRUE(GreenNear(image, near[0], near[1]));
@@ -89,8 +90,7 @@ TEST_F(RenderTest, ObliqueProjectionShearsDepthHalfwayAtFortyFiveDegrees) {
     // Receding lines go up and to the right at 45 degrees, at half their length.
     EXPECT_NEAR(far[0] - near[0], near[1] - far[1], 0.5);
     EXPECT_GT(far[0], near[0]);
-    EXPECT_NEAR(std::hypot(near[0] - far[0], near[1] - far[1]),
-                0.5 * 7.0 * kHeight / 24.0, 1.0);
+    EXPECT_NEAR(std::hypot(near[0] - far[0], near[1] - far[1]), 0.5 * 7.0 * kHeight / 24.0, 1.0);
 }
 
 TEST_F(RenderTest, ObliqueMatrixHasTheShearInItsThirdColumn) {
@@ -116,7 +116,8 @@ TEST_F(RenderTest, ThreeViewLayoutShowsCaptionsAndThreeQuadrants) {
     const QImage image = Render(page.get(), "three_view", layout);
     const int w = kWidth / 2, h = kHeight / 2;
     // Captions near the upper left of each quadrant.
-    for (const auto& [x, y] : {std::pair{0, 0}, std::pair{w, 0}, std::pair{0, h}, std::pair{w, h}}) {
+    for (const auto& [x, y] :
+         {std::pair{0, 0}, std::pair{w, 0}, std::pair{0, h}, std::pair{w, h}}) {
         EXPECT_GT(CountIn(image, x + 20, y, 140, 60, IsLabelMagenta), 20) << x << "," << y;
     }
     // The cube in the first three quadrants, none in the fourth.

@@ -31,8 +31,7 @@ protected:
         auto cube = MakeCubePage();
         const CGpage* pages[] = {empty.get(), cube.get()};
         const CGlModel settings;
-        const std::vector<uint8_t> bytes =
-            EncodeDocumentFile({settings, 3, {}, pages, ""});
+        const std::vector<uint8_t> bytes = EncodeDocumentFile({settings, 3, {}, pages, ""});
         std::ofstream(file.toStdString(), std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
@@ -44,7 +43,8 @@ protected:
 };
 
 TEST_F(RenderCommandTest, DrawsTheChosenPageOfAFile) {
-    const auto [code, errors] = RunCli({"render", file, "--page", "2", "--size", "800x600", "-o", out});
+    const auto [code, errors] =
+        RunCli({"render", file, "--page", "2", "--size", "800x600", "-o", out});
     ASSERT_EQ(code, 0) << errors.toStdString();
     const QImage image(out);
     ASSERT_EQ(image.size(), QSize(800, 600));
@@ -54,7 +54,8 @@ TEST_F(RenderCommandTest, DrawsTheChosenPageOfAFile) {
 
 TEST_F(RenderCommandTest, EmptyPageGivesAnEmptyPicture) {
     const QString empty = dir.filePath(QStringLiteral("empty.png"));
-    const auto [code, errors] = RunCli({"render", file, "--page", "1", "--size", "320x200", "-o", empty});
+    const auto [code, errors] =
+        RunCli({"render", file, "--page", "1", "--size", "320x200", "-o", empty});
     ASSERT_EQ(code, 0) << errors.toStdString();
     const QImage image(empty);
     EXPECT_EQ(CountIn(image, 0, 0, 320, 200, [](Pixel p) { return !IsBlack(p); }), 0);
@@ -62,21 +63,22 @@ TEST_F(RenderCommandTest, EmptyPageGivesAnEmptyPicture) {
 
 TEST_F(RenderCommandTest, ThreeViewsAndProjectionsAreOptions) {
     const QString three = QStringLiteral(VELNOR_SCREENSHOT_DIR "/cli_cube_three_views.png");
-    const auto [code, errors] = RunCli(
-        {"render", file, "--page", "2", "--size", "800x600", "--three-view", "-o", three});
+    const auto [code, errors] =
+        RunCli({"render", file, "--page", "2", "--size", "800x600", "--three-view", "-o", three});
     ASSERT_EQ(code, 0) << errors.toStdString();
     const QImage image(three);
     EXPECT_GT(CountIn(image, 0, 0, 400, 300, IsLineGreen), 300);
     const QString central = QStringLiteral(VELNOR_SCREENSHOT_DIR "/cli_cube_central.png");
-    EXPECT_EQ(RunCli({"render", file, "--page", "2", "--size", "800x600", "--projection", "0",
-                      "-o", central})
+    EXPECT_EQ(RunCli({"render", file, "--page", "2", "--size", "800x600", "--projection", "0", "-o",
+                      central})
                   .first,
               0);
     EXPECT_NE(QImage(central), QImage(out));
 }
 
 TEST_F(RenderCommandTest, RefusesAPageThatIsNotThere) {
-    const auto [code, errors] = RunCli({"render", file, "--page", "3", "--size", "80x60", "-o", out + "x"});
+    const auto [code, errors] =
+        RunCli({"render", file, "--page", "3", "--size", "80x60", "-o", out + "x"});
     EXPECT_EQ(code, 1);
     EXPECT_TRUE(errors.contains(QStringLiteral("2 pages")));
 }
@@ -85,7 +87,8 @@ TEST_F(RenderCommandTest, RefusesADamagedFile) {
     const QString damaged = dir.filePath(QStringLiteral("damaged.plm"));
     std::ofstream(damaged.toStdString(), std::ios::binary) << "not a document";
     const QString image = dir.filePath(QStringLiteral("never.png"));
-    const auto [code, errors] = RunCli({"render", damaged, "--page", "1", "--size", "80x60", "-o", image});
+    const auto [code, errors] =
+        RunCli({"render", damaged, "--page", "1", "--size", "80x60", "-o", image});
     EXPECT_EQ(code, 1);
     EXPECT_FALSE(errors.isEmpty());
     EXPECT_FALSE(QImage(image).width() > 0);

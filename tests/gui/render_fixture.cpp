@@ -45,10 +45,18 @@ int CountNear(const QImage& image, int x, int y, int radius,
     return CountIn(image, x - radius, y - radius, 2 * radius + 1, 2 * radius + 1, test);
 }
 
-bool IsLineGreen(Pixel p) { return p.g > 100 && p.r < 90 && p.b < 90; }
-bool IsLabelMagenta(Pixel p) { return p.r > 120 && p.b > 120 && p.g < 90; }
-bool IsSelectionRed(Pixel p) { return p.r > 120 && p.g < 90 && p.b < 90; }
-bool IsBlack(Pixel p) { return p.r < 20 && p.g < 20 && p.b < 20; }
+bool IsLineGreen(Pixel p) {
+    return p.g > 100 && p.r < 90 && p.b < 90;
+}
+bool IsLabelMagenta(Pixel p) {
+    return p.r > 120 && p.b > 120 && p.g < 90;
+}
+bool IsSelectionRed(Pixel p) {
+    return p.r > 120 && p.g < 90 && p.b < 90;
+}
+bool IsBlack(Pixel p) {
+    return p.r < 20 && p.g < 20 && p.b < 20;
+}
 
 double CoveredFraction(const QImage& image, std::array<double, 2> a, std::array<double, 2> b,
                        const std::function<bool(Pixel)>& test, int samples) {
@@ -84,7 +92,8 @@ QImage RenderTest::Render(CGpage* page, const std::string& name, FrameLayout lay
         layout.height = kHeight;
     }
     QImage image = s_renderer->Render(page, layout);
-    image.save(QDir(QStringLiteral(VELNOR_SCREENSHOT_DIR)).filePath(QString::fromStdString(name) + ".png"));
+    image.save(QDir(QStringLiteral(VELNOR_SCREENSHOT_DIR))
+                   .filePath(QString::fromStdString(name) + ".png"));
     return image;
 }
 
@@ -101,9 +110,18 @@ std::unique_ptr<CGpage> MakeCubePage() {
     for (const Float3& p : kCorners) {
         page->AddVertex(p[0], p[1], p[2]);
     }
-    constexpr std::array<std::array<uint8_t, 2>, 12> kEdges{{{0, 1}, {1, 2}, {2, 3}, {3, 0},
-                                                             {4, 5}, {5, 6}, {6, 7}, {7, 4},
-                                                             {0, 4}, {1, 5}, {2, 6}, {3, 7}}};
+    constexpr std::array<std::array<uint8_t, 2>, 12> kEdges{{{0, 1},
+                                                             {1, 2},
+                                                             {2, 3},
+                                                             {3, 0},
+                                                             {4, 5},
+                                                             {5, 6},
+                                                             {6, 7},
+                                                             {7, 4},
+                                                             {0, 4},
+                                                             {1, 5},
+                                                             {2, 6},
+                                                             {3, 7}}};
     for (const auto& e : kEdges) {
         page->AddLine(e[0], e[1], kSegment);
     }

@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -94,13 +96,25 @@ TEST_F(MainFrameTest, MenusHoldEveryTableCommandWithItsKeysAndPrompt) {
     EXPECT_TRUE(Action(57635).shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_Delete)));
 }
 
+TEST_F(MainFrameTest, NoKeyIsTakenTwice) {
+    QMap<QString, int> uses;
+    for (QAction* action : frame.findChildren<QAction*>()) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            ++uses[key.toString()];
+        }
+    }
+    for (auto it = uses.cbegin(); it != uses.cend(); ++it) {
+        EXPECT_EQ(it.value(), 1) << it.key().toStdString();
+    }
+}
+
 TEST_F(MainFrameTest, MenuBarShowsTheMenusInOrder) {
     QStringList titles;
     for (QAction* menu : frame.menuBar()->actions()) {
         titles << menu->text();
     }
-    EXPECT_EQ(titles, (QStringList{"文件", "编辑", "视图", "选择", "创建", "变换", "度量",
-                                   "图文", "帮助"}));
+    EXPECT_EQ(titles, (QStringList{"文件", "编辑", "视图", "选择", "创建", "变换", "度量", "图文",
+                                   "帮助"}));
     ASSERT_NE(frame.Actions().Menu("视图/投影类型"), nullptr);
     EXPECT_EQ(frame.Actions().Menu("视图/投影类型")->actions().size(), 3);
 }
@@ -139,6 +153,17 @@ TEST_F(MainFrameTest, CommandsWithoutAnOperationOrWindowStayGreyed) {
     EXPECT_TRUE(Action(33091).isChecked());
     EXPECT_FALSE(Action(33040).isEnabled());
     EXPECT_TRUE(Action(33041).isChecked());
+}
+
+TEST_F(MainFrameTest, CopiedPageGoesThroughTheSystemClipboardAndPastesAsANewPage) {
+    Trigger(57642);
+    Trigger(57634);
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_FALSE(data->data("application/x-velnor-morv").isEmpty());
+    Trigger(57637);
+    EXPECT_EQ(doc.m_pages.size(), 2u);
+    EXPECT_EQ(PageItems().size(), 2);
 }
 
 TEST_F(MainFrameTest, SelectingTheWholePageMarksItInTheStatusBar) {
@@ -231,8 +256,16 @@ TEST_F(MainFrameTest, EscapeOutsideFullScreenDoesNothingAndFullScreenComesBack) 
     EXPECT_FALSE(frame.IsFullScreenMode());
     EXPECT_TRUE(frame.ManagerBar().isVisible());
     EXPECT_FALSE(frame.ManagerBar().isFloating());
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
     QTest::keyClick(&frame, Qt::Key_Escape);
     EXPECT_FALSE(frame.IsFullScreenMode());
+    EXPECT_TRUE(frame.menuBar()->isVisible());
+
+    Trigger(32776);
+    QTest::keyClick(&frame, Qt::Key_Escape);
+    EXPECT_FALSE(frame.IsFullScreenMode());
+    EXPECT_TRUE(frame.ManagerBar().isVisible());
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDockWidget>
 #include <QImage>
 #include <QPixmap>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTest>
 
 #include "model/document.h"
@@ -32,6 +35,15 @@ TEST(MainFrameScreenshot, ShowsTheFigureBesideTheManagerAndNotes) {
     const QImage shot = frame.grab().toImage();
     ASSERT_FALSE(shot.isNull());
     shot.save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/main_frame.png"));
+    // What the display really shows, with the view composed by the window system.
+    QGuiApplication::primaryScreen()->grabWindow(0).save(
+        QStringLiteral(VELNOR_SCREENSHOT_DIR "/main_frame_screen.png"));
+    auto* tabs = frame.ManagerBar().findChild<QTabWidget*>();
+    ASSERT_NE(tabs, nullptr);
+    tabs->setCurrentIndex(1);
+    QTest::qWait(100);
+    frame.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/main_frame_settings.png"));
+    tabs->setCurrentIndex(0);
 
     const QImage view = frame.View().grabFramebuffer();
     int lit = 0;

@@ -12,7 +12,9 @@ std::unique_ptr<CSubassembly> Solid(uint8_t kind, const Float3& position, float 
                                           Plane{0, 0, -1, 0});
 }
 
-bool IsLit(Pixel p) { return p.r + p.g + p.b > 40; }
+bool IsLit(Pixel p) {
+    return p.r + p.g + p.b > 40;
+}
 
 // Seen from the top (angles 0, 0) so that positions map straight onto the picture.
 void LookFromTop(CGlModel& settings) {

@@ -49,7 +49,8 @@ TEST_F(RenderTest, BitmapTextHangsAtItsAnchorWhateverTheRotation) {
     text->m_color = {255, 255, 255};
     page.AddSolid(std::move(text));
     const double scale = kHeight / 24.0;
-    const int x = static_cast<int>(kWidth / 2 + 6 * scale), y = static_cast<int>(kHeight / 2 - 3 * scale);
+    const int x = static_cast<int>(kWidth / 2 + 6 * scale),
+              y = static_cast<int>(kHeight / 2 - 3 * scale);
     const auto white = [](Pixel p) { return p.r > 200 && p.g > 200 && p.b > 200; };
     for (const float angle : {-15.0f, 60.0f}) {
         Settings().m_camera.m_fAngleAxis = angle;
@@ -68,7 +69,8 @@ TEST_F(RenderTest, NonAsciiLabelBytesAreSkipped) {
     const int magenta = CountIn(image, 0, 0, kWidth, kHeight, IsLabelMagenta);
     EXPECT_GT(magenta, 20);
     EXPECT_LT(magenta, 400);
-    EXPECT_EQ(CountIn(image, 0, 0, kWidth, kHeight, [](Pixel p) { return p.b > 100 && p.r < 50; }), 0);
+    EXPECT_EQ(CountIn(image, 0, 0, kWidth, kHeight, [](Pixel p) { return p.b > 100 && p.r < 50; }),
+              0);
 }
 
 }  // namespace

@@ -24,8 +24,8 @@ TEST(MaterialTable, ShininessIsScaledToOpenGLRange) {
     const auto table = MaterialTable();
     EXPECT_EQ(table[1].material.ambient, (Rgba{0.0215f, 0.1745f, 0.0215f, 1}));
     EXPECT_FLOAT_EQ(table[1].material.shininess, 0.6f * 128);
-    EXPECT_FLOAT_EQ(table[4].material.shininess, 0.088f * 128);        // pearl
-    EXPECT_FLOAT_EQ(table[7].material.shininess, 0.21794872f * 128);   // brass
+    EXPECT_FLOAT_EQ(table[4].material.shininess, 0.088f * 128);       // pearl
+    EXPECT_FLOAT_EQ(table[7].material.shininess, 0.21794872f * 128);  // brass
     for (size_t i = 19; i < 25; ++i) {
         EXPECT_FLOAT_EQ(table[i].material.shininess, 0.078125f * 128) << table[i].name;
     }

@@ -7,13 +7,15 @@ namespace velnor {
 namespace {
 
 uint16_t AddSphere(CGpage& page) {
-    return page.AddSolid(std::make_unique<CSubassembly>(
-        kSolidSphere, 0, Float3{0, 0, 0}, 0.0f, Float3{0, 0, 1}, Float3{1, 1, 1}, 0.5, 0,
-        Plane{0, 0, 1, 0}, Plane{0, 0, -1, 0}));
+    return page.AddSolid(std::make_unique<CSubassembly>(kSolidSphere, 0, Float3{0, 0, 0}, 0.0f,
+                                                        Float3{0, 0, 1}, Float3{1, 1, 1}, 0.5, 0,
+                                                        Plane{0, 0, 1, 0}, Plane{0, 0, -1, 0}));
 }
 
-const Material kRuby{{0.1745f, 0.01175f, 0.01175f, 1}, {0.61424f, 0.04136f, 0.04136f, 1},
-                     {0.727811f, 0.626959f, 0.626959f, 1}, 76.8f};
+const Material kRuby{{0.1745f, 0.01175f, 0.01175f, 1},
+                     {0.61424f, 0.04136f, 0.04136f, 1},
+                     {0.727811f, 0.626959f, 0.626959f, 1},
+                     76.8f};
 
 TEST(SolidMaterials, SelectedSolidsTakeACopyOfTheMaterialAndTheSelectionEmpties) {
     CGpage page;

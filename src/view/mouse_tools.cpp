@@ -1,0 +1,369 @@
+#include "view/mouse_tools.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+
+#include "buttons/button_drag.h"
+#include "commands/command_error.h"
+#include "commands/command_execution.h"
+#include "commands/command_table.h"
+#include "editing/pencil.h"
+#include "editing/tool_clicks.h"
+#include "model/document.h"
+#include "model/message_seam.h"
+#include "model/refresh_hint.h"
+#include "view/pencil_cursor.h"
+#include "view/pick_pass.h"
+#include "view/plom_view.h"
+#include "view/popup_menu.h"
+#include "view/projection.h"
+#include "view/tool_feedback.h"
+
+namespace velnor {
+
+namespace {
+
+constexpr const char* kPageSelectedMark = " ( 选中√) ";
+
+bool WholeUnits(Qt::KeyboardModifiers modifiers) {
+    return modifiers & Qt::ShiftModifier;
+}
+
+// The layout of the next frame, with the projection the camera has now (a tool command may
+// have changed it since the last frame).
+FrameLayout CurrentLayout(const CPlomView& view) {
+    FrameLayout layout = view.Layout();
+    layout.projection = view.Control().m_nProjection;
+    return layout;
+}
+
+}  // namespace
+
+MouseTools::MouseTools(CPlomView& view) : m_view(view) {
+    view.setMouseTracking(true);
+}
+
+void MouseTools::StopTimer() {
+    if (m_view.Control().m_bTimerOn) {
+        m_view.StartStop();
+    }
+}
+
+void MouseTools::SelectTool() {
+    StopTimer();
+    EnterTool(kToolSelect);
+}
+
+void MouseTools::LockSelection() {
+    EnterTool(kToolLocked);
+}
+
+void MouseTools::EnterTool(int tool) {
+    m_state.Enter(tool);
+    m_view.unsetCursor();
+    m_view.update();
+}
+
+void MouseTools::EnterConstructionTool(int tool) {
+    StopTimer();
+    EnterTool(tool);
+}
+
+void MouseTools::MidpointTool() {
+    EnterConstructionTool(kToolMidpoint);
+}
+
+void MouseTools::LineTool() {
+    m_state.m_vCursor = {};
+    m_state.m_vStart = {};
+    EnterConstructionTool(kToolLine);
+}
+
+void MouseTools::FaceTool() {
+    EnterConstructionTool(kToolFace);
+}
+
+void MouseTools::PencilTool() {
+    StopTimer();
+    m_state.m_nTool = kToolPencil;
+    if (m_pDoc) {
+        Pencil(*m_pDoc, m_state).Reset();
+    }
+    m_view.setCursor(PencilCursor());
+    // The oblique view, in which the horizontal plane recedes at 45 degrees.
+    m_view.SetProjection(kOblique);
+    m_view.update();
+}
+
+bool MouseTools::RunToolCommand(int commandId) {
+    switch (commandId) {
+        case kSelectCommand:
+            SelectTool();
+            return true;
+        case kLockCommand:
+            LockSelection();
+            return true;
+        case kMidpointCommand:
+            MidpointTool();
+            return true;
+        case kLineCommand:
+            LineTool();
+            return true;
+        case kFaceCommand:
+            FaceTool();
+            return true;
+        case kPencilCommand:
+            PencilTool();
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::optional<bool> MouseTools::IsToolChecked(int commandId) const {
+    switch (commandId) {
+        case kSelectCommand:
+            return m_state.m_nTool == kToolSelect;
+        case kLockCommand:
+            return m_state.m_nTool == kToolLocked;
+        case kMidpointCommand:
+            return m_state.m_nTool == kToolMidpoint;
+        case kLineCommand:
+            return m_state.m_nTool == kToolLine;
+        case kFaceCommand:
+            return m_state.m_nTool == kToolFace;
+        case kPencilCommand:
+            return m_state.m_nTool == kToolPencil;
+        default:
+            return std::nullopt;
+    }
+}
+
+void MouseTools::ResetPencil() {
+    if (m_state.m_nTool == kToolPencil && m_pDoc) {
+        Pencil(*m_pDoc, m_state).Reset();
+        m_view.update();
+    }
+}
+
+std::optional<PickGroups> MouseTools::GroupsOfTool() const {
+    switch (m_state.m_nTool) {
+        case kToolMidpoint:
+            return PickGroups{.lines = true};
+        case kToolLine:
+        case kToolFace:
+            return PickGroups{.vertices = true};
+        case kToolPencil:
+            return PickGroups{.vertices = true, .lines = true};
+        case kToolSelect:
+            return PickGroups{true, true, true, true};
+        default:
+            return std::nullopt;
+    }
+}
+
+void MouseTools::LeftButtonDown(QMouseEvent& event) {
+    const QPoint at = event.position().toPoint();
+    m_ptDown = m_ptLast = at;
+    if (!HasPage()) {
+        return;
+    }
+    m_pDoc->m_bPageSelected = false;
+    if (m_state.m_nTool != kToolLocked) {
+        ClickPage(at.x(), at.y());
+    }
+    ReportPageStatus();
+    m_view.update();
+}
+
+void MouseTools::ClickPage(int x, int y) {
+    CGpage& page = m_pDoc->CurrentPage();
+    if (const auto button = ButtonHandleAt(page, x, y)) {
+        ToggleKey(page.m_selButtons, *button);
+    } else if (const auto text = TextAt(page, x, y, m_view.width())) {
+        ToggleKey(page.m_selTexts, *text);
+    } else {
+        Pick(x, y);
+    }
+}
+
+void MouseTools::Pick(int x, int y) {
+    const auto groups = GroupsOfTool();
+    if (!groups) {
+        return;
+    }
+    const qreal ratio = m_view.devicePixelRatioF();
+    const int px = static_cast<int>(x * ratio), py = static_cast<int>(y * ratio);
+    m_view.makeCurrent();
+    CGpage& page = m_pDoc->CurrentPage();
+    const FrameLayout layout = CurrentLayout(m_view);
+    const auto hits = PickAt(page, m_view.Settings(), m_view.Scene(), layout, px, py, *groups);
+    if (m_state.m_nTool == kToolPencil) {
+        m_ray = UnprojectMouse(m_view.Settings(), layout, px, py);
+    }
+    m_view.doneCurrent();
+    if (!hits) {
+        return;
+    }
+    switch (m_state.m_nTool) {
+        case kToolMidpoint:
+            ClickMidpointTool(*m_pDoc, m_state, *hits);
+            break;
+        case kToolLine:
+            ClickLineTool(*m_pDoc, m_state, *hits);
+            break;
+        case kToolFace:
+            ClickFaceTool(*m_pDoc, *hits);
+            break;
+        case kToolPencil:
+            Pencil(*m_pDoc, m_state).Press(*hits, m_ray);
+            break;
+        default:
+            ToggleSelectionByHits(page, *hits);
+            break;
+    }
+}
+
+void MouseTools::LeftButtonUp(QMouseEvent&) {
+    if (m_drag.IsDragging()) {
+        m_drag.Release();
+        return;
+    }
+    if (m_state.m_nTool == kToolPencil && HasPage()) {
+        Pencil(*m_pDoc, m_state).Release();
+        m_view.update();
+    }
+}
+
+void MouseTools::MouseMove(QMouseEvent& event) {
+    if (m_view.Control().m_bTimerOn) {
+        return;
+    }
+    const QPoint at = event.position().toPoint();
+    const int dx = at.x() - m_ptLast.x(), dy = at.y() - m_ptLast.y();
+    const bool wholeUnits = WholeUnits(event.modifiers());
+    if (event.buttons() & Qt::LeftButton) {
+        if (m_state.m_nTool != kToolPencil) {
+            const bool buttonsMoved = HasPage() && !m_pDoc->CurrentPage().m_selButtons.empty();
+            DragWithLeftButton(dx, dy, event.modifiers());
+            if (buttonsMoved) {
+                m_ptLast = at;  // the button windows move themselves: nothing to redraw
+                return;
+            }
+        } else if (m_state.m_nStage == kStageSecond) {
+            const int height = m_view.height();
+            m_state.m_vCursor[2] =
+                HeightFromDrag(m_ptDown.y(), at.y(), height, m_state.m_fLevel, wholeUnits);
+        }
+    } else if (m_state.m_nTool == kToolLine || m_state.m_nTool == kToolPencil) {
+        FollowMouse(at.x(), at.y(), wholeUnits);
+    }
+    m_ptLast = at;
+    m_view.update();
+}
+
+void MouseTools::DragWithLeftButton(int dx, int dy, Qt::KeyboardModifiers modifiers) {
+    if (!HasPage()) {
+        m_view.DragCamera(dx, dy);
+        return;
+    }
+    CGpage& page = m_pDoc->CurrentPage();
+    if (!page.m_selButtons.empty()) {
+        MoveSelectedButtons(page, dx, dy);
+    } else if (!page.m_selTexts.empty()) {
+        for (const int key : page.m_selTexts) {
+            const auto found = page.m_texts.find(static_cast<uint16_t>(key));
+            if (found != page.m_texts.end()) {
+                found->second->m_nPlaceX -= dx;
+                found->second->m_nPlaceY += dy;
+            }
+        }
+    } else if ((modifiers & Qt::ControlModifier) && SelectionDrag::CanDrag(page)) {
+        m_drag.Move(*m_pDoc, dx, dy, WholeUnits(modifiers));
+    } else {
+        m_view.DragCamera(dx, dy);
+    }
+}
+
+void MouseTools::FollowMouse(int x, int y, bool wholeUnits) {
+    const qreal ratio = m_view.devicePixelRatioF();
+    m_view.makeCurrent();
+    m_ray = UnprojectMouse(m_view.Settings(), CurrentLayout(m_view), static_cast<int>(x * ratio),
+                           static_cast<int>(y * ratio));
+    m_view.doneCurrent();
+    if (const auto cursor = CursorOnPlane(m_ray, m_state.m_vCursor[2], wholeUnits)) {
+        m_state.m_vCursor = *cursor;
+    }
+}
+
+void MouseTools::RightButtonDown(QMouseEvent&) {
+    if (!HasPage()) {
+        return;
+    }
+    if (m_state.m_nTool == kToolPencil) {
+        Pencil(*m_pDoc, m_state).Reset();
+        m_pDoc->Refresh(kHintAll);
+    } else if (m_state.m_nTool == kToolFace) {
+        CloseFace(*m_pDoc, m_state);
+    }
+    m_view.update();
+}
+
+void MouseTools::LeftButtonDoubleClick(QMouseEvent&) {
+    if (HasPage()) {
+        RunCommand(kPropertiesCommand);
+    }
+}
+
+void MouseTools::ContextMenu(QContextMenuEvent& event) {
+    if (m_state.m_nTool == kToolPencil || m_state.m_nTool == kToolFace) {
+        return;
+    }
+    if (HasPage() && m_pDoc->CurrentPage().HasSelection()) {
+        RunCommand(kPropertiesCommand);
+        return;
+    }
+    const bool fromKeyboard = event.reason() == QContextMenuEvent::Keyboard;
+    ShowPopupMenu(fromKeyboard ? m_view.mapToGlobal(QPoint(50, 50)) : event.globalPos());
+}
+
+void MouseTools::ShowPopupMenu(const QPoint& globalPos) {
+    const auto menu =
+        BuildViewPopupMenu(&m_view, m_pDoc, [this](int commandId) { RunCommand(commandId); });
+    menu->exec(globalPos);
+}
+
+void MouseTools::RunCommand(int commandId) {
+    if (m_runCommand) {
+        m_runCommand(commandId);
+        return;
+    }
+    const CommandEntry* entry = FindCommand(commandId);
+    if (!entry || !m_pDoc) {
+        return;
+    }
+    try {
+        ExecuteCommand(*entry, *m_pDoc, {});
+    } catch (const CommandError& error) {
+        ShowMessage(error.what());
+    }
+    m_view.update();
+}
+
+void MouseTools::ReportPageStatus() {
+    if (m_pageStatus) {
+        const std::string& name = m_pDoc->CurrentPage().m_strName;
+        m_pageStatus(m_pDoc->m_bPageSelected ? name + kPageSelectedMark : name);
+    }
+}
+
+void MouseTools::DrawFeedback() const {
+    if (!HasPage()) {
+        return;
+    }
+    const CGpage& page = m_pDoc->CurrentPage();
+    DrawToolFeedback(page, m_state, m_view.Settings(), m_view.Scene().ListBase(),
+                     m_view.AxesShown(), PencilTopRatio(page, m_state));
+}
+
+}  // namespace velnor

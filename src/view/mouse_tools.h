@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QPoint>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "editing/tool_state.h"
+#include "editing/transform_drag.h"
+#include "geometry/pencil_geometry.h"
+
+class QContextMenuEvent;
+class QMouseEvent;
+
+namespace velnor {
+
+class CPlomDoc;
+class CPlomView;
+struct PickGroups;
+
+// The mouse tools of the view and what the mouse does on the page: picking and selection,
+// dragging the camera, buttons, texts and the selected cells, the line, face and midpoint tools
+// and the pencil. The view hands its mouse messages here; the window commands call the tool
+// operations.
+class MouseTools {
+public:
+    // Command ids of the tool commands.
+    static constexpr int kSelectCommand = 32844;      // 点选图元
+    static constexpr int kLockCommand = 32827;        // 锁定选择
+    static constexpr int kMidpointCommand = 32840;    // 中点
+    static constexpr int kLineCommand = 32813;        // 线段、射线、直线、向量
+    static constexpr int kFaceCommand = 32831;        // 面
+    static constexpr int kPencilCommand = 33144;      // 铅笔
+    static constexpr int kPropertiesCommand = 32866;  // 修改图元属性
+
+    explicit MouseTools(CPlomView& view);
+
+    // The document whose current page the tools work on (null: the mouse only turns the camera).
+    void SetDocument(CPlomDoc* doc) { m_pDoc = doc; }
+    // Runs a menu command that the view hands on (double click, popup menu). Without one the
+    // command runs through the command table with no dialog values.
+    void SetCommandRunner(std::function<void(int)> runner) { m_runCommand = std::move(runner); }
+    // Receives the text of the page pane of the status bar after each click.
+    void SetPageStatusSink(std::function<void(const std::string&)> sink) {
+        m_pageStatus = std::move(sink);
+    }
+
+    // The tool commands.
+    void SelectTool();     // 点选图元
+    void LockSelection();  // 锁定选择
+    void MidpointTool();   // 中点, once no line is selected
+    void LineTool();    // 线段、射线、直线、向量, with fewer than two selected vertices
+    void FaceTool();    // 面, with fewer than three selected vertices
+    void PencilTool();  // 铅笔
+    // Runs the tool command of that id; false for other ids.
+    bool RunToolCommand(int commandId);
+    // The check mark of a tool command, or nothing for other ids.
+    std::optional<bool> IsToolChecked(int commandId) const;
+    // The pencil starts over when it is active: after 撤消, whose undone vertices its chain may
+    // still name, and when another page becomes current.
+    void ResetPencil();
+
+    // Mouse messages.
+    void LeftButtonDown(QMouseEvent& event);
+    void LeftButtonUp(QMouseEvent& event);
+    void MouseMove(QMouseEvent& event);
+    void RightButtonDown(QMouseEvent& event);
+    void LeftButtonDoubleClick(QMouseEvent& event);
+    void ContextMenu(QContextMenuEvent& event);
+
+    // Draws the tool's feedback under the camera rotation (the frame calls it before the page).
+    void DrawFeedback() const;
+
+    const ToolState& State() const { return m_state; }
+    ToolState& State() { return m_state; }
+    const MouseRay& Ray() const { return m_ray; }
+
+private:
+    void StopTimer();
+    void EnterTool(int tool);
+    void EnterConstructionTool(int tool);
+    void ClickPage(int x, int y);
+    void Pick(int x, int y);
+    std::optional<PickGroups> GroupsOfTool() const;
+    void DragWithLeftButton(int dx, int dy, Qt::KeyboardModifiers modifiers);
+    void FollowMouse(int x, int y, bool wholeUnits);
+    void RunCommand(int commandId);
+    void ShowPopupMenu(const QPoint& globalPos);
+    void ReportPageStatus();
+    bool HasPage() const { return m_pDoc != nullptr; }
+
+    CPlomView& m_view;
+    CPlomDoc* m_pDoc = nullptr;
+    ToolState m_state;
+    QPoint m_ptDown;
+    QPoint m_ptLast;
+    SelectionDrag m_drag;  // its dragging flag is m_bDragCmd: the drag's command is recorded
+    MouseRay m_ray;
+    std::function<void(int)> m_runCommand;
+    std::function<void(const std::string&)> m_pageStatus;
+};
+
+}  // namespace velnor

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "editing/pick_hits.h"
+#include "geometry/page_builder.h"
+#include "model/page.h"
+
+namespace velnor::test {
+namespace {
+
+using Records = std::vector<uint32_t>;
+
+TEST(HitRecords, ParsesGroupAndItemInBufferOrder) {
+    const Records buffer{2, 10, 20, 1, 7, 2, 5, 6, 2, 3, 2, 1, 1, 4, 9};
+    const std::vector<PickHit> hits = ParseHitRecords(buffer, 3);
+    EXPECT_EQ(hits, (std::vector<PickHit>{{1, 7}, {2, 3}, {4, 9}}));
+}
+
+TEST(HitRecords, OverflowCountsAsNoHit) {
+    const Records buffer{2, 10, 20, 1, 7};
+    EXPECT_TRUE(ParseHitRecords(buffer, -1).empty());
+}
+
+TEST(HitRecords, RecordsWithoutAnItemNameAreSkipped) {
+    const Records buffer{1, 0, 0, 0xFFFFFFFF, 2, 0, 0, 3, 12};
+    EXPECT_EQ(ParseHitRecords(buffer, 2), (std::vector<PickHit>{{3, 12}}));
+}
+
+TEST(HitRecords, ARecordRunningPastTheBufferEndsTheList) {
+    const Records buffer{2, 0, 0, 1, 4, 9, 0, 0, 1};
+    EXPECT_EQ(ParseHitRecords(buffer, 5), (std::vector<PickHit>{{1, 4}}));
+}
+
+class SelectionToggling : public testing::Test {
+protected:
+    void SetUp() override {
+        AddPoints(page, {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}});
+        page.AddLine(0, 1);
+        page.AddLine(1, 2);
+    }
+    CGpage page;
+};
+
+TEST_F(SelectionToggling, ClickingTwiceOnAVertexTogglesItOffAndOn) {
+    ToggleSelectionByHits(page, {{kPickVertices, 1}});
+    EXPECT_EQ(page.m_selPoints, std::vector<int>{1});
+    ToggleSelectionByHits(page, {{kPickVertices, 1}});
+    EXPECT_TRUE(page.m_selPoints.empty());
+    ToggleSelectionByHits(page, {{kPickVertices, 1}});
+    EXPECT_EQ(page.m_selPoints, std::vector<int>{1});
+}
+
+TEST_F(SelectionToggling, AVertexInFrontOfALineWinsWhateverTheDepth) {
+    ToggleSelectionByHits(page, {{kPickVertices, 0}, {kPickLines, 1}});
+    EXPECT_EQ(page.m_selPoints, std::vector<int>{0});
+    EXPECT_TRUE(page.m_selLines.empty());
+}
+
+TEST_F(SelectionToggling, OverlapSelectsTheFirstUnselectedAfterTheLastDeselected) {
+    page.m_selLines = {2};
+    ToggleSelectionByHits(page, {{kPickLines, 1}, {kPickLines, 2}, {kPickLines, 3}});
+    // 1 was the candidate until 2 was deselected; 3 comes after it.
+    EXPECT_EQ(page.m_selLines, std::vector<int>{3});
+}
+
+TEST_F(SelectionToggling, EmptySpaceClearsAllSixLists) {
+    page.m_selPoints = {0};
+    page.m_selLines = {1};
+    page.m_selFaces = {1};
+    page.m_selSolids = {1};
+    page.m_selButtons = {3024};
+    page.m_selTexts = {1};
+    ToggleSelectionByHits(page, {});
+    EXPECT_FALSE(page.HasSelection());
+    EXPECT_TRUE(page.m_selButtons.empty());
+    EXPECT_TRUE(page.m_selTexts.empty());
+}
+
+TEST(OverlayHitBoxes, ButtonHandleIsTheStripLeftOfTheButton) {
+    CGpage page;
+    const uint16_t key = page.AddButton(std::make_unique<CBtnShow>());
+    const CRect r = page.m_buttons.at(key)->m_rect;
+    const int y = (r.top + r.bottom) / 2;
+    EXPECT_EQ(ButtonHandleAt(page, r.left - 5, y), key);
+    EXPECT_FALSE(ButtonHandleAt(page, r.left + 5, y));
+    EXPECT_FALSE(ButtonHandleAt(page, r.left - 10, y));
+    page.m_buttons.at(key)->m_bHidden = 1;
+    EXPECT_FALSE(ButtonHandleAt(page, r.left - 5, y));
+}
+
+TEST(OverlayHitBoxes, TextBoxStartsAtItsPlaceFromTheRightEdge) {
+    CGpage page;
+    auto text = std::make_unique<CDTextCell>();
+    text->m_nPlaceX = 300;  // starts 300 pixels from the right edge
+    text->m_nPlaceY = 100;
+    const uint16_t key = page.AddText(std::move(text));
+    const int width = 800;
+    EXPECT_EQ(TextAt(page, width - 290, 90, width), key);
+    EXPECT_EQ(TextAt(page, width - 81, 81, width), key);
+    EXPECT_FALSE(TextAt(page, width - 310, 90, width));  // left of its start
+    EXPECT_FALSE(TextAt(page, width - 79, 90, width));   // 220 pixels on
+    EXPECT_FALSE(TextAt(page, width - 290, 101, width));
+    EXPECT_FALSE(TextAt(page, width - 290, 80, width));
+}
+
+TEST(OverlayHitBoxes, ToggleKeyRemovesOrAppends) {
+    std::vector<int> list{1, 2};
+    ToggleKey(list, 1);
+    EXPECT_EQ(list, std::vector<int>{2});
+    ToggleKey(list, 5);
+    EXPECT_EQ(list, (std::vector<int>{2, 5}));
+}
+
+}  // namespace
+}  // namespace velnor::test

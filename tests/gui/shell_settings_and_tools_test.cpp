@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidgetItem>
+
+#include "model/document.h"
+#include "model/gl_model.h"
+#include "model/page.h"
+#include "shell/command_actions.h"
+#include "shell/main_frame.h"
+#include "shell/manager_tree.h"
+#include "shell/params_dialog.h"
+#include "shell/push_button_windows.h"
+#include "shell/settings_bar.h"
+#include "support/recording_messages.h"
+#include "view/plom_view.h"
+
+namespace velnor {
+namespace {
+
+struct TestProfile {
+    TestProfile() { QStandardPaths::setTestModeEnabled(true); }
+};
+
+class ShellToolsTest : public testing::Test, private TestProfile {
+protected:
+    ShellToolsTest() : saved(SceneSettings()) {
+        frame.resize(1400, 900);
+        frame.show();
+        QApplication::processEvents();
+    }
+    ~ShellToolsTest() override { SceneSettings() = saved; }
+
+    QAction* ToolButton(QToolBar& bar, const QString& text) {
+        for (QAction* action : bar.actions()) {
+            if (action->text() == text) {
+                return action;
+            }
+        }
+        return nullptr;
+    }
+
+    // Fills the dialog that the next command opens, then accepts it.
+    void AnswerNextDialog(std::map<std::string, QString> values) {
+        QTimer::singleShot(0, [values] {
+            auto* dialog = qobject_cast<ParamsDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            for (const auto& [name, value] : values) {
+                dialog->SetValue(name, value);
+            }
+            dialog->accept();
+        });
+    }
+
+    CGlModel saved;
+    CMainFrame frame;
+    CPlomDoc& doc = frame.Document();
+};
+
+TEST_F(ShellToolsTest, CubeButtonAddsTheLabelledCubeToPageAndTree) {
+    QAction* cube = ToolButton(frame.MainToolBar(), "正方体");
+    ASSERT_NE(cube, nullptr);
+    cube->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(doc.CurrentPage().m_nVertexCount, 8);
+    EXPECT_EQ(doc.CurrentPage().m_lines.size(), 12u);
+    QTreeWidgetItem* points = frame.Tree().FindItem(10000 + 1000);
+    ASSERT_NE(points, nullptr);
+    ASSERT_EQ(points->childCount(), 8);
+    for (int index = 0; index < 8; ++index) {
+        EXPECT_EQ(points->child(index)->text(0).toStdString(), doc.CurrentPage().m_label[index]);
+        EXPECT_EQ(points->child(index)->data(0, ManagerTree::kCodeRole).toUInt(),
+                  10000u + 1001u + static_cast<unsigned>(index));
+    }
+    EXPECT_EQ(frame.Tree().FindItem(10000 + 3000)->childCount(), 12);
+    EXPECT_EQ(frame.Actions().Action(57643)->text(), "撤消 添加正方体(&U)");
+}
+
+TEST_F(ShellToolsTest, RenamingAVertexInTheTreeRenamesItsLines) {
+    ToolButton(frame.MainToolBar(), "正方体")->trigger();
+    QApplication::processEvents();
+    QTreeWidgetItem* first = frame.Tree().FindItem(11001);
+    ASSERT_NE(first, nullptr);
+    first->setText(0, "P");
+    QApplication::processEvents();
+    EXPECT_EQ(doc.CurrentPage().m_label[0], "P");
+    const QTreeWidgetItem* lines = frame.Tree().FindItem(10000 + 3000);
+    bool named = false;
+    for (int i = 0; i < lines->childCount(); ++i) {
+        named = named || lines->child(i)->text(0).startsWith("P");
+    }
+    EXPECT_TRUE(named);
+}
+
+TEST_F(ShellToolsTest, ActionButtonIsAPushButtonOnTheViewThatRunsTheAnimation) {
+    ToolButton(frame.MainToolBar(), "正方体")->trigger();
+    frame.Actions().Run(32957);  // 选择所有可见点
+    frame.Actions().Run(33191);  // 隐藏/显示 button for them
+    CGpage& page = doc.CurrentPage();
+    ASSERT_EQ(page.m_buttons.size(), 1u);
+    QPushButton* button = frame.ButtonWindows().Button(page.m_buttons.begin()->first);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->parentWidget(), &frame.View());
+    EXPECT_TRUE(button->isVisible());
+
+    doc.SetModifiedFlag(false);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(frame.View().Control().m_bTimerOn);
+    EXPECT_EQ(frame.View().Control().m_nAnimMode, kAnimButtons);
+    EXPECT_TRUE(doc.IsModified());
+    // Two steps of the default 40 ms timer finish the show/hide animation.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.View().Control().m_bTimerOn; }, 2000));
+}
+
+TEST_F(ShellToolsTest, SmoothColoursTicksColouredLinesAndStaysApartWhenTurnedOff) {
+    QCheckBox* colouredLines = frame.Settings().SwitchBox(0);
+    QCheckBox* smoothColours = frame.Settings().SwitchBox(1);
+    smoothColours->click();
+    EXPECT_EQ(SceneSettings().m_bSmoothColors, 1);
+    EXPECT_EQ(SceneSettings().m_bColorLines, 1);
+    EXPECT_TRUE(colouredLines->isChecked());
+    EXPECT_TRUE(frame.isWindowModified());
+    smoothColours->click();
+    EXPECT_EQ(SceneSettings().m_bSmoothColors, 0);
+    EXPECT_TRUE(colouredLines->isChecked());
+}
+
+TEST_F(ShellToolsTest, FirstF4AppliesTheWireframePreset) {
+    SceneSettings().m_bLighting = 1;
+    frame.Settings().SyncFromSettings();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(&frame.View(), Qt::Key_F4);
+    EXPECT_EQ(SceneSettings().m_bLighting, 0);
+    EXPECT_EQ(SceneSettings().m_bSmoothLines, 1);
+    EXPECT_FLOAT_EQ(SceneSettings().m_material.shininess, 120.0f);
+    EXPECT_FALSE(frame.Settings().SwitchBox(2)->isChecked());
+}
+
+TEST_F(ShellToolsTest, DialogValuesRunTheCommandAndBadValuesAreRefused) {
+    // 定义缩放比... asks for its three factors first.
+    AnswerNextDialog({{"sx", "2"}, {"sy", "3"}, {"sz", "4"}});
+    frame.Actions().Run(33118);
+    const Float3 factors = doc.CurrentPage().m_scaleFactors;
+    EXPECT_FLOAT_EQ(factors[0], 2.0f);
+    EXPECT_FLOAT_EQ(factors[1], 3.0f);
+    EXPECT_FLOAT_EQ(factors[2], 4.0f);
+
+    test::RecordingMessages messages;
+    AnswerNextDialog({{"sx", "two"}});
+    // After the refusal the dialog comes back; cancelling it leaves everything as it was.
+    QTimer::singleShot(50, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialog->reject();
+        }
+    });
+    frame.Actions().Run(33118);
+    EXPECT_EQ(messages.texts.size(), 1u);
+    EXPECT_FLOAT_EQ(doc.CurrentPage().m_scaleFactors[0], 2.0f);
+}
+
+}  // namespace
+}  // namespace velnor
