@@ -108,7 +108,9 @@ void JsonWriter::String(std::string_view utf8) {
     m_out += '"';
 }
 
-void JsonWriter::Number(double value) {
+// Shortest text that reads back to the same value, in the value's own precision.
+template <typename Real>
+void JsonWriter::AppendReal(Real value) {
     BeforeValue();
     if (!std::isfinite(value)) {
         m_out += "null";
@@ -119,16 +121,9 @@ void JsonWriter::Number(double value) {
     m_out.append(buffer, result.ptr);
 }
 
-void JsonWriter::Number(float value) {
-    BeforeValue();
-    if (!std::isfinite(value)) {
-        m_out += "null";
-        return;
-    }
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    m_out.append(buffer, result.ptr);
-}
+void JsonWriter::Number(double value) { AppendReal(value); }
+
+void JsonWriter::Number(float value) { AppendReal(value); }
 
 void JsonWriter::Integer(int64_t value) {
     BeforeValue();

@@ -52,6 +52,8 @@ public:
     const std::string& Text() const { return m_out; }
 
 private:
+    template <typename Real>
+    void AppendReal(Real value);
     struct Level {
         bool inlined = false;
         bool empty = true;
