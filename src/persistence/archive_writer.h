@@ -42,12 +42,11 @@ public:
 
 private:
     // Appends an unsigned value in little-endian byte order.
+    // Byte by byte, because push_back stays inline where a resize would zero-fill out of line.
     template <typename T>
     void Put(T value) {
-        const size_t at = m_bytes.size();
-        m_bytes.resize(at + sizeof value);
         for (size_t i = 0; i < sizeof value; ++i) {
-            m_bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
+            m_bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
         }
     }
     void Length(uint64_t length);

@@ -66,12 +66,23 @@ std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path) {
     if (!file) {
         FailOn(path, "不能打开文件", errno);
     }
-    std::vector<uint8_t> bytes;
-    uint8_t buffer[65536];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        bytes.insert(bytes.end(), buffer, buffer + got);
+    // Read straight into a buffer of the file's size; the loop still copes with a file that
+    // grows or shrinks while it is read.
+    std::error_code sizeError;
+    const auto expected = std::filesystem::file_size(path, sizeError);
+    std::vector<uint8_t> bytes(sizeError ? 0 : static_cast<size_t>(expected) + 1);
+    size_t filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            bytes.resize(bytes.size() + 65536);
+        }
+        const size_t got = std::fread(bytes.data() + filled, 1, bytes.size() - filled, file.get());
+        if (got == 0) {
+            break;
+        }
+        filled += got;
     }
+    bytes.resize(filled);
     if (std::ferror(file.get())) {
         FailOn(path, "不能读取文件", errno);
     }

@@ -50,7 +50,10 @@ void ReadMap(ArchiveReader& in, CellMap<Cell>& map, const char* mapName, Accepts
                     std::string(StoredClassName(storedClass)) + " 对象");
         }
         std::unique_ptr<Cell> cell = readRecord(in, storedClass);
-        if (!map.emplace(key, std::move(cell)).second) {
+        // Keys are stored in ascending order, so the end is the right place for each new one.
+        const size_t sizeBefore = map.size();
+        map.emplace_hint(map.end(), key, std::move(cell));
+        if (map.size() == sizeBefore) {
             in.Fail(std::string(mapName) + "中的键 " + std::to_string(key) + " 出现了两次");
         }
     }
