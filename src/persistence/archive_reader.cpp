@@ -1,5 +1,7 @@
 #include "persistence/archive_reader.h"
 
+#include <algorithm>
+
 #include "persistence/archive_error.h"
 #include "persistence/cp936.h"
 
@@ -28,17 +30,6 @@ void ArchiveReader::FailShort(size_t count) const {
     Fail("数据不完整：需要 " + std::to_string(count) + " 字节，只剩 " +
          std::to_string(Remaining()) + " 字节");
 }
-
-std::span<const uint8_t> ArchiveReader::Need(size_t count) {
-    if (count > Remaining()) {
-        FailShort(count);
-    }
-    const auto bytes = m_data.subspan(m_pos, count);
-    m_pos += count;
-    return bytes;
-}
-
-std::span<const uint8_t> ArchiveReader::Bytes(size_t count) { return Need(count); }
 
 ArchiveReader::StringPrefix ArchiveReader::ReadStringPrefix() {
     StringPrefix prefix;
@@ -78,7 +69,7 @@ std::string_view ArchiveReader::StringBytes(const StringPrefix& prefix) {
     if (prefix.length > Remaining() || bytes > Remaining()) {
         Fail("字符串长度 " + std::to_string(prefix.length) + " 超出了剩余的数据");
     }
-    return AsChars(Need(bytes));
+    return AsChars(Bytes(bytes));
 }
 
 std::string ArchiveReader::RawString() {
@@ -117,7 +108,7 @@ std::vector<int> ArchiveReader::IntList() {
 StoredClass ArchiveReader::NewClass() {
     const uint16_t schema = Word();
     const uint16_t nameLength = Word();
-    const std::string_view name = AsChars(Need(nameLength));
+    const std::string_view name = AsChars(Bytes(nameLength));
     const auto storedClass = StoredClassNamed(name);
     if (!storedClass) {
         Fail("未知的类名 \"" + Cp936ToUtf8(name) + "\"");
@@ -125,15 +116,18 @@ StoredClass ArchiveReader::NewClass() {
     if (schema != 1) {
         Fail("类 " + std::string(name) + " 的版本号是 " + std::to_string(schema) + "，只能读取 1");
     }
-    m_indexClass.push_back(static_cast<uint8_t>(*storedClass));
+    m_classIndices.push_back({m_nextIndex++, *storedClass});
     return *storedClass;
 }
 
 StoredClass ArchiveReader::KnownClass(uint32_t index) {
-    if (index >= m_indexClass.size() || m_indexClass[index] == kObjectIndex) {
+    const auto found = std::lower_bound(
+        m_classIndices.begin(), m_classIndices.end(), index,
+        [](const ClassAtIndex& entry, uint32_t wanted) { return entry.index < wanted; });
+    if (found == m_classIndices.end() || found->index != index) {
         Fail("对象标记引用了不存在的类序号 " + std::to_string(index));
     }
-    return static_cast<StoredClass>(m_indexClass[index]);
+    return found->storedClass;
 }
 
 StoredClass ArchiveReader::ObjectTag() {
@@ -154,10 +148,10 @@ StoredClass ArchiveReader::ObjectTag() {
     } else {
         Fail("同一对象被引用了两次（对象序号 " + std::to_string(tag) + "）");
     }
-    m_indexClass.push_back(kObjectIndex);
+    ++m_nextIndex;  // the object's own index
     return storedClass;
 }
 
-std::span<const uint8_t> ArchiveReader::Rest() { return Need(Remaining()); }
+std::span<const uint8_t> ArchiveReader::Rest() { return Bytes(Remaining()); }
 
 }  // namespace velnor

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "persistence/little_endian.h"
 #include "persistence/stored_class.h"
 
 namespace velnor {
@@ -25,7 +26,7 @@ public:
     int32_t Long() { return static_cast<int32_t>(Dword()); }
     float Float() { return std::bit_cast<float>(Dword()); }
     double Double() { return std::bit_cast<double>(Get<uint64_t>()); }
-    std::span<const uint8_t> Bytes(size_t count);
+    std::span<const uint8_t> Bytes(size_t count) { return {Take(count), count}; }
     // A string as UTF-8; 8-bit strings are code page 936, 16-bit ones UTF-16LE.
     std::string String();
     // A string as code page 936 bytes.
@@ -55,30 +56,34 @@ private:
     StringPrefix ReadStringPrefix();
     // The characters of a string whose prefix was just read.
     std::string_view StringBytes(const StringPrefix& prefix);
-    std::span<const uint8_t> Need(size_t count);
+    // The next count bytes, after checking that they are there.
+    const uint8_t* Take(size_t count) {
+        if (count > Remaining()) {
+            FailShort(count);
+        }
+        const uint8_t* bytes = m_data.data() + m_pos;
+        m_pos += count;
+        return bytes;
+    }
     [[noreturn]] void FailShort(size_t count) const;
 
-    // An unsigned value in little-endian byte order.
     template <typename T>
     T Get() {
-        if (Remaining() < sizeof(T)) {
-            FailShort(sizeof(T));
-        }
-        T value = 0;
-        for (size_t i = 0; i < sizeof(T); ++i) {
-            value |= static_cast<T>(static_cast<T>(m_data[m_pos + i]) << (8 * i));
-        }
-        m_pos += sizeof(T);
-        return value;
+        return LoadLittleEndian<T>(Take(sizeof(T)));
     }
     StoredClass NewClass();
     StoredClass KnownClass(uint32_t index);
 
     std::span<const uint8_t> m_data;
     size_t m_pos = 0;
-    // For every index handed out so far: the class it names, or kObjectIndex for an object.
-    std::vector<uint8_t> m_indexClass{kObjectIndex};
-    static constexpr uint8_t kObjectIndex = 0xFF;
+    // Classes and objects share one run of indices from 1 on (0 is the null reference). Only the
+    // indices that name a class are kept, in rising order; objects just advance the count.
+    struct ClassAtIndex {
+        size_t index = 0;
+        StoredClass storedClass = StoredClass::kPage;
+    };
+    std::vector<ClassAtIndex> m_classIndices;
+    size_t m_nextIndex = 1;
 };
 
 }  // namespace velnor

@@ -1,6 +1,7 @@
 #include "persistence/archive_writer.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "persistence/cp936.h"
 
@@ -16,12 +17,23 @@ constexpr uint16_t kSchema = 1;
 
 }  // namespace
 
-// Room for a typical document up front: untouched capacity costs no memory, and it saves the
-// copies of growing through many small sizes.
-ArchiveWriter::ArchiveWriter() { m_bytes.reserve(1 << 20); }
+// Room for a typical document up front saves the copies of growing through many small sizes.
+ArchiveWriter::ArchiveWriter() : m_bytes(1 << 20) {}
+
+void ArchiveWriter::Grow(size_t count) {
+    m_bytes.resize(std::max(2 * m_bytes.size(), m_nWritten + count));
+}
+
+std::vector<uint8_t> ArchiveWriter::Take() {
+    m_bytes.resize(m_nWritten);
+    m_nWritten = 0;
+    return std::move(m_bytes);
+}
 
 void ArchiveWriter::Bytes(std::span<const uint8_t> bytes) {
-    m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+    if (!bytes.empty()) {
+        std::memcpy(Extend(bytes.size()), bytes.data(), bytes.size());
+    }
 }
 
 void ArchiveWriter::String(std::string_view utf8) {
@@ -36,8 +48,7 @@ void ArchiveWriter::String(std::string_view utf8) {
 
 void ArchiveWriter::RawString(std::string_view cp936) {
     Length(cp936.size());
-    const auto* begin = reinterpret_cast<const uint8_t*>(cp936.data());
-    m_bytes.insert(m_bytes.end(), begin, begin + cp936.size());
+    Bytes({reinterpret_cast<const uint8_t*>(cp936.data()), cp936.size()});
 }
 
 void ArchiveWriter::Length(uint64_t length) {
@@ -83,7 +94,7 @@ void ArchiveWriter::ObjectTag(StoredClass storedClass) {
         Word(kNewClassTag);
         Word(kSchema);
         Word(static_cast<uint16_t>(name.size()));
-        m_bytes.insert(m_bytes.end(), name.begin(), name.end());
+        Bytes({reinterpret_cast<const uint8_t*>(name.data()), name.size()});
         classIndex = m_nextIndex++;
     } else if (classIndex < kBigObjectTag) {
         Word(static_cast<uint16_t>(kClassTag | classIndex));

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "persistence/little_endian.h"
 #include "persistence/stored_class.h"
 
 namespace velnor {
@@ -18,7 +19,7 @@ class ArchiveWriter {
 public:
     ArchiveWriter();
 
-    void Byte(uint8_t value) { m_bytes.push_back(value); }
+    void Byte(uint8_t value) { *Extend(1) = value; }
     void Bool(bool value) { Byte(value ? 1 : 0); }
     void Word(uint16_t value) { Put(value); }
     void Dword(uint32_t value) { Put(value); }
@@ -37,21 +38,29 @@ public:
     // The tag that starts a newly stored object of that class; the object's record follows.
     void ObjectTag(StoredClass storedClass);
 
-    const std::vector<uint8_t>& Data() const { return m_bytes; }
-    std::vector<uint8_t> Take() { return std::move(m_bytes); }
+    // Hands over the bytes written.
+    std::vector<uint8_t> Take();
 
 private:
-    // Appends an unsigned value in little-endian byte order.
-    // Byte by byte, because push_back stays inline where a resize would zero-fill out of line.
     template <typename T>
     void Put(T value) {
-        for (size_t i = 0; i < sizeof value; ++i) {
-            m_bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
-        }
+        StoreLittleEndian(value, Extend(sizeof value));
     }
+    // Makes room for count more bytes and returns where they start. The buffer is sized ahead
+    // and the written part tracked apart, so that appending a number is one check and one copy.
+    uint8_t* Extend(size_t count) {
+        if (m_bytes.size() - m_nWritten < count) {
+            Grow(count);
+        }
+        uint8_t* at = m_bytes.data() + m_nWritten;
+        m_nWritten += count;
+        return at;
+    }
+    void Grow(size_t count);
     void Length(uint64_t length);
 
-    std::vector<uint8_t> m_bytes;
+    std::vector<uint8_t> m_bytes;  // the bytes written, then room for more
+    size_t m_nWritten = 0;
     std::array<uint32_t, kStoredClassCount> m_classIndex{};  // 0 while the name is unwritten
     uint32_t m_nextIndex = 1;
 };

@@ -188,8 +188,7 @@ std::unique_ptr<CBtCmd> NewButton(StoredClass storedClass) {
 
 }  // namespace
 
-void WriteButtonRecord(ArchiveWriter& out, const CBtCmd& button) {
-    const StoredClass storedClass = StoredClassOf(button.ClassName());
+void WriteButtonRecord(ArchiveWriter& out, const CBtCmd& button, StoredClass storedClass) {
     if (storedClass == StoredClass::kBtnSerues2) {
         // Reading a series with no current member resets its tick, so it is stored reset.
         const auto& serial = static_cast<const CBtnSerues2&>(button);

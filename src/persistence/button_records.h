@@ -9,7 +9,7 @@
 namespace velnor {
 
 // The stored records of the five kinds of action button.
-void WriteButtonRecord(ArchiveWriter& out, const CBtCmd& button);
+void WriteButtonRecord(ArchiveWriter& out, const CBtCmd& button, StoredClass storedClass);
 
 // Reads the record of a button of that stored class. The kind inside the record must be the
 // class's kind.

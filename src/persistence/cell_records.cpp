@@ -107,6 +107,17 @@ StoredClass StoredClassOf(const char* className) {
     return *storedClass;
 }
 
+StoredClass StoredClassCache::Of(const char* className) {
+    for (size_t i = 0; i < m_names.size(); ++i) {
+        if (m_names[i] == className) {
+            return static_cast<StoredClass>(i);
+        }
+    }
+    const StoredClass storedClass = StoredClassOf(className);
+    m_names[static_cast<size_t>(storedClass)] = className;
+    return storedClass;
+}
+
 void WriteLineRecord(ArchiveWriter& out, const CLineCell& line) {
     WriteCommon(out, line);
     out.Byte(line.m_nStart);
@@ -123,9 +134,9 @@ std::unique_ptr<CLineCell> ReadLineRecord(ArchiveReader& in) {
     return line;
 }
 
-void WriteFaceRecord(ArchiveWriter& out, const CFaceCell& face) {
+void WriteFaceRecord(ArchiveWriter& out, const CFaceCell& face, StoredClass storedClass) {
     WriteCommon(out, face);
-    if (StoredClassOf(face.ClassName()) == StoredClass::kFacen) {
+    if (storedClass == StoredClass::kFacen) {
         out.Byte(face.m_nVerts);
     }
     out.Bytes(face.Verts());
@@ -227,8 +238,8 @@ std::unique_ptr<CSubassembly> ReadSubassemblyRecord(ArchiveReader& in) {
     return solid;
 }
 
-void WriteSolidRecord(ArchiveWriter& out, const CSubassembly& solid) {
-    switch (StoredClassOf(solid.ClassName())) {
+void WriteSolidRecord(ArchiveWriter& out, const CSubassembly& solid, StoredClass storedClass) {
+    switch (storedClass) {
         case StoredClass::kBitText:
             WriteBitTextRecord(out, static_cast<const CBitText&>(solid));
             return;

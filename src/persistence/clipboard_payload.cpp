@@ -46,7 +46,7 @@ void WriteSolidEntry(ArchiveWriter& out, uint16_t key, const CSubassembly& solid
         WriteBitTextRecord(out, static_cast<const CBitText&>(solid));
     } else {
         out.Byte(solid.m_nKind);
-        WriteSolidRecord(out, solid);
+        WriteSolidRecord(out, solid, storedClass);
     }
 }
 
@@ -165,7 +165,7 @@ std::vector<uint8_t> EncodeSelectionClipboard(const CGpage& page) {
     out.Dword(static_cast<uint32_t>(buttons.size()));
     for (const auto& [key, button] : buttons) {
         out.Byte(button->m_nKind);
-        WriteButtonRecord(out, *button);
+        WriteButtonRecord(out, *button, StoredClassOf(button->ClassName()));
     }
 
     const auto lines = SelectedEntries(page.m_lines, page.m_selLines);

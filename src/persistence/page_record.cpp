@@ -30,10 +30,12 @@ bool IsButton(StoredClass c) {
 template <typename Cell, typename WriteRecord>
 void WriteMap(ArchiveWriter& out, const CellMap<Cell>& map, WriteRecord writeRecord) {
     out.Count(map.size());
+    StoredClassCache classes;
     for (const auto& [key, cell] : map) {
         out.Word(key);
-        out.ObjectTag(StoredClassOf(cell->ClassName()));
-        writeRecord(out, *cell);
+        const StoredClass storedClass = classes.Of(cell->ClassName());
+        out.ObjectTag(storedClass);
+        writeRecord(out, *cell, storedClass);
     }
 }
 
@@ -67,11 +69,9 @@ void CheckSelectedVertices(const ArchiveReader& in, const CGpage& page) {
 
 }  // namespace
 
-void CheckVertexIndex(const ArchiveReader& in, int index, int vertexCount, const char* user) {
-    if (index < 0 || index >= vertexCount) {
-        in.Fail(std::string(user) + "引用了顶点 " + std::to_string(index) + "，而本页只有 " +
-                std::to_string(vertexCount) + " 个顶点");
-    }
+void RefuseVertexIndex(const ArchiveReader& in, int index, int vertexCount, const char* user) {
+    in.Fail(std::string(user) + "引用了顶点 " + std::to_string(index) + "，而本页只有 " +
+            std::to_string(vertexCount) + " 个顶点");
 }
 
 void CheckVertexIndices(const ArchiveReader& in, const CLineCell& line, int vertexCount) {
@@ -137,11 +137,14 @@ void WritePageRecord(ArchiveWriter& out, const CGpage& page) {
     for (double value : page.m_clipPlane) {
         out.Double(value);
     }
-    WriteMap(out, page.m_lines, WriteLineRecord);
+    WriteMap(out, page.m_lines,
+             [](ArchiveWriter& w, const CLineCell& line, StoredClass) { WriteLineRecord(w, line); });
     WriteMap(out, page.m_faces, WriteFaceRecord);
     WriteMap(out, page.m_solids, WriteSolidRecord);
     WriteMap(out, page.m_buttons, WriteButtonRecord);
-    WriteMap(out, page.m_texts, WriteTextRecord);
+    WriteMap(out, page.m_texts, [](ArchiveWriter& w, const CDTextCell& text, StoredClass) {
+        WriteTextRecord(w, text);
+    });
     out.IntList(page.m_selPoints);
     out.IntList(page.m_selLines);
     out.IntList(page.m_selFaces);

@@ -21,8 +21,18 @@ std::unique_ptr<CGpage> ReadPageRecord(ArchiveReader& in);
 void WriteVertexRow(ArchiveWriter& out, const CGpage& page, int index);
 void ReadVertexRow(ArchiveReader& in, CGpage& page, int index);
 
-// Refuses (through the reader) a vertex index that is not below the vertex count.
-void CheckVertexIndex(const ArchiveReader& in, int index, int vertexCount, const char* user);
+// Refuses (through the reader) a vertex index that is not below the vertex count, naming its
+// user in the message.
+[[noreturn]] void RefuseVertexIndex(const ArchiveReader& in, int index, int vertexCount,
+                                    const char* user);
+
+// Runs for every index a page holds, so the check is inline and the refusal out of line.
+inline void CheckVertexIndex(const ArchiveReader& in, int index, int vertexCount,
+                             const char* user) {
+    if (index < 0 || index >= vertexCount) {
+        RefuseVertexIndex(in, index, vertexCount, user);
+    }
+}
 
 // Checks every vertex index that the cell or button holds.
 void CheckVertexIndices(const ArchiveReader& in, const CLineCell& line, int vertexCount);
