@@ -1,7 +1,5 @@
 #include "persistence/archive_reader.h"
 
-#include <algorithm>
-
 #include "persistence/archive_error.h"
 #include "persistence/cp936.h"
 
@@ -79,9 +77,21 @@ std::string ArchiveReader::RawString() {
 }
 
 std::string ArchiveReader::String() {
+    std::string text;
+    StringInto(text);
+    return text;
+}
+
+void ArchiveReader::StringInto(std::string& text) {
     const StringPrefix prefix = ReadStringPrefix();
-    const std::string_view text = StringBytes(prefix);
-    return prefix.wide ? Utf16LeToUtf8(text) : Cp936ToUtf8(text);
+    const std::string_view bytes = StringBytes(prefix);
+    if (prefix.wide) {
+        text = Utf16LeToUtf8(bytes);
+    } else if (IsAscii(bytes)) {
+        text.assign(bytes);
+    } else {
+        text = Cp936ToUtf8(bytes);
+    }
 }
 
 uint32_t ArchiveReader::Count(size_t minElementBytes) {
@@ -116,18 +126,16 @@ StoredClass ArchiveReader::NewClass() {
     if (schema != 1) {
         Fail("类 " + std::string(name) + " 的版本号是 " + std::to_string(schema) + "，只能读取 1");
     }
-    m_classIndices.push_back({m_nextIndex++, *storedClass});
+    m_classAtIndex.resize(m_nextIndex + 1, kNoClass);
+    m_classAtIndex[m_nextIndex++] = static_cast<uint8_t>(*storedClass);
     return *storedClass;
 }
 
 StoredClass ArchiveReader::KnownClass(uint32_t index) {
-    const auto found = std::lower_bound(
-        m_classIndices.begin(), m_classIndices.end(), index,
-        [](const ClassAtIndex& entry, uint32_t wanted) { return entry.index < wanted; });
-    if (found == m_classIndices.end() || found->index != index) {
+    if (index >= m_classAtIndex.size() || m_classAtIndex[index] == kNoClass) {
         Fail("对象标记引用了不存在的类序号 " + std::to_string(index));
     }
-    return found->storedClass;
+    return static_cast<StoredClass>(m_classAtIndex[index]);
 }
 
 StoredClass ArchiveReader::ObjectTag() {

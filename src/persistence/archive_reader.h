@@ -29,6 +29,8 @@ public:
     std::span<const uint8_t> Bytes(size_t count) { return {Take(count), count}; }
     // A string as UTF-8; 8-bit strings are code page 936, 16-bit ones UTF-16LE.
     std::string String();
+    // The same, into text: the many short names of a document then reuse their own storage.
+    void StringInto(std::string& text);
     // A string as code page 936 bytes.
     std::string RawString();
     // An element count, checked to fit in what is left when each element takes at least
@@ -76,14 +78,12 @@ private:
 
     std::span<const uint8_t> m_data;
     size_t m_pos = 0;
-    // Classes and objects share one run of indices from 1 on (0 is the null reference). Only the
-    // indices that name a class are kept, in rising order; objects just advance the count.
-    struct ClassAtIndex {
-        size_t index = 0;
-        StoredClass storedClass = StoredClass::kPage;
-    };
-    std::vector<ClassAtIndex> m_classIndices;
+    // Classes and objects share one run of indices from 1 on (0 is the null reference). The
+    // table reaches only as far as the last index that names a class; objects just advance the
+    // count.
+    std::vector<uint8_t> m_classAtIndex;  // kNoClass where the index is an object's
     size_t m_nextIndex = 1;
+    static constexpr uint8_t kNoClass = 0xFF;
 };
 
 }  // namespace velnor

@@ -1,6 +1,5 @@
 #include "persistence/archive_writer.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "persistence/cp936.h"
@@ -17,11 +16,15 @@ constexpr uint16_t kSchema = 1;
 
 }  // namespace
 
-// Room for a typical document up front saves the copies of growing through many small sizes.
-ArchiveWriter::ArchiveWriter() : m_bytes(1 << 20) {}
+// Capacity for a typical document up front saves the copies of growing through many small
+// sizes; untouched capacity costs no memory.
+ArchiveWriter::ArchiveWriter() { m_bytes.reserve(1 << 20); }
 
+// The room is zeroed a page at a time just ahead of the writing, so that the bytes are not
+// zeroed long before they are written, nor any past the end.
 void ArchiveWriter::Grow(size_t count) {
-    m_bytes.resize(std::max(2 * m_bytes.size(), m_nWritten + count));
+    constexpr size_t kRoomStep = 4096;
+    m_bytes.resize(m_nWritten + count + kRoomStep);
 }
 
 std::vector<uint8_t> ArchiveWriter::Take() {
@@ -37,9 +40,7 @@ void ArchiveWriter::Bytes(std::span<const uint8_t> bytes) {
 }
 
 void ArchiveWriter::String(std::string_view utf8) {
-    const bool ascii = std::all_of(utf8.begin(), utf8.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) {
+    if (IsAscii(utf8)) {
         RawString(utf8);  // the same bytes in both encodings
     } else {
         RawString(Utf8ToCp936(utf8));

@@ -47,7 +47,8 @@ private:
         StoreLittleEndian(value, Extend(sizeof value));
     }
     // Makes room for count more bytes and returns where they start. The buffer is sized ahead
-    // and the written part tracked apart, so that appending a number is one check and one copy.
+    // and the written part tracked apart, so that appending a number is one check and one copy;
+    // the vector's own growth keeps its capacity doubling.
     uint8_t* Extend(size_t count) {
         if (m_bytes.size() - m_nWritten < count) {
             Grow(count);

@@ -16,7 +16,7 @@ void WriteCommon(ArchiveWriter& out, const CGcell& cell) {
 }
 
 void ReadCommon(ArchiveReader& in, CGcell& cell) {
-    cell.m_strName = in.String();
+    in.StringInto(cell.m_strName);
     cell.m_bHidden = in.Bool();
 }
 

@@ -52,11 +52,6 @@ Converter& FromCp936() {
     return converter;
 }
 
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 void AppendUtf8(std::string& out, unsigned code) {
     if (code < 0x80) {
         out += static_cast<char>(code);

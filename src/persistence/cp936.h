@@ -11,6 +11,16 @@ namespace velnor {
 
 std::string Cp936ToUtf8(std::string_view cp936);
 
+// Text of 7-bit characters only, which reads the same in both encodings.
+inline bool IsAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Characters that code page 936 cannot hold become '?'.
 std::string Utf8ToCp936(std::string_view utf8);
 

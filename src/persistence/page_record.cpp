@@ -111,7 +111,7 @@ void ReadVertexRow(ArchiveReader& in, CGpage& page, int index) {
         page.m_pos[index][axis] = in.Float();
         page.m_color[index][axis] = in.Float();
     }
-    page.m_label[index] = in.String();
+    in.StringInto(page.m_label[index]);
     page.m_bShown[index] = in.Byte();
 }
 

@@ -104,6 +104,43 @@ TEST(ArchiveStrings, BytesOutsideCodePage936SurviveARoundTrip) {
     EXPECT_EQ(Written([&](ArchiveWriter& out) { out.String(text); }), bytes);
 }
 
+TEST(ArchiveStrings, ReadIntoAStringReplacesWhatItHeld) {
+    const Bytes bytes{2, 'A', 'B', 2, 0xD2, 0xB3, 0};
+    ArchiveReader in(bytes);
+    std::string text(40, 'x');
+    in.StringInto(text);
+    EXPECT_EQ(text, "AB");
+    in.StringInto(text);
+    EXPECT_EQ(text, "页");
+    in.StringInto(text);
+    EXPECT_EQ(text, "");
+}
+
+TEST(ArchiveOutput, LongerThanItsFirstBufferKeepsEveryByte) {
+    constexpr uint32_t kWords = 400000;  // 1.6 MB, beyond the room reserved up front
+    Bytes expected;
+    ArchiveWriter out;
+    for (uint32_t i = 0; i < kWords; ++i) {
+        const uint32_t value = i * 2654435761u;
+        out.Dword(value);
+        for (int b = 0; b < 4; ++b) {
+            expected.push_back(static_cast<uint8_t>(value >> (8 * b)));
+        }
+        if (i % 1000 == 0) {
+            // Strings of 300 to 6300 bytes, some longer than a step of room.
+            const std::string text(300 + i % 7000, static_cast<char>('a' + i % 26));
+            out.String(text);
+            expected.push_back(0xFF);
+            expected.push_back(static_cast<uint8_t>(text.size()));
+            expected.push_back(static_cast<uint8_t>(text.size() >> 8));
+            expected.insert(expected.end(), text.begin(), text.end());
+        }
+    }
+    const Bytes bytes = out.Take();
+    ASSERT_EQ(bytes.size(), expected.size());
+    EXPECT_TRUE(bytes == expected);
+}
+
 TEST(ArchiveCounts, EscapeFrom0xFFFFOn) {
     EXPECT_EQ(Written([](ArchiveWriter& out) { out.Count(0xFFFE); }), (Bytes{0xFE, 0xFF}));
     EXPECT_EQ(Written([](ArchiveWriter& out) { out.Count(0xFFFF); }),
@@ -152,6 +189,26 @@ TEST(ArchiveTags, UseTheDwordFormForClassIndicesFrom0x7FFFOn) {
     EXPECT_EQ(in.ObjectTag(), StoredClass::kFace3);
     EXPECT_EQ(in.ObjectTag(), StoredClass::kFace3);
     EXPECT_EQ(in.ObjectTag(), StoredClass::kLine);
+}
+
+TEST(ArchiveTags, AClassReferenceMustNameAClass) {
+    // CGpage is named at index 1 and its object takes index 2.
+    const Bytes page{0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00, 'C', 'G', 'p', 'a', 'g', 'e'};
+    Bytes toObject = page;
+    toObject.insert(toObject.end(), {0x02, 0x80});
+    ArchiveReader objectIn(toObject);
+    objectIn.ObjectTag();
+    EXPECT_THROW(objectIn.ObjectTag(), ArchiveError);
+
+    // A class named again gets a new index; the first one stays valid.
+    Bytes again = page;
+    again.insert(again.end(), page.begin(), page.end());  // index 3, object 4
+    again.insert(again.end(), {0x03, 0x80, 0x01, 0x80, 0x04, 0x80});
+    ArchiveReader againIn(again);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(againIn.ObjectTag(), StoredClass::kPage);
+    }
+    EXPECT_THROW(againIn.ObjectTag(), ArchiveError);
 }
 
 TEST(ArchiveTags, RefuseWhatThisProgramCannotHold) {
