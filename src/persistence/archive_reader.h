@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,6 +27,10 @@ public:
     int32_t Long() { return static_cast<int32_t>(Dword()); }
     float Float() { return std::bit_cast<float>(Dword()); }
     double Double() { return std::bit_cast<double>(Get<uint64_t>()); }
+    // Floats in a row, as Float() reads each, with one bounds check for all of them.
+    void Floats(std::span<float> values) {
+        std::memcpy(values.data(), Take(values.size_bytes()), values.size_bytes());
+    }
     std::span<const uint8_t> Bytes(size_t count) { return {Take(count), count}; }
     // A string as UTF-8; 8-bit strings are code page 936, 16-bit ones UTF-16LE.
     std::string String();

@@ -1,7 +1,5 @@
 #include "persistence/archive_writer.h"
 
-#include <cstring>
-
 #include "persistence/cp936.h"
 
 namespace velnor {
@@ -31,12 +29,6 @@ std::vector<uint8_t> ArchiveWriter::Take() {
     m_bytes.resize(m_nWritten);
     m_nWritten = 0;
     return std::move(m_bytes);
-}
-
-void ArchiveWriter::Bytes(std::span<const uint8_t> bytes) {
-    if (!bytes.empty()) {
-        std::memcpy(Extend(bytes.size()), bytes.data(), bytes.size());
-    }
 }
 
 void ArchiveWriter::String(std::string_view utf8) {

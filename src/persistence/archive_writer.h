@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -26,7 +27,9 @@ public:
     void Long(int32_t value) { Put(static_cast<uint32_t>(value)); }
     void Float(float value) { Put(std::bit_cast<uint32_t>(value)); }
     void Double(double value) { Put(std::bit_cast<uint64_t>(value)); }
-    void Bytes(std::span<const uint8_t> bytes);
+    // Floats in a row, as Float() writes each, with one room check for all of them.
+    void Floats(std::span<const float> values) { Append(values.data(), values.size_bytes()); }
+    void Bytes(std::span<const uint8_t> bytes) { Append(bytes.data(), bytes.size()); }
     // A UTF-8 string, stored as code page 936.
     void String(std::string_view utf8);
     // A string that is code page 936 already.
@@ -56,6 +59,11 @@ private:
         uint8_t* at = m_bytes.data() + m_nWritten;
         m_nWritten += count;
         return at;
+    }
+    void Append(const void* data, size_t count) {
+        if (count > 0) {
+            std::memcpy(Extend(count), data, count);
+        }
     }
     void Grow(size_t count);
     void Length(uint64_t length);

@@ -1,6 +1,7 @@
 #include "persistence/cell_records.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <string>
 
@@ -20,23 +21,30 @@ void ReadCommon(ArchiveReader& in, CGcell& cell) {
     cell.m_bHidden = in.Bool();
 }
 
+// The shininess, then ambient, diffuse and specular interleaved component by component.
+using MaterialFloats = std::array<float, 13>;
+
 void WriteMaterial(ArchiveWriter& out, uint8_t ownMaterial, const Material& material) {
     out.Byte(ownMaterial);
-    out.Float(material.shininess);
+    MaterialFloats values;
+    values[0] = material.shininess;
     for (int i = 0; i < 4; ++i) {
-        out.Float(material.ambient[i]);
-        out.Float(material.diffuse[i]);
-        out.Float(material.specular[i]);
+        values[1 + 3 * i] = material.ambient[i];
+        values[2 + 3 * i] = material.diffuse[i];
+        values[3 + 3 * i] = material.specular[i];
     }
+    out.Floats(values);
 }
 
 void ReadMaterial(ArchiveReader& in, uint8_t& ownMaterial, Material& material) {
     ownMaterial = in.Byte();
-    material.shininess = in.Float();
+    MaterialFloats values;
+    in.Floats(values);
+    material.shininess = values[0];
     for (int i = 0; i < 4; ++i) {
-        material.ambient[i] = in.Float();
-        material.diffuse[i] = in.Float();
-        material.specular[i] = in.Float();
+        material.ambient[i] = values[1 + 3 * i];
+        material.diffuse[i] = values[2 + 3 * i];
+        material.specular[i] = values[3 + 3 * i];
     }
 }
 
@@ -52,18 +60,6 @@ void ReadPlane(ArchiveReader& in, Plane& plane) {
     }
 }
 
-void WriteFloat3(ArchiveWriter& out, const Float3& v) {
-    for (float value : v) {
-        out.Float(value);
-    }
-}
-
-void ReadFloat3(ArchiveReader& in, Float3& v) {
-    for (float& value : v) {
-        value = in.Float();
-    }
-}
-
 int64_t BitmapBytes(int64_t width, int64_t height) { return (width + 31) / 32 * 4 * height; }
 
 void WriteRichText(ArchiveWriter& out, const CBitRtfText& text) {
@@ -74,7 +70,7 @@ void WriteRichText(ArchiveWriter& out, const CBitRtfText& text) {
 }
 
 void ReadBitTextInto(ArchiveReader& in, CBitText& text) {
-    ReadFloat3(in, text.m_position);
+    in.Floats(text.m_position);
     text.m_strName = in.String();
     text.m_nKind = in.Byte();
     text.m_bHidden = in.Bool();
@@ -192,7 +188,7 @@ std::unique_ptr<CDTextCell> ReadTextRecord(ArchiveReader& in) {
 }
 
 void WriteBitTextRecord(ArchiveWriter& out, const CBitText& text) {
-    WriteFloat3(out, text.m_position);
+    out.Floats(text.m_position);
     out.String(text.m_strName);
     out.Byte(text.m_nKind);
     out.Bool(text.m_bHidden);
@@ -225,10 +221,10 @@ std::unique_ptr<CSubassembly> ReadSubassemblyRecord(ArchiveReader& in) {
         in.Fail("组件的类型 30 只用于位图文本");
     }
     solid->m_nComponent = in.Byte();
-    ReadFloat3(in, solid->m_position);
+    in.Floats(solid->m_position);
     solid->m_fSpin = in.Float();
-    ReadFloat3(in, solid->m_direction);
-    ReadFloat3(in, solid->m_scale);
+    in.Floats(solid->m_direction);
+    in.Floats(solid->m_scale);
     ReadMaterial(in, solid->m_bOwnMaterial, solid->m_material);
     solid->m_dShape = in.Double();
     solid->m_nClipMode = in.Dword();
@@ -251,10 +247,10 @@ void WriteSolidRecord(ArchiveWriter& out, const CSubassembly& solid, StoredClass
     WriteCommon(out, solid);
     out.Byte(solid.m_nKind);
     out.Byte(solid.m_nComponent);
-    WriteFloat3(out, solid.m_position);
+    out.Floats(solid.m_position);
     out.Float(solid.m_fSpin);
-    WriteFloat3(out, solid.m_direction);
-    WriteFloat3(out, solid.m_scale);
+    out.Floats(solid.m_direction);
+    out.Floats(solid.m_scale);
     WriteMaterial(out, solid.m_bOwnMaterial, solid.m_material);
     out.Double(solid.m_dShape);
     out.Dword(solid.m_nClipMode);

@@ -1,5 +1,6 @@
 #include "persistence/page_record.h"
 
+#include <array>
 #include <string>
 
 #include "persistence/button_records.h"
@@ -98,19 +99,18 @@ void CheckVertexIndices(const ArchiveReader& in, const CBtCmd& button, int verte
 }
 
 void WriteVertexRow(ArchiveWriter& out, const CGpage& page, int index) {
-    for (int axis = 0; axis < 3; ++axis) {
-        out.Float(page.m_pos[index][axis]);
-        out.Float(page.m_color[index][axis]);
-    }
+    const Float3& pos = page.m_pos[index];
+    const Float3& color = page.m_color[index];
+    out.Floats(std::array{pos[0], color[0], pos[1], color[1], pos[2], color[2]});
     out.String(page.m_label[index]);
     out.Byte(page.m_bShown[index]);
 }
 
 void ReadVertexRow(ArchiveReader& in, CGpage& page, int index) {
-    for (int axis = 0; axis < 3; ++axis) {
-        page.m_pos[index][axis] = in.Float();
-        page.m_color[index][axis] = in.Float();
-    }
+    std::array<float, 6> row;
+    in.Floats(row);
+    page.m_pos[index] = {row[0], row[2], row[4]};
+    page.m_color[index] = {row[1], row[3], row[5]};
     in.StringInto(page.m_label[index]);
     page.m_bShown[index] = in.Byte();
 }
