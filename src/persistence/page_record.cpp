@@ -137,8 +137,9 @@ void WritePageRecord(ArchiveWriter& out, const CGpage& page) {
     for (double value : page.m_clipPlane) {
         out.Double(value);
     }
-    WriteMap(out, page.m_lines,
-             [](ArchiveWriter& w, const CLineCell& line, StoredClass) { WriteLineRecord(w, line); });
+    WriteMap(out, page.m_lines, [](ArchiveWriter& w, const CLineCell& line, StoredClass) {
+        WriteLineRecord(w, line);
+    });
     WriteMap(out, page.m_faces, WriteFaceRecord);
     WriteMap(out, page.m_solids, WriteSolidRecord);
     WriteMap(out, page.m_buttons, WriteButtonRecord);
