@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -110,6 +111,49 @@ void BM_DensePageFrame(benchmark::State& state) {
     }
 }
 
+// The dense page with only one kind of content left, to see where a frame's time goes.
+enum Content { kLinesOnly, kFacesOnly, kSolidsOnly, kTextsOnly, kLabelsOnly };
+
+std::unique_ptr<CGpage> DensePageWith(Content content) {
+    auto page = MakeDensePage();
+    if (content != kLinesOnly) {
+        page->m_lines.clear();
+    }
+    if (content != kFacesOnly) {
+        page->m_faces.clear();
+    }
+    if (content != kSolidsOnly) {
+        page->m_solids.clear();
+    }
+    if (content != kTextsOnly) {
+        page->m_texts.clear();
+    }
+    if (content != kLabelsOnly) {
+        std::fill(page->m_bShown.begin(), page->m_bShown.end(), 0);
+    }
+    page->ClearSelection();
+    return page;
+}
+
+void BM_DensePagePart(benchmark::State& state, Content content) {
+    Fixture& f = Shared();
+    const auto page = DensePageWith(content);
+    for (auto _ : state) {
+        f.renderer->DrawOnly(page.get(), f.layout);
+    }
+}
+
+// A sixteenth of the pixels: what is left is the cost of the geometry rather than of filling.
+void BM_DensePageSmallFrame(benchmark::State& state) {
+    Fixture& f = Shared();
+    FrameLayout layout = f.layout;
+    layout.width = kWidth / 4;
+    layout.height = kHeight / 4;
+    for (auto _ : state) {
+        f.renderer->DrawOnly(f.page.get(), layout);
+    }
+}
+
 void BM_DensePageThreeViews(benchmark::State& state) {
     Fixture& f = Shared();
     FrameLayout layout = f.layout;
@@ -122,6 +166,12 @@ void BM_DensePageThreeViews(benchmark::State& state) {
 BENCHMARK(BM_ClearOnlyFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_DensePageFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_DensePageThreeViews)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_DensePageSmallFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(BM_DensePagePart, lines, kLinesOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DensePagePart, faces, kFacesOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DensePagePart, solids, kSolidsOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DensePagePart, texts, kTextsOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DensePagePart, labels, kLabelsOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace velnor

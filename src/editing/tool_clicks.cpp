@@ -1,5 +1,7 @@
 #include "editing/tool_clicks.h"
 
+#include <algorithm>
+
 #include "editing/record_additions.h"
 #include "geometry/construction_commands.h"
 #include "model/document.h"
@@ -45,7 +47,11 @@ void ClickFaceTool(CPlomDoc& doc, const std::vector<PickHit>& hits) {
     if (hits.empty() || hits.front().group != kPickVertices) {
         return;
     }
-    doc.CurrentPage().m_selPoints.push_back(hits.front().item);
+    // A polygon passes each corner once; a second click on a corner would make a broken face.
+    std::vector<int>& corners = doc.CurrentPage().m_selPoints;
+    if (std::find(corners.begin(), corners.end(), hits.front().item) == corners.end()) {
+        corners.push_back(hits.front().item);
+    }
 }
 
 void CloseFace(CPlomDoc& doc, ToolState& state) {

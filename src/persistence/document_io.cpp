@@ -92,19 +92,20 @@ std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path) {
 void WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
     std::filesystem::path temporary = path;
     temporary += ".saving";
-    {
-        const File file(std::fopen(temporary.c_str(), "wb"));
-        if (!file) {
-            FailOn(temporary, "不能创建临时文件", errno);
-        }
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) ==
-                                 bytes.size() &&
-                             std::fflush(file.get()) == 0;
-        if (!written) {
-            const int error = errno;
-            std::remove(temporary.c_str());
-            FailOn(temporary, "不能写入文件", error);
-        }
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) {
+        FailOn(temporary, "不能创建临时文件", errno);
+    }
+    bool failed = std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size();
+    int writeError = failed ? errno : 0;
+    // Closing writes out what is still buffered, so its failure is a failed save too.
+    if (std::fclose(file) != 0 && !failed) {
+        failed = true;
+        writeError = errno;
+    }
+    if (failed) {
+        std::remove(temporary.c_str());
+        FailOn(temporary, "不能写入文件", writeError);
     }
     std::error_code error;
     std::filesystem::rename(temporary, path, error);

@@ -40,7 +40,6 @@ void AddCube(CGpage& page) {
     for (const auto& f : kFaces) {
         page.AddFace(f);
     }
-    page.AddLine(0, 6, kVector);
 }
 
 void AddSolid(CGpage& page, uint8_t kind, const Float3& position, const Float3& scale) {
@@ -50,11 +49,19 @@ void AddSolid(CGpage& page, uint8_t kind, const Float3& position, const Float3& 
 
 }  // namespace
 
+std::unique_ptr<CGpage> MakeCubePage() {
+    auto page = std::make_unique<CGpage>();
+    AddCube(*page);
+    page->ClearSelection();
+    return page;
+}
+
 std::unique_ptr<CGpage> MakeDemoPage() {
     auto page = std::make_unique<CGpage>();
     page->m_nId = 1;
     page->m_strName = " 第一页 ";
     AddCube(*page);
+    page->AddLine(0, 6, kVector);
     AddSolid(*page, kSolidSphereOutline, {0, 11, 0}, {2.5f, 2.5f, 2.5f});
     AddSolid(*page, kSolidConeSide, {11, 0, -4}, {2.5f, 2.5f, 6});
     AddSolid(*page, kSolidCylinderSide, {-11, 0, -4}, {2, 2, 6});

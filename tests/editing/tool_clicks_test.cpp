@@ -71,6 +71,17 @@ TEST_F(ToolClicks, FaceToolClosesOnRightClick) {
     EXPECT_EQ(UndoName(), "添加面");
 }
 
+TEST_F(ToolClicks, FaceToolTakesEachCornerOnce) {
+    state.Enter(kToolFace);
+    for (int v : {0, 1, 1, 2, 0}) {
+        ClickFaceTool(doc, {{kPickVertices, v}});
+    }
+    EXPECT_EQ(Page().m_selPoints, (std::vector<int>{0, 1, 2}));
+    CloseFace(doc, state);
+    ASSERT_EQ(Page().m_faces.size(), 1u);
+    EXPECT_EQ(Page().m_faces.begin()->second->m_strName, "ABC");
+}
+
 TEST_F(ToolClicks, FaceToolRightClickNeedsThreeToTwentyVertices) {
     Page().m_selPoints = {0, 1};
     CloseFace(doc, state);

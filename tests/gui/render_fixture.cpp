@@ -97,41 +97,4 @@ QImage RenderTest::Render(CGpage* page, const std::string& name, FrameLayout lay
     return image;
 }
 
-std::unique_ptr<CGpage> MakeCubePage() {
-    auto page = std::make_unique<CGpage>();
-    constexpr std::array<Float3, 8> kCorners{{{-4, -4, -4},
-                                              {4, -4, -4},
-                                              {4, 4, -4},
-                                              {-4, 4, -4},
-                                              {-4, -4, 4},
-                                              {4, -4, 4},
-                                              {4, 4, 4},
-                                              {-4, 4, 4}}};
-    for (const Float3& p : kCorners) {
-        page->AddVertex(p[0], p[1], p[2]);
-    }
-    constexpr std::array<std::array<uint8_t, 2>, 12> kEdges{{{0, 1},
-                                                             {1, 2},
-                                                             {2, 3},
-                                                             {3, 0},
-                                                             {4, 5},
-                                                             {5, 6},
-                                                             {6, 7},
-                                                             {7, 4},
-                                                             {0, 4},
-                                                             {1, 5},
-                                                             {2, 6},
-                                                             {3, 7}}};
-    for (const auto& e : kEdges) {
-        page->AddLine(e[0], e[1], kSegment);
-    }
-    constexpr std::array<std::array<int, 4>, 6> kFaces{
-        {{0, 1, 2, 3}, {4, 5, 6, 7}, {0, 1, 5, 4}, {1, 2, 6, 5}, {2, 3, 7, 6}, {3, 0, 4, 7}}};
-    for (const auto& f : kFaces) {
-        page->AddFace(f);
-    }
-    page->ClearSelection();
-    return page;
-}
-
 }  // namespace velnor::test

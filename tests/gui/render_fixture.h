@@ -11,6 +11,7 @@
 
 #include "model/gl_model.h"
 #include "model/page.h"
+#include "view/demo_page.h"
 #include "view/frame_renderer.h"
 #include "view/offscreen_renderer.h"
 
@@ -62,9 +63,5 @@ protected:
     static std::unique_ptr<CGlModel> s_settings;
     static std::unique_ptr<OffscreenRenderer> s_renderer;
 };
-
-// The cube with corners (-4, -4, -4) and (4, 4, 4): vertices A..H (ABCD at z = -4, EFGH above),
-// its twelve edges and six faces.
-std::unique_ptr<CGpage> MakeCubePage();
 
 }  // namespace velnor::test

@@ -215,6 +215,16 @@ TEST_F(MainFrameTest, OpeningADamagedFileKeepsTheDocumentAndSaysWhy) {
     EXPECT_TRUE(frame.Files().Path().isEmpty());
 }
 
+TEST_F(MainFrameTest, ExampleFilesAreFoundAndOpen) {
+    const QDir examples(ExamplesFolder());
+    const QStringList documents = examples.entryList({QStringLiteral("*.plm")}, QDir::Files);
+    ASSERT_FALSE(documents.isEmpty()) << examples.path().toStdString();
+    for (const QString& name : documents) {
+        EXPECT_TRUE(frame.Files().OpenPath(examples.filePath(name))) << name.toStdString();
+        EXPECT_FALSE(doc.CurrentPage().m_lines.empty()) << name.toStdString();
+    }
+}
+
 TEST_F(MainFrameTest, SavedNotesAndPagesComeBackWhenOpened) {
     Trigger(32824);
     frame.Notes().setPlainText("正方体的对角线\n第二行");
