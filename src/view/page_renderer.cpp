@@ -286,11 +286,12 @@ void DrawOverlay(const CGpage& page, const RenderEnv& env, int width, int height
     });
     ForEachSelected(page.m_texts, page.m_selTexts, drawText);
 
+    // No flush here: the frame goes to the renderer as one piece. A software renderer pays for
+    // a flush in the middle with a second pass over every tile of the frame.
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
-    glFlush();
 }
 
 }  // namespace velnor
