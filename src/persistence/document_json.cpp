@@ -68,25 +68,23 @@ void VertexJson(JsonWriter& json, const CGpage& page, int i) {
     json.EndObject();
 }
 
-void LineJson(JsonWriter& json, uint16_t key, const CLineCell& line) {
-    json.BeginObject();
-    json.Field("key", key);
-    json.Field("name", line.m_strName);
-    json.Field("hidden", line.m_bHidden);
+// What every cell of the maps has.
+void CommonJson(JsonWriter& json, const CGcell& cell) {
+    json.Field("name", cell.m_strName);
+    json.Field("hidden", cell.m_bHidden);
+}
+
+void LineJson(JsonWriter& json, const CLineCell& line) {
+    CommonJson(json, line);
     json.Field("start", line.m_nStart);
     json.Field("end", line.m_nEnd);
     json.Field("kind", line.m_nKind);
-    json.EndObject();
 }
 
-void FaceJson(JsonWriter& json, uint16_t key, const CFaceCell& face) {
-    json.BeginObject();
-    json.Field("key", key);
+void FaceJson(JsonWriter& json, const CFaceCell& face) {
     json.Field("class", face.ClassName());
-    json.Field("name", face.m_strName);
-    json.Field("hidden", face.m_bHidden);
+    CommonJson(json, face);
     json.NumberArray("vertices", face.Verts());
-    json.EndObject();
 }
 
 void BitmapJson(JsonWriter& json, const CBitText& text) {
@@ -103,12 +101,9 @@ void BitmapJson(JsonWriter& json, const CBitText& text) {
     }
 }
 
-void SolidJson(JsonWriter& json, uint16_t key, const CSubassembly& solid) {
-    json.BeginObject();
-    json.Field("key", key);
+void SolidJson(JsonWriter& json, const CSubassembly& solid) {
     json.Field("class", solid.ClassName());
-    json.Field("name", solid.m_strName);
-    json.Field("hidden", solid.m_bHidden);
+    CommonJson(json, solid);
     json.Field("kind", solid.m_nKind);
     json.Field("component", solid.m_nComponent);
     Floats(json, "position", solid.m_position);
@@ -125,21 +120,16 @@ void SolidJson(JsonWriter& json, uint16_t key, const CSubassembly& solid) {
     if (const auto* text = dynamic_cast<const CBitText*>(&solid)) {
         BitmapJson(json, *text);
     }
-    json.EndObject();
 }
 
-void TextJson(JsonWriter& json, uint16_t key, const CDTextCell& text) {
-    json.BeginObject();
-    json.Field("key", key);
-    json.Field("name", text.m_strName);
-    json.Field("hidden", text.m_bHidden);
+void TextJson(JsonWriter& json, const CDTextCell& text) {
+    CommonJson(json, text);
     json.Field("type", text.m_nType);
     json.NumberArray("vertices", text.Verts());
     json.Field("value", text.m_fValue);
     json.Field("text", text.m_strText);
     const std::array<int, 2> place{text.m_nPlaceX, text.m_nPlaceY};
     json.NumberArray("place", std::span<const int>(place));
-    json.EndObject();
 }
 
 void SavedJson(JsonWriter& json, std::string_view key, const std::vector<Float3>& saved) {
@@ -176,9 +166,7 @@ void ButtonDetailsJson(JsonWriter& json, const CBtCmd& button) {
     }
 }
 
-void ButtonJson(JsonWriter& json, uint16_t key, const CBtCmd& button) {
-    json.BeginObject();
-    json.Field("key", key);
+void ButtonJson(JsonWriter& json, const CBtCmd& button) {
     json.Field("class", button.ClassName());
     json.Field("kind", button.m_nKind);
     json.Field("caption", button.m_strCaption);
@@ -197,14 +185,17 @@ void ButtonJson(JsonWriter& json, uint16_t key, const CBtCmd& button) {
     Ints(json, "target_faces", button.m_targetFaces);
     Ints(json, "target_solids", button.m_targetSolids);
     ButtonDetailsJson(json, button);
-    json.EndObject();
 }
 
+// Each cell as an object that starts with its key.
 template <typename Cell, typename WriteCell>
 void MapJson(JsonWriter& json, std::string_view key, const CellMap<Cell>& map, WriteCell write) {
     json.Key(key).BeginArray();
     for (const auto& [cellKey, cell] : map) {
-        write(json, cellKey, *cell);
+        json.BeginObject();
+        json.Field("key", cellKey);
+        write(json, *cell);
+        json.EndObject();
     }
     json.EndArray();
 }

@@ -57,10 +57,9 @@ std::unique_ptr<CGpage> MakeCubePage() {
 }
 
 std::unique_ptr<CGpage> MakeDemoPage() {
-    auto page = std::make_unique<CGpage>();
+    auto page = MakeCubePage();
     page->m_nId = 1;
     page->m_strName = " 第一页 ";
-    AddCube(*page);
     page->AddLine(0, 6, kVector);
     AddSolid(*page, kSolidSphereOutline, {0, 11, 0}, {2.5f, 2.5f, 2.5f});
     AddSolid(*page, kSolidConeSide, {11, 0, -4}, {2.5f, 2.5f, 6});

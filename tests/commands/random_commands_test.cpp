@@ -8,42 +8,25 @@
 #include "commands/command_execution.h"
 #include "commands/command_table.h"
 #include "commands/script_fixture.h"
+#include "persistence/archive_error.h"
 #include "persistence/document_io.h"
 #include "support/recording_messages.h"
 
 namespace velnor::test {
 namespace {
 
-// Every cell of the page names only vertices and buttons the page has.
-std::string FirstInconsistency(const CGpage& page) {
-    const int count = page.m_nVertexCount;
-    const auto bad = [count](int v) { return v < 0 || v >= count; };
-    for (const auto& [key, line] : page.m_lines) {
-        if (bad(line->m_nStart) || bad(line->m_nEnd)) {
-            return "line " + std::to_string(key);
-        }
+// What goes wrong in saving the document and loading it back, or nothing. The reader refuses a
+// line, face, text, button or selection that names a vertex the page lacks, so this checks the
+// pages as well as the file.
+std::string RoundTripProblem(const CPlomDoc& doc) {
+    const std::vector<uint8_t> saved = SaveDocument(doc);
+    CPlomDoc loaded;
+    try {
+        LoadDocument(loaded, saved);
+    } catch (const ArchiveError& error) {
+        return error.what();
     }
-    for (const auto& [key, face] : page.m_faces) {
-        const auto verts = face->Verts();
-        if (verts.size() < 3 || std::any_of(verts.begin(), verts.end(), bad)) {
-            return "face " + std::to_string(key);
-        }
-    }
-    for (const auto& [key, text] : page.m_texts) {
-        const auto verts = text->Verts();
-        if (std::any_of(verts.begin(), verts.end(), bad)) {
-            return "text " + std::to_string(key);
-        }
-    }
-    for (const auto& [key, button] : page.m_buttons) {
-        if (std::any_of(button->m_targetVerts.begin(), button->m_targetVerts.end(), bad)) {
-            return "button " + std::to_string(key);
-        }
-    }
-    if (std::any_of(page.m_selPoints.begin(), page.m_selPoints.end(), bad)) {
-        return "vertex selection";
-    }
-    return {};
+    return SaveDocument(loaded) == saved ? "" : "the document saves other bytes after loading";
 }
 
 template <typename Map>
@@ -138,8 +121,8 @@ protected:
 };
 
 // Any command on any selection, with undo and redo and the buttons running in between, leaves
-// a page whose cells name only what exists, and a document that saves and loads back unchanged.
-TEST_F(RandomCommands, LeaveConsistentPagesThatSaveAndLoadBack) {
+// a document that saves, loads back and saves the same bytes again.
+TEST_F(RandomCommands, LeaveDocumentsThatSaveAndLoadBack) {
     RecordingMessages messages;
     const auto commands = DocumentCommands();
     for (unsigned seed = 1; seed <= 100; ++seed) {
@@ -149,12 +132,8 @@ TEST_F(RandomCommands, LeaveConsistentPagesThatSaveAndLoadBack) {
         std::mt19937 random(seed);
         for (int step = 0; step < 60; ++step) {
             const std::string what = Step(random, commands);
-            ASSERT_EQ(FirstInconsistency(Page()), "") << "after " << what << " at step " << step;
+            ASSERT_EQ(RoundTripProblem(doc), "") << "after " << what << " at step " << step;
         }
-        const std::vector<uint8_t> saved = SaveDocument(doc);
-        CPlomDoc loaded;
-        LoadDocument(loaded, saved);
-        ASSERT_EQ(SaveDocument(loaded), saved);
     }
 }
 
