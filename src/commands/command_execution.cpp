@@ -46,7 +46,7 @@ ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc,
         if (!windows->IsEnabled(entry.id)) {
             return ExecuteResult::kDisabled;
         }
-        windows->Run(entry.id);
+        windows->Run(entry.id, params);
         return ExecuteResult::kDone;
     }
     if (!IsCommandEnabled(entry, doc)) {
@@ -59,7 +59,7 @@ ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc,
             return ExecuteResult::kNeedsDialog;
         case CommandOutcome::kViewTakesOver:
             if (windows != nullptr) {
-                windows->Run(entry.id);
+                windows->Run(entry.id, {});
             }
             return ExecuteResult::kViewTakesOver;
     }

@@ -30,6 +30,11 @@ std::filesystem::path ToPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
 
+// A file name without an extension gets the one of its kind.
+QString WithSuffix(const QString& path, const QString& suffix) {
+    return QFileInfo(path).suffix().isEmpty() ? path + suffix : path;
+}
+
 QSettings Profile() {
     return QSettings(QStringLiteral("Kalbrix"), QStringLiteral("Velnor"));
 }
@@ -75,21 +80,25 @@ bool DocumentFiles::New() {
     return true;
 }
 
-bool DocumentFiles::Open() {
+bool DocumentFiles::Open(const QString& file) {
     if (!SaveModified()) {
         return false;
     }
-    const QString path = QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开"), {},
-                                                      kDocumentFilter + QStringLiteral(";;*.*"));
+    const QString path =
+        file.isEmpty() ? QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开"), {},
+                                                      kDocumentFilter + QStringLiteral(";;*.*"))
+                       : file;
     return !path.isEmpty() && OpenPath(path);
 }
 
-bool DocumentFiles::OpenExample() {
+bool DocumentFiles::OpenExample(const QString& file) {
     if (!SaveModified()) {
         return false;
     }
-    const QString path = QFileDialog::getOpenFileName(&m_window, QStringLiteral("示例文件"),
-                                                      ExamplesFolder(), kDocumentFilter);
+    const QString path = file.isEmpty()
+                             ? QFileDialog::getOpenFileName(&m_window, QStringLiteral("示例文件"),
+                                                            ExamplesFolder(), kDocumentFilter)
+                             : QDir(ExamplesFolder()).filePath(file);
     return !path.isEmpty() && OpenPath(path);
 }
 
@@ -109,20 +118,20 @@ bool DocumentFiles::OpenPath(const QString& path) {
 }
 
 bool DocumentFiles::Save() {
-    return m_strPath.isEmpty() ? SaveAs() : SavePath(m_strPath);
+    return m_strPath.isEmpty() ? SaveAs({}) : SavePath(m_strPath);
 }
 
-bool DocumentFiles::SaveAs() {
-    QString path = QFileDialog::getSaveFileName(
-        &m_window, QStringLiteral("另存为"),
-        m_strPath.isEmpty() ? Title() + QStringLiteral(".plm") : m_strPath, kDocumentFilter);
+bool DocumentFiles::SaveAs(const QString& file) {
+    QString path = file.isEmpty()
+                       ? QFileDialog::getSaveFileName(
+                             &m_window, QStringLiteral("另存为"),
+                             m_strPath.isEmpty() ? Title() + QStringLiteral(".plm") : m_strPath,
+                             kDocumentFilter)
+                       : file;
     if (path.isEmpty()) {
         return false;
     }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".plm");
-    }
-    return SavePath(path);
+    return SavePath(WithSuffix(path, QStringLiteral(".plm")));
 }
 
 bool DocumentFiles::SavePath(const QString& path) {
@@ -152,38 +161,42 @@ bool DocumentFiles::SaveModified() {
     return answer == QMessageBox::No || Save();
 }
 
-void DocumentFiles::ImportNotes() {
+bool DocumentFiles::ImportNotes(const QString& file) {
     const QString path =
-        QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开RTF文件"), {}, kRtfFilter);
+        file.isEmpty()
+            ? QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开RTF文件"), {}, kRtfFilter)
+            : file;
     if (path.isEmpty()) {
-        return;
+        return false;
     }
     try {
         const std::vector<uint8_t> bytes = ReadWholeFile(ToPath(path));
         m_doc.ImportNotesRtf(std::string(bytes.begin(), bytes.end()));
     } catch (const std::exception& error) {
         ShowMessage(error.what());
-        return;
+        return false;
     }
     m_notes.ShowRtf(m_doc.NotesRtf());
+    return true;
 }
 
-void DocumentFiles::ExportNotes() {
-    QString path =
-        QFileDialog::getSaveFileName(&m_window, QStringLiteral("保存RTF文件"), {}, kRtfFilter);
+bool DocumentFiles::ExportNotes(const QString& file) {
+    const QString path =
+        file.isEmpty()
+            ? QFileDialog::getSaveFileName(&m_window, QStringLiteral("保存RTF文件"), {}, kRtfFilter)
+            : file;
     if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".rtf");
+        return false;
     }
     const std::string rtf = m_notes.Rtf();
     try {
-        WriteFileReplacing(ToPath(path),
+        WriteFileReplacing(ToPath(WithSuffix(path, QStringLiteral(".rtf"))),
                            {reinterpret_cast<const uint8_t*>(rtf.data()), rtf.size()});
     } catch (const std::exception& error) {
         ShowMessage(error.what());
+        return false;
     }
+    return true;
 }
 
 void DocumentFiles::StoreNotes() {

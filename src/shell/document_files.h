@@ -21,20 +21,22 @@ class DocumentFiles : public QObject {
 public:
     DocumentFiles(CPlomDoc& doc, NotesPane& notes, QWidget& window);
 
-    // Each asks to save a modified document first where it would replace it.
+    // Each asks to save a modified document first where it would replace it. The commands that
+    // take a `file` ask for it with a file dialog when it is empty; each returns whether it did
+    // its work (false also when the user cancelled).
     bool New();
-    bool Open();
-    bool OpenExample();
-    // Returns whether the file was loaded.
+    bool Open(const QString& file);
+    // A relative `file` names one of the example files.
+    bool OpenExample(const QString& file);
     bool OpenPath(const QString& path);
     bool Save();
-    bool SaveAs();
+    bool SaveAs(const QString& file);
     bool SavePath(const QString& path);
     // Asks whether to save a modified document; false when the user cancels (or saving failed).
     bool SaveModified();
 
-    void ImportNotes();
-    void ExportNotes();
+    bool ImportNotes(const QString& file);
+    bool ExportNotes(const QString& file);
 
     // The file of the document, empty while it has none.
     const QString& Path() const { return m_strPath; }

@@ -21,13 +21,13 @@ public:
 
     explicit FrameWindowCommands(CMainFrame& frame) : m_frame(frame) {}
 
-    void Run(int commandId) override;
+    void Run(int commandId, const CommandParams& params) override;
     bool IsEnabled(int commandId) const override;
     bool IsChecked(int commandId) const override;
 
 private:
     bool RunViewCommand(int commandId);
-    bool RunShellCommand(int commandId);
+    bool RunShellCommand(int commandId, const CommandParams& params);
 
     CMainFrame& m_frame;
 };

@@ -2,12 +2,39 @@
 #include <QFont>
 #include <QFontDatabase>
 
+#include <cstdio>
+
 #include "geometry/measure_text.h"
 #include "model/dynamic_text_updater.h"
 #include "shell/main_frame.h"
+#include "shell/script_run.h"
 #include "view/gl_setup.h"
 
 namespace {
+
+constexpr int kUsageError = 2;
+
+struct StartArguments {
+    QString file;
+    QString script;
+};
+
+// velnor [FILE.plm] [--run SCRIPT]
+bool ReadArguments(const QStringList& words, StartArguments& arguments) {
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        if (words[i] == QStringLiteral("--run")) {
+            if (i + 1 == words.size() || !arguments.script.isEmpty()) {
+                return false;
+            }
+            arguments.script = words[++i];
+        } else if (arguments.file.isEmpty()) {
+            arguments.file = words[i];
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
 
 // The interface is Chinese: prefer a CJK face where the default one lacks the glyphs.
 void UseChineseFont(QApplication& app) {
@@ -33,10 +60,21 @@ int main(int argc, char** argv) {
     UseChineseFont(app);
     velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
 
+    StartArguments arguments;
+    if (!ReadArguments(QApplication::arguments(), arguments)) {
+        std::fprintf(stderr, "usage: velnor [FILE.plm] [--run SCRIPT]\n");
+        return kUsageError;
+    }
     velnor::CMainFrame frame;
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        frame.OpenAtStart(arguments.at(1));
+    if (!arguments.file.isEmpty()) {
+        frame.OpenAtStart(arguments.file);
+    }
+    if (!arguments.script.isEmpty()) {
+        auto* run = new velnor::ScriptRun(frame.ScriptRunner(), frame, arguments.script);
+        if (!run->Load()) {
+            return kUsageError;
+        }
+        QObject::connect(&frame, &velnor::CMainFrame::Started, run, &velnor::ScriptRun::Start);
     }
     frame.showMaximized();
     return app.exec();

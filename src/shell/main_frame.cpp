@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "buttons/button_press.h"
 #include "buttons/button_tick.h"
@@ -29,6 +30,7 @@
 #include "shell/document_files.h"
 #include "shell/frame_document_views.h"
 #include "shell/frame_window_commands.h"
+#include "shell/input_line.h"
 #include "shell/manager_tree.h"
 #include "shell/message_box_sink.h"
 #include "shell/notes_pane.h"
@@ -36,6 +38,7 @@
 #include "shell/settings_bar.h"
 #include "shell/system_clipboard.h"
 #include "shell/toolbar_layout.h"
+#include "shell/window_script_runner.h"
 #include "view/mouse_tools.h"
 #include "view/plom_view.h"
 
@@ -54,6 +57,7 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     setObjectName(QStringLiteral("MainFrame"));
     m_messages = std::make_unique<MessageBoxSink>(this);
     SetMessageSink(m_messages.get());
+    m_scriptRunner = std::make_unique<WindowScriptRunner>(*this);
     BuildPanes();
     m_documentViews = std::make_unique<FrameDocumentViews>(*this);
     m_windowCommands = std::make_unique<FrameWindowCommands>(*this);
@@ -90,7 +94,9 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
         m_settings->SyncFromSettings();
         if (!m_strStartFile.isEmpty() && !m_files->OpenPath(m_strStartFile)) {
             QApplication::exit(1);
+            return;
         }
+        emit Started();
     });
 }
 
@@ -124,10 +130,18 @@ void CMainFrame::BuildPanes() {
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_notes = new NotesPane(m_splitter);
     m_notes->setAcceptDrops(false);
-    m_view = new CPlomView(SceneSettings(), m_splitter);
+    // The input line sits under the view, in the view's pane.
+    auto* viewPane = new QWidget(m_splitter);
+    m_view = new CPlomView(SceneSettings(), viewPane);
     m_view->setAcceptDrops(false);
+    m_input = new InputLine(*m_scriptRunner, viewPane);
+    auto* column = new QVBoxLayout(viewPane);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_view, 1);
+    column->addWidget(m_input);
     m_splitter->addWidget(m_notes);
-    m_splitter->addWidget(m_view);
+    m_splitter->addWidget(viewPane);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({220, 1000});
@@ -179,7 +193,7 @@ void CMainFrame::AddFrameKeys() {
     const auto add = [this](int id, QKeySequence key) {
         auto* action = new QAction(this);
         action->setShortcut(key);
-        connect(action, &QAction::triggered, this, [this, id] { m_windowCommands->Run(id); });
+        connect(action, &QAction::triggered, this, [this, id] { m_windowCommands->Run(id, {}); });
         addAction(action);
     };
     add(FrameWindowCommands::kEndFullScreen, QKeySequence(Qt::Key_Escape));
@@ -214,11 +228,13 @@ void CMainFrame::AfterDocumentReplaced() {
     UpdateTitle();
 }
 
-void CMainFrame::PressButton(uint16_t key) {
-    if (PressCurrentPageButton(*m_doc, key) == PressOutcome::kStarted) {
+PressOutcome CMainFrame::PressButton(uint16_t key) {
+    const PressOutcome outcome = PressCurrentPageButton(*m_doc, key);
+    if (outcome == PressOutcome::kStarted) {
         m_view->StartButtonAnimation();
     }
     m_view->update();
+    return outcome;
 }
 
 void CMainFrame::ShowPageName(const QString& name) {
@@ -247,6 +263,7 @@ void CMainFrame::ToggleFullScreen() {
     m_mainBar->hide();
     menuBar()->hide();
     statusBar()->hide();
+    m_input->hide();
     m_splitter->setSizes({0, 600});
     // Qt toolbars cannot be floated by the program; the view toolbar stays as the one bar above
     // the view.
@@ -260,6 +277,7 @@ void CMainFrame::EndFullScreen() {
     }
     m_bFullScreen = false;
     menuBar()->show();
+    m_input->show();
     restoreState(m_savedState);
     restoreGeometry(m_savedGeometry);
     if (m_bWasMaximized) {

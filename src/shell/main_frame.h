@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "buttons/button_press.h"
+
 class QDockWidget;
 class QLabel;
 class QSplitter;
@@ -19,11 +21,13 @@ class CommandActions;
 class DocumentFiles;
 class FrameDocumentViews;
 class FrameWindowCommands;
+class InputLine;
 class ManagerTree;
 class MessageBoxSink;
 class NotesPane;
 class PushButtonWindows;
 class SystemClipboard;
+class WindowScriptRunner;
 
 // The main window: the notes pane and the 3D view side by side, the menus, the main toolbar and
 // the view toolbar 控制条, the status bar, and the manager bar with its 目录 and 设置 tabs. It owns
@@ -46,10 +50,15 @@ public:
     QToolBar& ViewToolBar() { return *m_viewBar; }
     QDockWidget& ManagerBar() { return *m_managerBar; }
     PushButtonWindows& ButtonWindows() { return *m_buttonWindows; }
+    InputLine& Input() { return *m_input; }
+    WindowScriptRunner& ScriptRunner() { return *m_scriptRunner; }
 
     // The document file named on the command line, opened once the view is ready; a file that
     // cannot be read ends the program after its message.
     void OpenAtStart(const QString& path);
+
+    // A click on the current page's action button `key`.
+    PressOutcome PressButton(uint16_t key);
 
     // The status-bar pane of the page name.
     void ShowPageName(const QString& name);
@@ -69,6 +78,10 @@ public:
     void SwitchPane();
     void ShowAbout();
 
+signals:
+    // The view is ready and the file named on the command line is open.
+    void Started();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -83,12 +96,12 @@ private:
     void InstallSeams();
     void ConnectMouseTools();
     void AfterDocumentReplaced();
-    void PressButton(uint16_t key);
 
     std::unique_ptr<CPlomDoc> m_doc;
     QSplitter* m_splitter = nullptr;
     NotesPane* m_notes = nullptr;
     CPlomView* m_view = nullptr;
+    InputLine* m_input = nullptr;
     ManagerTree* m_tree = nullptr;
     CGlSetDlg* m_settings = nullptr;
     QDockWidget* m_managerBar = nullptr;
@@ -103,6 +116,7 @@ private:
     std::unique_ptr<SystemClipboard> m_clipboard;
     std::unique_ptr<FrameDocumentViews> m_documentViews;
     std::unique_ptr<FrameWindowCommands> m_windowCommands;
+    std::unique_ptr<WindowScriptRunner> m_scriptRunner;
     QString m_strStartFile;
     int m_nPreset = 0;
     bool m_bFullScreen = false;

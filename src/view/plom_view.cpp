@@ -123,7 +123,13 @@ void CPlomView::timerEvent(QTimerEvent* event) {
         QOpenGLWidget::timerEvent(event);
         return;
     }
-    Run([this](CameraControl& c) { c.Tick(m_buttonStepper); });
+    Tick();
+}
+
+void CPlomView::Tick() {
+    if (m_control.m_bTimerOn) {
+        Run([this](CameraControl& c) { c.Tick(m_buttonStepper); });
+    }
 }
 
 void CPlomView::wheelEvent(QWheelEvent* event) {
@@ -139,7 +145,9 @@ void CPlomView::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void CPlomView::mouseMoveEvent(QMouseEvent* event) { m_tools->MouseMove(*event); }
+void CPlomView::mouseMoveEvent(QMouseEvent* event) {
+    m_tools->MouseMove(*event);
+}
 
 void CPlomView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
@@ -153,7 +161,9 @@ void CPlomView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
-void CPlomView::contextMenuEvent(QContextMenuEvent* event) { m_tools->ContextMenu(*event); }
+void CPlomView::contextMenuEvent(QContextMenuEvent* event) {
+    m_tools->ContextMenu(*event);
+}
 
 void CPlomView::DragCamera(int dx, int dy) {
     Run([dx, dy](CameraControl& c) { c.Drag(dx, dy); });

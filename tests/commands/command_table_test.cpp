@@ -90,7 +90,7 @@ public:
     RecordingWindowCommands(const RecordingWindowCommands&) = delete;
     RecordingWindowCommands& operator=(const RecordingWindowCommands&) = delete;
 
-    void Run(int commandId) override { run.push_back(commandId); }
+    void Run(int commandId, const CommandParams&) override { run.push_back(commandId); }
     bool IsEnabled(int commandId) const override { return commandId != 33091; }
     bool IsChecked(int commandId) const override { return commandId == 33040; }
 
