@@ -1,5 +1,6 @@
 #include "shell/input_line.h"
 
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -17,8 +18,8 @@ namespace velnor {
 
 namespace {
 
-const QString kPlaceholder = QStringLiteral(
-    "如 point 1 2 3、line 0 1、中点、图元集 type=0 L=4，按回车执行，↑↓ 翻看输入过的行");
+const QString kPlaceholder =
+    QStringLiteral("输入命令，如 point 1 2 3、中点、图元集 type=0 L=4，回车执行");
 
 // What completes: the menu texts (without the "..." a script may leave out) and the language's
 // own words.
@@ -41,6 +42,10 @@ QStringList CompletionWords() {
     return words;
 }
 
+bool IsEnterKey(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
 bool IsHistoryKey(const QKeyEvent& key) {
     return (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down) &&
            key.modifiers() == Qt::NoModifier;
@@ -60,6 +65,7 @@ InputLine::InputLine(WindowScriptRunner& runner, QWidget* parent)
     completer->setMaxVisibleItems(12);
     m_edit->setCompleter(completer);
     m_edit->installEventFilter(this);
+    completer->popup()->installEventFilter(this);
     m_note->setObjectName(QStringLiteral("InputLineNote"));
     // A long report must not widen the window; its whole text is the tooltip.
     m_note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -78,18 +84,37 @@ QString InputLine::Note() const {
 }
 
 bool InputLine::eventFilter(QObject* watched, QEvent* event) {
-    const bool keyEvent =
-        event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
-    if (watched != m_edit || !keyEvent || !IsHistoryKey(*static_cast<QKeyEvent*>(event))) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) {
         return QWidget::eventFilter(watched, event);
     }
-    // Up and Down are the view's rotations everywhere else in the window; here they walk the
-    // history.
-    if (event->type() == QEvent::KeyPress) {
-        const bool older = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Up;
-        m_edit->setText(older ? m_history.Older(m_edit->text()) : m_history.Newer(m_edit->text()));
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (watched == m_edit && IsHistoryKey(key)) {
+        // Up and Down are the view's rotations everywhere else in the window; here they walk
+        // the history.
+        if (event->type() == QEvent::KeyPress) {
+            m_edit->setText(key.key() == Qt::Key_Up ? m_history.Older(m_edit->text())
+                                                    : m_history.Newer(m_edit->text()));
+        }
+        event->accept();
+        return true;
     }
-    event->accept();
+    if (watched == m_edit->completer()->popup() && IsEnterKey(key) &&
+        event->type() == QEvent::KeyPress) {
+        return TakeChosenCompletion();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool InputLine::TakeChosenCompletion() {
+    // Enter on a chosen name puts it in the line for its values to follow; only Enter without
+    // a choice runs what was typed.
+    QAbstractItemView* popup = m_edit->completer()->popup();
+    const QModelIndex chosen = popup->currentIndex();
+    if (!chosen.isValid()) {
+        return false;
+    }
+    popup->hide();
+    m_edit->setText(chosen.data().toString());
     return true;
 }
 
@@ -99,18 +124,23 @@ void InputLine::RunEnteredLine() {
         return;
     }
     m_history.Add(line);
+    QString problem;
     try {
-        const QStringList reports =
-            m_runner.RunLine(line.toStdString(), ++m_nLines, WindowScriptRunner::Echo::kCollect);
-        m_edit->clear();
-        ShowNote(reports.join(QStringLiteral("；")), false);
+        m_runner.RunLine(line.toStdString(), ++m_nLines, WindowScriptRunner::Echo::kCollect);
     } catch (const ScriptError& error) {
-        ShowNote(QString::fromStdString(error.Problem()), true);
-        m_edit->selectAll();
+        problem = QString::fromStdString(error.Problem());
     } catch (const std::exception& error) {
-        ShowNote(QString::fromStdString(error.what()), true);
-        m_edit->selectAll();
+        problem = QString::fromStdString(error.what());
     }
+    // A refusal's reason comes after the line's own problem (a file the line could not open).
+    QStringList note = m_runner.Reports();
+    if (!problem.isEmpty()) {
+        note.prepend(problem);
+        m_edit->selectAll();
+    } else {
+        m_edit->clear();
+    }
+    ShowNote(note.join(QStringLiteral("；")), !problem.isEmpty());
 }
 
 void InputLine::ShowNote(const QString& text, bool error) {

@@ -31,6 +31,7 @@ protected:
 
 private:
     void RunEnteredLine();
+    bool TakeChosenCompletion();
     void ShowNote(const QString& text, bool error);
 
     WindowScriptRunner& m_runner;

@@ -34,27 +34,23 @@ private:
 WindowScriptRunner::WindowScriptRunner(CMainFrame& frame)
     : m_frame(frame), m_interpreter(frame.Document(), *this) {}
 
-QStringList WindowScriptRunner::RunLine(const std::string& line, int lineNumber, Echo echo) {
+void WindowScriptRunner::RunLine(const std::string& line, int lineNumber, Echo echo) {
     m_echo = echo;
     m_reports.clear();
-    {
-        const LineMessages messages(this);
-        m_boxes = messages.Previous();
-        m_interpreter.RunLine(line, lineNumber);
-    }
+    const LineMessages messages(this);
+    m_boxes = messages.Previous();
+    m_interpreter.RunLine(line, lineNumber);
     m_frame.Actions().UpdateStates();
-    return m_reports;
 }
 
 void WindowScriptRunner::RunCommand(const CommandEntry& entry, const CommandParams& params) {
     CPlomDoc& doc = m_frame.Document();
     CommandActions& actions = m_frame.Actions();
-    if (!IsCommandEnabled(entry, doc)) {
-        const QString text = QString::fromStdString(entry.text);
-        Report("disabled", text, QStringLiteral("%1 现在不可用").arg(text));
-        return;
-    }
     if (params.Empty()) {
+        if (!IsCommandEnabled(entry, doc)) {
+            ReportDisabled(entry);
+            return;
+        }
         // Exactly what choosing the menu item does, its dialog included.
         actions.UpdateStates();
         if (QAction* action = actions.Action(entry.id)) {
@@ -65,10 +61,22 @@ void WindowScriptRunner::RunCommand(const CommandEntry& entry, const CommandPara
         return;
     }
     // Values that do not read, or a file that could not be used, make the line a bad one.
-    if (ExecuteCommand(entry, doc, params) == ExecuteResult::kNeedsDialog) {
-        // The selection does not give what the values leave out: the dialog asks, from them.
-        actions.Run(entry, params);
+    switch (ExecuteCommand(entry, doc, params)) {
+        case ExecuteResult::kDisabled:
+            ReportDisabled(entry);
+            break;
+        case ExecuteResult::kNeedsDialog:
+            // The selection does not give what the values leave out: the dialog asks, from them.
+            actions.Run(entry, params);
+            break;
+        default:
+            break;
     }
+}
+
+void WindowScriptRunner::ReportDisabled(const CommandEntry& entry) {
+    const QString text = QString::fromStdString(entry.text);
+    Report("disabled", text, QStringLiteral("“%1”现在不可用").arg(text));
 }
 
 bool WindowScriptRunner::PressButton(uint16_t key) {

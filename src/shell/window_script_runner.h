@@ -25,14 +25,17 @@ public:
 
     explicit WindowScriptRunner(CMainFrame& frame);
 
-    // Runs one line as one step; returns its reports (kCollect), throws ScriptError for a bad line.
-    QStringList RunLine(const std::string& line, int lineNumber, Echo echo);
+    // Runs one line as one step; throws ScriptError for a bad line.
+    void RunLine(const std::string& line, int lineNumber, Echo echo);
+    // What the last line reported with kCollect, good or bad: messages, greyed commands.
+    const QStringList& Reports() const { return m_reports; }
 
 private:
     void RunCommand(const CommandEntry& entry, const CommandParams& params) override;
     bool PressButton(uint16_t key) override;
     void Tick(int count) override;
     void ShowMessage(const std::string& text) override;
+    void ReportDisabled(const CommandEntry& entry);
     void Report(const char* kind, const QString& text, const QString& besideLine);
 
     CMainFrame& m_frame;
