@@ -12,9 +12,9 @@ namespace {
 
 // A line on the edge of a face is not behind it: points count as inside only this far (in
 // drawing units) within the edges, and as behind only this far behind the plane (in depth units,
-// about a hundredth of a unit of the scene).
+// about a thousandth of a unit of the scene).
 constexpr double kInsideMargin = 0.05;
-constexpr double kDepthMargin = 1e-4;
+constexpr double kDepthMargin = 1e-5;
 // Parts shorter than this, in drawing units, are joined to their neighbours.
 constexpr double kShortestPart = 1.0;
 
