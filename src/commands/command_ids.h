@@ -5,6 +5,9 @@
 // names, so a wrong number is a compile error instead of a silent miswiring. Kept in numeric order.
 namespace velnor::cmd {
 
+inline constexpr int kPrintSetup = 57606;
+inline constexpr int kPrint = 57607;
+inline constexpr int kPrintPreview = 57609;
 inline constexpr int kUndo = 57643;
 inline constexpr int kRedo = 57644;
 inline constexpr int kExit = 57665;
