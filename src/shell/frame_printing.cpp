@@ -14,6 +14,7 @@ namespace velnor {
 
 FramePrinting::FramePrinting(CMainFrame& frame) : m_frame(frame) {
     m_printer.setPageOrientation(QPageLayout::Landscape);
+    m_printer.setPrintRange(QPrinter::CurrentPage);
 }
 
 void FramePrinting::PageSetup() {
@@ -23,7 +24,6 @@ void FramePrinting::PageSetup() {
 
 void FramePrinting::Print() {
     const int pageCount = static_cast<int>(m_frame.Document().m_pages.size());
-    m_printer.setPrintRange(QPrinter::CurrentPage);
     m_printer.setFromTo(1, pageCount);
     QPrintDialog dialog(&m_printer, &m_frame);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage);
@@ -37,6 +37,7 @@ void FramePrinting::Print() {
 void FramePrinting::Preview() {
     QPrintPreviewDialog dialog(&m_printer, &m_frame);
     dialog.setWindowTitle(QStringLiteral("打印预览"));
+    dialog.resize(1000, 760);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [this](QPrinter* printer) { PrintOn(*printer); });
     dialog.exec();
@@ -56,11 +57,10 @@ std::vector<const CGpage*> FramePrinting::ChosenPages(const QPrinter& printer) c
     int number = 0;
     for (const auto& page : doc.m_pages) {
         ++number;
-        const bool chosen =
-            printer.printRange() == QPrinter::AllPages ||
-            (printer.printRange() == QPrinter::PageRange && number >= printer.fromPage() &&
-             number <= printer.toPage()) ||
-            (printer.printRange() != QPrinter::PageRange && number == current);
+        const bool chosen = printer.printRange() == QPrinter::AllPages ||
+                            (printer.printRange() == QPrinter::PageRange &&
+                             number >= printer.fromPage() && number <= printer.toPage()) ||
+                            (printer.printRange() != QPrinter::PageRange && number == current);
         if (chosen) {
             pages.push_back(page.get());
         }

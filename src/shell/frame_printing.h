@@ -11,7 +11,8 @@ class CGpage;
 class CMainFrame;
 
 // 打印..., 打印预览 and 打印设置...: sheets of the document's pages drawn as vectors, the current
-// page unless the print dialog chooses a range. The printer keeps its settings between them.
+// page unless the print dialog chose all pages or a range. The printer keeps its settings, the
+// range too, from one command to the next.
 class FramePrinting {
 public:
     explicit FramePrinting(CMainFrame& frame);

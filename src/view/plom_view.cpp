@@ -139,7 +139,9 @@ void CPlomView::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void CPlomView::mouseMoveEvent(QMouseEvent* event) { m_tools->MouseMove(*event); }
+void CPlomView::mouseMoveEvent(QMouseEvent* event) {
+    m_tools->MouseMove(*event);
+}
 
 void CPlomView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
@@ -153,7 +155,9 @@ void CPlomView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
-void CPlomView::contextMenuEvent(QContextMenuEvent* event) { m_tools->ContextMenu(*event); }
+void CPlomView::contextMenuEvent(QContextMenuEvent* event) {
+    m_tools->ContextMenu(*event);
+}
 
 void CPlomView::DragCamera(int dx, int dy) {
     Run([dx, dy](CameraControl& c) { c.Drag(dx, dy); });
