@@ -1,7 +1,6 @@
 #include "output/hidden_line_splitter.h"
 
 #include <QLineF>
-#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -94,17 +93,25 @@ void HiddenLineSplitter::Add(std::span<const ScreenPoint> corners, Occlusion occ
     if (corners.size() < 3) {
         return;
     }
-    Polygon polygon;
-    polygon.occlusion = occlusion;
+    std::vector<QPointF> at;
     for (const ScreenPoint& c : corners) {
-        polygon.corners.push_back(c.at);
+        at.push_back(c.at);
     }
-    const double area = SignedArea(polygon.corners);
+    const double area = SignedArea(at);
     if (std::fabs(area) < 1e-3) {
         return;
     }
     if (area < 0.0) {
-        std::reverse(polygon.corners.begin(), polygon.corners.end());
+        std::reverse(at.begin(), at.end());
+    }
+    Polygon polygon;
+    polygon.occlusion = occlusion;
+    for (size_t i = 0; i < at.size(); ++i) {
+        const QPointF edge = at[(i + 1) % at.size()] - at[i];
+        const double length = std::hypot(edge.x(), edge.y());
+        if (length > 0.0) {
+            polygon.edges.push_back({at[i], edge / length});
+        }
     }
     // The plane of depths through the corner triangle of the largest area.
     const ScreenPoint& p0 = corners[0];
@@ -124,9 +131,14 @@ void HiddenLineSplitter::Add(std::span<const ScreenPoint> corners, Occlusion occ
     polygon.depthX = (du * v.y() - dv * u.y()) / bestCross;
     polygon.depthY = (dv * u.x() - du * v.x()) / bestCross;
     polygon.depthC = p0.depth - polygon.depthX * p0.at.x() - polygon.depthY * p0.at.y();
-    polygon.box = QPolygonF(QList<QPointF>(polygon.corners.begin(), polygon.corners.end()))
-                      .boundingRect()
-                      .adjusted(-1, -1, 1, 1);
+    const auto [minX, maxX] = std::minmax_element(
+        at.begin(), at.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    const auto [minY, maxY] = std::minmax_element(
+        at.begin(), at.end(), [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+    polygon.left = minX->x();
+    polygon.right = maxX->x();
+    polygon.top = minY->y();
+    polygon.bottom = maxY->y();
     m_polygons.push_back(std::move(polygon));
 }
 
@@ -145,15 +157,9 @@ bool HiddenLineSplitter::Behind(const Polygon& polygon, const ScreenPoint& a, co
         }
         return t0 < t1;
     };
-    const auto& c = polygon.corners;
-    for (size_t i = 0; i < c.size(); ++i) {
-        const QPointF edge = c[(i + 1) % c.size()] - c[i];
-        const double length = std::hypot(edge.x(), edge.y());
-        if (length == 0.0) {
-            continue;
-        }
-        const double fa = Cross(edge, a.at - c[i]) / length - kInsideMargin;
-        const double fb = Cross(edge, b.at - c[i]) / length - kInsideMargin;
+    for (const Edge& edge : polygon.edges) {
+        const double fa = Cross(edge.direction, a.at - edge.start) - kInsideMargin;
+        const double fb = Cross(edge.direction, b.at - edge.start) - kInsideMargin;
         if (!keepPositive(fa, fb)) {
             return false;
         }
@@ -173,12 +179,14 @@ SplitLine HiddenLineSplitter::Split(const ScreenPoint& a, const ScreenPoint& b) 
     if (length < 1e-9) {
         return {};
     }
-    QRectF box = QRectF(a.at, b.at).normalized();
-    box.adjust(-1, -1, 1, 1);
+    const auto [left, right] = std::minmax({a.at.x(), b.at.x()});
+    const auto [top, bottom] = std::minmax({a.at.y(), b.at.y()});
     std::vector<LinePart> dashes, covers;
     for (const Polygon& polygon : m_polygons) {
         LinePart part;
-        if (polygon.box.intersects(box) && Behind(polygon, a, b, part)) {
+        const bool apart = polygon.right < left || polygon.left > right || polygon.bottom < top ||
+                           polygon.top > bottom;
+        if (!apart && Behind(polygon, a, b, part)) {
             (m_coverAll || polygon.occlusion == Occlusion::kCovers ? covers : dashes)
                 .push_back(part);
         }

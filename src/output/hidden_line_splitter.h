@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QRectF>
+#include <QPointF>
 
 #include <span>
 #include <vector>
@@ -39,10 +39,15 @@ public:
     SplitLine Split(const ScreenPoint& a, const ScreenPoint& b) const;
 
 private:
+    // An edge as its start and unit direction, the inside on its left.
+    struct Edge {
+        QPointF start;
+        QPointF direction;
+    };
     struct Polygon {
-        std::vector<QPointF> corners;   // counter-clockwise in the drawing's own turning sense
+        std::vector<Edge> edges;
         double depthX, depthY, depthC;  // depth = depthX * x + depthY * y + depthC
-        QRectF box;
+        double left, top, right, bottom;
         Occlusion occlusion;
     };
 

@@ -201,8 +201,12 @@ void PaintFills(QPainter& painter, std::vector<PaintedPolygon>& fills) {
     std::stable_sort(
         fills.begin(), fills.end(),
         [](const PaintedPolygon& a, const PaintedPolygon& b) { return a.depth > b.depth; });
-    painter.setPen(Qt::NoPen);
     for (const PaintedPolygon& fill : fills) {
+        // A hairline of the fill's own colour closes the seams between neighbouring facets.
+        painter.setPen(
+            fill.brush.style() == Qt::SolidPattern
+                ? QPen(fill.brush.color(), 0.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
+                : QPen(Qt::NoPen));
         painter.setBrush(fill.brush);
         painter.drawPolygon(fill.outline);
     }

@@ -139,9 +139,7 @@ void CPlomView::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void CPlomView::mouseMoveEvent(QMouseEvent* event) {
-    m_tools->MouseMove(*event);
-}
+void CPlomView::mouseMoveEvent(QMouseEvent* event) { m_tools->MouseMove(*event); }
 
 void CPlomView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
@@ -155,9 +153,7 @@ void CPlomView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
-void CPlomView::contextMenuEvent(QContextMenuEvent* event) {
-    m_tools->ContextMenu(*event);
-}
+void CPlomView::contextMenuEvent(QContextMenuEvent* event) { m_tools->ContextMenu(*event); }
 
 void CPlomView::DragCamera(int dx, int dy) {
     Run([dx, dy](CameraControl& c) { c.Drag(dx, dy); });

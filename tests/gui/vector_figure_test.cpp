@@ -157,6 +157,70 @@ TEST_F(VectorFigureTest, LinePartlyBehindAFaceIsSplitWhereItPassesThrough) {
     EXPECT_NEAR(solid[1].second, 600.0, 0.5);
 }
 
+void AddSolid(CGpage& page, uint8_t kind, const Float3& position, const Float3& scale) {
+    page.AddSolid(std::make_unique<CSubassembly>(kind, 0, position, 0.0f, Float3{0, 0, 1}, scale,
+                                                 0.5, 0, Plane{0, 0, 1, 0}, Plane{0, 0, -1, 0}));
+}
+
+// Seen from above, a line at y = 0.5, z = -6 passes under a sphere of radius 3 at the origin: a
+// painted sphere covers the middle, an outline sphere lets it show dashed (its body is 0.99 as
+// large). 25 pixels a unit.
+TEST_F(VectorFigureTest, SolidsCoverOrDashTheLinesBehindThem) {
+    constexpr double kLineY = 300.0 - 0.5 * 25;
+    const double kHalfChord = std::sqrt(2.97 * 2.97 - 0.25) * 25;
+    struct Case {
+        uint8_t kind;
+        bool dashed;
+    };
+    for (const Case c : {Case{kSolidSphere, false}, Case{kSolidSphereOutline, true}}) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        CGpage page;
+        page.AddVertex(-8, 0.5f, -6);
+        page.AddVertex(8, 0.5f, -6);
+        page.AddLine(0, 1, kSegment);
+        std::fill(page.m_bShown.begin(), page.m_bShown.end(), 0);
+        AddSolid(page, c.kind, {0, 0, 0}, {3, 3, 3});
+        settings.m_camera.m_fAngleX = 0.0f;
+        settings.m_camera.m_fAngleAxis = 0.0f;
+        const SvgContent svg = ReadSvg(SvgOf(page, settings, {}, Path("solid.svg")));
+        std::vector<Stroke> onLine;
+        std::copy_if(svg.strokes.begin(), svg.strokes.end(), std::back_inserter(onLine),
+                     [](const Stroke& s) {
+                         return std::fabs(s.a.y() - kLineY) < 0.01 &&
+                                std::fabs(s.b.y() - kLineY) < 0.01;
+                     });
+        const auto dashes =
+            std::count_if(onLine.begin(), onLine.end(), [](const Stroke& s) { return s.dashed; });
+        EXPECT_EQ(onLine.size() - static_cast<size_t>(dashes), 2u);
+        EXPECT_EQ(dashes, c.dashed ? 1 : 0);
+        for (const Stroke& s : onLine) {
+            const auto [left, right] = std::minmax({s.a.x(), s.b.x()});
+            if (s.dashed) {
+                EXPECT_NEAR(left, 400.0 - kHalfChord, 1.0);
+                EXPECT_NEAR(right, 400.0 + kHalfChord, 1.0);
+            } else {
+                EXPECT_TRUE(right < 400.0 - 70 || left > 400.0 + 70) << left << " " << right;
+            }
+        }
+    }
+}
+
+TEST_F(VectorFigureTest, SolidsOfEveryVectorKindLookAsInTheView) {
+    auto page = MakeDemoPage();
+    AddSolid(*page, kSolidSphere, {0, -11, 0}, {2, 2, 2});
+    AddSolid(*page, kSolidCube, {-11, -8, 0}, {1.5f, 1.5f, 1.5f});
+    AddSolid(*page, kSolidCylinder, {11, -8, -2}, {1.5f, 1.5f, 4});
+    AddSolid(*page, kSolidCone, {0, 0, 6}, {1.5f, 1.5f, 3});
+    AddSolid(*page, kSolidSphereWire, {-11, 8, 0}, {2, 2, 2});
+    AddSolid(*page, kSolidCircleOutline, {11, 8, 0}, {2, 2, 2});
+    settings.m_bLighting = 1;
+    const QString path = QStringLiteral(VELNOR_SCREENSHOT_DIR "/vector_solids.svg");
+    const SvgContent svg = ReadSvg(SvgOf(*page, settings, {}, path));
+    EXPECT_GT(svg.Count(true), 3);
+    EXPECT_GT(svg.Count(false), 40);
+    SaveSvgPicture(path, QStringLiteral("vector_solids_svg.png"));
+}
+
 TEST_F(VectorFigureTest, PdfHoldsTheSameTexts) {
     const auto page = CubeWithMeasure();
     const QString path = QStringLiteral(VELNOR_SCREENSHOT_DIR "/vector_cube.pdf");
