@@ -2,12 +2,14 @@
 
 #include "commands/command_error.h"
 #include "commands/menu_items.h"
+#include "editing/circle_commands.h"
+#include "editing/component_command.h"
+#include "editing/figure_set.h"
+#include "editing/sphere_commands.h"
+#include "editing/sphere_latitude_longitude.h"
 #include "geometry/circle_constructions.h"
-#include "geometry/component_command.h"
 #include "geometry/component_values.h"
-#include "geometry/figure_set.h"
 #include "geometry/sphere_constructions.h"
-#include "geometry/sphere_latitude_longitude.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 

@@ -2,8 +2,6 @@
 #include <QFont>
 #include <QFontDatabase>
 
-#include "geometry/measure_text.h"
-#include "model/dynamic_text_updater.h"
 #include "shell/main_frame.h"
 #include "view/gl_setup.h"
 
@@ -31,7 +29,6 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Kalbrix"));
     QApplication::setApplicationName(QStringLiteral("Velnor"));
     UseChineseFont(app);
-    velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
 
     velnor::CMainFrame frame;
     const QStringList arguments = QApplication::arguments();

@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QToolBar>
 
-#include "geometry/figure_set.h"
+#include "editing/figure_set.h"
 #include "shell/command_actions.h"
 #include "shell/frame_window_commands.h"
 
