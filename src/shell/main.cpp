@@ -2,6 +2,7 @@
 #include <QFont>
 #include <QFontDatabase>
 
+#include "shell/command_icons.h"
 #include "shell/main_frame.h"
 #include "view/gl_setup.h"
 
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kalbrix"));
     QApplication::setApplicationName(QStringLiteral("Velnor"));
+    QApplication::setWindowIcon(velnor::ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("velnor"));
     UseChineseFont(app);
 
     velnor::CMainFrame frame;
