@@ -13,8 +13,8 @@
 #include "commands/window_commands_seam.h"
 #include "model/document.h"
 #include "model/message_seam.h"
+#include "shell/dialogs/command_dialogs.h"
 #include "shell/key_sequences.h"
-#include "shell/params_dialog.h"
 
 namespace velnor {
 
@@ -134,12 +134,7 @@ void CommandActions::RunWindowCommand(int id) {
 }
 
 bool CommandActions::AskForValues(const CommandEntry& entry, CommandParams& values) {
-    ParamsDialog dialog(entry, values, m_parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return false;
-    }
-    values = dialog.Values();
-    return true;
+    return velnor::AskForValues(entry, m_doc, values, m_parent);
 }
 
 void CommandActions::UpdateStates() {
