@@ -4,6 +4,7 @@
 
 #include "geometry/measure_text.h"
 #include "model/dynamic_text_updater.h"
+#include "shell/command_icons.h"
 #include "shell/main_frame.h"
 #include "shell/qt_translations.h"
 #include "view/gl_setup.h"
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kalbrix"));
     QApplication::setApplicationName(QStringLiteral("Velnor"));
+    QApplication::setWindowIcon(velnor::ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("velnor"));
     UseChineseFont(app);
     velnor::InstallQtTranslations(app);
     velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
