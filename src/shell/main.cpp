@@ -4,6 +4,7 @@
 
 #include "shell/command_icons.h"
 #include "shell/main_frame.h"
+#include "shell/qt_translations.h"
 #include "view/gl_setup.h"
 
 namespace {
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(velnor::ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("velnor"));
     UseChineseFont(app);
+    velnor::InstallQtTranslations(app);
 
     velnor::CMainFrame frame;
     const QStringList arguments = QApplication::arguments();
