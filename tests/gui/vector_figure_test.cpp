@@ -221,6 +221,20 @@ TEST_F(VectorFigureTest, SolidsOfEveryVectorKindLookAsInTheView) {
     SaveSvgPicture(path, QStringLiteral("vector_solids_svg.png"));
 }
 
+TEST_F(VectorFigureTest, AxesAndGridComeWithTheirLetters) {
+    VectorLayout layout;
+    layout.showAxes = true;
+    const CGpage empty;
+    const QString path = QStringLiteral(VELNOR_SCREENSHOT_DIR "/vector_axes.svg");
+    const SvgContent svg = ReadSvg(SvgOf(empty, settings, layout, path));
+    // Three squares of four sides, 21 grid lines each way, three axes.
+    EXPECT_EQ(svg.Count(false), 12 + 42 + 3);
+    for (const char* letter : {"O", "X", "Y", "Z"}) {
+        EXPECT_TRUE(svg.texts.contains(QString::fromUtf8(letter))) << letter;
+    }
+    SaveSvgPicture(path, QStringLiteral("vector_axes_svg.png"));
+}
+
 TEST_F(VectorFigureTest, PdfHoldsTheSameTexts) {
     const auto page = CubeWithMeasure();
     const QString path = QStringLiteral(VELNOR_SCREENSHOT_DIR "/vector_cube.pdf");
