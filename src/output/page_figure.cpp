@@ -4,8 +4,6 @@
 #include <QPen>
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 #include <optional>
 
 #include "model/gl_model.h"
