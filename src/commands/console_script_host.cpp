@@ -4,7 +4,6 @@
 #include "buttons/button_tick.h"
 #include "commands/command_error.h"
 #include "commands/command_execution.h"
-#include "geometry/measure_text.h"
 #include "model/document.h"
 
 namespace velnor {
@@ -22,13 +21,9 @@ std::string JoinNames(const std::vector<std::string>& names) {
 }  // namespace
 
 ConsoleScriptHost::ConsoleScriptHost(CPlomDoc& doc, std::ostream& out)
-    : m_doc(doc),
-      m_out(out),
-      m_previousSink(SetMessageSink(this)),
-      m_previousUpdater(SetDynamicTextUpdater(UpdateMeasure)) {}
+    : m_doc(doc), m_out(out), m_previousSink(SetMessageSink(this)) {}
 
 ConsoleScriptHost::~ConsoleScriptHost() {
-    SetDynamicTextUpdater(m_previousUpdater);
     SetMessageSink(m_previousSink);
 }
 

@@ -3,7 +3,6 @@
 #include <ostream>
 
 #include "commands/script_host.h"
-#include "model/dynamic_text_updater.h"
 #include "model/message_seam.h"
 
 namespace velnor {
@@ -13,8 +12,7 @@ class CPlomDoc;
 // Carries out a script without windows, as velnor-cli run does. What the program would show in a
 // message box is written to `out` as "message: TEXT", a command disabled for the selection as
 // "disabled: TEXT", and a command that only the windows can carry out as "skipped: TEXT". While
-// it lives it receives the core's messages, and measurement texts follow the figure as they do in
-// the program.
+// it lives it receives the core's messages.
 class ConsoleScriptHost final : public IScriptHost, private IMessageSink {
 public:
     ConsoleScriptHost(CPlomDoc& doc, std::ostream& out);
@@ -32,7 +30,6 @@ private:
     CPlomDoc& m_doc;
     std::ostream& m_out;
     IMessageSink* m_previousSink;
-    DynamicTextUpdater m_previousUpdater;
     // The view's timer in button-animation mode: a started button runs it until no button of the
     // current page needs more ticks.
     bool m_bAnimating = false;

@@ -13,8 +13,9 @@
 #include "commands/window_commands_seam.h"
 #include "model/document.h"
 #include "model/message_seam.h"
+#include "shell/command_icons.h"
+#include "shell/dialogs/command_dialogs.h"
 #include "shell/key_sequences.h"
-#include "shell/params_dialog.h"
 
 namespace velnor {
 
@@ -54,7 +55,8 @@ void CommandActions::BuildMenus(QMainWindow& window) {
         if (IsPlaceholder(entry)) {
             continue;
         }
-        auto* action = new QAction(QString::fromStdString(entry.text), &window);
+        auto* action =
+            new QAction(CommandIcon(entry.id), QString::fromStdString(entry.text), &window);
         action->setShortcuts(KeySequences(entry.keys));
         action->setStatusTip(QString::fromStdString(entry.prompt));
         action->setToolTip(QString::fromStdString(entry.text));
@@ -103,7 +105,7 @@ void CommandActions::Run(int id) {
 
 void CommandActions::Run(const CommandEntry& entry, const CommandParams& params) {
     CommandParams values = params;
-    if (entry.dialogFirst && values.Empty() && !entry.params.empty() &&
+    if (entry.dialogFirst && values.Empty() && HasValuesDialog(entry.id) &&
         IsCommandEnabled(entry, m_doc) && !AskForValues(entry, values)) {
         return;
     }
@@ -116,7 +118,7 @@ void CommandActions::Run(const CommandEntry& entry, const CommandParams& params)
         } catch (const std::exception& error) {
             // A value that does not read as its kind: say so and let the user correct it.
             ShowMessage(error.what());
-            if (entry.params.empty() || !AskForValues(entry, values)) {
+            if (!HasValuesDialog(entry.id) || !AskForValues(entry, values)) {
                 break;
             }
         }
@@ -134,12 +136,7 @@ void CommandActions::RunWindowCommand(int id) {
 }
 
 bool CommandActions::AskForValues(const CommandEntry& entry, CommandParams& values) {
-    ParamsDialog dialog(entry, values, m_parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return false;
-    }
-    values = dialog.Values();
-    return true;
+    return velnor::AskForValues(entry, m_doc, values, m_parent);
 }
 
 void CommandActions::UpdateStates() {

@@ -14,6 +14,7 @@
 
 #include "model/document.h"
 #include "model/message_seam.h"
+#include "output/figure_files.h"
 #include "persistence/document_io.h"
 #include "shell/notes_pane.h"
 
@@ -23,6 +24,8 @@ namespace {
 
 constexpr int kRecentCount = 4;
 const QString kDocumentFilter = QStringLiteral("Velnor文件(*.plm)");
+const QString kSvgFilter = QStringLiteral("SVG图形(*.svg)");
+const QString kPdfFilter = QStringLiteral("PDF文件(*.pdf)");
 const QString kRtfFilter = QStringLiteral("RTF文档文件(*.rtf)");
 const QString kRecentKey = QStringLiteral("Recent File List");
 
@@ -122,16 +125,28 @@ bool DocumentFiles::Save() {
 }
 
 bool DocumentFiles::SaveAs(const QString& file) {
-    QString path = file.isEmpty()
-                       ? QFileDialog::getSaveFileName(
+    QString filter = kDocumentFilter;
+    const QStringList filters{kDocumentFilter, kSvgFilter, kPdfFilter};
+    const QString chosen =
+        file.isEmpty() ? QFileDialog::getSaveFileName(
                              &m_window, QStringLiteral("另存为"),
                              m_strPath.isEmpty() ? Title() + QStringLiteral(".plm") : m_strPath,
-                             kDocumentFilter)
+                             filters.join(QStringLiteral(";;")), &filter)
                        : file;
-    if (path.isEmpty()) {
+    if (chosen.isEmpty()) {
         return false;
     }
-    return SavePath(WithSuffix(path, QStringLiteral(".plm")));
+    const QString path = WithSuffix(chosen, filter == kSvgFilter   ? QStringLiteral(".svg")
+                                            : filter == kPdfFilter ? QStringLiteral(".pdf")
+                                                                   : QStringLiteral(".plm"));
+    if (m_exportFigure && IsVectorFigurePath(path)) {
+        const QString error = m_exportFigure(path);
+        if (!error.isEmpty()) {
+            ShowMessage(error.toStdString());
+        }
+        return error.isEmpty();
+    }
+    return SavePath(path);
 }
 
 bool DocumentFiles::SavePath(const QString& path) {

@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
-#include "geometry/measure_text.h"
-#include "model/dynamic_text_updater.h"
+#include "shell/command_icons.h"
 #include "shell/main_frame.h"
+#include "shell/qt_translations.h"
 #include "shell/script_run.h"
 #include "view/gl_setup.h"
 
@@ -57,8 +57,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kalbrix"));
     QApplication::setApplicationName(QStringLiteral("Velnor"));
+    QApplication::setWindowIcon(velnor::ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("velnor"));
     UseChineseFont(app);
-    velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
+    velnor::InstallQtTranslations(app);
 
     StartArguments arguments;
     if (!ReadArguments(QApplication::arguments(), arguments)) {
