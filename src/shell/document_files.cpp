@@ -16,6 +16,7 @@
 #include "model/message_seam.h"
 #include "persistence/document_io.h"
 #include "shell/notes_pane.h"
+#include "shell/save_file_dialog.h"
 
 namespace velnor {
 
@@ -113,16 +114,20 @@ bool DocumentFiles::Save() {
 }
 
 bool DocumentFiles::SaveAs() {
-    QString path = QFileDialog::getSaveFileName(
-        &m_window, QStringLiteral("另存为"),
-        m_strPath.isEmpty() ? Title() + QStringLiteral(".plm") : m_strPath, kDocumentFilter);
-    if (path.isEmpty()) {
+    static const QList<SaveFileType> types{
+        {kDocumentFilter, QStringLiteral("plm")},
+        {QStringLiteral("Bitmap image (*.bmp)"), QStringLiteral("bmp")},
+        {QStringLiteral("JPEG image (*.jpg)"), QStringLiteral("jpg")},
+        {QStringLiteral("GIF image (*.gif)"), QStringLiteral("gif")},
+        {QStringLiteral("PNG image (*.png)"), QStringLiteral("png")}};
+    const SaveChoice choice =
+        AskSaveFile(&m_window, QStringLiteral("另存为"), types,
+                    m_strPath.isEmpty() ? QStringLiteral("Pldoc") : m_strPath);
+    if (choice.path.isEmpty()) {
         return false;
     }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".plm");
-    }
-    return SavePath(path);
+    // The first type saves the document whatever the name ends with.
+    return choice.type == 0 || !m_saveView ? SavePath(choice.path) : m_saveView(choice.path);
 }
 
 bool DocumentFiles::SavePath(const QString& path) {

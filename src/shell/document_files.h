@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QMenu;
 class QWidget;
 
@@ -28,7 +30,11 @@ public:
     // Returns whether the file was loaded.
     bool OpenPath(const QString& path);
     bool Save();
+    // Offers the document and pictures of the whole view; the chosen file type decides.
     bool SaveAs();
+    void SetViewSaver(std::function<bool(const QString&)> saveView) {
+        m_saveView = std::move(saveView);
+    }
     bool SavePath(const QString& path);
     // Asks whether to save a modified document; false when the user cancels (or saving failed).
     bool SaveModified();
@@ -60,6 +66,7 @@ private:
     QWidget& m_window;
     QMenu* m_recentMenu;
     QString m_strPath;
+    std::function<bool(const QString&)> m_saveView;
 };
 
 // The folder with the example documents: "examples" beside the program or in a folder above it,

@@ -109,6 +109,9 @@ const std::map<int, FileOperation>& FileOperations() {
 
 }  // namespace
 
+FrameWindowCommands::FrameWindowCommands(CMainFrame& frame)
+    : m_frame(frame), m_images(frame.View(), frame.Document(), frame) {}
+
 void FrameWindowCommands::Run(int commandId) {
     if (!RunViewCommand(commandId)) {
         RunShellCommand(commandId);
@@ -117,7 +120,7 @@ void FrameWindowCommands::Run(int commandId) {
 
 bool FrameWindowCommands::RunViewCommand(int commandId) {
     CPlomView& view = m_frame.View();
-    if (view.Tools().RunToolCommand(commandId)) {
+    if (view.Tools().RunToolCommand(commandId) || m_images.Run(commandId)) {
         return true;
     }
     if (const auto found = ViewOperations().find(commandId); found != ViewOperations().end()) {
@@ -166,6 +169,9 @@ bool FrameWindowCommands::IsEnabled(int commandId) const {
     if (m_frame.View().Tools().IsToolChecked(commandId).has_value()) {
         return true;
     }
+    if (const std::optional<bool> image = m_images.IsEnabled(commandId)) {
+        return *image;
+    }
     if (const int projection = Lookup(Projections(), commandId); projection >= 0) {
         return m_frame.View().Control().IsProjectionEnabled(projection);
     }
@@ -186,6 +192,9 @@ bool FrameWindowCommands::IsChecked(int commandId) const {
     const CameraControl& control = view.Control();
     if (const std::optional<bool> tool = view.Tools().IsToolChecked(commandId)) {
         return *tool;
+    }
+    if (const std::optional<bool> image = m_images.IsChecked(commandId)) {
+        return *image;
     }
     if (const int projection = Lookup(Projections(), commandId); projection >= 0) {
         return control.m_nProjection == projection;

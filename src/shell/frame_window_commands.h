@@ -1,14 +1,15 @@
 #pragma once
 
 #include "commands/window_commands_seam.h"
+#include "shell/image_menu.h"
 
 namespace velnor {
 
 class CMainFrame;
 
 // The view and shell commands of the table, carried out by the 3D view's operations and by the
-// main frame. Commands whose windows this program does not have yet (images, printing, embedded
-// objects, the mouse tools) stay greyed.
+// main frame. Commands whose windows this program does not have yet (printing, embedded objects)
+// stay greyed.
 class FrameWindowCommands final : public IWindowCommands {
 public:
     // Ids of keys that have no menu item.
@@ -19,17 +20,20 @@ public:
     static constexpr int kPreviousPane = 57681;
     static constexpr int kOpenNotesPane = 33207;
 
-    explicit FrameWindowCommands(CMainFrame& frame) : m_frame(frame) {}
+    explicit FrameWindowCommands(CMainFrame& frame);
 
     void Run(int commandId) override;
     bool IsEnabled(int commandId) const override;
     bool IsChecked(int commandId) const override;
+
+    ImageMenu& Images() { return m_images; }
 
 private:
     bool RunViewCommand(int commandId);
     bool RunShellCommand(int commandId);
 
     CMainFrame& m_frame;
+    ImageMenu m_images;
 };
 
 }  // namespace velnor
