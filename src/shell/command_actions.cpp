@@ -13,6 +13,7 @@
 #include "commands/window_commands_seam.h"
 #include "model/document.h"
 #include "model/message_seam.h"
+#include "shell/command_icons.h"
 #include "shell/image_menu.h"
 #include "shell/key_sequences.h"
 #include "shell/params_dialog.h"
@@ -55,7 +56,8 @@ void CommandActions::BuildMenus(QMainWindow& window) {
         if (IsPlaceholder(entry)) {
             continue;
         }
-        auto* action = new QAction(QString::fromStdString(entry.text), &window);
+        auto* action =
+            new QAction(CommandIcon(entry.id), QString::fromStdString(entry.text), &window);
         action->setShortcuts(KeySequences(entry.keys));
         action->setStatusTip(QString::fromStdString(entry.prompt));
         action->setToolTip(QString::fromStdString(entry.text));

@@ -4,6 +4,7 @@
 
 #include "geometry/measure_text.h"
 #include "model/dynamic_text_updater.h"
+#include "shell/command_icons.h"
 #include "shell/main_frame.h"
 #include "view/gl_setup.h"
 
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kalbrix"));
     QApplication::setApplicationName(QStringLiteral("Velnor"));
+    QApplication::setWindowIcon(velnor::ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("velnor"));
     UseChineseFont(app);
     velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
 
