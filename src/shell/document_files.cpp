@@ -14,6 +14,7 @@
 
 #include "model/document.h"
 #include "model/message_seam.h"
+#include "output/figure_files.h"
 #include "persistence/document_io.h"
 #include "shell/notes_pane.h"
 #include "shell/save_file_dialog.h"
@@ -24,6 +25,8 @@ namespace {
 
 constexpr int kRecentCount = 4;
 const QString kDocumentFilter = QStringLiteral("Velnor文件(*.plm)");
+const QString kSvgFilter = QStringLiteral("SVG图形(*.svg)");
+const QString kPdfFilter = QStringLiteral("PDF文件(*.pdf)");
 const QString kRtfFilter = QStringLiteral("RTF文档文件(*.rtf)");
 const QString kRecentKey = QStringLiteral("Recent File List");
 
@@ -119,7 +122,9 @@ bool DocumentFiles::SaveAs() {
         {QStringLiteral("Bitmap image (*.bmp)"), QStringLiteral("bmp")},
         {QStringLiteral("JPEG image (*.jpg)"), QStringLiteral("jpg")},
         {QStringLiteral("GIF image (*.gif)"), QStringLiteral("gif")},
-        {QStringLiteral("PNG image (*.png)"), QStringLiteral("png")}};
+        {QStringLiteral("PNG image (*.png)"), QStringLiteral("png")},
+        {kSvgFilter, QStringLiteral("svg")},
+        {kPdfFilter, QStringLiteral("pdf")}};
     const SaveChoice choice =
         AskSaveFile(&m_window, QStringLiteral("另存为"), types,
                     m_strPath.isEmpty() ? QStringLiteral("Pldoc") : m_strPath);
@@ -127,7 +132,17 @@ bool DocumentFiles::SaveAs() {
         return false;
     }
     // The first type saves the document whatever the name ends with.
-    return choice.type == 0 || !m_saveView ? SavePath(choice.path) : m_saveView(choice.path);
+    if (choice.type == 0) {
+        return SavePath(choice.path);
+    }
+    if (m_exportFigure && IsVectorFigurePath(choice.path)) {
+        const QString error = m_exportFigure(choice.path);
+        if (!error.isEmpty()) {
+            ShowMessage(error.toStdString());
+        }
+        return error.isEmpty();
+    }
+    return m_saveView ? m_saveView(choice.path) : SavePath(choice.path);
 }
 
 bool DocumentFiles::SavePath(const QString& path) {

@@ -30,7 +30,9 @@ public:
     // Returns whether the file was loaded.
     bool OpenPath(const QString& path);
     bool Save();
-    // Offers the document and pictures of the whole view; the chosen file type decides.
+    // Offers the document file, pictures of the whole view (BMP, JPEG, GIF, PNG) and the figure
+    // as an SVG or PDF drawing; the chosen type decides. A picture or a drawing leaves the
+    // document's own file and modified state as they are.
     bool SaveAs();
     void SetViewSaver(std::function<bool(const QString&)> saveView) {
         m_saveView = std::move(saveView);
@@ -38,6 +40,10 @@ public:
     bool SavePath(const QString& path);
     // Asks whether to save a modified document; false when the user cancels (or saving failed).
     bool SaveModified();
+
+    // Writes the figure to an .svg or .pdf path: an empty string, or why it failed.
+    using FigureExport = std::function<QString(const QString& path)>;
+    void SetFigureExport(FigureExport exportFigure) { m_exportFigure = std::move(exportFigure); }
 
     void ImportNotes();
     void ExportNotes();
@@ -67,6 +73,7 @@ private:
     QMenu* m_recentMenu;
     QString m_strPath;
     std::function<bool(const QString&)> m_saveView;
+    FigureExport m_exportFigure;
 };
 
 // The folder with the example documents: "examples" beside the program or in a folder above it,

@@ -1,15 +1,17 @@
 #pragma once
 
+#include <memory>
+
 #include "commands/window_commands_seam.h"
 #include "shell/image_menu.h"
 
 namespace velnor {
 
 class CMainFrame;
+class FramePrinting;
 
 // The view and shell commands of the table, carried out by the 3D view's operations and by the
-// main frame. Commands whose windows this program does not have yet (printing, embedded objects)
-// stay greyed.
+// main frame. Commands whose windows this program does not have (embedded objects) stay greyed.
 class FrameWindowCommands final : public IWindowCommands {
 public:
     // Ids of keys that have no menu item.
@@ -21,6 +23,7 @@ public:
     static constexpr int kOpenNotesPane = 33207;
 
     explicit FrameWindowCommands(CMainFrame& frame);
+// main frame. Commands whose windows this program does not have (embedded objects) stay greyed.
 
     void Run(int commandId) override;
     bool IsEnabled(int commandId) const override;
@@ -31,9 +34,10 @@ public:
 private:
     bool RunViewCommand(int commandId);
     bool RunShellCommand(int commandId);
+    bool RunPrintCommand(int commandId);
 
     CMainFrame& m_frame;
-    ImageMenu m_images;
+// main frame. Commands whose windows this program does not have (embedded objects) stay greyed.
 };
 
 }  // namespace velnor
