@@ -23,7 +23,7 @@ public:
     static constexpr int kOpenNotesPane = 33207;
 
     explicit FrameWindowCommands(CMainFrame& frame);
-// main frame. Commands whose windows this program does not have (embedded objects) stay greyed.
+    ~FrameWindowCommands() override;
 
     void Run(int commandId) override;
     bool IsEnabled(int commandId) const override;
@@ -37,7 +37,9 @@ private:
     bool RunPrintCommand(int commandId);
 
     CMainFrame& m_frame;
-// main frame. Commands whose windows this program does not have (embedded objects) stay greyed.
+    ImageMenu m_images;
+    // Made at the first printing command: finding the printers takes a while.
+    std::unique_ptr<FramePrinting> m_printing;
 };
 
 }  // namespace velnor
