@@ -110,7 +110,7 @@ const std::map<int, FileOperation>& FileOperations() {
 }  // namespace
 
 void FrameWindowCommands::Run(int commandId) {
-    if (!RunViewCommand(commandId)) {
+    if (!m_texts.Run(commandId) && !RunViewCommand(commandId)) {
         RunShellCommand(commandId);
     }
 }
@@ -163,6 +163,9 @@ bool FrameWindowCommands::RunShellCommand(int commandId) {
 }
 
 bool FrameWindowCommands::IsEnabled(int commandId) const {
+    if (TextCommands::Handles(commandId)) {
+        return true;
+    }
     if (m_frame.View().Tools().IsToolChecked(commandId).has_value()) {
         return true;
     }

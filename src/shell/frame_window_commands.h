@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/window_commands_seam.h"
+#include "shell/text_commands.h"
 
 namespace velnor {
 
@@ -19,17 +20,20 @@ public:
     static constexpr int kPreviousPane = 57681;
     static constexpr int kOpenNotesPane = 33207;
 
-    explicit FrameWindowCommands(CMainFrame& frame) : m_frame(frame) {}
+    explicit FrameWindowCommands(CMainFrame& frame) : m_frame(frame), m_texts(frame) {}
 
     void Run(int commandId) override;
     bool IsEnabled(int commandId) const override;
     bool IsChecked(int commandId) const override;
+
+    TextCommands& Texts() { return m_texts; }
 
 private:
     bool RunViewCommand(int commandId);
     bool RunShellCommand(int commandId);
 
     CMainFrame& m_frame;
+    TextCommands m_texts;
 };
 
 }  // namespace velnor
