@@ -146,9 +146,15 @@ private:
         return table + "}";
     }
 
+    // The list marker groups come first, so that the paragraph's words end in a control word
+    // that the blank after it closes.
     std::string ParagraphProperties(const QTextBlock& block) {
         const QTextBlockFormat format = block.blockFormat();
+        const QTextList* list = block.textList();
         std::string out = "\\pard";
+        if (list != nullptr) {
+            out += ListMarker(*list, block) + "\\fi" + std::to_string(kListHangTwips);
+        }
         const Qt::Alignment alignment = format.alignment() & Qt::AlignHorizontal_Mask;
         if (alignment & Qt::AlignHCenter) {
             out += "\\qc";
@@ -156,21 +162,19 @@ private:
             out += "\\qr";
         } else if (alignment & Qt::AlignJustify) {
             out += "\\qj";
+        } else {
+            out += "\\ql";
         }
-        const QTextList* list = block.textList();
-        const double listIndent = list != nullptr ? kListIndentPixels : 0.0;
         const auto twips = [&out](const char* word, double pixels) {
             if (const int value = Twips(pixels); value != 0) {
                 out += word + std::to_string(value);
             }
         };
-        twips("\\li", format.leftMargin() + listIndent);
+        twips("\\li", format.leftMargin() + (list != nullptr ? kListIndentPixels : 0.0));
         twips("\\ri", format.rightMargin());
         twips("\\sb", format.topMargin());
         twips("\\sa", format.bottomMargin());
-        if (list != nullptr) {
-            out += "\\fi" + std::to_string(kListHangTwips) + ListMarker(*list, block);
-        } else {
+        if (list == nullptr) {
             twips("\\fi", format.textIndent());
         }
         return out + " ";
