@@ -14,7 +14,8 @@ bool CCmdModifiTi::Swap() {
     if (!solids[m_nId]) {
         solids.erase(m_nId);
     }
-    m_pDoc->Refresh(kHintRedraw);
+    // The other version may carry another name, which the manager tree shows.
+    m_pDoc->Refresh(kHintSolids);
     return true;
 }
 

@@ -126,6 +126,11 @@ QString NewImageName() {
     return QStringLiteral("velnor-image:%1").arg(++s_nImages);
 }
 
+// Cp936ToUtf8 carries invalid bytes as U+DC80..U+DCFF, whose UTF-8 starts ED B2 or ED B3.
+bool HasInvalidBytes(const std::string& utf8) {
+    return utf8.find("\xED\xB2") != std::string::npos || utf8.find("\xED\xB3") != std::string::npos;
+}
+
 struct ControlWord {
     std::string_view word;
     bool hasNumber = false;
@@ -591,27 +596,29 @@ private:
         if (m_bytes.empty()) {
             return;
         }
-        const QString text =
-            UsesCodePage936()
-                ? QString::fromStdString(Cp936ToUtf8(m_bytes))
-                : QString::fromLatin1(m_bytes.data(), static_cast<qsizetype>(m_bytes.size()));
+        const QString text = Decode(m_bytes);
         m_bytes.clear();
         Deliver(text);
     }
 
-    // Bytes are code page 936 in a Chinese font, and in the document's code page where the font
-    // uses the ANSI set; symbol and other sets read as Latin-1.
-    bool UsesCodePage936() const {
+    // Bytes are code page 936 in a Chinese font. In a font of the ANSI set they are the
+    // document's code page, though writers also put Western bytes there (a² as a\'b2): bytes that
+    // are not valid code page 936 read as Latin-1, as do symbol and other sets.
+    QString Decode(const std::string& bytes) const {
         int charset = m_nFontCharset;
         if (Destination() != RtfDestination::kFontTable) {
             const auto font =
                 m_fonts.find(Top().chars.font < 0 ? m_nDefaultFont : Top().chars.font);
             charset = font == m_fonts.end() ? 0 : font->second.charset;
         }
-        if (charset == kCharsetGb2312) {
-            return true;
+        const bool ansi = (charset == 0 || charset == 1) && m_nCodePage == kCodePage936;
+        if (charset == kCharsetGb2312 || ansi) {
+            const std::string utf8 = Cp936ToUtf8(bytes);
+            if (charset == kCharsetGb2312 || !HasInvalidBytes(utf8)) {
+                return QString::fromStdString(utf8);
+            }
         }
-        return (charset == 0 || charset == 1) && m_nCodePage == kCodePage936;
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     }
 
     void Deliver(const QString& text) {

@@ -43,8 +43,7 @@ void CopyPictures(const QTextDocument& from, QTextDocument& to) {
     }
 }
 
-void PasteFormatted(QTextEdit& edit, const QMimeData& data) {
-    QTextCursor cursor = edit.textCursor();
+void PasteFormatted(QTextCursor& cursor, const QMimeData& data) {
     const QString rtf = RtfFormat(data);
     if (rtf.isEmpty()) {
         cursor.insertHtml(data.html());
@@ -53,23 +52,23 @@ void PasteFormatted(QTextEdit& edit, const QMimeData& data) {
     const QByteArray bytes = data.data(rtf);
     QTextDocument pasted;
     ReadRtf(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), pasted);
-    CopyPictures(pasted, *edit.document());
+    CopyPictures(pasted, *cursor.document());
     cursor.insertFragment(QTextDocumentFragment(&pasted));
 }
 
-void PastePicture(QTextEdit& edit, const QMimeData& data) {
+void PastePicture(QTextCursor& cursor, const QMimeData& data) {
     const QImage image = qvariant_cast<QImage>(data.imageData());
     if (image.isNull()) {
         return;
     }
     static int s_nPasted = 0;
     const QString name = QStringLiteral("velnor-pasted:%1").arg(++s_nPasted);
-    edit.document()->addResource(QTextDocument::ImageResource, QUrl(name), image);
+    cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), image);
     QTextImageFormat format;
     format.setName(name);
     format.setWidth(image.width());
     format.setHeight(image.height());
-    edit.textCursor().insertImage(format);
+    cursor.insertImage(format);
 }
 
 }  // namespace
@@ -112,19 +111,22 @@ QString PasteChoiceText(PasteChoice choice) {
 }
 
 void PasteIntoNotes(QTextEdit& edit, const QMimeData& data, PasteChoice choice) {
+    QTextCursor cursor = edit.textCursor();
     switch (choice) {
         case PasteChoice::kFormattedText:
-            PasteFormatted(edit, data);
+            PasteFormatted(cursor, data);
             break;
         case PasteChoice::kPlainText:
-            edit.textCursor().insertText(data.text());
+            cursor.insertText(data.text());
             break;
         case PasteChoice::kPicture:
-            PastePicture(edit, data);
+            PastePicture(cursor, data);
             break;
         case PasteChoice::kFigure:
-            break;
+            return;
     }
+    // The caret goes after what came in, as after an ordinary paste.
+    edit.setTextCursor(cursor);
 }
 
 }  // namespace velnor

@@ -7,7 +7,6 @@
 #include "commands/clipboard_seam.h"
 #include "commands/command_ids.h"
 #include "editing/rich_text_cells.h"
-#include "model/bit_text.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 #include "shell/command_actions.h"
@@ -32,17 +31,14 @@ void ShowBeside(QDialog& dialog) {
 }  // namespace
 
 bool TextCommands::Handles(int commandId) {
-    return commandId == cmd::kAddText || commandId == cmd::kProperties || commandId == cmd::kFind ||
-           commandId == cmd::kReplace || commandId == cmd::kPasteSpecial;
+    return commandId == cmd::kAddText || commandId == cmd::kFind || commandId == cmd::kReplace ||
+           commandId == cmd::kPasteSpecial;
 }
 
 bool TextCommands::Run(int commandId) {
     switch (commandId) {
         case cmd::kAddText:
             AddText();
-            return true;
-        case cmd::kProperties:
-            EditSelectedText();
             return true;
         case cmd::kFind:
             OpenFind();
@@ -62,24 +58,6 @@ void TextCommands::AddText() {
     TextEditDialog dialog({}, &m_frame);
     if (dialog.exec() == QDialog::Accepted) {
         AddRichText(m_frame.Document(), dialog.Result());
-    }
-}
-
-void TextCommands::EditSelectedText() {
-    CGpage& page = m_frame.Document().CurrentPage();
-    if (page.m_selSolids.size() != 1) {
-        return;
-    }
-    const auto key = static_cast<uint16_t>(page.m_selSolids.front());
-    const auto found = page.m_solids.find(key);
-    const auto* text =
-        found == page.m_solids.end() ? nullptr : dynamic_cast<CBitRtfText*>(found->second.get());
-    if (text == nullptr) {
-        return;
-    }
-    TextEditDialog dialog(text->m_strRtf, &m_frame);
-    if (dialog.exec() == QDialog::Accepted) {
-        ReplaceRichText(m_frame.Document(), key, dialog.Result());
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QFontComboBox>
 #include <QFontDatabase>
 #include <QPainter>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -89,6 +90,8 @@ TextFormatBar::TextFormatBar(RichTextEdit& edit, QWidget* parent)
     });
     connect(&m_edit, &QTextEdit::currentCharFormatChanged, this, &TextFormatBar::ShowFormat);
     connect(&m_edit, &QTextEdit::cursorPositionChanged, this, &TextFormatBar::ShowAlignment);
+    connect(m_edit.document(), &QTextDocument::contentsChanged, this,
+            &TextFormatBar::ShowAlignment);
     ShowFormat(m_edit.currentCharFormat());
     ShowAlignment();
 }

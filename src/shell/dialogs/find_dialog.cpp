@@ -12,11 +12,11 @@ FindDialog::FindDialog(QTextEdit& edit, QWidget* parent)
     : SearchDialog(edit, QStringLiteral("查找"), parent) {
     auto* direction = new QGroupBox(QStringLiteral("方向"), this);
     m_up = new QRadioButton(QStringLiteral("向上(&U)"), direction);
-    auto* down = new QRadioButton(QStringLiteral("向下(&D)"), direction);
-    down->setChecked(true);
+    m_down = new QRadioButton(QStringLiteral("向下(&D)"), direction);
+    m_down->setChecked(true);
     auto* directions = new QHBoxLayout(direction);
     directions->addWidget(m_up);
-    directions->addWidget(down);
+    directions->addWidget(m_down);
     Options().addWidget(direction);
     QPushButton* findNext = AddButton(QStringLiteral("查找下一个(&F)"));
     findNext->setDefault(true);

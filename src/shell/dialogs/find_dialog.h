@@ -14,12 +14,14 @@ public:
     FindDialog(QTextEdit& edit, QWidget* parent = nullptr);
 
     QRadioButton& Up() { return *m_up; }
+    QRadioButton& Down() { return *m_down; }
 
 protected:
     SearchRequest Request() const override;
 
 private:
     QRadioButton* m_up;
+    QRadioButton* m_down;
 };
 
 }  // namespace velnor

@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 
 #include "editing/rich_text_cells.h"
+#include "model/bit_text.h"
+#include "model/document.h"
 #include "model/message_seam.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/text_bitmap.h"
@@ -41,6 +43,20 @@ void TextEditDialog::accept() {
     }
     m_result = RenderEditedText(*m_edit->document());
     QDialog::accept();
+}
+
+void EditRichText(CPlomDoc& doc, uint16_t key, QWidget* parent) {
+    const CellMap<CSubassembly>& solids = doc.CurrentPage().m_solids;
+    const auto found = solids.find(key);
+    const auto* text =
+        found == solids.end() ? nullptr : dynamic_cast<const CBitRtfText*>(found->second.get());
+    if (text == nullptr) {
+        return;
+    }
+    TextEditDialog dialog(text->m_strRtf, parent);
+    if (dialog.exec() == QDialog::Accepted) {
+        ReplaceRichText(doc, key, dialog.Result());
+    }
 }
 
 }  // namespace velnor

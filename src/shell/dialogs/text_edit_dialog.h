@@ -2,12 +2,14 @@
 
 #include <QDialog>
 
+#include <cstdint>
 #include <string>
 
 #include "model/text_renderer_seam.h"
 
 namespace velnor {
 
+class CPlomDoc;
 class RichTextEdit;
 
 // "文本编辑": types a rich text for a bitmap text. OK hands over the text drawn as a bitmap with
@@ -28,5 +30,9 @@ private:
     RichTextEdit* m_edit;
     EditedText m_result;
 };
+
+// Opens the editor on the stored text of the rich text with that key on the current page; OK puts
+// the edited text in its place as one undoable step.
+void EditRichText(CPlomDoc& doc, uint16_t key, QWidget* parent);
 
 }  // namespace velnor
