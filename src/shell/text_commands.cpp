@@ -31,12 +31,15 @@ void ShowBeside(QDialog& dialog) {
 }  // namespace
 
 bool TextCommands::Handles(int commandId) {
-    return commandId == cmd::kAddText || commandId == cmd::kFind || commandId == cmd::kReplace ||
-           commandId == cmd::kPasteSpecial;
+    return commandId == cmd::kProperties || commandId == cmd::kAddText || commandId == cmd::kFind ||
+           commandId == cmd::kReplace || commandId == cmd::kPasteSpecial;
 }
 
 bool TextCommands::Run(int commandId) {
     switch (commandId) {
+        case cmd::kProperties:
+            EditSelectedText();
+            return true;
         case cmd::kAddText:
             AddText();
             return true;
@@ -58,6 +61,13 @@ void TextCommands::AddText() {
     TextEditDialog dialog({}, &m_frame);
     if (dialog.exec() == QDialog::Accepted) {
         AddRichText(m_frame.Document(), dialog.Result());
+    }
+}
+
+void TextCommands::EditSelectedText() {
+    const CGpage& page = m_frame.Document().CurrentPage();
+    if (page.m_selSolids.size() == 1) {
+        EditRichText(m_frame.Document(), static_cast<uint16_t>(page.m_selSolids.front()), &m_frame);
     }
 }
 

@@ -6,8 +6,8 @@ class CMainFrame;
 class FindDialog;
 class ReplaceDialog;
 
-// The commands of texts and notes that the windows carry out: 添加文本 opens the text editor
-// 文本编辑; 查找, 替换 and 选择性粘贴 act on the notes pane
+// The commands of texts and notes that the windows carry out: 添加文本 and the properties of a
+// rich text open the text editor 文本编辑; 查找, 替换 and 选择性粘贴 act on the notes pane
 // (选择性粘贴 on the figure while the 3D view is active).
 class TextCommands {
 public:
@@ -22,6 +22,7 @@ public:
 
 private:
     void AddText();
+    void EditSelectedText();
     void OpenFind();
     void OpenReplace();
     void PasteSpecial();
