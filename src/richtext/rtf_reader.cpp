@@ -8,14 +8,15 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "persistence/cp936.h"
 #include "richtext/rtf_state.h"
+#include "richtext/rtf_words.h"
 
 namespace velnor {
 
@@ -31,76 +32,6 @@ constexpr int kMaxUnicodeSkip = 10;
 constexpr int kMaxPicturePixels = 10000;
 constexpr int kCharsetGb2312 = 134;
 constexpr int kCodePage936 = 936;
-
-// Destinations whose content is not part of the text.
-constexpr std::array<std::string_view, 30> kSkippedDestinations = {
-    "stylesheet",
-    "info",
-    "header",
-    "footer",
-    "headerl",
-    "headerr",
-    "headerf",
-    "footerl",
-    "footerr",
-    "footerf",
-    "footnote",
-    "listtable",
-    "listoverridetable",
-    "rsidtbl",
-    "generator",
-    "themedata",
-    "colorschememapping",
-    "latentstyles",
-    "datastore",
-    "xmlnstbl",
-    "object",
-    "pntext",
-    "listtext",
-    "nonshppict",
-    "fldinst",
-    "xe",
-    "tc",
-    "revtbl",
-    "filetbl",
-    "mmathPr",
-};
-
-struct SpecialCharacter {
-    std::string_view word;
-    char16_t code;
-};
-
-constexpr std::array<SpecialCharacter, 13> kSpecialCharacters = {{
-    {"tab", u'\t'},
-    {"cell", u'\t'},
-    {"line", u'\u2028'},
-    {"emdash", u'\u2014'},
-    {"endash", u'\u2013'},
-    {"bullet", u'\u2022'},
-    {"lquote", u'\u2018'},
-    {"rquote", u'\u2019'},
-    {"ldblquote", u'\u201C'},
-    {"rdblquote", u'\u201D'},
-    {"emspace", u'\u2003'},
-    {"enspace", u'\u2002'},
-    {"qmspace", u'\u2005'},
-}};
-
-struct ListWord {
-    std::string_view word;
-    QTextListFormat::Style style;
-};
-
-constexpr std::array<ListWord, 7> kListWords = {{
-    {"pnlvlblt", QTextListFormat::ListDisc},
-    {"pnlvlbody", QTextListFormat::ListDecimal},
-    {"pndec", QTextListFormat::ListDecimal},
-    {"pnlcltr", QTextListFormat::ListLowerAlpha},
-    {"pnucltr", QTextListFormat::ListUpperAlpha},
-    {"pnlcrm", QTextListFormat::ListLowerRoman},
-    {"pnucrm", QTextListFormat::ListUpperRoman},
-}};
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') {
@@ -346,8 +277,7 @@ private:
             m_nListGroup = m_groups.size() >= 2 ? m_groups.size() - 2 : 0;
         } else if (word == "shppict" || word == "fldrslt" || word == "field") {
             // Their content is text or pictures that the text shows.
-        } else if (std::find(kSkippedDestinations.begin(), kSkippedDestinations.end(), word) !=
-                   kSkippedDestinations.end()) {
+        } else if (IsSkippedDestination(word)) {
             group.destination = RtfDestination::kSkip;
         } else {
             return false;
@@ -405,13 +335,12 @@ private:
 
     // Numbering words set the list of the paragraph that holds the \pn group.
     void ApplyListWord(std::string_view word) {
-        const auto found = std::find_if(kListWords.begin(), kListWords.end(),
-                                        [&](const ListWord& w) { return w.word == word; });
-        if (found == kListWords.end()) {
+        const std::optional<QTextListFormat::Style> style = ListStyleOf(word);
+        if (!style) {
             return;
         }
         for (size_t i = m_nListGroup; i < m_groups.size(); ++i) {
-            m_groups[i].para.list = found->style;
+            m_groups[i].para.list = *style;
         }
     }
 
@@ -420,11 +349,8 @@ private:
             ApplyParagraphWord(control)) {
             return;
         }
-        const auto special =
-            std::find_if(kSpecialCharacters.begin(), kSpecialCharacters.end(),
-                         [&](const SpecialCharacter& s) { return s.word == control.word; });
-        if (special != kSpecialCharacters.end()) {
-            AddCharacter(special->code);
+        if (const std::optional<char16_t> special = SpecialCharacterOf(control.word)) {
+            AddCharacter(*special);
         }
     }
 
