@@ -4,6 +4,7 @@
 
 #include "commands/window_commands_seam.h"
 #include "shell/image_menu.h"
+#include "shell/text_commands.h"
 
 namespace velnor {
 
@@ -30,6 +31,7 @@ public:
     bool IsChecked(int commandId) const override;
 
     ImageMenu& Images() { return m_images; }
+    TextCommands& Texts() { return m_texts; }
 
 private:
     bool RunViewCommand(int commandId);
@@ -38,6 +40,7 @@ private:
 
     CMainFrame& m_frame;
     ImageMenu m_images;
+    TextCommands m_texts;
     // Made at the first printing command: finding the printers takes a while.
     std::unique_ptr<FramePrinting> m_printing;
 };
