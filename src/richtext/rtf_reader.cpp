@@ -1,11 +1,8 @@
 #include "richtext/rtf_reader.h"
 
-#include <QImage>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextImageFormat>
 #include <QTextList>
-#include <QUrl>
 
 #include <algorithm>
 #include <cctype>
@@ -15,6 +12,7 @@
 #include <vector>
 
 #include "persistence/cp936.h"
+#include "richtext/rtf_picture.h"
 #include "richtext/rtf_state.h"
 #include "richtext/rtf_words.h"
 
@@ -29,7 +27,6 @@ constexpr long long kMaxNumber = 1000000000;
 constexpr int kMaxTwips = 31680;  // 22 inches
 constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxUnicodeSkip = 10;
-constexpr int kMaxPicturePixels = 10000;
 constexpr int kCharsetGb2312 = 134;
 constexpr int kCodePage936 = 936;
 
@@ -50,13 +47,6 @@ int Clamp(long long value, int low, int high) {
     return static_cast<int>(std::clamp<long long>(value, low, high));
 }
 
-// Names of pictures are unique in the whole program, so that text read here can be pasted into
-// another document beside pictures of its own.
-QString NewImageName() {
-    static int s_nImages = 0;
-    return QStringLiteral("velnor-image:%1").arg(++s_nImages);
-}
-
 // Cp936ToUtf8 carries invalid bytes as U+DC80..U+DCFF, whose UTF-8 starts ED B2 or ED B3.
 bool HasInvalidBytes(const std::string& utf8) {
     return utf8.find("\xED\xB2") != std::string::npos || utf8.find("\xED\xB3") != std::string::npos;
@@ -72,22 +62,9 @@ struct ControlWord {
     int Twips() const { return Clamp(number, -kMaxTwips, kMaxTwips); }
 };
 
-struct Picture {
-    const char* format = nullptr;  // nullptr: a kind Qt cannot show
-    QByteArray data;
-    int nibble = -1;
-    int width = 0;
-    int height = 0;
-    int goalWidth = 0;  // twips
-    int goalHeight = 0;
-    int scaleX = 100;
-    int scaleY = 100;
-};
-
 class RtfReader {
 public:
-    RtfReader(std::string_view rtf, QTextDocument& document)
-        : m_rtf(rtf), m_document(document), m_cursor(&document) {
+    RtfReader(std::string_view rtf, QTextDocument& document) : m_rtf(rtf), m_cursor(&document) {
         m_groups.emplace_back();
     }
 
@@ -249,7 +226,7 @@ private:
                 ApplyColorTableWord(control);
                 break;
             case RtfDestination::kPicture:
-                ApplyPictureWord(control);
+                m_picture.ApplyWord(control.word, control.number);
                 break;
             case RtfDestination::kListMarker:
                 ApplyListWord(control.word);
@@ -271,7 +248,7 @@ private:
         } else if (word == "pict") {
             group.destination = RtfDestination::kPicture;
             group.ownsPicture = true;
-            m_picture = Picture{};
+            m_picture = RtfPicture{};
         } else if (word == "pn") {
             group.destination = RtfDestination::kListMarker;
             m_nListGroup = m_groups.size() >= 2 ? m_groups.size() - 2 : 0;
@@ -308,28 +285,6 @@ private:
             m_pendingColor.setGreen(value);
         } else if (control.word == "blue") {
             m_pendingColor.setBlue(value);
-        }
-    }
-
-    void ApplyPictureWord(const ControlWord& control) {
-        const std::string_view word = control.word;
-        const int number = Clamp(control.number, 0, kMaxTwips * 100);
-        if (word == "pngblip") {
-            m_picture.format = "PNG";
-        } else if (word == "jpegblip") {
-            m_picture.format = "JPG";
-        } else if (word == "picw") {
-            m_picture.width = number;
-        } else if (word == "pich") {
-            m_picture.height = number;
-        } else if (word == "picwgoal") {
-            m_picture.goalWidth = number;
-        } else if (word == "pichgoal") {
-            m_picture.goalHeight = number;
-        } else if (word == "picscalex") {
-            m_picture.scaleX = number;
-        } else if (word == "picscaley") {
-            m_picture.scaleY = number;
         }
     }
 
@@ -446,7 +401,7 @@ private:
         const size_t length =
             std::min<size_t>(static_cast<size_t>(std::max(0LL, count)), m_rtf.size() - m_pos);
         if (Destination() == RtfDestination::kPicture) {
-            m_picture.data.append(m_rtf.data() + m_pos, static_cast<qsizetype>(length));
+            m_picture.AddBytes(m_rtf.data() + m_pos, length);
         }
         m_pos += length;
     }
@@ -475,23 +430,12 @@ private:
                 }
                 break;
             case RtfDestination::kPicture:
-                AddPictureDigit(c);
+                if (const int digit = HexDigit(c); digit >= 0) {
+                    m_picture.AddHexDigit(digit);
+                }
                 break;
             default:
                 break;
-        }
-    }
-
-    void AddPictureDigit(char c) {
-        const int digit = HexDigit(c);
-        if (digit < 0) {
-            return;
-        }
-        if (m_picture.nibble < 0) {
-            m_picture.nibble = digit;
-        } else {
-            m_picture.data.append(static_cast<char>(m_picture.nibble * 16 + digit));
-            m_picture.nibble = -1;
         }
     }
 
@@ -602,27 +546,12 @@ private:
     // A PNG or JPEG picture goes into the text where Qt can show it; other kinds are dropped.
     void InsertPicture() {
         const bool inText = m_groups[m_groups.size() - 2].destination == RtfDestination::kText;
-        QImage image;
-        if (!inText || m_picture.format == nullptr ||
-            !image.loadFromData(m_picture.data, m_picture.format)) {
-            return;
+        if (inText && m_picture.InsertAt(m_cursor)) {
+            m_bParagraphEnded = false;
         }
-        const auto size = [](int goal, int scale, int natural) {
-            const double pixels = goal > 0 ? goal / kTwipsPerPixel * scale / 100.0 : natural;
-            return std::clamp(pixels, 1.0, static_cast<double>(kMaxPicturePixels));
-        };
-        const QString name = NewImageName();
-        m_document.addResource(QTextDocument::ImageResource, QUrl(name), image);
-        QTextImageFormat format;
-        format.setName(name);
-        format.setWidth(size(m_picture.goalWidth, m_picture.scaleX, image.width()));
-        format.setHeight(size(m_picture.goalHeight, m_picture.scaleY, image.height()));
-        m_cursor.insertImage(format);
-        m_bParagraphEnded = false;
     }
 
     std::string_view m_rtf;
-    QTextDocument& m_document;
     QTextCursor m_cursor;
     size_t m_pos = 0;
     bool m_bEnded = false;
@@ -641,7 +570,7 @@ private:
     QString m_fontName;
     std::vector<QColor> m_colors;
     QColor m_pendingColor;
-    Picture m_picture;
+    RtfPicture m_picture;
     size_t m_nListGroup = 0;
     QTextList* m_pList = nullptr;
 };
