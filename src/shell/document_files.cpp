@@ -17,6 +17,7 @@
 #include "output/figure_files.h"
 #include "persistence/document_io.h"
 #include "shell/notes_pane.h"
+#include "shell/save_file_dialog.h"
 
 namespace velnor {
 
@@ -36,6 +37,17 @@ std::filesystem::path ToPath(const QString& path) {
 // A file name without an extension gets the one of its kind.
 QString WithSuffix(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + suffix : path;
+}
+
+// A file a script names: its extension picks the type; without one of the types it is a document.
+SaveChoice ChoiceForFile(const QList<SaveFileType>& types, const QString& file) {
+    const QString extension = QFileInfo(file).suffix().toLower();
+    for (qsizetype type = 1; type < types.size(); ++type) {
+        if (types[type].extension == extension) {
+            return {file, static_cast<int>(type)};
+        }
+    }
+    return {WithSuffix(file, QStringLiteral(".plm")), 0};
 }
 
 QSettings Profile() {
@@ -125,28 +137,33 @@ bool DocumentFiles::Save() {
 }
 
 bool DocumentFiles::SaveAs(const QString& file) {
-    QString filter = kDocumentFilter;
-    const QStringList filters{kDocumentFilter, kSvgFilter, kPdfFilter};
-    const QString chosen =
-        file.isEmpty() ? QFileDialog::getSaveFileName(
-                             &m_window, QStringLiteral("另存为"),
-                             m_strPath.isEmpty() ? Title() + QStringLiteral(".plm") : m_strPath,
-                             filters.join(QStringLiteral(";;")), &filter)
-                       : file;
-    if (chosen.isEmpty()) {
+    static const QList<SaveFileType> types{
+        {kDocumentFilter, QStringLiteral("plm")},
+        {QStringLiteral("Bitmap image (*.bmp)"), QStringLiteral("bmp")},
+        {QStringLiteral("JPEG image (*.jpg)"), QStringLiteral("jpg")},
+        {QStringLiteral("GIF image (*.gif)"), QStringLiteral("gif")},
+        {QStringLiteral("PNG image (*.png)"), QStringLiteral("png")},
+        {kSvgFilter, QStringLiteral("svg")},
+        {kPdfFilter, QStringLiteral("pdf")}};
+    const SaveChoice choice =
+        file.isEmpty() ? AskSaveFile(&m_window, QStringLiteral("另存为"), types,
+                                     m_strPath.isEmpty() ? QStringLiteral("Pldoc") : m_strPath)
+                       : ChoiceForFile(types, file);
+    if (choice.path.isEmpty()) {
         return false;
     }
-    const QString path = WithSuffix(chosen, filter == kSvgFilter   ? QStringLiteral(".svg")
-                                            : filter == kPdfFilter ? QStringLiteral(".pdf")
-                                                                   : QStringLiteral(".plm"));
-    if (m_exportFigure && IsVectorFigurePath(path)) {
-        const QString error = m_exportFigure(path);
+    // The first type saves the document whatever the name ends with.
+    if (choice.type == 0) {
+        return SavePath(choice.path);
+    }
+    if (m_exportFigure && IsVectorFigurePath(choice.path)) {
+        const QString error = m_exportFigure(choice.path);
         if (!error.isEmpty()) {
             ShowMessage(error.toStdString());
         }
         return error.isEmpty();
     }
-    return SavePath(path);
+    return m_saveView ? m_saveView(choice.path) : SavePath(choice.path);
 }
 
 bool DocumentFiles::SavePath(const QString& path) {

@@ -32,10 +32,13 @@ public:
     bool OpenExample(const QString& file);
     bool OpenPath(const QString& path);
     bool Save();
-    // Offers the document file and, as further choices, the current figure as an SVG or PDF
-    // drawing, which leaves the document's own file and modified state as they are; a `file`
-    // ending in .svg or .pdf is such a drawing.
+    // Offers the document file, pictures of the whole view (BMP, JPEG, GIF, PNG) and the figure
+    // as an SVG or PDF drawing; the chosen type decides, or the extension of a given `file`. A
+    // picture or a drawing leaves the document's own file and modified state as they are.
     bool SaveAs(const QString& file);
+    void SetViewSaver(std::function<bool(const QString&)> saveView) {
+        m_saveView = std::move(saveView);
+    }
     bool SavePath(const QString& path);
     // Asks whether to save a modified document; false when the user cancels (or saving failed).
     bool SaveModified();
@@ -71,6 +74,7 @@ private:
     QWidget& m_window;
     QMenu* m_recentMenu;
     QString m_strPath;
+    std::function<bool(const QString&)> m_saveView;
     FigureExport m_exportFigure;
 };
 
