@@ -34,6 +34,13 @@ CommandEntry RedoItem() {
         [](const CPlomDoc& doc) { return doc.CommandProcessor().CanRedo(); }, {"Ctrl+R"});
 }
 
+// A script prints into a PDF file, `all=1` for every page; from the menu the print dialog asks.
+CommandEntry PrintItem() {
+    CommandEntry entry = ShellItem(57607, "打印...", "打印活动文档", {"Ctrl+P"});
+    entry.params = {"file", "all"};
+    return entry;
+}
+
 CommandEntry ClearItem() {
     // A region of the view being selected for an image is the view's state; the view does not
     // offer Clear then, so the document operation runs without it.
@@ -109,7 +116,7 @@ std::vector<CommandEntry> FileMenu() {
         TakesFile(ShellItem(57604, "另存为...", "用新名称保存活动文档")),
         TakesFile(ShellItem(33026, "打开RTF文件", "打开RTF文件")),
         TakesFile(ShellItem(33027, "保存RTF文件", "保存RTF文件")),
-        ShellItem(57607, "打印...", "打印活动文档", {"Ctrl+P"}),
+        PrintItem(),
         ShellItem(57609, "打印预览", "显示整页"),
         ShellItem(57606, "打印设置...", "更改打印机选项和打印选项"),
         ShellItem(57616, "最近的文件", "打开此文档"),

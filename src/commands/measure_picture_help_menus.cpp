@@ -57,6 +57,13 @@ CommandEntry AddTextItem() {
     return entry;
 }
 
+// A script gives the preset size of the screen region; from the menu its dialog asks.
+CommandEntry RegionSizeItem() {
+    CommandEntry entry = ViewItem(33130, "设置区域...", "为选取图象区域预设宽度和高度");
+    entry.params = {"width", "height"};
+    return entry;
+}
+
 // Two selected vertices, or else the one selected line.
 CommandEntry DistanceItem() {
     return DocumentItem(
@@ -91,18 +98,18 @@ std::vector<CommandEntry> PictureMenu() {
     std::vector<CommandEntry> items{
         AddTextItem(),
         TextColourItem(),
-        ViewItem(33060, "打开图象", "打开图象用于背景或贴图"),
+        TakesFile(ViewItem(33060, "打开图象", "打开图象用于背景或贴图")),
         ViewItem(33099, "粘帖图象", "粘帖图象转为位图并显示"),
         ViewItem(33061, "显示图象", "显示/隐藏背景图"),
         ViewItem(33073, "移动图象", "用鼠标拖动图象"),
         ViewItem(33062, "选择区域", "选择屏幕上的一个区域供保存或缩放"),
-        ViewItem(33130, "设置区域...", "为选取图象区域预设宽度和高度"),
+        RegionSizeItem(),
         ViewItem(33075, "缩放图象", "缩放图象至选择的区域内"),
         ViewItem(33077, "裁剪图象", "显示选框内的部分图象"),
         ViewItem(33065, "用于贴图", "将打开的图象用于贴图"),
         ViewItem(33096, "转为位图", "将图象转为位图文本"),
         ViewItem(33081, "图象复原", "将图象恢复为打开时的状态"),
-        ViewItem(33064, "保存截图", "保存屏幕上的已选区域到文件中"),
+        TakesFile(ViewItem(33064, "保存截图", "保存屏幕上的已选区域到文件中")),
         ViewItem(33128, "关闭图象", "删除图象"),
     };
     return InMenu("图文", std::move(items));

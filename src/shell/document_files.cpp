@@ -35,10 +35,6 @@ std::filesystem::path ToPath(const QString& path) {
 }
 
 // A file name without an extension gets the one of its kind.
-QString WithSuffix(const QString& path, const QString& suffix) {
-    return QFileInfo(path).suffix().isEmpty() ? path + suffix : path;
-}
-
 // A file a script names: its extension picks the type; without one of the types it is a document.
 SaveChoice ChoiceForFile(const QList<SaveFileType>& types, const QString& file) {
     const QString extension = QFileInfo(file).suffix().toLower();
@@ -47,7 +43,7 @@ SaveChoice ChoiceForFile(const QList<SaveFileType>& types, const QString& file) 
             return {file, static_cast<int>(type)};
         }
     }
-    return {WithSuffix(file, QStringLiteral(".plm")), 0};
+    return {WithExtension(file, QStringLiteral("plm")), 0};
 }
 
 QSettings Profile() {
@@ -222,7 +218,7 @@ bool DocumentFiles::ExportNotes(const QString& file) {
     }
     const std::string rtf = m_notes.Rtf();
     try {
-        WriteFileReplacing(ToPath(WithSuffix(path, QStringLiteral(".rtf"))),
+        WriteFileReplacing(ToPath(WithExtension(path, QStringLiteral("rtf"))),
                            {reinterpret_cast<const uint8_t*>(rtf.data()), rtf.size()});
     } catch (const std::exception& error) {
         ShowMessage(error.what());

@@ -140,12 +140,13 @@ FrameWindowCommands::FrameWindowCommands(CMainFrame& frame)
 FrameWindowCommands::~FrameWindowCommands() = default;
 
 void FrameWindowCommands::Run(int commandId, const CommandParams& params) {
-    if (!m_texts.Run(commandId) && !RunViewCommand(commandId) && !RunPrintCommand(commandId)) {
+    if (!m_texts.Run(commandId) && !RunViewCommand(commandId, params) &&
+        !RunPrintCommand(commandId, params)) {
         RunShellCommand(commandId, params);
     }
 }
 
-bool FrameWindowCommands::RunPrintCommand(int commandId) {
+bool FrameWindowCommands::RunPrintCommand(int commandId, const CommandParams& params) {
     if (!IsPrintCommand(commandId)) {
         return false;
     }
@@ -157,7 +158,15 @@ bool FrameWindowCommands::RunPrintCommand(int commandId) {
             m_printing->PageSetup();
             break;
         case cmd::kPrint:
-            m_printing->Print();
+            if (params.Has("file")) {
+                const QString error = m_printing->PrintToFile(
+                    QString::fromStdString(params.Text("file", "")), params.Flag("all", false));
+                if (!error.isEmpty()) {
+                    throw CommandError(error.toStdString());
+                }
+            } else {
+                m_printing->Print();
+            }
             break;
         default:
             m_printing->Preview();
@@ -166,9 +175,9 @@ bool FrameWindowCommands::RunPrintCommand(int commandId) {
     return true;
 }
 
-bool FrameWindowCommands::RunViewCommand(int commandId) {
+bool FrameWindowCommands::RunViewCommand(int commandId, const CommandParams& params) {
     CPlomView& view = m_frame.View();
-    if (view.Tools().RunToolCommand(commandId) || m_images.Run(commandId)) {
+    if (view.Tools().RunToolCommand(commandId) || m_images.Run(commandId, params)) {
         return true;
     }
     if (const auto found = ViewOperations().find(commandId); found != ViewOperations().end()) {

@@ -34,9 +34,9 @@ public:
     TextCommands& Texts() { return m_texts; }
 
 private:
-    bool RunViewCommand(int commandId);
+    bool RunViewCommand(int commandId, const CommandParams& params);
     bool RunShellCommand(int commandId, const CommandParams& params);
-    bool RunPrintCommand(int commandId);
+    bool RunPrintCommand(int commandId, const CommandParams& params);
 
     CMainFrame& m_frame;
     ImageMenu m_images;

@@ -4,7 +4,10 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 
+#include "commands/command_error.h"
 #include "commands/command_ids.h"
+#include "commands/command_params.h"
+#include "geometry/text_format.h"
 #include "shell/dialogs/region_size_dialog.h"
 #include "shell/save_file_dialog.h"
 #include "view/images/clipboard_bitmap.h"
@@ -50,14 +53,15 @@ const QMimeData* ClipboardData() {
 
 }  // namespace
 
-bool ImageMenu::Run(int commandId) {
+bool ImageMenu::Run(int commandId, const CommandParams& params) {
     if (!IsImageCommand(commandId)) {
         return false;
     }
     ImageCommands& images = m_view.Images();
+    const QString file = QString::fromStdString(params.Text("file", ""));
     switch (commandId) {
         case cmd::kOpenImage:
-            OpenImage();
+            OpenImage(file);
             break;
         case cmd::kPasteImage:
             images.Paste(ClipboardData());
@@ -72,7 +76,7 @@ bool ImageMenu::Run(int commandId) {
             images.ToggleRegion();
             break;
         case cmd::kSetRegionSize:
-            SetRegionSize();
+            SetRegionSize(params);
             break;
         case cmd::kScaleImage:
             images.ScaleIntoRegion();
@@ -87,7 +91,7 @@ bool ImageMenu::Run(int commandId) {
             images.Restore();
             break;
         case cmd::kSaveRegion:
-            SaveRegion();
+            SaveRegion(file);
             break;
         case cmd::kCloseImage:
             images.Close();
@@ -148,29 +152,45 @@ bool ImageMenu::SaveView(const QString& path) {
     return m_view.Images().SaveView(path);
 }
 
-void ImageMenu::OpenImage() {
-    const QString path = QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开图象"), {},
-                                                      QString::fromUtf8(kOpenImageFilter));
-    if (!path.isEmpty()) {
-        m_view.Images().Open(path);
+void ImageMenu::OpenImage(const QString& file) {
+    const QString path = file.isEmpty()
+                             ? QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开图象"),
+                                                            {}, QString::fromUtf8(kOpenImageFilter))
+                             : file;
+    if (!path.isEmpty() && !m_view.Images().Open(path) && !file.isEmpty()) {
+        throw CommandError("没有打开 " + file.toStdString());
     }
 }
 
-void ImageMenu::SetRegionSize() {
+void ImageMenu::SetRegionSize(const CommandParams& params) {
     const CViewImage& image = m_view.Images().Image();
-    if (const auto size = AskRegionSize({image.m_nRegionW, image.m_nRegionH}, &m_window)) {
-        m_view.Images().SetRegionSize(size->width, size->height);
+    const RegionSize current{image.m_nRegionW, image.m_nRegionH};
+    if (!params.Has("width") && !params.Has("height")) {
+        if (const auto size = AskRegionSize(current, &m_window)) {
+            m_view.Images().SetRegionSize(size->width, size->height);
+        }
+        return;
     }
+    const RegionSize size{params.Integer("width", current.width),
+                          params.Integer("height", current.height)};
+    for (const int side : {size.width, size.height}) {
+        if (side < 1 || side > kLargestRegionSide) {
+            throw CommandError(RangeRefusal(1, kLargestRegionSide, true));
+        }
+    }
+    m_view.Images().SetRegionSize(size.width, size.height);
 }
 
-void ImageMenu::SaveRegion() {
+void ImageMenu::SaveRegion(const QString& file) {
     if (m_view.Images().Image().RegionIsEmpty()) {
         return;
     }
-    const SaveChoice choice = AskSaveFile(&m_window, QStringLiteral("保存截图"), RegionFileTypes(),
-                                          QStringLiteral("PlImg"));
-    if (!choice.path.isEmpty()) {
-        m_view.Images().SaveRegion(choice.path);
+    const QString path = file.isEmpty() ? AskSaveFile(&m_window, QStringLiteral("保存截图"),
+                                                      RegionFileTypes(), QStringLiteral("PlImg"))
+                                              .path
+                                        : WithExtension(file, RegionFileTypes().front().extension);
+    if (!path.isEmpty() && !m_view.Images().SaveRegion(path) && !file.isEmpty()) {
+        throw CommandError("没有保存 " + file.toStdString());
     }
 }
 

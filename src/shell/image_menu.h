@@ -7,6 +7,7 @@ class QWidget;
 
 namespace velnor {
 
+class CommandParams;
 class CPlomDoc;
 class CPlomView;
 
@@ -18,8 +19,10 @@ public:
     ImageMenu(CPlomView& view, CPlomDoc& doc, QWidget& window)
         : m_view(view), m_doc(doc), m_window(window) {}
 
-    // False for ids that are not image commands.
-    bool Run(int commandId);
+    // False for ids that are not image commands. A script's `file` (打开图象, 保存截图) and
+    // `width`, `height` (设置区域) stand for the dialogs; a file that cannot be used, or a size out
+    // of range, throws CommandError.
+    bool Run(int commandId, const CommandParams& params);
     std::optional<bool> IsEnabled(int commandId) const;
     std::optional<bool> IsChecked(int commandId) const;
 
@@ -33,9 +36,9 @@ public:
     bool SaveView(const QString& path);
 
 private:
-    void OpenImage();
-    void SetRegionSize();
-    void SaveRegion();
+    void OpenImage(const QString& file);
+    void SetRegionSize(const CommandParams& params);
+    void SaveRegion(const QString& file);
 
     CPlomView& m_view;
     CPlomDoc& m_doc;

@@ -5,6 +5,10 @@
 
 namespace velnor {
 
+QString WithExtension(const QString& path, const QString& extension) {
+    return QFileInfo(path).suffix().isEmpty() ? path + "." + extension : path;
+}
+
 SaveChoice AskSaveFile(QWidget* parent, const QString& title, const QList<SaveFileType>& types,
                        const QString& defaultName) {
     QStringList filters;
@@ -22,9 +26,7 @@ SaveChoice AskSaveFile(QWidget* parent, const QString& title, const QList<SaveFi
     SaveChoice choice{
         dialog.selectedFiles().front(),
         static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
-    if (QFileInfo(choice.path).suffix().isEmpty()) {
-        choice.path += "." + types[choice.type].extension;
-    }
+    choice.path = WithExtension(choice.path, types[choice.type].extension);
     return choice;
 }
 

@@ -18,6 +18,9 @@ struct SaveChoice {
     int type = 0;  // index of the chosen file type
 };
 
+// `path`, or `path` with "." and `extension` when it has no extension of its own.
+QString WithExtension(const QString& path, const QString& extension);
+
 // A save dialog over `types` starting at the first, proposing `defaultName` and asking before
 // overwriting. A name typed without an extension gets the chosen type's one.
 SaveChoice AskSaveFile(QWidget* parent, const QString& title, const QList<SaveFileType>& types,

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -18,6 +20,7 @@
 #include "model/display_presets.h"
 #include "model/document.h"
 #include "model/gl_model.h"
+#include "shell/input_line.h"
 #include "shell/main_frame.h"
 #include "support/recording_messages.h"
 #include "view/images/bitmap_from_pixels.h"
@@ -358,6 +361,46 @@ TEST(ImageScreenshots, PhotoBehindACubeRegionAndTexturedSolids) {
     const QImage textured = view.grabFramebuffer();
     textured.save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/image_textured_solids.png"));
     EXPECT_EQ(out.str().find("message:"), std::string::npos) << out.str();
+}
+
+}  // namespace
+}  // namespace velnor::test
+
+namespace velnor::test {
+namespace {
+
+// The image commands take the values of a typed or scripted line in place of their dialogs.
+TEST(ImageScriptValues, FilesAndTheRegionSizeComeFromTheLine) {
+    QStandardPaths::setTestModeEnabled(true);
+    CMainFrame frame;
+    frame.resize(1400, 900);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QTemporaryDir folder;
+    ASSERT_TRUE(Corners(300, 200).save(folder.filePath("photo.png")));
+    const auto enter = [&](const QString& text) {
+        frame.Input().Edit().setText(text);
+        QTest::keyClick(&frame.Input().Edit(), Qt::Key_Return);
+        QApplication::processEvents();
+        return !frame.Input().NoteIsError();
+    };
+    const CViewImage& image = frame.View().Images().Image();
+
+    EXPECT_TRUE(enter("打开图象 file=" + folder.filePath("photo.png")));
+    EXPECT_EQ(image.Loaded().width, 300);
+    EXPECT_TRUE(enter("设置区域 width=120 height=90"));
+    EXPECT_TRUE(image.m_bRegion);
+    EXPECT_TRUE(enter("保存截图 file=" + folder.filePath("cut")));
+    EXPECT_EQ(QImageReader(folder.filePath("cut.bmp")).size(), QSize(120, 90));
+    EXPECT_TRUE(enter("另存为 file=" + folder.filePath("view.png")));
+    EXPECT_EQ(QImageReader(folder.filePath("view.png")).size(), frame.View().size());
+    EXPECT_TRUE(enter("打印 file=" + folder.filePath("sheet.pdf")));
+    EXPECT_TRUE(QFileInfo(folder.filePath("sheet.pdf")).size() > 0);
+
+    EXPECT_FALSE(enter("设置区域 width=0 height=90"));
+    EXPECT_TRUE(frame.Input().Note().contains(QStringLiteral("介于 1 和 8192 之间")));
+    EXPECT_FALSE(enter("打开图象 file=" + folder.filePath("missing.png")));
+    EXPECT_FALSE(image.HasImage());
 }
 
 }  // namespace

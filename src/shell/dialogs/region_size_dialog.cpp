@@ -11,12 +11,9 @@ namespace velnor {
 
 namespace {
 
-// A region larger than any screen is of no use; 1 pixel is the least that can be saved.
-constexpr int kLargestSide = 8192;
-
 QSpinBox* SideBox(int value, QWidget* parent) {
     auto* box = new QSpinBox(parent);
-    box->setRange(1, kLargestSide);
+    box->setRange(1, kLargestRegionSide);
     box->setValue(value);
     box->setSuffix(QStringLiteral(" 像素"));
     return box;
