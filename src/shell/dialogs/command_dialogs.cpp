@@ -33,6 +33,10 @@ const std::map<int, Asker>& Askers() {
 
 }  // namespace
 
+bool HasValuesDialog(int commandId) {
+    return Askers().contains(commandId);
+}
+
 bool AskForValues(const CommandEntry& entry, CPlomDoc& doc, CommandParams& values,
                   QWidget* parent) {
     const auto found = Askers().find(entry.id);
@@ -42,7 +46,9 @@ bool AskForValues(const CommandEntry& entry, CPlomDoc& doc, CommandParams& value
     return found->second({entry, doc, parent}, values);
 }
 
-bool RunValuesDialog(ValuesDialog& dialog, const DialogContext& context, CommandParams& values) {
+bool RunValuesDialog(ValuesDialog& dialog, const DialogContext& context, CommandParams& values,
+                     const QString& okText, const QString& cancelText) {
+    dialog.AddButtons(okText, cancelText);
     dialog.SetCheck([&context](const CommandParams& candidate) {
         return RefusalOf(context.entry, context.doc, candidate);
     });

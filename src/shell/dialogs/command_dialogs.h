@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "commands/command_entry.h"
 
 class QWidget;
@@ -16,6 +18,9 @@ class ValuesDialog;
 // command has no dialog.
 bool AskForValues(const CommandEntry& entry, CPlomDoc& doc, CommandParams& values, QWidget* parent);
 
+// Whether the command has a dialog of its own; without one it runs with the values it is given.
+bool HasValuesDialog(int commandId);
+
 // What a dialog is opened for.
 struct DialogContext {
     const CommandEntry& entry;
@@ -23,8 +28,11 @@ struct DialogContext {
     QWidget* parent;
 };
 
-// Runs a dialog modally with the command's check; on OK its values go to `values`.
-bool RunValuesDialog(ValuesDialog& dialog, const DialogContext& context, CommandParams& values);
+// Ends the dialog with its two buttons and runs it modally with the command's check; on OK its
+// values go to `values`.
+bool RunValuesDialog(ValuesDialog& dialog, const DialogContext& context, CommandParams& values,
+                     const QString& okText = QStringLiteral("确定"),
+                     const QString& cancelText = QStringLiteral("取消"));
 
 // The dialogs, one file each.
 bool AskFigureSet(const DialogContext& context, CommandParams& values);          // 创建图元集
