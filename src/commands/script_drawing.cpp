@@ -7,6 +7,7 @@
 #include "commands/script_line.h"
 #include "editing/record_additions.h"
 #include "model/document.h"
+#include "model/message_seam.h"
 
 namespace velnor {
 
@@ -55,7 +56,9 @@ void ScriptLine(CPlomDoc& doc, const std::vector<std::string>& words) {
     if (start == end) {
         throw CommandError("a line needs two different vertices");
     }
-    page.AddLine(static_cast<uint8_t>(start), static_cast<uint8_t>(end));
+    if (page.AddLine(static_cast<uint8_t>(start), static_cast<uint8_t>(end)) == 0) {
+        return;
+    }
     RecordAdditions(doc, "添加线", AddedCells{.lines = 1});
     doc.Refresh(kHintLines);
 }
@@ -73,6 +76,10 @@ void ScriptFace(CPlomDoc& doc, const std::vector<std::string>& words) {
             throw CommandError("vertex " + words[i] + " appears twice in the face");
         }
         vertices.push_back(vertex);
+    }
+    if (!page.HasKeysFor({.faces = 1})) {
+        ShowMessage(kPageFullMessage);
+        return;
     }
     if (!page.AddFace(vertices)) {
         throw CommandError("the vertices of the face do not lie in one plane");

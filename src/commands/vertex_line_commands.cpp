@@ -48,10 +48,10 @@ CommandOutcome JoinSelectedVertices(CPlomDoc& doc) {
     if (selected < 2) {
         return CommandOutcome::kViewTakesOver;
     }
-    const uint16_t before = page.m_nNextLineId;
+    const size_t before = page.m_lines.size();
     page.ClosePolygon();
     AddedCells added;
-    added.lines = page.m_nNextLineId - before;
+    added.lines = static_cast<int>(page.m_lines.size() - before);
     RecordAdditions(doc, selected == 2 ? "添加线" : "添加线串", added);
     doc.Refresh(kHintLines);
     return CommandOutcome::kDone;

@@ -8,26 +8,38 @@
 namespace velnor {
 
 CCmdAddButton::CCmdAddButton(CPlomDoc& doc, std::string name)
-    : CCmd(std::move(name)), m_pDoc(&doc) {}
+    : CCmdAddButton(doc, std::move(name), doc.CurrentPage().m_buttonGrants.TakeLast()) {}
+
+CCmdAddButton::CCmdAddButton(CPlomDoc& doc, std::string name, std::optional<KeyGrant> grant)
+    : CCmd(std::move(name)),
+      m_pDoc(&doc),
+      m_grant(grant),
+      m_nCounterAfter(doc.CurrentPage().m_nNextButtonId) {}
 
 bool CCmdAddButton::Undo() {
     CGpage& page = m_pDoc->CurrentPage();
-    const uint16_t key = --page.m_nNextButtonId;
-    std::erase(page.m_selButtons, key);
-    if (auto node = page.m_buttons.extract(key)) {
+    if (!m_grant) {
+        return true;
+    }
+    std::erase(page.m_selButtons, m_grant->key);
+    if (auto node = page.m_buttons.extract(m_grant->key)) {
         m_pHeld = std::move(node.mapped());
         DestroyButtonWindow(*m_pHeld);
     }
+    page.m_nNextButtonId = m_grant->counterBefore;
     return true;
 }
 
 bool CCmdAddButton::Redo() {
     CGpage& page = m_pDoc->CurrentPage();
-    const uint16_t key = page.m_nNextButtonId++;
+    if (!m_grant) {
+        return true;
+    }
     if (m_pHeld) {
         CreateButtonWindow(*m_pHeld, true);
-        page.m_buttons[key] = std::move(m_pHeld);
+        page.m_buttons[m_grant->key] = std::move(m_pHeld);
     }
+    page.m_nNextButtonId = m_nCounterAfter;
     return true;
 }
 

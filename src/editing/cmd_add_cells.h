@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "editing/cell_moves.h"
 #include "model/cmd.h"
@@ -10,25 +11,31 @@
 
 namespace velnor {
 
-// Records the last `count` cells added to one map of the current page (their keys are the
-// counter minus 1 down to the counter minus count). Undo holds them; Redo puts them back.
+// Records the last `count` cells added to one map of the current page, by the keys the page
+// handed them. Undo holds them and puts the counter back; Redo puts both back as they were.
 template <typename Cell, CellMap<Cell> CGpage::*Map, uint16_t CGpage::*Counter,
-          std::vector<int> CGpage::*Selected, RefreshHint Hint>
+          CKeyGrants CGpage::*Grants, std::vector<int> CGpage::*Selected, RefreshHint Hint>
 class CCmdAddCells : public CCmd {
 public:
-    CCmdAddCells(int count, CPlomDoc& doc, std::string name)
-        : CCmd(std::move(name)), m_pDoc(&doc), m_nCount(count) {}
+    CCmdAddCells(int count, CPlomDoc& doc, std::string name) : CCmd(std::move(name)), m_pDoc(&doc) {
+        CGpage& page = doc.CurrentPage();
+        m_nCounterAfter = page.*Counter;
+        m_nCounterBefore = m_nCounterAfter;
+        for (const KeyGrant& grant : (page.*Grants).Take(count)) {
+            if (m_keys.empty()) {
+                m_nCounterBefore = grant.counterBefore;
+            }
+            m_keys.push_back(grant.key);
+        }
+    }
 
     bool Undo() override {
         CGpage& page = m_pDoc->CurrentPage();
-        CellMap<Cell>& map = page.*Map;
-        uint16_t& counter = page.*Counter;
-        for (int i = 1; i <= m_nCount; ++i) {
-            const uint16_t key = static_cast<uint16_t>(counter - i);
+        for (uint16_t key : m_keys) {
             std::erase(page.*Selected, key);
-            MoveCell(map, m_mapHeld, key);
+            MoveCell(page.*Map, m_mapHeld, key);
         }
-        counter = static_cast<uint16_t>(counter - m_nCount);
+        page.*Counter = m_nCounterBefore;
         m_pDoc->Refresh(Hint);
         return true;
     }
@@ -36,32 +43,36 @@ public:
     bool Redo() override {
         CGpage& page = m_pDoc->CurrentPage();
         MoveAllCells(m_mapHeld, page.*Map);
-        page.*Counter = static_cast<uint16_t>(page.*Counter + m_nCount);
+        page.*Counter = m_nCounterAfter;
         m_pDoc->Refresh(Hint);
         return true;
     }
 
 private:
     CPlomDoc* m_pDoc;
-    int m_nCount;
+    std::vector<uint16_t> m_keys;
+    uint16_t m_nCounterBefore = 0;
+    uint16_t m_nCounterAfter = 0;
     CellMap<Cell> m_mapHeld;
 };
 
-class CCmdAddLines final : public CCmdAddCells<CLineCell, &CGpage::m_lines, &CGpage::m_nNextLineId,
-                                               &CGpage::m_selLines, kHintLines> {
+class CCmdAddLines final
+    : public CCmdAddCells<CLineCell, &CGpage::m_lines, &CGpage::m_nNextLineId,
+                          &CGpage::m_lineGrants, &CGpage::m_selLines, kHintLines> {
 public:
     using CCmdAddCells::CCmdAddCells;
 };
 
-class CCmdAddFaces final : public CCmdAddCells<CFaceCell, &CGpage::m_faces, &CGpage::m_nNextFaceId,
-                                               &CGpage::m_selFaces, kHintFaces> {
+class CCmdAddFaces final
+    : public CCmdAddCells<CFaceCell, &CGpage::m_faces, &CGpage::m_nNextFaceId,
+                          &CGpage::m_faceGrants, &CGpage::m_selFaces, kHintFaces> {
 public:
     CCmdAddFaces(int count, CPlomDoc& doc) : CCmdAddCells(count, doc, "添加面") {}
 };
 
 class CCmdAddTis final
     : public CCmdAddCells<CSubassembly, &CGpage::m_solids, &CGpage::m_nNextSolidId,
-                          &CGpage::m_selSolids, kHintSolids> {
+                          &CGpage::m_solidGrants, &CGpage::m_selSolids, kHintSolids> {
 public:
     using CCmdAddCells::CCmdAddCells;
 };

@@ -31,11 +31,12 @@ std::vector<std::unique_ptr<CCmd>> AdditionCommands(CPlomDoc& doc, const AddedCe
     if (added.solids > 0) {
         cmds.push_back(std::make_unique<CCmdAddTis>(added.solids, doc, nameFor("添加组件")));
     }
-    for (int i = 0; i < added.buttons; ++i) {
-        cmds.push_back(std::make_unique<CCmdAddButton>(doc, nameFor("添加操作按钮")));
+    CGpage& page = doc.CurrentPage();
+    for (const KeyGrant& grant : page.m_buttonGrants.Take(added.buttons)) {
+        cmds.push_back(std::make_unique<CCmdAddButton>(doc, nameFor("添加操作按钮"), grant));
     }
-    for (int i = 0; i < added.texts; ++i) {
-        cmds.push_back(std::make_unique<CCmdAddDtext>(doc, nameFor("添加动态文本")));
+    for (const KeyGrant& grant : page.m_textGrants.Take(added.texts)) {
+        cmds.push_back(std::make_unique<CCmdAddDtext>(doc, nameFor("添加动态文本"), grant));
     }
     return cmds;
 }

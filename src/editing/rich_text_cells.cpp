@@ -88,6 +88,9 @@ std::optional<uint16_t> AddRichText(CPlomDoc& doc, EditedText text) {
     TakeText(*cell, std::move(text));
     cell->m_color = SceneSettings().m_textColor;
     const uint16_t key = doc.CurrentPage().AddSolid(std::move(cell));
+    if (key == 0) {
+        return std::nullopt;
+    }
     doc.CommandProcessor().AddCommand(std::make_unique<CCmdAddTis>(1, doc, "添加文本"));
     doc.Refresh(kHintSolids);
     return key;

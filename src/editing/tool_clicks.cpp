@@ -36,9 +36,9 @@ void ClickLineTool(CPlomDoc& doc, ToolState& state, const std::vector<PickHit>& 
         return;
     }
     page.m_selPoints.push_back(vertex);
-    const uint16_t before = page.m_nNextLineId;
+    const size_t before = page.m_lines.size();
     page.ClosePolygon();
-    RecordAdditions(doc, "添加线", {.lines = page.m_nNextLineId - before});
+    RecordAdditions(doc, "添加线", {.lines = static_cast<int>(page.m_lines.size() - before)});
     doc.Refresh(kHintLines);
     state.m_nStage = kStageFirstPoint;
 }

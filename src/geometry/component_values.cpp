@@ -74,7 +74,8 @@ ComponentValues NewComponentValues(const CGpage& page, int componentCount) {
         }
     }
     if (page.m_selFaces.size() == 1) {
-        if (const CFaceCell* face = FindFace(page, page.m_selFaces.front())) {
+        const CFaceCell* face = FindFace(page, page.m_selFaces.front());
+        if (face != nullptr && CornersOf(page, *face).hasPlane) {
             values.clipPlane1 = ScaledFacePlane(page, *face);
         }
     }

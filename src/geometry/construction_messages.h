@@ -14,5 +14,9 @@ inline constexpr const char* kPointOnLineNoPerpendicularMessage = "点在线上�
 inline constexpr const char* kFaceWithoutNormalMessage = "所选平面的前三个顶点共线,无法确定法线!";
 inline constexpr const char* kCoplanarLinesMessage = "共面直线!";
 inline constexpr const char* kPointOnLineMessage = "点在线上!";
+// A face whose vertices all lie on one line, and a line whose ends coincide.
+inline constexpr const char* kFaceWithoutPlaneMessage =
+    "所选平面的顶点都在一条直线上,无法确定平面!";
+inline constexpr const char* kLineWithoutDirectionMessage = "所选直线的两端点重合,无法确定直线!";
 
 }  // namespace velnor

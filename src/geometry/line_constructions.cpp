@@ -22,14 +22,15 @@ std::optional<uint8_t> AddVertexAt(CGpage& page, Vec3 p) {
 bool PerpendicularToLine(CGpage& page, uint8_t p, const CLineCell& line) {
     const Vec3 point = VertexPosition(page, p);
     const LineEnds ends = EndsOf(page, line);
+    if (!HasDirection(ends)) {
+        ShowMessage(kLineWithoutDirectionMessage);
+        return false;
+    }
     const Vec3 u = ends.b - ends.a;
-    // A line whose ends coincide contains every point, as its distance from every point is 0.
-    const float t = GuardedQuotient(Dot(point - ends.a, u), LengthSquared(u));
-    const Vec3 foot = ends.a + t * u;
+    const Vec3 foot = ends.a + GuardedQuotient(Dot(point - ends.a, u), LengthSquared(u)) * u;
     const Vec3 offset = foot - point;
-    const bool onLine = LengthSquared(u) == 0.0f ||
-                        (!Exceeds(offset.x, kEpsConstruct) && !Exceeds(offset.y, kEpsConstruct) &&
-                         !Exceeds(offset.z, kEpsConstruct));
+    const bool onLine = !Exceeds(offset.x, kEpsConstruct) && !Exceeds(offset.y, kEpsConstruct) &&
+                        !Exceeds(offset.z, kEpsConstruct);
     if (onLine) {
         ShowMessage(kPointOnLineNoPerpendicularMessage);
         return false;
@@ -48,7 +49,7 @@ bool PerpendicularToFace(CGpage& page, uint8_t p, const CFaceCell& face) {
     const FaceCorners corners = CornersOf(page, face);
     const Vec3 n = corners.Normal();
     const float normSquared = LengthSquared(n);
-    if (normSquared == 0.0f) {
+    if (!corners.hasPlane || normSquared == 0.0f) {
         ShowMessage(kFaceWithoutNormalMessage);
         return false;
     }
@@ -141,6 +142,10 @@ bool ConstructParallel(CGpage& page) {
         return false;
     }
     const LineEnds ends = EndsOf(page, *line);
+    if (!HasDirection(ends)) {
+        ShowMessage(kLineWithoutDirectionMessage);
+        return false;
+    }
     if (!Exceeds(DistancePointLine(p, ends.a, ends.b), kEpsOnOff)) {
         ShowMessage(kPointOnLineMessage);
         return false;

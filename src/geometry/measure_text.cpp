@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "geometry/classify.h"
+#include "geometry/construction_messages.h"
 #include "geometry/kernel.h"
 #include "geometry/measure_enabling.h"
 #include "geometry/page_geometry.h"
@@ -37,24 +38,40 @@ public:
         return *this;
     }
 
-    SourceBuilder& Line(size_t nth) {
+    // The ends of the nth selected line; as a line (not a segment) they must not coincide.
+    SourceBuilder& Line(size_t nth, bool asLine = true) {
         const CLineCell* line = FindLine(m_page, m_page.m_selLines[nth]);
         m_complete = m_complete && line != nullptr;
         if (line != nullptr) {
+            if (asLine && !HasDirection(EndsOf(m_page, *line))) {
+                Refuse(kLineWithoutDirectionMessage);
+            }
             Add(line->m_nStart);
             Add(line->m_nEnd);
         }
         return *this;
     }
 
-    // The first three vertices of the nth selected face, or all of them.
-    SourceBuilder& Face(size_t nth, bool allVertices = false) {
-        const CFaceCell* face = FindFace(m_page, m_page.m_selFaces[nth]);
-        m_complete = m_complete && face != nullptr && face->m_nVerts >= 3;
+    // The three vertices that give the nth selected face's plane.
+    SourceBuilder& Face(size_t nth) {
+        const CFaceCell* face = SelectedFace(nth);
         if (m_complete) {
-            const size_t count = allVertices ? face->m_nVerts : 3;
-            for (size_t i = 0; i < count; ++i) {
-                Add(face->m_pVerts[i]);
+            const FaceCorners corners = CornersOf(m_page, *face);
+            if (!corners.hasPlane) {
+                Refuse(kFaceWithoutPlaneMessage);
+            }
+            for (uint8_t vertex : corners.index) {
+                Add(vertex);
+            }
+        }
+        return *this;
+    }
+
+    SourceBuilder& AllOfFace(size_t nth) {
+        const CFaceCell* face = SelectedFace(nth);
+        if (m_complete) {
+            for (uint8_t vertex : face->Verts()) {
+                Add(vertex);
             }
         }
         return *this;
@@ -65,11 +82,29 @@ public:
         return *this;
     }
 
+    // Nothing when the selection does not give the measure, or (with a message) when a line or
+    // a face it needs has no direction or plane.
     std::optional<MeasureSource> Build() const {
+        if (m_complete && m_refusal != nullptr) {
+            ShowMessage(m_refusal);
+            return std::nullopt;
+        }
         return m_complete ? std::optional(m_source) : std::nullopt;
     }
 
 private:
+    const CFaceCell* SelectedFace(size_t nth) {
+        const CFaceCell* face = FindFace(m_page, m_page.m_selFaces[nth]);
+        m_complete = m_complete && face != nullptr && face->m_nVerts >= 3;
+        return face;
+    }
+
+    void Refuse(const char* message) {
+        if (m_refusal == nullptr) {
+            m_refusal = message;
+        }
+    }
+
     void Add(uint8_t vertex) {
         m_source.verts.push_back(vertex);
         m_source.name += m_page.m_label[vertex];
@@ -78,6 +113,7 @@ private:
     const CGpage& m_page;
     MeasureSource m_source;
     bool m_complete = true;
+    const char* m_refusal = nullptr;
 };
 
 std::optional<MeasureSource> SourceFor(const CGpage& page, int request) {
@@ -88,7 +124,7 @@ std::optional<MeasureSource> SourceFor(const CGpage& page, int request) {
         case kPointDistance:
             return b.Text("| ").Point(0).Point(1).Text(" |").Build();
         case kSegmentLength:
-            return b.Text("| ").Line(0).Text(" |").Build();
+            return b.Text("| ").Line(0, false).Text(" |").Build();
         case kPointLineDistance:
             return b.Text("| ").Point(0).Text(" , ").Line(0).Text(" |").Build();
         case kPointPlaneDistance:
@@ -102,7 +138,7 @@ std::optional<MeasureSource> SourceFor(const CGpage& page, int request) {
         case kDihedralAngle:
             return b.Text("< ").Face(0).Text(" , ").Face(1).Text(" >").Build();
         case kFaceArea:
-            return b.Face(0, true).Build();
+            return b.AllOfFace(0).Build();
         case kTetraVolume:
             return b.Text("V( ").Point(0).Point(1).Point(2).Point(3).Text(" )").Build();
         case kPlaneEquation:
@@ -239,11 +275,13 @@ std::optional<uint16_t> AddMeasureText(CGpage& page, int request) {
     text->m_strName = source->name;
     text->m_nVertCount = static_cast<uint32_t>(source->verts.size());
     std::copy(source->verts.begin(), source->verts.end(), text->m_verts.begin());
-    const uint16_t key = page.m_nNextTextId;
     text->m_nPlaceX = type == kPlaneEquation ? kPlaneEquationPlaceX : kPlaceX;
-    text->m_nPlaceY = kLineSpacing * key;
     CDTextCell& stored = *text;
-    page.AddText(std::move(text));
+    const uint16_t key = page.AddText(std::move(text));
+    if (key == 0) {
+        return std::nullopt;
+    }
+    stored.m_nPlaceY = kLineSpacing * key;
     UpdateMeasure(page, stored);
     return key;
 }

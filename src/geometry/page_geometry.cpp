@@ -33,10 +33,10 @@ LineEnds EndsOf(const CGpage& page, const CLineCell& line) {
 
 FaceCorners CornersOf(const CGpage& page, const CFaceCell& face) {
     const auto& verts = face.m_pVerts;
-    return {{verts[0], verts[1], verts[2]},
-            VertexPosition(page, verts[0]),
-            VertexPosition(page, verts[1]),
-            VertexPosition(page, verts[2])};
+    const auto plane = page.PlaneVertices(face.Verts());
+    const std::array<uint8_t, 3> index = plane.value_or(std::array{verts[0], verts[1], verts[2]});
+    return {index, VertexPosition(page, index[0]), VertexPosition(page, index[1]),
+            VertexPosition(page, index[2]), plane.has_value()};
 }
 
 }  // namespace velnor

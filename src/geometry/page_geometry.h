@@ -35,12 +35,15 @@ struct LineEnds {
     Vec3 b;
 };
 
-// The first three vertices of a face, which give its plane.
+// The three vertices of a face that give its plane (CGpage::PlaneVertices). When every vertex
+// lies on one line the face has no plane (`hasPlane` false, the first three kept): what needs the
+// plane refuses.
 struct FaceCorners {
     std::array<uint8_t, 3> index{};
     Vec3 v0;
     Vec3 v1;
     Vec3 v2;
+    bool hasPlane = true;
 
     PlaneEquation Plane() const { return FacePlane(v0, v1, v2); }
     Vec3 Normal() const { return FaceNormal(v0, v1, v2); }
@@ -53,6 +56,10 @@ const CSubassembly* FindSolid(const CGpage& page, int key);
 CSubassembly* FindSolid(CGpage& page, int key);
 
 LineEnds EndsOf(const CGpage& page, const CLineCell& line);
+// A line whose two ends coincide has no direction: what needs one refuses.
+inline bool HasDirection(const LineEnds& ends) {
+    return LengthSquared(ends.b - ends.a) > 0.0f;
+}
 FaceCorners CornersOf(const CGpage& page, const CFaceCell& face);
 
 }  // namespace velnor

@@ -73,6 +73,10 @@ bool IntersectTwoLines(CGpage& page, const CLineCell& first, const CLineCell& se
 bool IntersectLineAndFace(CGpage& page, const CLineCell& line, const CFaceCell& face) {
     const LineEnds ends = EndsOf(page, line);
     const FaceCorners corners = CornersOf(page, face);
+    if (!HasDirection(ends) || !corners.hasPlane) {
+        ShowMessage(corners.hasPlane ? kLineWithoutDirectionMessage : kFaceWithoutPlaneMessage);
+        return false;
+    }
     const Vec3 n = corners.Normal();
     const Vec3 u = ends.b - ends.a;
     const float s = Dot(n, u);

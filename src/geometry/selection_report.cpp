@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "geometry/classify.h"
+#include "geometry/construction_messages.h"
 #include "geometry/kernel.h"
 #include "geometry/page_geometry.h"
 #include "geometry/text_format.h"
@@ -27,6 +28,9 @@ std::string TwoPoints(const CGpage& page) {
 std::string PointAndLine(const CGpage& page, const CLineCell& line) {
     const int p = page.m_selPoints[0];
     const LineEnds ends = EndsOf(page, line);
+    if (!HasDirection(ends)) {
+        return kLineWithoutDirectionMessage;
+    }
     const float distance = DistancePointLine(VertexPosition(page, p), ends.a, ends.b);
     if (Exceeds(distance, kEpsOnOff)) {
         return FormatText("点 %s 在直线 %s 外.\n\n距离为  %g \n", page.m_label[p].c_str(),
@@ -37,8 +41,11 @@ std::string PointAndLine(const CGpage& page, const CLineCell& line) {
 
 std::string PointAndFace(const CGpage& page, const CFaceCell& face) {
     const int p = page.m_selPoints[0];
-    const float distance =
-        DistancePointPlane(VertexPosition(page, p), CornersOf(page, face).Plane());
+    const FaceCorners corners = CornersOf(page, face);
+    if (!corners.hasPlane) {
+        return kFaceWithoutPlaneMessage;
+    }
+    const float distance = DistancePointPlane(VertexPosition(page, p), corners.Plane());
     if (Exceeds(distance, kEpsOnOff)) {
         return FormatText("点 %s 在平面 %s 外.\n\n距离为  %g \n", page.m_label[p].c_str(),
                           face.m_strName.c_str(), Printable(distance));
@@ -55,6 +62,9 @@ std::string OneLine(const CGpage& page, const CLineCell& line) {
 std::string TwoLines(const CGpage& page, const CLineCell& first, const CLineCell& second) {
     const LineEnds l1 = EndsOf(page, first);
     const LineEnds l2 = EndsOf(page, second);
+    if (!HasDirection(l1) || !HasDirection(l2)) {
+        return kLineWithoutDirectionMessage;
+    }
     const LinesVerdict verdict = ClassifyLines(l1.a, l1.b, l2.a, l2.b);
     const char* name1 = first.m_strName.c_str();
     const char* name2 = second.m_strName.c_str();
@@ -78,8 +88,14 @@ std::string TwoLines(const CGpage& page, const CLineCell& first, const CLineCell
 
 std::string LineAndFace(const CGpage& page, const CLineCell& line, const CFaceCell& face) {
     const LineEnds ends = EndsOf(page, line);
-    const LinePlaneVerdict verdict =
-        ClassifyLinePlane(ends.a, ends.b, CornersOf(page, face).Plane());
+    const FaceCorners corners = CornersOf(page, face);
+    if (!HasDirection(ends)) {
+        return kLineWithoutDirectionMessage;
+    }
+    if (!corners.hasPlane) {
+        return kFaceWithoutPlaneMessage;
+    }
+    const LinePlaneVerdict verdict = ClassifyLinePlane(ends.a, ends.b, corners.Plane());
     const char* lineName = line.m_strName.c_str();
     const char* faceName = face.m_strName.c_str();
     switch (verdict.relation) {
@@ -110,6 +126,9 @@ std::string OneFace(const CGpage& page, const CFaceCell& face) {
 std::string TwoFaces(const CGpage& page, const CFaceCell& first, const CFaceCell& second) {
     const FaceCorners f1 = CornersOf(page, first);
     const FaceCorners f2 = CornersOf(page, second);
+    if (!f1.hasPlane || !f2.hasPlane) {
+        return kFaceWithoutPlaneMessage;
+    }
     const PlanesVerdict verdict = ClassifyPlanes(f1.Plane(), f2.Plane(), f2.v0);
     const char* name1 = first.m_strName.c_str();
     const char* name2 = second.m_strName.c_str();

@@ -10,6 +10,14 @@
 
 namespace velnor {
 
+namespace {
+
+// The most a figure adds: a prism of 20 sides has 60 edges and 22 faces, the geometric sphere
+// four solids. Checking this up front keeps a figure from stopping half built.
+constexpr AddedCells kMostCellsOfAFigure{.lines = 60, .faces = 22, .solids = 4};
+
+}  // namespace
+
 void FigureBuilder::Vertex(Vec3 position, const std::string& label, uint8_t shown) {
     Vertex(position, label, ToFloats(SceneSettings().m_newPointColor), shown);
 }
@@ -26,8 +34,10 @@ void FigureBuilder::Vertex(Vec3 position, const std::string& label, const Float3
 }
 
 void FigureBuilder::Edge(int from, int to) {
-    m_page.AddLine(static_cast<uint8_t>(m_first + from), static_cast<uint8_t>(m_first + to), 0);
-    ++m_added.lines;
+    if (m_page.AddLine(static_cast<uint8_t>(m_first + from), static_cast<uint8_t>(m_first + to),
+                       0) != 0) {
+        ++m_added.lines;
+    }
 }
 
 void FigureBuilder::Face(std::initializer_list<int> offsets) {
@@ -52,8 +62,9 @@ void FigureBuilder::Face(const std::vector<int>& offsets) {
         face = std::make_unique<CFacen>(verts);
     }
     face->m_strName = m_page.FaceName(verts, true);
-    m_page.m_faces[m_page.m_nNextFaceId++] = std::move(face);
-    ++m_added.faces;
+    if (m_page.AddFace(std::move(face)) != 0) {
+        ++m_added.faces;
+    }
 }
 
 AddedCells FigureBuilder::Finish(char nextLabel) {
@@ -64,11 +75,15 @@ AddedCells FigureBuilder::Finish(char nextLabel) {
 }
 
 bool RoomForFigure(const CGpage& page, int vertices) {
-    if (page.HasRoomFor(vertices)) {
-        return true;
+    if (!page.HasRoomFor(vertices)) {
+        ShowMessage(kVertexLimitMessage);
+        return false;
     }
-    ShowMessage(kVertexLimitMessage);
-    return false;
+    if (!page.HasKeysFor(kMostCellsOfAFigure)) {
+        ShowMessage(kPageFullMessage);
+        return false;
+    }
+    return true;
 }
 
 std::string LetterLabel(int i, const char* suffix) {

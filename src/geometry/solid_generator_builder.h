@@ -36,8 +36,8 @@ private:
     AddedCells m_added;
 };
 
-// Whether the page has free rows for that many vertices; if not, says so with
-// "本页顶点数已达界限,请新建一页".
+// Whether the page has free rows for that many vertices, and free keys for the cells of any
+// figure; if not, says so with "本页顶点数已达界限,请新建一页" or "本页图元数已达界限,请新建一页".
 bool RoomForFigure(const CGpage& page, int vertices);
 
 // The label of the i-th letter from 'A', with an optional suffix ("B", "B1").

@@ -1,5 +1,6 @@
 #include "model/page.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/button_window.h"
@@ -25,11 +26,35 @@ float TripleProduct(const Float3& p0, const Float3& p1, const Float3& p2, const 
     return nx * cx + ny * cy + nz * cz;
 }
 
+Float3 Difference(const Float3& a, const Float3& b) {
+    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+}
+
+float SquaredLength(const Float3& v) {
+    return v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
+}
+
+// On one line within rounding: the sine of the angle at P0 is under 1e-5.
+bool AreCollinear(const Float3& p0, const Float3& p1, const Float3& p2) {
+    const Float3 u = Difference(p1, p0);
+    const Float3 v = Difference(p2, p0);
+    const Float3 n{u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+    constexpr float kSine = 1e-5f;
+    return SquaredLength(n) <= kSine * kSine * SquaredLength(u) * SquaredLength(v);
+}
+
 template <typename Cell>
-uint16_t Insert(CellMap<Cell>& map, uint16_t& counter, std::unique_ptr<Cell> cell) {
-    const uint16_t key = counter++;
-    map[key] = std::move(cell);
-    return key;
+uint16_t Insert(CellMap<Cell>& map, uint16_t& counter, uint16_t first, CKeyGrants& grants,
+                std::unique_ptr<Cell> cell) {
+    const std::optional<uint16_t> key = FreeKey(map, counter, first);
+    if (!key) {
+        ShowMessage(kPageFullMessage);
+        return 0;
+    }
+    grants.Add({*key, counter});
+    counter = static_cast<uint16_t>(*key + 1);
+    map[*key] = std::move(cell);
+    return *key;
 }
 
 template <typename Cell>
@@ -98,6 +123,20 @@ std::string CGpage::LineName(uint8_t start, uint8_t end) const {
     return m_label[start] + m_label[end];
 }
 
+std::optional<std::array<uint8_t, 3>> CGpage::PlaneVertices(std::span<const uint8_t> verts) const {
+    const size_t n = verts.size();
+    for (size_t i = 0; i < n; ++i) {
+        for (size_t j = i + 1; j < n; ++j) {
+            for (size_t k = j + 1; k < n; ++k) {
+                if (!AreCollinear(m_pos[verts[i]], m_pos[verts[j]], m_pos[verts[k]])) {
+                    return std::array{verts[i], verts[j], verts[k]};
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 std::string CGpage::FaceName(std::span<const uint8_t> verts, bool creating) const {
     // A new polygon shows five labels; once renamed it shows four. Both end in "...".
     const size_t shown = creating ? 5 : 4;
@@ -114,7 +153,11 @@ std::string CGpage::FaceName(std::span<const uint8_t> verts, bool creating) cons
 uint16_t CGpage::AddLine(uint8_t start, uint8_t end, uint8_t kind) {
     auto line = std::make_unique<CLineCell>(start, end, kind);
     line->m_strName = LineName(start, end);
-    return Insert(m_lines, m_nNextLineId, std::move(line));
+    return AddLine(std::move(line));
+}
+
+uint16_t CGpage::AddLine(std::unique_ptr<CLineCell> line) {
+    return Insert(m_lines, m_nNextLineId, 1, m_lineGrants, std::move(line));
 }
 
 uint16_t CGpage::AddLine(uint8_t start, uint8_t end) {
@@ -131,11 +174,15 @@ std::optional<uint16_t> CGpage::AddFace(std::span<const int> indices) {
     for (int index : indices) {
         verts.push_back(static_cast<uint8_t>(index & 0xFF));
     }
-    for (size_t i = 3; i < count; ++i) {
-        const float det =
-            TripleProduct(m_pos[verts[0]], m_pos[verts[1]], m_pos[verts[2]], m_pos[verts[i]]);
-        if (std::fabs(det) > kCoplanarTolerance) {
-            return std::nullopt;
+    // Vertices all on one line have no plane to leave.
+    if (const auto plane = PlaneVertices(verts); plane && count > 3) {
+        const auto [a, b, c] = *plane;
+        for (uint8_t v : verts) {
+            if (v != a && v != b && v != c &&
+                std::fabs(TripleProduct(m_pos[a], m_pos[b], m_pos[c], m_pos[v])) >
+                    kCoplanarTolerance) {
+                return std::nullopt;
+            }
         }
     }
     std::unique_ptr<CFaceCell> face;
@@ -147,7 +194,12 @@ std::optional<uint16_t> CGpage::AddFace(std::span<const int> indices) {
         face = std::make_unique<CFacen>(verts);
     }
     face->m_strName = FaceName(verts, true);
-    return Insert(m_faces, m_nNextFaceId, std::move(face));
+    const uint16_t key = AddFace(std::move(face));
+    return key == 0 ? std::nullopt : std::optional(key);
+}
+
+uint16_t CGpage::AddFace(std::unique_ptr<CFaceCell> face) {
+    return Insert(m_faces, m_nNextFaceId, 1, m_faceGrants, std::move(face));
 }
 
 std::optional<uint16_t> CGpage::AddFaceFromSelection() {
@@ -158,20 +210,38 @@ std::optional<uint16_t> CGpage::AddFaceFromSelection() {
 }
 
 uint16_t CGpage::AddSolid(std::unique_ptr<CSubassembly> solid) {
-    return Insert(m_solids, m_nNextSolidId, std::move(solid));
+    return Insert(m_solids, m_nNextSolidId, 1, m_solidGrants, std::move(solid));
 }
 
 uint16_t CGpage::AddText(std::unique_ptr<CDTextCell> text) {
-    return Insert(m_texts, m_nNextTextId, std::move(text));
+    return Insert(m_texts, m_nNextTextId, 1, m_textGrants, std::move(text));
 }
 
 uint16_t CGpage::AddButton(std::unique_ptr<CBtCmd> button) {
-    button->m_nKey = m_nNextButtonId;
-    button->m_rect = ButtonRectForKey(button->m_nKey);
-    return Insert(m_buttons, m_nNextButtonId, std::move(button));
+    CBtCmd& stored = *button;
+    const uint16_t key =
+        Insert(m_buttons, m_nNextButtonId, kFirstButtonKey, m_buttonGrants, std::move(button));
+    if (key != 0) {
+        stored.m_nKey = key;
+        stored.m_rect = ButtonRectForKey(key);
+    }
+    return key;
+}
+
+bool CGpage::HasKeysFor(const AddedCells& cells) const {
+    return cells.lines <= FreeKeyCount(m_lines, 1) && cells.faces <= FreeKeyCount(m_faces, 1) &&
+           cells.solids <= FreeKeyCount(m_solids, 1) &&
+           cells.buttons <= FreeKeyCount(m_buttons, kFirstButtonKey) &&
+           cells.texts <= FreeKeyCount(m_texts, 1);
 }
 
 void CGpage::ClosePolygon() {
+    const size_t count = m_selPoints.size();
+    const int lines = static_cast<int>(count < 3 ? count - std::min<size_t>(count, 1) : count);
+    if (!HasKeysFor({.lines = lines})) {
+        ShowMessage(kPageFullMessage);
+        return;
+    }
     const uint8_t kind = SceneSettings().m_nLineKind;
     for (size_t i = 1; i < m_selPoints.size(); ++i) {
         AddLine(static_cast<uint8_t>(m_selPoints[i - 1]), static_cast<uint8_t>(m_selPoints[i]),
@@ -289,6 +359,10 @@ void CGpage::Clear() {
     m_nNextFaceId = 1;
     m_nNextSolidId = 1;
     m_nNextTextId = 1;
+    for (CKeyGrants* grants :
+         {&m_lineGrants, &m_faceGrants, &m_solidGrants, &m_buttonGrants, &m_textGrants}) {
+        grants->Clear();
+    }
     ClearSelection();
 }
 

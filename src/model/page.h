@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "model/added_cells.h"
 #include "model/button_cells.h"
+#include "model/cell_keys.h"
 #include "model/dtext_cell.h"
 #include "model/face_cell.h"
 #include "model/line_cell.h"
@@ -50,18 +52,25 @@ public:
     // Sets the colour of every selected vertex from a COLORREF value (red in the low byte).
     void SetSelectedColor(uint32_t colorRef);
 
-    // Cells. Each is stored under its map's next key, which is returned.
+    // Cells. Each is stored under its map's next free key (see FreeKey), which is returned. When
+    // the map has no free key they show "本页图元数已达界限,请新建一页", store nothing and
+    // return 0 (no key of a new cell is ever 0).
     uint16_t AddLine(uint8_t start, uint8_t end, uint8_t kind);
     uint16_t AddLine(uint8_t start, uint8_t end);  // with the current line kind
+    uint16_t AddLine(std::unique_ptr<CLineCell> line);
     // A face over 3 to 20 vertices (the low byte of each entry is the index). Returns its key,
-    // or nothing when the vertices are not coplanar or there are more than 20.
+    // or nothing when the vertices are not coplanar, there are more than 20 or no key is free.
     std::optional<uint16_t> AddFace(std::span<const int> indices);
     std::optional<uint16_t> AddFaceFromSelection();
+    uint16_t AddFace(std::unique_ptr<CFaceCell> face);
     uint16_t AddSolid(std::unique_ptr<CSubassembly> solid);
     uint16_t AddText(std::unique_ptr<CDTextCell> text);
     // Gives the button the next button key and the rectangle of that key.
     uint16_t AddButton(std::unique_ptr<CBtCmd> button);
-    // Joins the selected vertices in order (closing the loop from three on), then unselects them.
+    // Whether every map has free keys for that many new cells (vertices are not counted).
+    bool HasKeysFor(const AddedCells& cells) const;
+    // Joins the selected vertices in order (closing the loop from three on), then unselects them;
+    // without keys for all those lines it says so and changes nothing.
     void ClosePolygon();
     // Rebuilds every line and face name from the current vertex labels.
     void RefreshNames();
@@ -100,6 +109,9 @@ public:
     std::string FaceName(std::span<const uint8_t> verts, bool creating) const;
 
     Float3 Position(int vertex) const { return m_pos[vertex]; }
+    // The three of these vertices that give their plane: the first three, or, when those lie on
+    // one line, the first three in order that do not. Nothing when all lie on one line.
+    std::optional<std::array<uint8_t, 3>> PlaneVertices(std::span<const uint8_t> verts) const;
 
     // Stored fields, in the order documents store them.
     uint16_t m_nId = 0;
@@ -142,6 +154,11 @@ public:
     Float3 m_axisPoint{0.0f, 0.0f, 0.0f};
     float m_fAngle = 90.0f;
     Float3 m_scaleFactors{0.5f, 0.5f, 0.5f};
+    CKeyGrants m_lineGrants;
+    CKeyGrants m_faceGrants;
+    CKeyGrants m_solidGrants;
+    CKeyGrants m_buttonGrants;
+    CKeyGrants m_textGrants;
 
 private:
     std::string NextLabel();

@@ -244,8 +244,12 @@ void WritePageJson(JsonWriter& json, const CGpage& page) {
     json.Field("fill_faces", page.m_bFillFaces);
     json.Field("scheme", page.m_nScheme);
     json.Field("persp_in_three_view", page.m_bPerspInThreeView);
-    json.Field("next_label", std::string(1, page.m_chNextLabel == 0 ? ' ' : page.m_chNextLabel));
-    json.Field("label_suffix", page.m_chLabelSuffix == 0 ? "" : std::string(1, page.m_chLabelSuffix));
+    // One byte each, read as code page 936 like every stored string.
+    json.Field("next_label",
+               Cp936ToUtf8(std::string(1, page.m_chNextLabel == 0 ? ' ' : page.m_chNextLabel)));
+    json.Field("label_suffix", page.m_chLabelSuffix == 0
+                                   ? std::string()
+                                   : Cp936ToUtf8(std::string(1, page.m_chLabelSuffix)));
     json.Key("next_keys").BeginObject();
     json.Field("line", page.m_nNextLineId);
     json.Field("face", page.m_nNextFaceId);

@@ -81,18 +81,26 @@ std::vector<int>* SeriesMembers(CBtCmd& button) {
     return nullptr;
 }
 
+// Stores each cell under the page's next free key (`add`), which the caller has made sure exist.
 template <typename Cell>
-KeyMap PasteCells(std::vector<ClipboardCell<Cell>>& entries, CellMap<Cell>& map,
-                  uint16_t& nextKey, std::vector<int>& selection, auto prepare) {
+KeyMap PasteCells(std::vector<ClipboardCell<Cell>>& entries, std::vector<int>& selection, auto add,
+                  auto prepare) {
     KeyMap keys;
     for (auto& [sourceKey, cell] : entries) {
-        const uint16_t key = nextKey++;
-        keys[sourceKey] = key;
         prepare(*cell);
-        map[key] = std::move(cell);
+        const uint16_t key = add(std::move(cell));
+        keys[sourceKey] = key;
         selection.push_back(key);
     }
     return keys;
+}
+
+AddedCells CellsOf(const ClipboardSelection& selection) {
+    return {.lines = static_cast<int>(selection.lines.size()),
+            .faces = static_cast<int>(selection.faces.size()),
+            .solids = static_cast<int>(selection.solids.size()),
+            .buttons = static_cast<int>(selection.buttons.size()),
+            .texts = static_cast<int>(selection.texts.size())};
 }
 
 }  // namespace
@@ -103,6 +111,11 @@ bool MergeFromArchive(CGpage& page, ClipboardSelection selection) {
     if (firstNew + pasted > kMaxVerticesAfterPaste) {
         page.ClearSelection();
         ShowMessage("不能完成粘贴,因为本页顶点数已达界限,请新建一页");
+        return false;
+    }
+    if (!page.HasKeysFor(CellsOf(selection))) {
+        page.ClearSelection();
+        ShowMessage(std::string("不能完成粘贴,因为") + kPageFullMessage);
         return false;
     }
     VertexMap vertexMap;
@@ -124,19 +137,20 @@ bool MergeFromArchive(CGpage& page, ClipboardSelection selection) {
     KeyMap buttonKeys;
     std::vector<CBtCmd*> buttons;
     for (auto& button : selection.buttons) {
-        const uint16_t key = page.m_nNextButtonId++;
-        buttonKeys[button->m_nKey] = key;
-        button->m_nKey = key;
-        const CRect stacked = ButtonRectForKey(key);
-        button->m_rect.top = stacked.top;
-        button->m_rect.bottom = stacked.bottom;
+        const uint16_t sourceKey = button->m_nKey;
+        const CRect read = button->m_rect;
         RenumberAll(button->m_targetVerts, vertexMap);
-        buttons.push_back(button.get());
-        ButtonWindows().Create(key, button->WindowCaption(), button->m_rect);
-        if (!button->m_bHidden) {
+        CBtCmd& pasted = *button;
+        const uint16_t key = page.AddButton(std::move(button));
+        buttonKeys[sourceKey] = key;
+        // The key decides the height; the sides stay where they were copied from.
+        pasted.m_rect.left = read.left;
+        pasted.m_rect.right = read.right;
+        buttons.push_back(&pasted);
+        ButtonWindows().Create(key, pasted.WindowCaption(), pasted.m_rect);
+        if (!pasted.m_bHidden) {
             ButtonWindows().Show(key, true);
         }
-        page.m_buttons[key] = std::move(button);
         page.m_selButtons.push_back(key);
     }
     const auto byKey = [](const KeyMap& keys) {
@@ -148,21 +162,25 @@ bool MergeFromArchive(CGpage& page, ClipboardSelection selection) {
         }
     }
 
-    const KeyMap lineKeys =
-        PasteCells(selection.lines, page.m_lines, page.m_nNextLineId, page.m_selLines,
-                   [&](CLineCell& line) {
-                       line.m_nStart = static_cast<uint8_t>(vertexMap(line.m_nStart));
-                       line.m_nEnd = static_cast<uint8_t>(vertexMap(line.m_nEnd));
-                   });
-    const KeyMap faceKeys =
-        PasteCells(selection.faces, page.m_faces, page.m_nNextFaceId, page.m_selFaces,
-                   [&](CFaceCell& face) {
-                       for (uint8_t i = 0; i < face.m_nVerts; ++i) {
-                           face.m_pVerts[i] = static_cast<uint8_t>(vertexMap(face.m_pVerts[i]));
-                       }
-                   });
-    const KeyMap solidKeys = PasteCells(selection.solids, page.m_solids, page.m_nNextSolidId,
-                                        page.m_selSolids, [](CSubassembly&) {});
+    const KeyMap lineKeys = PasteCells(
+        selection.lines, page.m_selLines,
+        [&](std::unique_ptr<CLineCell> line) { return page.AddLine(std::move(line)); },
+        [&](CLineCell& line) {
+            line.m_nStart = static_cast<uint8_t>(vertexMap(line.m_nStart));
+            line.m_nEnd = static_cast<uint8_t>(vertexMap(line.m_nEnd));
+        });
+    const KeyMap faceKeys = PasteCells(
+        selection.faces, page.m_selFaces,
+        [&](std::unique_ptr<CFaceCell> face) { return page.AddFace(std::move(face)); },
+        [&](CFaceCell& face) {
+            for (uint8_t i = 0; i < face.m_nVerts; ++i) {
+                face.m_pVerts[i] = static_cast<uint8_t>(vertexMap(face.m_pVerts[i]));
+            }
+        });
+    const KeyMap solidKeys = PasteCells(
+        selection.solids, page.m_selSolids,
+        [&](std::unique_ptr<CSubassembly> solid) { return page.AddSolid(std::move(solid)); },
+        [](CSubassembly&) {});
     for (CBtCmd* button : buttons) {
         RenumberAll(button->m_targetLines, byKey(lineKeys));
         RenumberAll(button->m_targetFaces, byKey(faceKeys));
@@ -173,9 +191,7 @@ bool MergeFromArchive(CGpage& page, ClipboardSelection selection) {
         for (uint32_t i = 0; i < text->m_nVertCount; ++i) {
             text->m_verts[i] = static_cast<uint8_t>(vertexMap(text->m_verts[i]));
         }
-        const uint16_t key = page.m_nNextTextId++;
-        page.m_texts[key] = std::move(text);
-        page.m_selTexts.push_back(key);
+        page.m_selTexts.push_back(page.AddText(std::move(text)));
     }
     return true;
 }

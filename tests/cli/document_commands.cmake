@@ -17,3 +17,9 @@ add_test(NAME CliDumpPrintsTheAgreedKeys
     COMMAND velnor-cli dump ${data}/every_record.plm)
 set_tests_properties(CliDumpPrintsTheAgreedKeys PROPERTIES PASS_REGULAR_EXPRESSION
     "\"next_page_id\": 4,.*\"components\": .*\"pages\": .*\"notes_rtf\": ")
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_FOUND)
+    add_test(NAME CliDumpIsStrictUtf8Json
+        COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/cli/dump_is_strict_json.py
+            $<TARGET_FILE:velnor-cli> ${data} ${scratch}/strict_json)
+endif()

@@ -32,6 +32,8 @@ const Refusal kRefusals[] = {
     {"point 0 0 0\npoint 1 0 0\n", "批量修改标签 letter=~",
      "所选的点太多，从这个字母起的标签超出了范围。"},
     {"point 0 0 0\n", "批量修改标签 suffix=a_b", ""},
+    {"point 0 0 0\n", "批量修改标签 letter=中 suffix=é", "起始字母须是一个半角字母或数字。"},
+    {"point 0 0 0\n", "批量修改标签 letter=A suffix=é", "下标只能由半角字母或数字组成。"},
     {"point 0 0 0\n", "修改图元属性 label=ABCD", "标签不能超过3个字符。"},
     {"point 0 0 0\n", "修改图元属性 label=三角形", ""},
     {"", "修改图元属性 scheme=6", "请输入一个介于 0 和 5 之间的整数。"},

@@ -62,14 +62,14 @@ TEST(PerpendicularToLine, PointOnTheLineIsRefused) {
     EXPECT_EQ(page.m_selPoints, std::vector<int>{2});
 }
 
-TEST(PerpendicularToLine, LineWhoseEndsCoincideCountsAsContainingThePoint) {
+TEST(PerpendicularToLine, LineWhoseEndsCoincideIsRefused) {
     test::RecordingMessages messages;
     CGpage page;
     AddPoints(page, {{1, 1, 1}, {1, 1, 1}, {5, 0, 0}});
     page.m_selLines = {page.AddLine(0, 1)};
     page.m_selPoints = {2};
     EXPECT_FALSE(ConstructPerpendicular(page));
-    EXPECT_EQ(messages.texts, std::vector<std::string>{"点在线上，有无数条垂线，不作出"});
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"所选直线的两端点重合,无法确定直线!"});
     EXPECT_EQ(page.m_nVertexCount, 3);
 }
 

@@ -123,7 +123,7 @@ TEST(SelectionReport, OtherSelectionsHaveNoReportUnlessATextIsSelected) {
     EXPECT_EQ(BuildSelectionReport(page), "!!");
 }
 
-TEST(SelectionReport, DegenerateLinesAndFacesReportNumbersNotInvalidValues) {
+TEST(SelectionReport, DegenerateLinesAndFacesAreNamedNotMeasured) {
     CGpage page;
     // AB has no length; CDE are collinear; F lies off both.
     AddPoints(page, {{1, 1, 1}, {1, 1, 1}, {0, 0, 0}, {1, 2, 3}, {2, 4, 6}, {5, 0, 0}});
@@ -132,17 +132,21 @@ TEST(SelectionReport, DegenerateLinesAndFacesReportNumbersNotInvalidValues) {
     const uint16_t cde = *page.AddFace(std::vector<int>{2, 3, 4});
     const uint16_t fab = *page.AddFace(std::vector<int>{5, 0, 2});
 
+    const std::string noLine = "所选直线的两端点重合,无法确定直线!";
+    const std::string noPlane = "所选平面的顶点都在一条直线上,无法确定平面!";
     page.m_selLines = {ab, cd};
-    EXPECT_EQ(BuildSelectionReport(page), "平行直线 AB与CD间的距离为  0 \n");
+    EXPECT_EQ(BuildSelectionReport(page), noLine);
     page.m_selLines = {ab};
     page.m_selFaces = {cde};
-    EXPECT_EQ(BuildSelectionReport(page), "直线 AB在平面CDE内.\n");
+    EXPECT_EQ(BuildSelectionReport(page), noLine);
+    page.m_selLines = {cd};
+    EXPECT_EQ(BuildSelectionReport(page), noPlane);
     page.m_selLines.clear();
     page.m_selFaces = {cde, fab};
-    EXPECT_EQ(BuildSelectionReport(page), "平面 CDE与FAC 重合.\n");
+    EXPECT_EQ(BuildSelectionReport(page), noPlane);
     page.m_selFaces = {cde};
     page.m_selPoints = {5};
-    EXPECT_EQ(BuildSelectionReport(page), "点 F 在平面 CDE 上.\n");
+    EXPECT_EQ(BuildSelectionReport(page), noPlane);
 }
 
 }  // namespace
