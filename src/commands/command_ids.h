@@ -5,6 +5,8 @@
 // names, so a wrong number is a compile error instead of a silent miswiring. Kept in numeric order.
 namespace velnor::cmd {
 
+inline constexpr int kCrossSection = 33400;
+inline constexpr int kPolyhedronNet = 33401;
 inline constexpr int kUndo = 57643;
 inline constexpr int kRedo = 57644;
 inline constexpr int kExit = 57665;

@@ -1,0 +1,31 @@
+#include "commands/section_net_items.h"
+
+#include "commands/command_ids.h"
+#include "commands/menu_items.h"
+#include "editing/add_polyhedron_net.h"
+#include "editing/cross_section.h"
+#include "model/document.h"
+
+namespace velnor {
+
+CommandEntry CrossSectionItem() {
+    return DocumentItem(
+        cmd::kCrossSection, "截面", "作出平面与图形的截面",
+        [](CPlomDoc& doc, const CommandParams&) {
+            AddCrossSection(doc);
+            return CommandOutcome::kDone;
+        },
+        [](const CPlomDoc& doc) { return CanAddCrossSection(doc.CurrentPage()); });
+}
+
+CommandEntry PolyhedronNetItem() {
+    return DocumentItem(
+        cmd::kPolyhedronNet, "展开图", "作出多面体的展开图，并添加折叠按钮",
+        [](CPlomDoc& doc, const CommandParams&) {
+            AddPolyhedronNet(doc);
+            return CommandOutcome::kDone;
+        },
+        [](const CPlomDoc& doc) { return CanAddPolyhedronNet(doc.CurrentPage()); });
+}
+
+}  // namespace velnor
