@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QToolBar>
 
+#include "commands/command_ids.h"
 #include "geometry/figure_set.h"
 #include "shell/command_actions.h"
 #include "shell/frame_window_commands.h"
@@ -42,6 +43,8 @@ std::vector<ToolButton> MainToolBarButtons() {
         {"公垂线段", 32864},
         {"圆", 32909},
         {"平面", 32831},
+        {"截面", cmd::kCrossSection},
+        {"展开图", cmd::kPolyhedronNet},
         {nullptr, 0},
         {"正方体", -1, &AddToolbarCube},
         {"正三棱锥", -1, &AddToolbarTetrahedron},

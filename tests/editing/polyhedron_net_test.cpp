@@ -79,7 +79,7 @@ int MostFacesOverOnePoint(const CGpage& page, const std::vector<const CFaceCell*
                negative == static_cast<int>(polygon.size());
     };
     int most = 0;
-    constexpr int kSteps = 200;
+    constexpr int kSteps = 150;
     for (int i = 0; i <= kSteps; ++i) {
         for (int j = 0; j <= kSteps; ++j) {
             const double x = low + (high - low) * i / kSteps;
@@ -165,6 +165,78 @@ TEST_P(PolyhedronNetTest, NetLiesFlatFoldsOntoTheSolidAndLiesFlatAgain) {
 
 INSTANTIATE_TEST_SUITE_P(Solids, PolyhedronNetTest, ::testing::ValuesIn(kSolids),
                          [](const auto& info) { return "Solid" + std::to_string(info.index); });
+
+enum CubeVertex { kC1, kD1, kA1, kB1, kC, kD, kA, kB };
+
+struct RefusalCase {
+    const char* name;
+    std::function<void(CGpage&)> prepare;  // after a cube of edge 12 about the origin
+    std::string message;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const RefusalCase kRefusals[] = {
+    {"cube without its bottom", [](CGpage& page) { page.m_faces.erase(6); },
+     "棱AB只是一个面的边，这些面没有围成封闭的多面体，不能展开"},
+    {"two faces selected",
+     [](CGpage& page) {
+         page.m_selFaces = {1, 2};
+     },
+     "棱B1A1只是一个面的边，这些面没有围成封闭的多面体，不能展开"},
+    {"a diagonal face through an edge",
+     [](CGpage& page) {
+         page.AddFace(std::vector<int>{kA, kB, kC1, kD1});
+     },
+     "棱AB是3个面的公共边，这些面不是一个多面体的表面，不能展开"},
+    {"two cubes",
+     [](CGpage& page) {
+         AddCube(page, {30.0f, 0.0f, 0.0f}, 12.0f);
+     },
+     "这些面不连成一个多面体，请只选取一个多面体的面"},
+    {"room for 13 more vertices, the net needs 14",
+     [](CGpage& page) {
+         while (page.m_nVertexCount < CGpage::kMaxVertices - 13) {
+             page.AddVertex(50, 50, 50);
+         }
+         page.ClearSelection();
+     },
+     "本页顶点数已达界限,请新建一页"},
+    {"room for 4 more buttons", [](CGpage& page) { page.m_nNextButtonId = 3121; },
+     "本页按钮数已达界限,请新建一页"},
+};
+
+class PolyhedronNetRefusalTest : public EditingTest,
+                                 public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(PolyhedronNetRefusalTest, SaysWhyAndChangesNothing) {
+    AddCube(Page(), {}, 12.0f);
+    Page().ClearSelection();
+    GetParam().prepare(Page());
+    const auto before = CopyPage(Page());
+    const int steps = History().Count();
+    EXPECT_FALSE(AddPolyhedronNet(doc));
+    EXPECT_EQ(messages.texts, std::vector<std::string>{GetParam().message});
+    EXPECT_TRUE(PagesEqual(*before, Page()));
+    EXPECT_EQ(History().Count(), steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cube, PolyhedronNetRefusalTest, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+TEST_F(PolyhedronNetTest, LiesInThePlaneOfTheFirstSelectedFace) {
+    AddCube(Page(), {}, 12.0f);
+    Page().ClearSelection();
+    Page().m_selFaces = {5, 1, 2, 3, 4, 6};  // the top face D1A1B1C1 first
+    const int first = Page().m_nVertexCount;
+    ASSERT_TRUE(AddPolyhedronNet(doc));
+    EXPECT_EQ(Page().m_nVertexCount - first, 14);
+    for (int v = first; v < Page().m_nVertexCount; ++v) {
+        EXPECT_NEAR(Page().m_pos[v][2], 6.0f, 1e-4) << Page().m_label[v];
+    }
+}
 
 // A double pyramid over a regular polygon: 2 × sides triangles.
 void AddBipyramid(CGpage& page, int sides, float radius, float height) {
