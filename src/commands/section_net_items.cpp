@@ -10,7 +10,7 @@ namespace velnor {
 
 CommandEntry CrossSectionItem() {
     return DocumentItem(
-        cmd::kCrossSection, "截面", "作出平面与图形的截面",
+        cmd::kSection, "截面", "作出平面与图形的截面",
         [](CPlomDoc& doc, const CommandParams&) {
             AddCrossSection(doc);
             return CommandOutcome::kDone;
@@ -20,7 +20,7 @@ CommandEntry CrossSectionItem() {
 
 CommandEntry PolyhedronNetItem() {
     return DocumentItem(
-        cmd::kPolyhedronNet, "展开图", "作出多面体的展开图，并添加折叠按钮",
+        cmd::kNet, "展开图", "作出多面体的展开图，并添加折叠按钮",
         [](CPlomDoc& doc, const CommandParams&) {
             AddPolyhedronNet(doc);
             return CommandOutcome::kDone;

@@ -4,7 +4,9 @@
 
 #include "geometry/measure_text.h"
 #include "model/dynamic_text_updater.h"
+#include "shell/command_icons.h"
 #include "shell/main_frame.h"
+#include "shell/qt_translations.h"
 #include "view/gl_setup.h"
 
 namespace {
@@ -30,7 +32,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kalbrix"));
     QApplication::setApplicationName(QStringLiteral("Velnor"));
+    QApplication::setWindowIcon(velnor::ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("velnor"));
     UseChineseFont(app);
+    velnor::InstallQtTranslations(app);
     velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
 
     velnor::CMainFrame frame;
