@@ -8,24 +8,30 @@
 
 namespace velnor {
 
-CommandEntry CrossSectionItem() {
+namespace {
+
+// A command that works from the selection of the current page and refuses with its own messages.
+template <bool (*kAdd)(CPlomDoc&), bool (*kCanAdd)(const CGpage&)>
+CommandEntry SelectionItem(int id, const char* text, const char* prompt) {
     return DocumentItem(
-        cmd::kSection, "截面", "作出平面与图形的截面",
+        id, text, prompt,
         [](CPlomDoc& doc, const CommandParams&) {
-            AddCrossSection(doc);
+            kAdd(doc);
             return CommandOutcome::kDone;
         },
-        [](const CPlomDoc& doc) { return CanAddCrossSection(doc.CurrentPage()); });
+        [](const CPlomDoc& doc) { return kCanAdd(doc.CurrentPage()); });
+}
+
+}  // namespace
+
+CommandEntry CrossSectionItem() {
+    return SelectionItem<AddCrossSection, CanAddCrossSection>(cmd::kSection, "截面",
+                                                              "作出平面与图形的截面");
 }
 
 CommandEntry PolyhedronNetItem() {
-    return DocumentItem(
-        cmd::kNet, "展开图", "作出多面体的展开图，并添加折叠按钮",
-        [](CPlomDoc& doc, const CommandParams&) {
-            AddPolyhedronNet(doc);
-            return CommandOutcome::kDone;
-        },
-        [](const CPlomDoc& doc) { return CanAddPolyhedronNet(doc.CurrentPage()); });
+    return SelectionItem<AddPolyhedronNet, CanAddPolyhedronNet>(
+        cmd::kNet, "展开图", "作出多面体的展开图，并添加折叠按钮");
 }
 
 }  // namespace velnor
