@@ -1,12 +1,14 @@
 #include "commands/solid_items.h"
 
 #include "commands/menu_items.h"
+#include "editing/circle_commands.h"
+#include "editing/component_command.h"
+#include "editing/figure_set.h"
+#include "editing/sphere_commands.h"
+#include "editing/sphere_latitude_longitude.h"
 #include "geometry/circle_constructions.h"
-#include "geometry/component_command.h"
 #include "geometry/component_values.h"
-#include "geometry/figure_set.h"
 #include "geometry/sphere_constructions.h"
-#include "geometry/sphere_latitude_longitude.h"
 #include "geometry/text_format.h"
 #include "model/document.h"
 #include "model/message_seam.h"
@@ -112,7 +114,7 @@ const std::vector<std::string>& ComponentParamNames() {
 std::string ComponentParamsRefusal(const CPlomDoc& doc, const CommandParams& params,
                                    int currentKind) {
     const int kind = params.Integer("kind", currentKind);
-    if (kind < 0 || kind > kLastComponentKind) {
+    if (params.Has("kind") && (kind < 0 || kind > kLastComponentKind)) {
         return RangeRefusal(0, kLastComponentKind, true);
     }
     if (kind != kSolidPageComponent) {

@@ -2,8 +2,6 @@
 #include <QFont>
 #include <QFontDatabase>
 
-#include "geometry/measure_text.h"
-#include "model/dynamic_text_updater.h"
 #include "shell/command_icons.h"
 #include "shell/main_frame.h"
 #include "shell/qt_translations.h"
@@ -36,7 +34,6 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("velnor"));
     UseChineseFont(app);
     velnor::InstallQtTranslations(app);
-    velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
 
     velnor::CMainFrame frame;
     const QStringList arguments = QApplication::arguments();

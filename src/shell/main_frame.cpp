@@ -29,6 +29,7 @@
 #include "shell/document_files.h"
 #include "shell/frame_document_views.h"
 #include "shell/frame_window_commands.h"
+#include "shell/view_figure.h"
 #include "shell/manager_tree.h"
 #include "shell/message_box_sink.h"
 #include "shell/notes_pane.h"
@@ -62,6 +63,8 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     m_clipboard = std::make_unique<SystemClipboard>();
     BuildManagerBar();
     m_files = new DocumentFiles(*m_doc, *m_notes, *this);
+    m_files->SetFigureExport(
+        [this](const QString& path) { return ExportViewFigure(path, *m_doc, *m_view); });
     m_actions = new CommandActions(*m_doc, *this);
     if (QAction* recent = m_actions->Action(57616)) {
         recent->setMenu(&m_files->RecentMenu());
