@@ -1,6 +1,7 @@
 #include "buttons/point_on_circle.h"
 #include "commands/construction_items.h"
 #include "commands/menu_items.h"
+#include "commands/section_net_items.h"
 #include "commands/solid_items.h"
 #include "commands/vertex_line_commands.h"
 #include "editing/page_operations.h"
@@ -75,6 +76,8 @@ std::vector<CommandEntry> CreateMenu() {
             32831, "面", "画过已知点的平面(参与消隐)",
             [](CPlomDoc& doc, const CommandParams&) { return FaceThroughSelectedVertices(doc); },
             CanDrawFace),
+        CrossSectionItem(),
+        PolyhedronNetItem(),
         CircleThroughThreePointsItem(),
         DocumentItem(33239, "圆上动点", "创建圆上的点及控制该点在圆上转动的按钮",
                      Plain(PointOnCircle),

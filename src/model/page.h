@@ -37,6 +37,8 @@ class CGpage {
 public:
     static constexpr int kMaxVertices = 200;
     static constexpr uint16_t kFirstButtonKey = 3024;
+    // Button keys are also window control ids; the view takes presses up to this one.
+    static constexpr uint16_t kLastButtonKey = 3124;
 
     CGpage() = default;
     CGpage(const CGpage&) = delete;

@@ -43,6 +43,8 @@ std::vector<ToolButton> MainToolBarButtons() {
         {"公垂线段", cmd::kCommonPerpendicular},
         {"圆", cmd::kCircleThroughThreePoints},
         {"平面", cmd::kFace},
+        {"截面", cmd::kSection},
+        {"展开图", cmd::kNet},
         {nullptr, 0},
         {"正方体", kCubeButton, &AddToolbarCube},
         {"正三棱锥", kTetrahedronButton, &AddToolbarTetrahedron},

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "commands/script_fixture.h"
@@ -107,6 +108,37 @@ TEST_F(ScriptTest, PropertiesEditAVertexOrShowTheReportOfTheSelection) {
     EXPECT_EQ(doc.CommandProcessor().Current()->GetName(), "修改点");
     const std::string shown = Run("select none\nselect points 1 2\n修改图元属性\n");
     EXPECT_EQ(shown.rfind("message: ", 0), 0u) << shown;
+}
+
+TEST_F(ScriptTest, CutsTheCubeThroughItsCentreIntoAHexagonAndUndoesIt) {
+    Run(kCubeScript);
+    const std::string shown = Run("point 1 1 1\npoint 2 2 1\npoint 1 2 2\n截面\n");
+    EXPECT_EQ(shown, "");
+    // J and K are midpoints of edges, so the hexagon takes them and four new corners.
+    EXPECT_EQ(Page().m_nVertexCount, 15);
+    ASSERT_EQ(Page().m_faces.size(), 7u);
+    EXPECT_EQ(Page().m_faces.at(7)->m_strName, "LMNOK...");
+    EXPECT_EQ(Page().m_faces.at(7)->m_nVerts, 6);
+    EXPECT_EQ(doc.CommandProcessor().Current()->GetName(), "添加截面");
+    Run("undo\n");
+    EXPECT_EQ(Page().m_nVertexCount, 11);
+    EXPECT_EQ(Page().m_faces.size(), 6u);
+}
+
+TEST_F(ScriptTest, UnfoldsTheCubeAndItsButtonFoldsTheNetBackOntoIt) {
+    Run(kCubeScript);
+    EXPECT_EQ(Run("展开图\n"), "");
+    EXPECT_EQ(Page().m_nVertexCount, 8 + 14);
+    const CBtCmd& series = *Page().m_buttons.at(3030);
+    EXPECT_EQ(series.m_strCaption, "折叠/展开");
+    Run("press 3030\ntick 1000\n");
+    EXPECT_EQ(series.m_nState, 1);
+    for (int v = 8; v < Page().m_nVertexCount; ++v) {
+        const Float3& p = Page().m_pos[v];
+        for (float coordinate : p) {
+            EXPECT_LT(std::min(std::fabs(coordinate), std::fabs(coordinate - 2.0f)), 1e-4f) << v;
+        }
+    }
 }
 
 }  // namespace
