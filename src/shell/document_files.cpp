@@ -14,7 +14,9 @@
 
 #include "model/document.h"
 #include "model/message_seam.h"
+#include "persistence/document_file.h"
 #include "persistence/document_io.h"
+#include "shell/example_file_dialog.h"
 #include "shell/notes_pane.h"
 
 namespace velnor {
@@ -28,6 +30,15 @@ const QString kRecentKey = QStringLiteral("Recent File List");
 
 std::filesystem::path ToPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
+}
+
+// Which file and why first, in plain words; the reader's own detail after.
+void WarnCannotOpen(const QString& path, const QString& why, const char* detail) {
+    const QString name = QFileInfo(path).fileName();
+    const QString headline = why.isEmpty()
+                                 ? QStringLiteral("不能打开文件“%1”。").arg(name)
+                                 : QStringLiteral("不能打开文件“%1”：%2。").arg(name, why);
+    ShowWarning((headline + QStringLiteral("\n\n") + QString::fromUtf8(detail)).toStdString());
 }
 
 QSettings Profile() {
@@ -88,16 +99,25 @@ bool DocumentFiles::OpenExample() {
     if (!SaveModified()) {
         return false;
     }
-    const QString path = QFileDialog::getOpenFileName(&m_window, QStringLiteral("示例文件"),
-                                                      ExamplesFolder(), kDocumentFilter);
+    const QString path = ExampleFileDialog(ExamplesFolder(), &m_window).Choose();
     return !path.isEmpty() && OpenPath(path);
 }
 
 bool DocumentFiles::OpenPath(const QString& path) {
+    std::vector<uint8_t> bytes;
     try {
-        LoadDocumentFile(m_doc, ToPath(path));
+        bytes = ReadWholeFile(ToPath(path));
     } catch (const std::exception& error) {
-        ShowMessage(error.what());
+        WarnCannotOpen(path, {}, error.what());
+        return false;
+    }
+    try {
+        LoadDocument(m_doc, bytes);
+    } catch (const std::exception& error) {
+        WarnCannotOpen(path,
+                       BeginsLikeDocumentFile(bytes) ? QStringLiteral("文件已损坏")
+                                                     : QStringLiteral("不是 Velnor 文件"),
+                       error.what());
         return false;
     }
     m_notes.ShowRtf(m_doc.NotesRtf());

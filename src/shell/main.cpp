@@ -4,6 +4,7 @@
 
 #include "geometry/measure_text.h"
 #include "model/dynamic_text_updater.h"
+#include "shell/chinese_translations.h"
 #include "shell/main_frame.h"
 #include "view/gl_setup.h"
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Kalbrix"));
     QApplication::setApplicationName(QStringLiteral("Velnor"));
     UseChineseFont(app);
+    velnor::InstallChineseTranslations(app);
     velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
 
     velnor::CMainFrame frame;

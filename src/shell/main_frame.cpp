@@ -319,6 +319,19 @@ void CMainFrame::ShowAbout() {
                        QStringLiteral("Velnor 立体几何画板\n版本 1.0"));
 }
 
+bool CMainFrame::event(QEvent* event) {
+    // The command keys belong to this window: it takes the keyboard back when it appears and when
+    // a dialog or message box it opened closes, even where no window manager hands it back.
+    const bool takeKeys = event->type() == QEvent::Show ||
+                          (event->type() == QEvent::WindowUnblocked &&
+                           QApplication::activeWindow() == nullptr);
+    const bool handled = QMainWindow::event(event);
+    if (takeKeys) {
+        activateWindow();
+    }
+    return handled;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (m_files->SaveModified()) {
         event->accept();

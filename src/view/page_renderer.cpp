@@ -107,6 +107,20 @@ void DrawDots(const CGpage& page, const RenderEnv& env) {
     DrawPoints(shown);
 }
 
+// The selection shows in its own colour in every display mode: without the colours of the vertex
+// table (彩色线条, 迷彩) and without a texture over it.
+template <typename Draw>
+void InSelectionColor(const RenderEnv& env, Draw draw) {
+    glPushAttrib(GL_ENABLE_BIT);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisable(GL_TEXTURE_2D);
+    SetColor(env.settings.m_selectColor);
+    draw();
+    glPopClientAttrib();
+    glPopAttrib();
+}
+
 void DrawSelectedVertices(const CGpage& page, const RenderEnv& env) {
     std::vector<GLubyte> selected;
     for (const int i : page.m_selPoints) {
@@ -114,8 +128,7 @@ void DrawSelectedVertices(const CGpage& page, const RenderEnv& env) {
             selected.push_back(static_cast<GLubyte>(i));
         }
     }
-    SetColor(env.settings.m_selectColor);
-    DrawPoints(selected);
+    InSelectionColor(env, [&] { DrawPoints(selected); });
 }
 
 void DrawFillMode(CGpage& page, const RenderEnv& env, bool positionsAsColors) {
@@ -179,8 +192,7 @@ void DrawHiddenLineMode(CGpage& page, const RenderEnv& env, bool positionsAsColo
     const LineBatch selectedLines = SelectedLines(page);
     glDepthFunc(GL_GREATER);
     glEnable(GL_LINE_STIPPLE);
-    SetColor(s.m_selectColor);
-    selectedLines.Draw(page, base);
+    InSelectionColor(env, [&] { selectedLines.Draw(page, base); });
     SetColor(s.m_lineColor);
     lines.Draw(page, base);
     glDisable(GL_LINE_STIPPLE);
@@ -190,8 +202,7 @@ void DrawHiddenLineMode(CGpage& page, const RenderEnv& env, bool positionsAsColo
     if (blending) {
         glBlendFunc(GL_SRC_ALPHA, GL_ZERO);
     }
-    SetColor(s.m_selectColor);
-    selectedLines.Draw(page, base);
+    InSelectionColor(env, [&] { selectedLines.Draw(page, base); });
 
     DrawLabels(page, env);
     if (page.m_bShowDots) {
@@ -210,13 +221,14 @@ void DrawHiddenLineMode(CGpage& page, const RenderEnv& env, bool positionsAsColo
     WithSolidArrays(page, positionsAsColors, [&] { DrawSolids(page, env); });
     glDisable(GL_LIGHTING);
 
-    SetColor(s.m_selectColor);
     if (blending) {
         glBlendFunc(GL_SRC_ALPHA, GL_ZERO);
     }
     WithSolidArrays(page, positionsAsColors, [&] {
-        ForEachSelected(page.m_solids, page.m_selSolids,
-                        [&](CSubassembly& solid) { DrawSolidOutline(solid, env); });
+        InSelectionColor(env, [&] {
+            ForEachSelected(page.m_solids, page.m_selSolids,
+                            [&](CSubassembly& solid) { DrawSolidOutline(solid, env); });
+        });
     });
 }
 
