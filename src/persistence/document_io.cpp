@@ -2,23 +2,18 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "model/document_seam.h"
 #include "model/gl_model.h"
-#include "persistence/archive_error.h"
 #include "persistence/document_file.h"
+#include "persistence/file_error.h"
 
 namespace velnor {
 
 namespace {
 
 constexpr uint32_t kPerspectivePreset = 2;
-
-[[noreturn]] void FailOn(const std::filesystem::path& path, const std::string& what, int error) {
-    throw ArchiveError(what + " " + path.string() + "：" + std::strerror(error));
-}
 
 // Closes the file on every path out.
 struct FileCloser {
@@ -35,8 +30,7 @@ std::vector<uint8_t> SaveDocument(const CPlomDoc& doc) {
     }
     const std::span<const std::string> names(doc.m_componentNames.begin() + 1,
                                              doc.m_nComponentCount);
-    return EncodeDocumentFile(
-        {SceneSettings(), doc.m_nNextPageId, names, pages, doc.NotesRtf()});
+    return EncodeDocumentFile({SceneSettings(), doc.m_nNextPageId, names, pages, doc.NotesRtf()});
 }
 
 void LoadDocument(CPlomDoc& doc, std::span<const uint8_t> bytes) {
@@ -64,7 +58,7 @@ void LoadDocument(CPlomDoc& doc, std::span<const uint8_t> bytes) {
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path) {
     const File file(std::fopen(path.c_str(), "rb"));
     if (!file) {
-        FailOn(path, "不能打开文件", errno);
+        ThrowFileError(path, "不能打开文件", errno);
     }
     // Read straight into a buffer of the file's size; the loop still copes with a file that
     // grows or shrinks while it is read.
@@ -84,36 +78,9 @@ std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path) {
     }
     bytes.resize(filled);
     if (std::ferror(file.get())) {
-        FailOn(path, "不能读取文件", errno);
+        ThrowFileError(path, "不能读取文件", errno);
     }
     return bytes;
-}
-
-void WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-    std::filesystem::path temporary = path;
-    temporary += ".saving";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
-        FailOn(temporary, "不能创建临时文件", errno);
-    }
-    bool failed = std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size();
-    int writeError = failed ? errno : 0;
-    // Closing writes out what is still buffered, so its failure is a failed save too.
-    if (std::fclose(file) != 0 && !failed) {
-        failed = true;
-        writeError = errno;
-    }
-    if (failed) {
-        std::remove(temporary.c_str());
-        FailOn(temporary, "不能写入文件", writeError);
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::remove(temporary.c_str());
-        throw ArchiveError("不能以 " + temporary.string() + " 替换 " + path.string() + "：" +
-                           error.message());
-    }
 }
 
 void SaveDocumentFile(const CPlomDoc& doc, const std::filesystem::path& path) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/document.h"
+#include "persistence/file_replacing.h"
 
 namespace velnor {
 
@@ -18,16 +19,12 @@ std::vector<uint8_t> SaveDocument(const CPlomDoc& doc);
 // and leaves the document and the settings as they were.
 void LoadDocument(CPlomDoc& doc, std::span<const uint8_t> bytes);
 
-// The same through files. Saving writes a temporary file beside the target and renames it over
-// the target only when everything was written, so a failed save leaves the old file as it was.
-// Failures throw ArchiveError naming the file and the reason.
+// The same through files. Saving goes through WriteFileReplacing, so a failed save leaves the old
+// file as it was. Failures throw ArchiveError naming the file and the reason.
 void SaveDocumentFile(const CPlomDoc& doc, const std::filesystem::path& path);
 void LoadDocumentFile(CPlomDoc& doc, const std::filesystem::path& path);
 
 // The whole content of a file; ArchiveError when it cannot be read.
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
-
-// Writes bytes to a file through a temporary file and a rename.
-void WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
 }  // namespace velnor

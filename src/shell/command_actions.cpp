@@ -13,8 +13,9 @@
 #include "commands/window_commands_seam.h"
 #include "model/document.h"
 #include "model/message_seam.h"
+#include "shell/command_icons.h"
+#include "shell/dialogs/command_dialogs.h"
 #include "shell/key_sequences.h"
-#include "shell/params_dialog.h"
 
 namespace velnor {
 
@@ -54,7 +55,8 @@ void CommandActions::BuildMenus(QMainWindow& window) {
         if (IsPlaceholder(entry)) {
             continue;
         }
-        auto* action = new QAction(QString::fromStdString(entry.text), &window);
+        auto* action =
+            new QAction(CommandIcon(entry.id), QString::fromStdString(entry.text), &window);
         action->setShortcuts(KeySequences(entry.keys));
         action->setStatusTip(QString::fromStdString(entry.prompt));
         action->setToolTip(QString::fromStdString(entry.text));
@@ -134,12 +136,7 @@ void CommandActions::RunWindowCommand(int id) {
 }
 
 bool CommandActions::AskForValues(const CommandEntry& entry, CommandParams& values) {
-    ParamsDialog dialog(entry, values, m_parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return false;
-    }
-    values = dialog.Values();
-    return true;
+    return velnor::AskForValues(entry, m_doc, values, m_parent);
 }
 
 void CommandActions::UpdateStates() {

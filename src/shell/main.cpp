@@ -2,10 +2,9 @@
 #include <QFont>
 #include <QFontDatabase>
 
-#include "geometry/measure_text.h"
-#include "model/dynamic_text_updater.h"
-#include "shell/chinese_translations.h"
+#include "shell/command_icons.h"
 #include "shell/main_frame.h"
+#include "shell/qt_translations.h"
 #include "view/gl_setup.h"
 
 namespace {
@@ -31,9 +30,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kalbrix"));
     QApplication::setApplicationName(QStringLiteral("Velnor"));
+    QApplication::setWindowIcon(velnor::ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("velnor"));
     UseChineseFont(app);
-    velnor::InstallChineseTranslations(app);
-    velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
+    velnor::InstallQtTranslations(app);
 
     velnor::CMainFrame frame;
     const QStringList arguments = QApplication::arguments();

@@ -3,71 +3,84 @@
 #include <QAction>
 #include <QToolBar>
 
-#include "geometry/figure_set.h"
+#include "commands/command_ids.h"
+#include "editing/figure_set.h"
 #include "shell/command_actions.h"
-#include "shell/frame_window_commands.h"
+#include "shell/command_icons.h"
 
 namespace velnor {
 
 std::vector<ToolButton> MainToolBarButtons() {
     return {
-        {"新建", 57600},
-        {"打开", 57601},
-        {"保存", 57603},
-        {"新建页", 32824},
+        {"新建", cmd::kNewFile},
+        {"打开", cmd::kOpen},
+        {"保存", cmd::kSave},
+        {"新建页", cmd::kNewPage},
         {nullptr, 0},
-        {"剪切", 57635},
-        {"复制", 57634},
-        {"粘贴", 57637},
-        {"清除", 57632},
+        {"剪切", cmd::kCut},
+        {"复制", cmd::kCopy},
+        {"粘贴", cmd::kPaste},
+        {"清除", cmd::kClear},
         {nullptr, 0},
-        {"撤消", 57643},
-        {"重做", 57644},
+        {"撤消", cmd::kUndo},
+        {"重做", cmd::kRedo},
         {nullptr, 0},
-        {"隐藏", 33174},
-        {"坐标轴", 32920},
-        {"光滑着色", 33171},
-        {"属性", 32866},
+        {"隐藏", cmd::kHideObjects},
+        {"坐标轴", cmd::kShowGrid},
+        {"光滑着色", cmd::kSmoothShading},
+        {"属性", cmd::kProperties},
         {nullptr, 0},
-        {"应用材质", 32901},
-        {"即时材质", 32994},
-        {"随机着色", 33123},
+        {"应用材质", cmd::kCurrentMaterial},
+        {"即时材质", cmd::kLiveMaterial},
+        {"随机着色", cmd::kRandomMaterial},
         {nullptr, 0},
-        {"铅笔", 33144},
-        {"线段、射线、直线、向量", 32813},
-        {"中点", 32840},
-        {"交点", 32855},
-        {"垂线段", 32857},
-        {"平行线", 32873},
-        {"公垂线段", 32864},
-        {"圆", 32909},
-        {"平面", 32831},
+        {"铅笔", cmd::kPencil},
+        {"线段、射线、直线、向量", cmd::kLineTool},
+        {"中点", cmd::kMidpoint},
+        {"交点", cmd::kIntersection},
+        {"垂线段", cmd::kPerpendicular},
+        {"平行线", cmd::kParallel},
+        {"公垂线段", cmd::kCommonPerpendicular},
+        {"圆", cmd::kCircleThroughThreePoints},
+        {"平面", cmd::kFace},
         {nullptr, 0},
-        {"正方体", -1, &AddToolbarCube},
-        {"正三棱锥", -1, &AddToolbarTetrahedron},
-        {"球", 33010},
+        {"正方体", kCubeButton, &AddToolbarCube},
+        {"正三棱锥", kTetrahedronButton, &AddToolbarTetrahedron},
+        {"球", cmd::kGeometricSphere},
         {nullptr, 0},
-        {"图元集", 32917},
-        {"组件", 32923},
+        {"图元集", cmd::kFigureSet},
+        {"组件", cmd::kComponent},
         {nullptr, 0},
-        {"文本", 33266},
+        {"文本", cmd::kAddText},
     };
 }
 
 std::vector<ToolButton> ViewToolBarButtons() {
     return {
-        {"全屏", 32776},     {"管理器", 32842},
-        {nullptr, 0},        {"透视类型", FrameWindowCommands::kCycleProjection},
-        {"三视图", 33091},   {nullptr, 0},
-        {"上一页", 32817},   {"下一页", 32819},
-        {nullptr, 0},        {"放大", 33221},
-        {"缩小", 33222},     {nullptr, 0},
-        {"旋转Z+", 32875},   {"旋转Z-", 32876},
-        {"旋转X+", 32877},   {"旋转X-", 32878},
-        {"旋转D", 32982},    {nullptr, 0},
-        {"复位", 32794},     {"播放", 32745},
-        {nullptr, 0},        {"点选图元", 32844},
-        {"锁定选择", 32827}, {"框选图象", 33062},
+        {"全屏", cmd::kFullScreen},
+        {"管理器", cmd::kManagerBar},
+        {nullptr, 0},
+        {"透视类型", cmd::kCycleProjection},
+        {"三视图", cmd::kThreeView},
+        {nullptr, 0},
+        {"上一页", cmd::kPreviousPage},
+        {"下一页", cmd::kNextPage},
+        {nullptr, 0},
+        {"放大", cmd::kZoomIn},
+        {"缩小", cmd::kZoomOut},
+        {nullptr, 0},
+        {"旋转Z+", cmd::kRotateZForward},
+        {"旋转Z-", cmd::kRotateZBackward},
+        {"旋转X+", cmd::kRotateXForward},
+        {"旋转X-", cmd::kRotateXBackward},
+        {"旋转D", cmd::kRotateCustomAxis},
+        {nullptr, 0},
+        {"复位", cmd::kReset},
+        {"播放", cmd::kStartStop},
+        {nullptr, 0},
+        {"点选图元", cmd::kSelectTool},
+        {"锁定选择", cmd::kLockSelection},
+        {"框选图象", cmd::kSelectRegion},
     };
 }
 
@@ -81,7 +94,7 @@ void FillToolBar(QToolBar& bar, const std::vector<ToolButton>& buttons, CommandA
         // The long tooltip of the line tool keeps only its first word on the button.
         QString text = QString::fromUtf8(button.tip);
         text = text.section(QStringLiteral("、"), 0, 0);
-        QAction* tool = bar.addAction(text);
+        QAction* tool = bar.addAction(CommandIcon(button.id), text);
         tool->setToolTip(QString::fromUtf8(button.tip));
         if (button.add != nullptr) {
             QObject::connect(tool, &QAction::triggered, &actions,

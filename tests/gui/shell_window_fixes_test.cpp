@@ -22,12 +22,12 @@
 #include "model/document.h"
 #include "model/message_seam.h"
 #include "model/page.h"
-#include "shell/chinese_translations.h"
 #include "shell/command_actions.h"
 #include "shell/document_files.h"
 #include "shell/main_frame.h"
 #include "shell/manager_tree.h"
 #include "shell/message_box_sink.h"
+#include "shell/qt_translations.h"
 #include "support/recording_messages.h"
 #include "view/mouse_tools.h"
 #include "view/plom_view.h"
@@ -126,7 +126,7 @@ TEST_F(WindowFixesTest, KeysWorkRightAfterAMessageBoxCloses) {
 }
 
 TEST_F(WindowFixesTest, StandardDialogsAndMenusReadInChinese) {
-    ASSERT_TRUE(InstallChineseTranslations(*qApp));
+    InstallQtTranslations(*qApp);
     QMessageBox box(QMessageBox::Question, QStringLiteral("Velnor"), QStringLiteral("是否保存?"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(QStringLiteral("是")));
@@ -176,7 +176,7 @@ TEST_F(WindowFixesTest, AFileThatCannotBeOpenedIsNamedWithItsReason) {
 }
 
 TEST_F(WindowFixesTest, FailuresShowWithAWarningIcon) {
-    ASSERT_TRUE(InstallChineseTranslations(*qApp));
+    InstallQtTranslations(*qApp);
     MessageBoxSink sink(&frame);
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     WhenModalOpens([&](QWidget& box) {
@@ -189,7 +189,7 @@ TEST_F(WindowFixesTest, FailuresShowWithAWarningIcon) {
 }
 
 TEST_F(WindowFixesTest, ExampleFilesListOnlyTheExampleDocuments) {
-    ASSERT_TRUE(InstallChineseTranslations(*qApp));
+    InstallQtTranslations(*qApp);
     QStringList listed;
     WhenModalOpens([&](QWidget& dialog) {
         auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));

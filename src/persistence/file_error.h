@@ -1,0 +1,13 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace velnor {
+
+// Throws ArchiveError for a failed file operation: what went wrong, the file, and the system's
+// reason for the error number.
+[[noreturn]] void ThrowFileError(const std::filesystem::path& path, const std::string& what,
+                                 int errorNumber);
+
+}  // namespace velnor
