@@ -41,6 +41,7 @@ inline constexpr int kRatioPoint = 32976;
 inline constexpr int kRotateCustomAxis = 32982;
 inline constexpr int kLiveMaterial = 32994;
 inline constexpr int kGeometricSphere = 33010;
+inline constexpr int kLinks = 33023;
 inline constexpr int kHomePage = 33031;
 inline constexpr int kOpenExample = 33033;
 inline constexpr int kSelectRegion = 33062;
@@ -70,5 +71,7 @@ inline constexpr int kRedo = 57644;
 inline constexpr int kAbout = 57664;
 inline constexpr int kExit = 57665;
 inline constexpr int kHelpTopics = 57667;
+inline constexpr int kInsertObject = 57856;
+inline constexpr int kObjectProperties = 57860;
 
 }  // namespace velnor::cmd

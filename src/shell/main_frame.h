@@ -85,6 +85,7 @@ private:
     void ConnectMouseTools();
     void AfterDocumentReplaced();
     void PressButton(uint16_t key);
+    void FloatViewToolBar();
 
     std::unique_ptr<CPlomDoc> m_doc;
     QSplitter* m_splitter = nullptr;
@@ -107,9 +108,12 @@ private:
     QString m_strStartFile;
     int m_nPreset = 0;
     bool m_bFullScreen = false;
+    // The layout that leaving full screen brings back.
     QByteArray m_savedGeometry;
     QByteArray m_savedState;
-    bool m_bWasMaximized = false;
+    QByteArray m_savedPanes;
+    Qt::WindowStates m_savedWindowState;
+    bool m_bStatusBarShown = true;
 };
 
 }  // namespace velnor

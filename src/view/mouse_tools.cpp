@@ -390,8 +390,8 @@ void MouseTools::DrawFeedback() const {
         return;
     }
     const CGpage& page = m_pDoc->CurrentPage();
-    DrawToolFeedback(page, m_state, m_view.Settings(), m_view.Scene().ListBase(),
-                     m_view.AxesShown(), PencilTopRatio(page, m_state));
+    DrawToolFeedback(page, m_state, m_view.Settings(), m_view.Scene(), m_view.AxesShown(),
+                     PencilTopRatio(page, m_state));
 }
 
 }  // namespace velnor

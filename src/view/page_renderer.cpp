@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -278,8 +279,15 @@ void DrawOverlay(const CGpage& page, const RenderEnv& env, int width, int height
         }
     }
     const GLuint base = env.scene.ListBase();
+    const int lineHeight = env.scene.LabelPixelSize();
+    // A text whose place would run past an edge is drawn shifted inside; its place stays.
     const auto drawText = [&](const CDTextCell& text) {
-        glRasterPos3i(width - text.m_nPlaceX, height - text.m_nPlaceY, 0);
+        glRasterPos2i(0, height / 2);
+        const int textWidth = static_cast<int>(LabelStringWidth(base, text.m_strText));
+        const int x = std::clamp(width - text.m_nPlaceX, 0, std::max(0, width - textWidth));
+        const int y = std::clamp(height - text.m_nPlaceY, lineHeight / 4,
+                                 std::max(lineHeight / 4, height - lineHeight));
+        glRasterPos3i(x, y, 0);
         DrawDText(text, base);
     };
     SetColor(env.settings.m_labelColor);

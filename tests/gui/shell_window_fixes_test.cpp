@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -132,6 +134,12 @@ TEST_F(WindowFixesTest, StandardDialogsAndMenusReadInChinese) {
     EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(QStringLiteral("是")));
     EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(QStringLiteral("否")));
     EXPECT_TRUE(box.button(QMessageBox::Cancel)->text().startsWith(QStringLiteral("取消")));
+    // Embedded objects have no service here: greyed, and the prompt says so.
+    for (const int id : {57856, 33023, 57860}) {
+        EXPECT_FALSE(Action(id).isEnabled()) << id;
+        EXPECT_TRUE(Action(id).statusTip().endsWith(QStringLiteral("（本平台不提供嵌入对象服务）")))
+            << id;
+    }
     // The menu shows Ctrl+Z for 撤消; Alt+Backspace still works.
     EXPECT_EQ(Action(57643).shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
     EXPECT_TRUE(Action(57643).shortcuts().contains(QKeySequence(QStringLiteral("Alt+Backspace"))));
@@ -206,6 +214,67 @@ TEST_F(WindowFixesTest, ExampleFilesListOnlyTheExampleDocuments) {
     for (const QString& name : listed) {
         EXPECT_TRUE(name.endsWith(QStringLiteral(".plm"))) << name.toStdString();
     }
+}
+
+TEST_F(WindowFixesTest, LeavingFullScreenBringsBackTheLayout) {
+    frame.showNormal();
+    frame.resize(1200, 800);
+    auto* panes = frame.findChild<QSplitter*>();
+    ASSERT_NE(panes, nullptr);
+    panes->setSizes({300, 700});
+    QTest::qWait(100);
+    const QList<int> paneSizes = panes->sizes();
+    const QSize size = frame.size();
+
+    frame.ToggleFullScreen();
+    QTest::qWait(200);
+    EXPECT_TRUE(frame.ViewToolBar().isWindow());  // floating over the view
+    EXPECT_FALSE(frame.ManagerBar().isVisible());
+    PressKey(Qt::Key_Escape);
+    QTest::qWait(200);
+    frame.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/window_after_full_screen.png"));
+
+    EXPECT_FALSE(frame.IsFullScreenMode());
+    EXPECT_EQ(panes->sizes(), paneSizes);
+    EXPECT_EQ(frame.size(), size);
+    EXPECT_TRUE(frame.ManagerBar().isVisible());
+    EXPECT_TRUE(frame.MainToolBar().isVisible());
+    EXPECT_TRUE(frame.ViewToolBar().isVisible());
+    EXPECT_FALSE(frame.ViewToolBar().isWindow());
+    EXPECT_TRUE(frame.statusBar()->isVisible());
+}
+
+TEST_F(WindowFixesTest, TheTreeFollowsTheFigureAndSwitchesPages) {
+    AddTriangle();
+    const uint32_t firstPage = doc.CurrentPage().m_nId * 10000u;
+    Action(32824).trigger();
+    ManagerTree& tree = frame.Tree();
+    const uint32_t secondPage = doc.CurrentPage().m_nId * 10000u;
+    EXPECT_EQ(tree.currentItem(), tree.FindItem(secondPage));
+    EXPECT_TRUE(tree.FindItem(secondPage)->font(0).bold());
+
+    const auto clickItem = [&](uint32_t code) {
+        QTreeWidgetItem* item = tree.FindItem(code);
+        ASSERT_NE(item, nullptr) << code;
+        for (QTreeWidgetItem* up = item->parent(); up != nullptr; up = up->parent()) {
+            up->setExpanded(true);
+        }
+        tree.scrollToItem(item);
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
+        QTest::qWait(20);
+    };
+    clickItem(firstPage + 1002);  // vertex B of the first page
+    EXPECT_EQ(doc.CurrentPageNumber(), 1);
+    EXPECT_EQ(doc.CurrentPage().m_selPoints, std::vector<int>{1});
+    EXPECT_EQ(tree.currentItem(), tree.FindItem(firstPage));
+    EXPECT_TRUE(tree.FindItem(firstPage)->font(0).bold());
+    EXPECT_FALSE(tree.FindItem(secondPage)->font(0).bold());
+    frame.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/window_tree_follows.png"));
+
+    clickItem(firstPage + 3001);  // the line AB, on the page that is current now
+    EXPECT_EQ(doc.CurrentPage().m_selLines, std::vector<int>{1});
+    Action(57643).trigger();  // the switch is undone like 上一页
+    EXPECT_EQ(doc.CurrentPageNumber(), 2);
 }
 
 }  // namespace

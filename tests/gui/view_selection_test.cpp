@@ -5,6 +5,7 @@
 #include "gui/picking_fixture.h"
 #include "gui/render_fixture.h"
 #include "model/display_presets.h"
+#include "view/tool_feedback.h"
 
 namespace velnor::test {
 namespace {
@@ -89,6 +90,34 @@ TEST_F(ViewSelectionTest, SelectedLineShowsInTheSelectionColourInEveryDisplayMod
                                   {double(b.x()), double(b.y())}, IsSelectionRed),
                   0.8);
     }
+}
+
+bool IsWhite(Pixel p) {
+    return p.r > 200 && p.g > 200 && p.b > 200;
+}
+
+TEST_F(ViewSelectionTest, QuadrantCaptionsStayInsideTheirQuadrants) {
+    view->ToggleThreeView();
+    const QImage image = view->grabFramebuffer();
+    image.save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/window_three_view_captions.png"));
+    const int w = view->width() / 2;
+    for (const int left : {0, w}) {
+        SCOPED_TRACE(left);
+        EXPECT_GT(CountIn(image, left, 0, 160, 50, IsLabelMagenta), 20);
+        EXPECT_EQ(CountIn(image, left, 0, 160, 2, IsLabelMagenta), 0);  // nothing cut at the top
+    }
+}
+
+TEST_F(ViewSelectionTest, PencilReadoutStaysInsideTheViewAndReadsNoNegativeZero) {
+    EXPECT_EQ(CursorReadout({-0.04, 1.25, -0.0}), "( 0.0, 1.3, 0.0)");
+    EXPECT_EQ(CursorReadout({-2.0, 10.0, 0.5}), "( -2.0, 10.0, 0.5)");
+    view->Tools().PencilTool();
+    const QPoint nearEdge(view->width() - 12, view->height() / 2);
+    MoveTo(nearEdge);
+    const QImage image = view->grabFramebuffer();
+    image.save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/window_pencil_readout_edge.png"));
+    EXPECT_GT(CountIn(image, nearEdge.x() - 260, nearEdge.y() - 60, 258, 70, IsWhite), 30);
+    EXPECT_EQ(CountIn(image, view->width() - 3, 0, 3, view->height(), IsWhite), 0);
 }
 
 }  // namespace
