@@ -14,7 +14,11 @@
 
 #include "model/document.h"
 #include "model/message_seam.h"
+<<<<<<< HEAD
 #include "persistence/document_file.h"
+=======
+#include "output/figure_files.h"
+>>>>>>> main
 #include "persistence/document_io.h"
 #include "shell/example_file_dialog.h"
 #include "shell/notes_pane.h"
@@ -25,6 +29,8 @@ namespace {
 
 constexpr int kRecentCount = 4;
 const QString kDocumentFilter = QStringLiteral("Velnor文件(*.plm)");
+const QString kSvgFilter = QStringLiteral("SVG图形(*.svg)");
+const QString kPdfFilter = QStringLiteral("PDF文件(*.pdf)");
 const QString kRtfFilter = QStringLiteral("RTF文档文件(*.rtf)");
 const QString kRecentKey = QStringLiteral("Recent File List");
 
@@ -133,14 +139,26 @@ bool DocumentFiles::Save() {
 }
 
 bool DocumentFiles::SaveAs() {
+    QString filter = kDocumentFilter;
+    const QStringList filters{kDocumentFilter, kSvgFilter, kPdfFilter};
     QString path = QFileDialog::getSaveFileName(
         &m_window, QStringLiteral("另存为"),
-        m_strPath.isEmpty() ? Title() + QStringLiteral(".plm") : m_strPath, kDocumentFilter);
+        m_strPath.isEmpty() ? Title() + QStringLiteral(".plm") : m_strPath,
+        filters.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty()) {
         return false;
     }
     if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".plm");
+        path += filter == kSvgFilter   ? QStringLiteral(".svg")
+                : filter == kPdfFilter ? QStringLiteral(".pdf")
+                                       : QStringLiteral(".plm");
+    }
+    if (m_exportFigure && IsVectorFigurePath(path)) {
+        const QString error = m_exportFigure(path);
+        if (!error.isEmpty()) {
+            ShowMessage(error.toStdString());
+        }
+        return error.isEmpty();
     }
     return SavePath(path);
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QMenu;
 class QWidget;
 
@@ -28,10 +30,16 @@ public:
     // Returns whether the file was loaded.
     bool OpenPath(const QString& path);
     bool Save();
+    // Offers the document file and, as further choices, the current figure as an SVG or PDF
+    // drawing, which leaves the document's own file and modified state as they are.
     bool SaveAs();
     bool SavePath(const QString& path);
     // Asks whether to save a modified document; false when the user cancels (or saving failed).
     bool SaveModified();
+
+    // Writes the figure to an .svg or .pdf path: an empty string, or why it failed.
+    using FigureExport = std::function<QString(const QString& path)>;
+    void SetFigureExport(FigureExport exportFigure) { m_exportFigure = std::move(exportFigure); }
 
     void ImportNotes();
     void ExportNotes();
@@ -60,6 +68,7 @@ private:
     QWidget& m_window;
     QMenu* m_recentMenu;
     QString m_strPath;
+    FigureExport m_exportFigure;
 };
 
 // The folder with the example documents: "examples" beside the program or in a folder above it,

@@ -1,14 +1,18 @@
 #pragma once
 
+#include <memory>
+
 #include "commands/window_commands_seam.h"
+#include "shell/text_commands.h"
 
 namespace velnor {
 
 class CMainFrame;
+class FramePrinting;
 
 // The view and shell commands of the table, carried out by the 3D view's operations and by the
 // main frame. Commands whose windows this program does not have yet (images, printing, embedded
-// objects, the mouse tools) stay greyed.
+// objects) stay greyed.
 class FrameWindowCommands final : public IWindowCommands {
 public:
     // Ids of keys that have no menu item.
@@ -19,17 +23,24 @@ public:
     static constexpr int kPreviousPane = 57681;
     static constexpr int kOpenNotesPane = 33207;
 
-    explicit FrameWindowCommands(CMainFrame& frame) : m_frame(frame) {}
+    explicit FrameWindowCommands(CMainFrame& frame);
+    ~FrameWindowCommands() override;
 
     void Run(int commandId) override;
     bool IsEnabled(int commandId) const override;
     bool IsChecked(int commandId) const override;
 
+    TextCommands& Texts() { return m_texts; }
+
 private:
     bool RunViewCommand(int commandId);
     bool RunShellCommand(int commandId);
+    bool RunPrintCommand(int commandId);
 
     CMainFrame& m_frame;
+    TextCommands m_texts;
+    // Made at the first printing command: finding the printers takes a while.
+    std::unique_ptr<FramePrinting> m_printing;
 };
 
 }  // namespace velnor
