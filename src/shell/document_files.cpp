@@ -14,11 +14,8 @@
 
 #include "model/document.h"
 #include "model/message_seam.h"
-<<<<<<< HEAD
-#include "persistence/document_file.h"
-=======
 #include "output/figure_files.h"
->>>>>>> main
+#include "persistence/document_file.h"
 #include "persistence/document_io.h"
 #include "shell/example_file_dialog.h"
 #include "shell/notes_pane.h"
