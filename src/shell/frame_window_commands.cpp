@@ -116,7 +116,8 @@ bool IsPrintCommand(int commandId) {
 
 }  // namespace
 
-FrameWindowCommands::FrameWindowCommands(CMainFrame& frame) : m_frame(frame), m_texts(frame) {}
+FrameWindowCommands::FrameWindowCommands(CMainFrame& frame)
+    : m_frame(frame), m_images(frame.View(), frame.Document(), frame), m_texts(frame) {}
 
 FrameWindowCommands::~FrameWindowCommands() = default;
 
@@ -149,7 +150,7 @@ bool FrameWindowCommands::RunPrintCommand(int commandId) {
 
 bool FrameWindowCommands::RunViewCommand(int commandId) {
     CPlomView& view = m_frame.View();
-    if (view.Tools().RunToolCommand(commandId)) {
+    if (view.Tools().RunToolCommand(commandId) || m_images.Run(commandId)) {
         return true;
     }
     if (const auto found = ViewOperations().find(commandId); found != ViewOperations().end()) {
@@ -201,6 +202,9 @@ bool FrameWindowCommands::IsEnabled(int commandId) const {
     if (m_frame.View().Tools().IsToolChecked(commandId).has_value()) {
         return true;
     }
+    if (const std::optional<bool> image = m_images.IsEnabled(commandId)) {
+        return *image;
+    }
     if (const int projection = Lookup(Projections(), commandId); projection >= 0) {
         return m_frame.View().Control().IsProjectionEnabled(projection);
     }
@@ -221,6 +225,9 @@ bool FrameWindowCommands::IsChecked(int commandId) const {
     const CameraControl& control = view.Control();
     if (const std::optional<bool> tool = view.Tools().IsToolChecked(commandId)) {
         return *tool;
+    }
+    if (const std::optional<bool> image = m_images.IsChecked(commandId)) {
+        return *image;
     }
     if (const int projection = Lookup(Projections(), commandId); projection >= 0) {
         return control.m_nProjection == projection;
