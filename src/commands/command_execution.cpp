@@ -32,7 +32,13 @@ bool IsCommandChecked(const CommandEntry& entry, const CPlomDoc& doc) {
         const IWindowCommands* windows = WindowCommands();
         return windows != nullptr && windows->IsChecked(entry.id);
     }
-    return entry.checked && entry.checked(doc);
+    if (entry.checked) {
+        return entry.checked(doc);
+    }
+    // A construction whose mouse tool takes over when nothing is selected (中点, 线段, 面) shows
+    // that tool's check mark.
+    const IWindowCommands* windows = WindowCommands();
+    return windows != nullptr && windows->IsChecked(entry.id);
 }
 
 std::string RefusalOf(const CommandEntry& entry, const CPlomDoc& doc, const CommandParams& params) {

@@ -8,8 +8,9 @@ namespace velnor {
 
 class CPlomDoc;
 
-// The state of a menu item. Window commands ask the installed IWindowCommands; without one they
-// are enabled and unchecked.
+// The state of a menu item. Window commands ask the installed IWindowCommands, and so does the
+// check mark of a document command without a check rule of its own; without windows they are
+// enabled and unchecked.
 bool IsCommandEnabled(const CommandEntry& entry, const CPlomDoc& doc);
 bool IsCommandChecked(const CommandEntry& entry, const CPlomDoc& doc);
 

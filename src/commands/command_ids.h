@@ -41,6 +41,7 @@ inline constexpr int kRatioPoint = 32976;
 inline constexpr int kRotateCustomAxis = 32982;
 inline constexpr int kLiveMaterial = 32994;
 inline constexpr int kGeometricSphere = 33010;
+inline constexpr int kLinks = 33023;
 inline constexpr int kImportNotes = 33026;
 inline constexpr int kExportNotes = 33027;
 inline constexpr int kHomePage = 33031;
@@ -91,5 +92,7 @@ inline constexpr int kRedo = 57644;
 inline constexpr int kAbout = 57664;
 inline constexpr int kExit = 57665;
 inline constexpr int kHelpTopics = 57667;
+inline constexpr int kInsertObject = 57856;
+inline constexpr int kObjectProperties = 57860;
 
 }  // namespace velnor::cmd

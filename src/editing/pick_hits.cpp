@@ -10,7 +10,8 @@ namespace {
 
 constexpr size_t kRecordHeader = 3;  // name count, min depth, max depth
 
-std::vector<int>& ListOfGroup(CGpage& page, int group) {
+template <typename Page>
+auto& ListOfGroup(Page& page, int group) {
     switch (group) {
         case kPickVertices:
             return page.m_selPoints;
@@ -84,6 +85,17 @@ void ToggleSelectionByHits(CGpage& page, const std::vector<PickHit>& hits) {
     if (candidate) {
         list.push_back(*candidate);
     }
+}
+
+bool ClickTakesAwaySelection(const CGpage& page, const std::vector<PickHit>& hits) {
+    if (hits.empty()) {
+        return page.HasSelection();
+    }
+    const int group = hits.front().group;
+    const std::vector<int>& list = ListOfGroup(page, group);
+    return std::any_of(hits.begin(), hits.end(), [&](const PickHit& hit) {
+        return hit.group == group && std::find(list.begin(), list.end(), hit.item) != list.end();
+    });
 }
 
 std::optional<uint16_t> ButtonHandleAt(const CGpage& page, int x, int y) {

@@ -36,6 +36,12 @@ void ToggleKey(std::vector<int>& list, int key);
 // unselected one after that becomes the candidate, and the candidate is selected at the end.
 void ToggleSelectionByHits(CGpage& page, const std::vector<PickHit>& hits);
 
+// Whether such a click would take something out of the selection: a hit of the group it acts on
+// is selected already, or it hits nothing while something is selected. A Ctrl press there may
+// start moving the selection, so the view applies the click only when the button comes up
+// without having moved it.
+bool ClickTakesAwaySelection(const CGpage& page, const std::vector<PickHit>& hits);
+
 // The 2D hit boxes of the overlay, in window pixels (y downwards). A button's handle is the
 // strip 10 pixels wide to the left of it; a dynamic text is the box 220 wide and 20 high that
 // ends at its place. Hidden buttons and texts are never hit.

@@ -18,4 +18,10 @@ void ShowMessage(const std::string& text) {
     }
 }
 
+void ShowWarning(const std::string& text) {
+    if (g_sink) {
+        g_sink->ShowWarning(text);
+    }
+}
+
 }  // namespace velnor

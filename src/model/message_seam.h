@@ -10,11 +10,15 @@ class IMessageSink {
 public:
     virtual ~IMessageSink() = default;
     virtual void ShowMessage(const std::string& text) = 0;
+    // A failure rather than a refusal (a file that cannot be opened): the desktop program shows it
+    // with a warning icon.
+    virtual void ShowWarning(const std::string& text) { ShowMessage(text); }
 };
 
 // Installs the sink that ShowMessage reaches; nullptr drops messages. Returns the previous one.
 IMessageSink* SetMessageSink(IMessageSink* sink);
 
 void ShowMessage(const std::string& text);
+void ShowWarning(const std::string& text);
 
 }  // namespace velnor

@@ -1,5 +1,7 @@
 #include "persistence/document_file.h"
 
+#include <cmath>
+
 #include "persistence/archive_reader.h"
 #include "persistence/archive_writer.h"
 #include "persistence/page_record.h"
@@ -11,6 +13,12 @@ namespace {
 
 // Smallest stored page: tag, id, empty name, the fixed fields, five empty maps and four lists.
 constexpr size_t kMinPageBytes = 2 + 2 + 1 + 1 + 1 + 4 + 4 + 2 + 12 + 4 + 32 + 5 * 2 + 4 * 2;
+
+// The head of the scene settings: seven vectors of four floats (light and material).
+constexpr size_t kHeadFloats = 7 * 4;
+// No light or material value the program writes comes near this; bytes of text read as floats
+// mostly lie far beyond it.
+constexpr float kLargestHeadValue = 1.0e6f;
 
 }  // namespace
 
@@ -58,6 +66,20 @@ DocumentFileContent DecodeDocumentFile(std::span<const uint8_t> bytes, const CGl
     const auto notes = in.Rest();
     document.notesRtf.assign(notes.begin(), notes.end());
     return document;
+}
+
+bool BeginsLikeDocumentFile(std::span<const uint8_t> bytes) {
+    if (bytes.size() < kHeadFloats * sizeof(float)) {
+        return false;
+    }
+    ArchiveReader in(bytes);
+    for (size_t i = 0; i < kHeadFloats; ++i) {
+        const float value = in.Float();
+        if (!std::isfinite(value) || std::fabs(value) > kLargestHeadValue) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace velnor

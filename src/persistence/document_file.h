@@ -39,4 +39,9 @@ std::vector<uint8_t> EncodeDocumentFile(const DocumentFileView& document);
 // more than 22 page components.
 DocumentFileContent DecodeDocumentFile(std::span<const uint8_t> bytes, const CGlModel& current);
 
+// Whether the bytes begin as a document file does: the light and material values at its head
+// read as ordinary numbers. A file that fails to load but begins like this is a damaged document;
+// any other is not a document at all (a text file, an image renamed .plm).
+bool BeginsLikeDocumentFile(std::span<const uint8_t> bytes);
+
 }  // namespace velnor

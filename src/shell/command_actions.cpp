@@ -5,10 +5,13 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+#include <array>
 #include <exception>
 
 #include "commands/command_error.h"
 #include "commands/command_execution.h"
+#include "commands/command_ids.h"
 #include "commands/command_table.h"
 #include "commands/window_commands_seam.h"
 #include "model/document.h"
@@ -28,6 +31,20 @@ constexpr int kRedoId = 57644;
 // The table's placeholder for the verbs of an embedded object has no item of its own.
 bool IsPlaceholder(const CommandEntry& entry) {
     return entry.text.starts_with("(");
+}
+
+// Embedded objects need a service this platform does not have: their items stay greyed and
+// their prompts say why.
+constexpr std::array kEmbeddedObjectIds{cmd::kLinks, cmd::kInsertObject, cmd::kObjectProperties};
+
+QString Prompt(const CommandEntry& entry) {
+    const QString prompt = QString::fromStdString(entry.prompt);
+    if (std::find(kEmbeddedObjectIds.begin(), kEmbeddedObjectIds.end(), entry.id) ==
+        kEmbeddedObjectIds.end()) {
+        return prompt;
+    }
+    return (prompt.isEmpty() ? QString::fromStdString(entry.text) : prompt) +
+           QStringLiteral("（本平台不提供嵌入对象服务）");
 }
 
 // The processor writes MFC item texts, with the accelerator after a tab; Qt shows the shortcut
@@ -59,7 +76,7 @@ void CommandActions::BuildMenus(QMainWindow& window) {
         auto* action =
             new QAction(CommandIcon(entry.id), QString::fromStdString(entry.text), &window);
         action->setShortcuts(KeySequences(entry.keys));
-        action->setStatusTip(QString::fromStdString(entry.prompt));
+        action->setStatusTip(Prompt(entry));
         action->setToolTip(QString::fromStdString(entry.text));
         action->setCheckable(entry.checked != nullptr);
         const int id = entry.id;

@@ -15,7 +15,9 @@
 #include "model/document.h"
 #include "model/message_seam.h"
 #include "output/figure_files.h"
+#include "persistence/document_file.h"
 #include "persistence/document_io.h"
+#include "shell/example_file_dialog.h"
 #include "shell/notes_pane.h"
 #include "shell/save_file_dialog.h"
 
@@ -34,7 +36,6 @@ std::filesystem::path ToPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
 
-// A file name without an extension gets the one of its kind.
 // A file a script names: its extension picks the type; without one of the types it is a document.
 SaveChoice ChoiceForFile(const QList<SaveFileType>& types, const QString& file) {
     const QString extension = QFileInfo(file).suffix().toLower();
@@ -44,6 +45,15 @@ SaveChoice ChoiceForFile(const QList<SaveFileType>& types, const QString& file) 
         }
     }
     return {WithExtension(file, QStringLiteral("plm")), 0};
+}
+
+// Which file and why first, in plain words; the reader's own detail after.
+void WarnCannotOpen(const QString& path, const QString& why, const char* detail) {
+    const QString name = QFileInfo(path).fileName();
+    const QString headline = why.isEmpty()
+                                 ? QStringLiteral("不能打开文件“%1”。").arg(name)
+                                 : QStringLiteral("不能打开文件“%1”：%2。").arg(name, why);
+    ShowWarning((headline + QStringLiteral("\n\n") + QString::fromUtf8(detail)).toStdString());
 }
 
 QSettings Profile() {
@@ -106,18 +116,26 @@ bool DocumentFiles::OpenExample(const QString& file) {
     if (!SaveModified()) {
         return false;
     }
-    const QString path = file.isEmpty()
-                             ? QFileDialog::getOpenFileName(&m_window, QStringLiteral("示例文件"),
-                                                            ExamplesFolder(), kDocumentFilter)
-                             : QDir(ExamplesFolder()).filePath(file);
+    const QString path = file.isEmpty() ? ExampleFileDialog(ExamplesFolder(), &m_window).Choose()
+                                        : QDir(ExamplesFolder()).filePath(file);
     return !path.isEmpty() && OpenPath(path);
 }
 
 bool DocumentFiles::OpenPath(const QString& path) {
+    std::vector<uint8_t> bytes;
     try {
-        LoadDocumentFile(m_doc, ToPath(path));
+        bytes = ReadWholeFile(ToPath(path));
     } catch (const std::exception& error) {
-        ShowMessage(error.what());
+        WarnCannotOpen(path, {}, error.what());
+        return false;
+    }
+    try {
+        LoadDocument(m_doc, bytes);
+    } catch (const std::exception& error) {
+        WarnCannotOpen(path,
+                       BeginsLikeDocumentFile(bytes) ? QStringLiteral("文件已损坏")
+                                                     : QStringLiteral("不是 Velnor 文件"),
+                       error.what());
         return false;
     }
     m_notes.ShowRtf(m_doc.NotesRtf());

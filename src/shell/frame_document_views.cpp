@@ -39,6 +39,7 @@ void FrameDocumentViews::PageChanged(const CGpage& current, bool pageSelected) {
     view.SetPage(const_cast<CGpage*>(&current),
                  preset == kPresetCamouflage || m_frame.Document().m_bSmoothShading);
     ShowPageName(current, pageSelected);
+    m_frame.Tree().ShowCurrentPage();
     view.Tools().ResetPencil();
 }
 

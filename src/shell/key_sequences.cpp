@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -29,6 +30,13 @@ QString PortableText(const std::string& key) {
     return text;
 }
 
+// Ctrl with a letter is the key people know a command by (Ctrl+Z beside Alt+Backspace).
+bool IsCtrlLetter(const QKeySequence& sequence) {
+    const QKeyCombination key = sequence[0];
+    return sequence.count() == 1 && key.keyboardModifiers() == Qt::ControlModifier &&
+           key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z;
+}
+
 }  // namespace
 
 QList<QKeySequence> KeySequences(const std::vector<std::string>& keys) {
@@ -42,6 +50,8 @@ QList<QKeySequence> KeySequences(const std::vector<std::string>& keys) {
             sequences.append(QKeySequence::fromString(keypad, QKeySequence::PortableText));
         }
     }
+    // A menu shows the first key only.
+    std::stable_partition(sequences.begin(), sequences.end(), IsCtrlLetter);
     return sequences;
 }
 

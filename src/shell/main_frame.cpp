@@ -21,6 +21,7 @@
 #include "buttons/button_press.h"
 #include "buttons/button_tick.h"
 #include "commands/clipboard_seam.h"
+#include "commands/command_ids.h"
 #include "model/button_window_seam.h"
 #include "model/display_presets.h"
 #include "model/document.h"
@@ -54,6 +55,7 @@ const QString kIdleText =
     QStringLiteral("F1:帮助主题 F2:示例文件 F3:视口切换 F4:显示模式 F5:透视类型");
 constexpr int kIdleUpdateMs = 250;
 constexpr int kUndoCommand = 57643;
+constexpr int kFloatingBarX = 300;
 
 }  // namespace
 
@@ -234,6 +236,12 @@ void CMainFrame::ConnectMouseTools() {
     tools.SetCommandRunner([this](int id) { m_actions->Run(id); });
     tools.SetPageStatusSink(
         [this](const std::string& text) { ShowPageName(QString::fromStdString(text)); });
+    // Switching pages hands the mouse back to the selection tool.
+    const auto selectTool = [&tools] { tools.SelectTool(); };
+    for (const int id : {cmd::kPreviousPage, cmd::kNextPage, cmd::kNewPage}) {
+        connect(m_actions->Action(id), &QAction::triggered, this, selectTool);
+    }
+    connect(m_tree, &ManagerTree::PageSwitched, this, selectTool);
     // Undo may take away vertices that the pencil's chain still names.
     connect(m_actions->Action(kUndoCommand), &QAction::triggered, this,
             [this] { m_view->Tools().ResetPencil(); });
@@ -282,7 +290,9 @@ void CMainFrame::ToggleFullScreen() {
     }
     m_savedGeometry = saveGeometry();
     m_savedState = saveState();
-    m_bWasMaximized = isMaximized();
+    m_savedPanes = m_splitter->saveState();
+    m_savedWindowState = windowState();
+    m_bStatusBarShown = statusBar()->isVisible();
     m_bFullScreen = true;
     m_managerBar->hide();
     m_mainBar->hide();
@@ -290,10 +300,16 @@ void CMainFrame::ToggleFullScreen() {
     statusBar()->hide();
     m_input->hide();
     m_splitter->setSizes({0, 600});
-    // Qt toolbars cannot be floated by the program; the view toolbar stays as the one bar above
-    // the view.
-    m_viewBar->show();
+    FloatViewToolBar();
     showFullScreen();
+}
+
+// The view toolbar floats near the top of the screen, over the view.
+void CMainFrame::FloatViewToolBar() {
+    removeToolBar(m_viewBar);
+    m_viewBar->setParent(this, Qt::Tool | Qt::FramelessWindowHint);
+    m_viewBar->move(kFloatingBarX, 0);
+    m_viewBar->show();
 }
 
 void CMainFrame::EndFullScreen() {
@@ -301,18 +317,17 @@ void CMainFrame::EndFullScreen() {
         return;
     }
     m_bFullScreen = false;
-    menuBar()->show();
+    setWindowState(m_savedWindowState);
     m_input->show();
-    restoreState(m_savedState);
     restoreGeometry(m_savedGeometry);
-    if (m_bWasMaximized) {
-        showMaximized();
-    } else {
-        showNormal();
-    }
+    menuBar()->show();
+    statusBar()->setVisible(m_bStatusBarShown);
+    addToolBar(Qt::TopToolBarArea, m_viewBar);
+    // The manager docks on the left again even where full screen floated it.
     addDockWidget(Qt::LeftDockWidgetArea, m_managerBar);
     m_managerBar->setFloating(false);
-    m_managerBar->show();
+    restoreState(m_savedState);
+    m_splitter->restoreState(m_savedPanes);
 }
 
 void CMainFrame::ToggleManagerBar() {
@@ -360,6 +375,19 @@ void CMainFrame::SwitchPane() {
 void CMainFrame::ShowAbout() {
     QMessageBox::about(this, QStringLiteral("关于画板"),
                        QStringLiteral("Velnor 立体几何画板\n版本 1.0"));
+}
+
+bool CMainFrame::event(QEvent* event) {
+    // The command keys belong to this window: it takes the keyboard back when it appears and when
+    // a dialog or message box it opened closes, even where no window manager hands it back.
+    const bool takeKeys =
+        event->type() == QEvent::Show ||
+        (event->type() == QEvent::WindowUnblocked && QApplication::activeWindow() == nullptr);
+    const bool handled = QMainWindow::event(event);
+    if (takeKeys) {
+        activateWindow();
+    }
+    return handled;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -86,6 +86,7 @@ signals:
     void Started();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -99,6 +100,7 @@ private:
     void InstallSeams();
     void ConnectMouseTools();
     void AfterDocumentReplaced();
+    void FloatViewToolBar();
 
     std::unique_ptr<CPlomDoc> m_doc;
     QSplitter* m_splitter = nullptr;
@@ -124,9 +126,12 @@ private:
     QString m_strStartFile;
     int m_nPreset = 0;
     bool m_bFullScreen = false;
+    // The layout that leaving full screen brings back.
     QByteArray m_savedGeometry;
     QByteArray m_savedState;
-    bool m_bWasMaximized = false;
+    QByteArray m_savedPanes;
+    Qt::WindowStates m_savedWindowState;
+    bool m_bStatusBarShown = true;
 };
 
 }  // namespace velnor

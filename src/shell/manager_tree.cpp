@@ -4,8 +4,13 @@
 #include <QTimer>
 
 #include <array>
+#include <optional>
+#include <utility>
 
+#include "editing/page_operations.h"
+#include "editing/pick_hits.h"
 #include "model/document.h"
+#include "model/document_seam.h"
 
 namespace velnor {
 
@@ -25,6 +30,24 @@ constexpr std::array<GroupKind, 4> kGroups = {{
     {"面", 5000},
     {"组件", 7000},
 }};
+
+// The cell an item under a page stands for; nothing for the page and group items.
+std::optional<PickHit> CellOfCode(uint32_t rest) {
+    if (rest > 1000 && rest < 3000) {
+        return PickHit{kPickVertices, static_cast<int>(rest - 1001)};
+    }
+    const std::array<std::pair<uint32_t, int>, 3> keyed{
+        {{3000, kPickLines}, {5000, kPickFaces}, {7000, kPickSolids}}};
+    for (auto it = keyed.rbegin(); it != keyed.rend(); ++it) {
+        if (rest > it->first) {
+            return PickHit{it->second, static_cast<int>(rest - it->first)};
+        }
+        if (rest == it->first) {
+            break;
+        }
+    }
+    return std::nullopt;
+}
 
 QTreeWidgetItem* NewItem(QTreeWidgetItem& parent, const std::string& text, uint32_t code,
                          bool editable) {
@@ -50,6 +73,7 @@ ManagerTree::ManagerTree(CPlomDoc& doc, QWidget* parent) : QTreeWidget(parent), 
     setRootIsDecorated(true);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     connect(this, &QTreeWidget::itemChanged, this, &ManagerTree::OnItemChanged);
+    connect(this, &QTreeWidget::itemClicked, this, &ManagerTree::OnItemChosen);
 }
 
 void ManagerTree::Rebuild() {
@@ -61,9 +85,23 @@ void ManagerTree::Rebuild() {
         AddPage(*root, *page);
     }
     root->setExpanded(true);
+    ShowCurrentPage();
+}
+
+void ManagerTree::ShowCurrentPage() {
+    const QSignalBlocker blocker(this);
+    const uint32_t currentCode = m_doc.CurrentPage().m_nId * kPageFactor;
+    QTreeWidgetItem* root = topLevelItem(0);
+    for (int i = 0; root != nullptr && i < root->childCount(); ++i) {
+        QTreeWidgetItem* page = root->child(i);
+        QFont font = page->font(0);
+        font.setBold(page->data(0, kCodeRole).toUInt() == currentCode);
+        page->setFont(0, font);
+    }
     // The current page opens too, so that its points and lines are in sight.
-    if (QTreeWidgetItem* current = FindItem(m_doc.CurrentPage().m_nId * kPageFactor)) {
+    if (QTreeWidgetItem* current = FindItem(currentCode)) {
         current->setExpanded(true);
+        setCurrentItem(current);
     }
 }
 
@@ -127,6 +165,36 @@ void ManagerTree::FillGroup(QTreeWidgetItem& group, const CGpage& page, int kind
             AddCells(group, page.m_solids, base);
             break;
     }
+}
+
+void ManagerTree::OnItemChosen(QTreeWidgetItem* item) {
+    if (item == nullptr || item->parent() == nullptr) {
+        return;
+    }
+    // Switching pages may rebuild this very tree, so the choice runs after the item is let go.
+    const uint32_t code = item->data(0, kCodeRole).toUInt();
+    QTimer::singleShot(0, this, [this, code] { Choose(code); });
+}
+
+void ManagerTree::Choose(uint32_t code) {
+    const uint32_t pageId = code / kPageFactor;
+    int position = 1;
+    for (const auto& page : m_doc.m_pages) {
+        if (page->m_nId == pageId) {
+            break;
+        }
+        ++position;
+    }
+    if (position > static_cast<int>(m_doc.m_pages.size())) {
+        return;
+    }
+    if (m_doc.CurrentPage().m_nId != pageId && SwitchToPage(m_doc, position)) {
+        emit PageSwitched();
+    }
+    if (const std::optional<PickHit> hit = CellOfCode(code % kPageFactor)) {
+        ToggleSelectionByHits(m_doc.CurrentPage(), {*hit});
+    }
+    DocumentViews().Redraw();
 }
 
 void ManagerTree::OnItemChanged(QTreeWidgetItem* item, int column) {

@@ -11,6 +11,7 @@ class MessageBoxSink final : public IMessageSink {
 public:
     explicit MessageBoxSink(QWidget* parent) : m_parent(parent) {}
     void ShowMessage(const std::string& text) override;
+    void ShowWarning(const std::string& text) override;
 
 private:
     QWidget* m_parent;

@@ -48,6 +48,22 @@ void CallLabelString(GLuint listBase, std::string_view text) {
     }
 }
 
+float LabelStringWidth(GLuint listBase, std::string_view text) {
+    std::array<GLfloat, 4> before{}, after{};
+    glGetFloatv(GL_CURRENT_RASTER_POSITION, before.data());
+    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glDepthMask(GL_FALSE);
+    CallLabelString(listBase, text);
+    glPopAttrib();
+    glGetFloatv(GL_CURRENT_RASTER_POSITION, after.data());
+    return after[0] - before[0];
+}
+
+void ShiftRasterPosition(float dx, float dy) {
+    glBitmap(0, 0, 0.0f, 0.0f, dx, dy, nullptr);
+}
+
 void DrawDText(const CDTextCell& text, GLuint listBase) {
     if (!text.m_bHidden) {
         CallLabelString(listBase, text.m_strText);

@@ -17,6 +17,13 @@ void DrawFace(const CFaceCell& face);
 
 // A string through the label glyphs, starting at the current raster position. Only characters
 // 32..127 have glyphs; other bytes are skipped rather than calling unrelated lists of the block.
+// How far `text` advances the raster position, in pixels; nothing is drawn. The current raster
+// position must be valid, and is left advanced.
+float LabelStringWidth(GLuint listBase, std::string_view text);
+
+// Moves the current raster position by (dx, dy) pixels.
+void ShiftRasterPosition(float dx, float dy);
+
 void CallLabelString(GLuint listBase, std::string_view text);
 
 // A dynamic text at the current raster position, in the current colour.

@@ -23,11 +23,25 @@ float Aspect(const FrameLayout& layout) {
     return layout.height > 0 ? static_cast<float>(layout.width) / layout.height : 1.0f;
 }
 
-void Caption(const RenderEnv& env, const char* text) {
+constexpr int kCaptionMargin = 6;
+
+// At the upper left of the quadrant in pixels, so that pan and zoom never push it out.
+void Caption(const RenderEnv& env, const char* text, int width, int height) {
     const Rgb c = env.settings.m_labelColor;
     glColor3ub(c.r, c.g, c.b);
-    glRasterPos3f(-9.0f, 9.0f, 0.0f);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, width, 0, height, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glRasterPos2i(kCaptionMargin, height - kCaptionMargin - env.scene.LabelPixelSize());
     CallLabelString(env.scene.ListBase(), text);
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
 }
 
 void RotateByCamera(const ViewCamera& camera) {
@@ -49,7 +63,7 @@ bool DrawThreeViews(CGpage* page, CGlModel& settings, const RenderEnv& env,
     const float savedX = camera.m_fAngleX, savedAxis = camera.m_fAngleAxis;
     for (const Quadrant& quadrant : kThreeViewQuadrants) {
         glViewport(quadrant.column * w, (1 - quadrant.row) * h, w, h);
-        Caption(env, quadrant.caption);
+        Caption(env, quadrant.caption, w, h);
         glPushMatrix();
         if (quadrant.turnAboutX != 0.0f) {
             glRotatef(quadrant.turnAboutX, 1.0f, 0.0f, 0.0f);
@@ -68,7 +82,7 @@ bool DrawThreeViews(CGpage* page, CGlModel& settings, const RenderEnv& env,
     camera.m_fAngleX = savedX;
     camera.m_fAngleAxis = savedAxis;
     glViewport(w, 0, w, h);
-    Caption(env, kPerspectiveCaption);
+    Caption(env, kPerspectiveCaption, w, h);
     return page && page->m_bPerspInThreeView;
 }
 

@@ -81,6 +81,7 @@ GLuint GlScene::ComponentList(int number) const {
 
 void GlScene::BuildLabelFont(int pixelSize) {
     velnor::BuildLabelFont(m_base, pixelSize);
+    m_nLabelPixels = pixelSize;
 }
 
 void GlScene::BuildTitle(const CGlModel& settings) {

@@ -45,6 +45,8 @@ public:
 
     // With the context current: rebuild the label glyphs or the title lists.
     void BuildLabelFont(int pixelSize);
+    // The pixel height of the label font, for placing texts inside the view.
+    int LabelPixelSize() const { return m_nLabelPixels; }
     void BuildTitle(const CGlModel& settings);
 
 private:
@@ -57,6 +59,7 @@ private:
     GLuint m_componentBase = 0;
     GLuint m_shapeBase = 0;
     std::array<GLuint, 3> m_textures{};
+    int m_nLabelPixels = 0;
 };
 
 }  // namespace velnor

@@ -3,6 +3,8 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 
+#include <utility>
+
 #include "buttons/button_drag.h"
 #include "commands/command_error.h"
 #include "commands/command_execution.h"
@@ -29,11 +31,12 @@ bool WholeUnits(Qt::KeyboardModifiers modifiers) {
     return modifiers & Qt::ShiftModifier;
 }
 
-// The layout of the next frame, with the projection the camera has now (a tool command may
-// have changed it since the last frame).
+// The layout of the next frame, with the projection and layout the camera has now (a command
+// may have changed them since the last frame).
 FrameLayout CurrentLayout(const CPlomView& view) {
     FrameLayout layout = view.Layout();
     layout.projection = view.Control().m_nProjection;
+    layout.viewports = view.Control().m_nViewports;
     return layout;
 }
 
@@ -172,27 +175,34 @@ void MouseTools::LeftButtonDown(QMouseEvent& event) {
         return;
     }
     m_pDoc->m_bPageSelected = false;
+    m_deferredClick.reset();
     if (m_state.m_nTool != kToolLocked) {
-        ClickPage(at.x(), at.y());
+        ClickPage(at.x(), at.y(), event.modifiers());
     }
     ReportPageStatus();
     m_view.update();
 }
 
-void MouseTools::ClickPage(int x, int y) {
+void MouseTools::ClickPage(int x, int y, Qt::KeyboardModifiers modifiers) {
     CGpage& page = m_pDoc->CurrentPage();
     if (const auto button = ButtonHandleAt(page, x, y)) {
         ToggleKey(page.m_selButtons, *button);
     } else if (const auto text = TextAt(page, x, y, m_view.width())) {
         ToggleKey(page.m_selTexts, *text);
     } else {
-        Pick(x, y);
+        Pick(x, y, modifiers);
     }
 }
 
-void MouseTools::Pick(int x, int y) {
+std::optional<Viewport> MouseTools::ToolArea() const {
+    return ToolViewport(CurrentLayout(m_view),
+                        HasPage() && m_pDoc->CurrentPage().m_bPerspInThreeView);
+}
+
+void MouseTools::Pick(int x, int y, Qt::KeyboardModifiers modifiers) {
     const auto groups = GroupsOfTool();
-    if (!groups) {
+    const auto area = ToolArea();
+    if (!groups || !area) {
         return;
     }
     const qreal ratio = m_view.devicePixelRatioF();
@@ -200,9 +210,10 @@ void MouseTools::Pick(int x, int y) {
     m_view.makeCurrent();
     CGpage& page = m_pDoc->CurrentPage();
     const FrameLayout layout = CurrentLayout(m_view);
-    const auto hits = PickAt(page, m_view.Settings(), m_view.Scene(), layout, px, py, *groups);
+    const auto hits =
+        PickAt(page, m_view.Settings(), m_view.Scene(), layout, *area, px, py, *groups);
     if (m_state.m_nTool == kToolPencil) {
-        m_ray = UnprojectMouse(m_view.Settings(), layout, px, py);
+        m_ray = UnprojectMouse(m_view.Settings(), layout, *area, px, py);
     }
     m_view.doneCurrent();
     if (!hits) {
@@ -222,15 +233,26 @@ void MouseTools::Pick(int x, int y) {
             Pencil(*m_pDoc, m_state).Press(*hits, m_ray);
             break;
         default:
-            ToggleSelectionByHits(page, *hits);
+            // A Ctrl press may start moving the selection: it must not first take that away.
+            if ((modifiers & Qt::ControlModifier) && ClickTakesAwaySelection(page, *hits)) {
+                m_deferredClick = *hits;
+            } else {
+                ToggleSelectionByHits(page, *hits);
+            }
             break;
     }
 }
 
 void MouseTools::LeftButtonUp(QMouseEvent&) {
+    const auto deferredClick = std::exchange(m_deferredClick, std::nullopt);
     if (m_drag.IsDragging()) {
         m_drag.Release();
         return;
+    }
+    if (deferredClick && HasPage()) {
+        ToggleSelectionByHits(m_pDoc->CurrentPage(), *deferredClick);
+        ReportPageStatus();
+        m_view.update();
     }
     if (m_state.m_nTool == kToolPencil && HasPage()) {
         Pencil(*m_pDoc, m_state).Release();
@@ -248,7 +270,9 @@ void MouseTools::MouseMove(QMouseEvent& event) {
     if (event.buttons() & Qt::LeftButton) {
         if (m_state.m_nTool == kToolPencil) {
             if (m_state.m_nStage == kStageSecond) {
-                const int height = m_view.height();
+                const auto area = ToolArea();
+                const int height = area ? static_cast<int>((*area)[3] / m_view.devicePixelRatioF())
+                                        : m_view.height();
                 m_state.m_vCursor[2] =
                     HeightFromDrag(m_ptDown.y(), at.y(), height, m_state.m_fLevel, wholeUnits);
             }
@@ -292,10 +316,14 @@ void MouseTools::DragWithLeftButton(int dx, int dy, Qt::KeyboardModifiers modifi
 }
 
 void MouseTools::FollowMouse(int x, int y, bool wholeUnits) {
+    const auto area = ToolArea();
+    if (!area) {
+        return;
+    }
     const qreal ratio = m_view.devicePixelRatioF();
     m_view.makeCurrent();
-    m_ray = UnprojectMouse(m_view.Settings(), CurrentLayout(m_view), static_cast<int>(x * ratio),
-                           static_cast<int>(y * ratio));
+    m_ray = UnprojectMouse(m_view.Settings(), CurrentLayout(m_view), *area,
+                           static_cast<int>(x * ratio), static_cast<int>(y * ratio));
     m_view.doneCurrent();
     if (const auto cursor = CursorOnPlane(m_ray, m_state.m_vCursor[2], wholeUnits)) {
         m_state.m_vCursor = *cursor;
@@ -368,8 +396,8 @@ void MouseTools::DrawFeedback() const {
         return;
     }
     const CGpage& page = m_pDoc->CurrentPage();
-    DrawToolFeedback(page, m_state, m_view.Settings(), m_view.Scene().ListBase(),
-                     m_view.AxesShown(), PencilTopRatio(page, m_state));
+    DrawToolFeedback(page, m_state, m_view.Settings(), m_view.Scene(), m_view.AxesShown(),
+                     PencilTopRatio(page, m_state));
 }
 
 }  // namespace velnor

@@ -5,10 +5,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "editing/pick_hits.h"
 #include "editing/tool_state.h"
 #include "editing/transform_drag.h"
 #include "geometry/pencil_geometry.h"
+#include "view/pick_pass.h"
 
 class QContextMenuEvent;
 class QMouseEvent;
@@ -17,7 +20,6 @@ namespace velnor {
 
 class CPlomDoc;
 class CPlomView;
-struct PickGroups;
 
 // The mouse tools of the view and what the mouse does on the page: picking and selection,
 // dragging the camera, buttons, texts and the selected cells, the line, face and midpoint tools
@@ -80,8 +82,9 @@ private:
     void StopTimer();
     void EnterTool(int tool);
     void EnterConstructionTool(int tool);
-    void ClickPage(int x, int y);
-    void Pick(int x, int y);
+    void ClickPage(int x, int y, Qt::KeyboardModifiers modifiers);
+    void Pick(int x, int y, Qt::KeyboardModifiers modifiers);
+    std::optional<Viewport> ToolArea() const;
     std::optional<PickGroups> GroupsOfTool() const;
     void DragWithLeftButton(int dx, int dy, Qt::KeyboardModifiers modifiers);
     void FollowMouse(int x, int y, bool wholeUnits);
@@ -97,6 +100,8 @@ private:
     QPoint m_ptLast;
     SelectionDrag m_drag;  // its dragging flag is m_bDragCmd: the drag's command is recorded
     MouseRay m_ray;
+    // A Ctrl click on the selection, applied when the button comes up without having moved it.
+    std::optional<std::vector<PickHit>> m_deferredClick;
     std::function<void(int)> m_runCommand;
     std::function<void(const std::string&)> m_pageStatus;
 };

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -107,6 +108,20 @@ void DrawDots(const CGpage& page, const RenderEnv& env) {
     DrawPoints(shown);
 }
 
+// The selection shows in its own colour in every display mode: without the colours of the vertex
+// table (彩色线条, 迷彩) and without a texture over it.
+template <typename Draw>
+void InSelectionColor(const RenderEnv& env, Draw draw) {
+    glPushAttrib(GL_ENABLE_BIT);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisable(GL_TEXTURE_2D);
+    SetColor(env.settings.m_selectColor);
+    draw();
+    glPopClientAttrib();
+    glPopAttrib();
+}
+
 void DrawSelectedVertices(const CGpage& page, const RenderEnv& env) {
     std::vector<GLubyte> selected;
     for (const int i : page.m_selPoints) {
@@ -114,8 +129,7 @@ void DrawSelectedVertices(const CGpage& page, const RenderEnv& env) {
             selected.push_back(static_cast<GLubyte>(i));
         }
     }
-    SetColor(env.settings.m_selectColor);
-    DrawPoints(selected);
+    InSelectionColor(env, [&] { DrawPoints(selected); });
 }
 
 void DrawFillMode(CGpage& page, const RenderEnv& env, bool positionsAsColors) {
@@ -179,8 +193,7 @@ void DrawHiddenLineMode(CGpage& page, const RenderEnv& env, bool positionsAsColo
     const LineBatch selectedLines = SelectedLines(page);
     glDepthFunc(GL_GREATER);
     glEnable(GL_LINE_STIPPLE);
-    SetColor(s.m_selectColor);
-    selectedLines.Draw(page, base);
+    InSelectionColor(env, [&] { selectedLines.Draw(page, base); });
     SetColor(s.m_lineColor);
     lines.Draw(page, base);
     glDisable(GL_LINE_STIPPLE);
@@ -190,8 +203,7 @@ void DrawHiddenLineMode(CGpage& page, const RenderEnv& env, bool positionsAsColo
     if (blending) {
         glBlendFunc(GL_SRC_ALPHA, GL_ZERO);
     }
-    SetColor(s.m_selectColor);
-    selectedLines.Draw(page, base);
+    InSelectionColor(env, [&] { selectedLines.Draw(page, base); });
 
     DrawLabels(page, env);
     if (page.m_bShowDots) {
@@ -210,13 +222,14 @@ void DrawHiddenLineMode(CGpage& page, const RenderEnv& env, bool positionsAsColo
     WithSolidArrays(page, positionsAsColors, [&] { DrawSolids(page, env); });
     glDisable(GL_LIGHTING);
 
-    SetColor(s.m_selectColor);
     if (blending) {
         glBlendFunc(GL_SRC_ALPHA, GL_ZERO);
     }
     WithSolidArrays(page, positionsAsColors, [&] {
-        ForEachSelected(page.m_solids, page.m_selSolids,
-                        [&](CSubassembly& solid) { DrawSolidOutline(solid, env); });
+        InSelectionColor(env, [&] {
+            ForEachSelected(page.m_solids, page.m_selSolids,
+                            [&](CSubassembly& solid) { DrawSolidOutline(solid, env); });
+        });
     });
 }
 
@@ -266,8 +279,15 @@ void DrawOverlay(const CGpage& page, const RenderEnv& env, int width, int height
         }
     }
     const GLuint base = env.scene.ListBase();
+    const int lineHeight = env.scene.LabelPixelSize();
+    // A text whose place would run past an edge is drawn shifted inside; its place stays.
     const auto drawText = [&](const CDTextCell& text) {
-        glRasterPos3i(width - text.m_nPlaceX, height - text.m_nPlaceY, 0);
+        glRasterPos2i(0, height / 2);
+        const int textWidth = static_cast<int>(LabelStringWidth(base, text.m_strText));
+        const int x = std::clamp(width - text.m_nPlaceX, 0, std::max(0, width - textWidth));
+        const int y = std::clamp(height - text.m_nPlaceY, lineHeight / 4,
+                                 std::max(lineHeight / 4, height - lineHeight));
+        glRasterPos3i(x, y, 0);
         DrawDText(text, base);
     };
     SetColor(env.settings.m_labelColor);

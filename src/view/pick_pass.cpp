@@ -97,13 +97,29 @@ void NameSolids(CGpage& page, const RenderEnv& env) {
     BindPageArrays(page, false);
 }
 
+bool Contains(const Viewport& viewport, int x, int glY) {
+    return x >= viewport[0] && x < viewport[0] + viewport[2] && glY >= viewport[1] &&
+           glY < viewport[1] + viewport[3];
+}
+
 }  // namespace
 
+std::optional<Viewport> ToolViewport(const FrameLayout& layout, bool perspectiveInThreeView) {
+    if (layout.viewports != 4) {
+        return Viewport{0, 0, layout.width, layout.height};
+    }
+    if (!perspectiveInThreeView) {
+        return std::nullopt;
+    }
+    const int w = layout.width / 2, h = layout.height / 2;
+    return Viewport{w, 0, w, h};
+}
+
 std::optional<std::vector<PickHit>> PickAt(CGpage& page, const CGlModel& settings,
-                                           const GlScene& scene, const FrameLayout& layout, int x,
-                                           int y, const PickGroups& groups) {
-    std::array<GLint, 4> viewport{0, 0, layout.width, layout.height};
-    if (x < viewport[0] || y < 0 || y > layout.height) {
+                                           const GlScene& scene, const FrameLayout& layout,
+                                           const Viewport& viewport, int x, int y,
+                                           const PickGroups& groups) {
+    if (!Contains(viewport, x, layout.height - y)) {
         return std::nullopt;
     }
     std::array<GLuint, kPickBufferSize> buffer{};
@@ -114,7 +130,8 @@ std::optional<std::vector<PickHit>> PickAt(CGpage& page, const CGlModel& setting
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluPickMatrix(x, layout.height - y, kPickWindow, kPickWindow, viewport.data());
+    Viewport pickViewport = viewport;  // GLU takes it as non-const
+    gluPickMatrix(x, layout.height - y, kPickWindow, kPickWindow, pickViewport.data());
     SetupProjection(layout.projection, Aspect(layout));
     LoadCameraModelView(settings.m_camera);
 
@@ -139,8 +156,8 @@ std::optional<std::vector<PickHit>> PickAt(CGpage& page, const CGlModel& setting
     return ParseHitRecords(buffer, hitCount);
 }
 
-MouseRay UnprojectMouse(const CGlModel& settings, const FrameLayout& layout, int x, int y) {
-    const std::array<GLint, 4> viewport{0, 0, layout.width, layout.height};
+MouseRay UnprojectMouse(const CGlModel& settings, const FrameLayout& layout,
+                        const Viewport& viewport, int x, int y) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();

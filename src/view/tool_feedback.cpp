@@ -1,5 +1,7 @@
 #include "view/tool_feedback.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "model/line_cell.h"
 #include "model/page.h"
 #include "view/cell_renderer.h"
+#include "view/gl_scene.h"
 #include "view/list_layout.h"
 
 namespace velnor {
@@ -81,12 +84,59 @@ void RubberBand(const Point3d& from, const Point3d& to, int kind, GLuint listBas
     }
 }
 
-void CursorWithCoordinates(const Point3d& c, GLuint listBase) {
+// A coordinate as the readout shows it, to 0.1: a value that rounds to zero reads 0.0, not -0.0.
+double Shown(double value) {
+    const double rounded = std::round(value * 10.0) / 10.0;
+    return rounded == 0.0 ? 0.0 : rounded;
+}
+
+constexpr int kReadoutMargin = 4;
+
+// How far the readout must move to stay inside the viewport, from the raster position it starts.
+std::array<float, 2> ShiftInside(float width, int height) {
+    std::array<GLfloat, 4> at{};
+    std::array<GLint, 4> viewport{};
+    glGetFloatv(GL_CURRENT_RASTER_POSITION, at.data());
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    const float right = static_cast<float>(viewport[0] + viewport[2] - kReadoutMargin);
+    const float top = static_cast<float>(viewport[1] + viewport[3] - kReadoutMargin - height);
+    const float dx =
+        std::max(std::min(0.0f, right - (at[0] + width)), static_cast<float>(viewport[0]) - at[0]);
+    return {dx, std::min(0.0f, top - at[1])};
+}
+
+// Black around, white inside: readable over the grid, the axes and any figure.
+void OutlinedText(const Point3d& at, std::array<float, 2> shift, const char* text,
+                  GLuint listBase) {
+    const auto drawAt = [&](float dx, float dy) {
+        glRasterPos3d(at[0], at[1], at[2]);
+        ShiftRasterPosition(shift[0] + dx, shift[1] + dy);
+        CallLabelString(listBase, text);
+    };
+    glColor3f(0.0f, 0.0f, 0.0f);
+    for (const float dx : {-1.0f, 0.0f, 1.0f}) {
+        for (const float dy : {-1.0f, 0.0f, 1.0f}) {
+            drawAt(dx, dy);
+        }
+    }
+    glColor3f(1.0f, 1.0f, 1.0f);
+    drawAt(0.0f, 0.0f);
+}
+
+void CursorWithCoordinates(const Point3d& c, const GlScene& scene) {
     RedPoint(c);
-    char text[64];
-    std::snprintf(text, sizeof text, "( %.1f, %.1f, %.1f)", c[0], c[1], c[2]);
-    glRasterPos3d(c[0] + 0.2, c[1] + 0.2, c[2] + 0.2);
-    CallLabelString(listBase, text);
+    const std::string readout = CursorReadout(c);
+    const char* text = readout.c_str();
+    const Point3d at{c[0] + 0.2, c[1] + 0.2, c[2] + 0.2};
+    glRasterPos3d(at[0], at[1], at[2]);
+    GLboolean valid = GL_FALSE;
+    glGetBooleanv(GL_CURRENT_RASTER_POSITION_VALID, &valid);
+    if (!valid) {
+        return;
+    }
+    const float width = LabelStringWidth(scene.ListBase(), text);
+    glRasterPos3d(at[0], at[1], at[2]);
+    OutlinedText(at, ShiftInside(width, scene.LabelPixelSize()), text, scene.ListBase());
 }
 
 void GuideLines(const Point3d& c) {
@@ -134,12 +184,13 @@ void TopPreview(const CGpage& page, const ToolState& state, double ratio) {
 }
 
 void PencilFeedback(const CGpage& page, const ToolState& state, const CGlModel& settings,
-                    GLuint listBase, bool axesShown, double topRatio) {
+                    const GlScene& scene, bool axesShown, double topRatio) {
+    const GLuint listBase = scene.ListBase();
     if (state.m_nChain == ToolState::kTopPlaced) {
         TopPreview(page, state, topRatio);
         return;
     }
-    CursorWithCoordinates(state.m_vCursor, listBase);
+    CursorWithCoordinates(state.m_vCursor, scene);
     if (axesShown) {
         GuideLines(state.m_vCursor);
     }
@@ -151,8 +202,16 @@ void PencilFeedback(const CGpage& page, const ToolState& state, const CGlModel& 
 
 }  // namespace
 
+std::string CursorReadout(const Point3d& cursor) {
+    char text[64];
+    std::snprintf(text, sizeof text, "( %.1f, %.1f, %.1f)", Shown(cursor[0]), Shown(cursor[1]),
+                  Shown(cursor[2]));
+    return text;
+}
+
 void DrawToolFeedback(const CGpage& page, const ToolState& state, const CGlModel& settings,
-                      GLuint listBase, bool axesShown, double topRatio) {
+                      const GlScene& scene, bool axesShown, double topRatio) {
+    const GLuint listBase = scene.ListBase();
     if (state.m_nTool == kToolMidpoint || state.m_nTool == kToolLocked) {
         return;
     }
@@ -165,7 +224,7 @@ void DrawToolFeedback(const CGpage& page, const ToolState& state, const CGlModel
         RubberBand(state.m_vStart, state.m_vCursor, settings.m_nLineKind, listBase);
         RedPoint(state.m_vCursor);
     } else if (state.m_nTool == kToolPencil) {
-        PencilFeedback(page, state, settings, listBase, axesShown, topRatio);
+        PencilFeedback(page, state, settings, scene, axesShown, topRatio);
     }
     glPopClientAttrib();
     glPopAttrib();

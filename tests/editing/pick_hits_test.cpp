@@ -64,6 +64,17 @@ TEST_F(SelectionToggling, OverlapSelectsTheFirstUnselectedAfterTheLastDeselected
     EXPECT_EQ(page.m_selLines, std::vector<int>{3});
 }
 
+TEST_F(SelectionToggling, ACtrlPressWaitsOnlyWhereTheClickWouldTakeAwayTheSelection) {
+    EXPECT_FALSE(ClickTakesAwaySelection(page, {}));  // nothing selected: nothing to lose
+    EXPECT_FALSE(ClickTakesAwaySelection(page, {{kPickVertices, 1}}));
+    page.m_selPoints = {1};
+    EXPECT_TRUE(ClickTakesAwaySelection(page, {}));
+    EXPECT_TRUE(ClickTakesAwaySelection(page, {{kPickVertices, 1}, {kPickLines, 1}}));
+    EXPECT_FALSE(ClickTakesAwaySelection(page, {{kPickVertices, 0}}));
+    // Only the group of the first hit counts, as for the click itself.
+    EXPECT_FALSE(ClickTakesAwaySelection(page, {{kPickLines, 1}, {kPickVertices, 1}}));
+}
+
 TEST_F(SelectionToggling, EmptySpaceClearsAllSixLists) {
     page.m_selPoints = {0};
     page.m_selLines = {1};

@@ -18,8 +18,11 @@
 namespace velnor::test {
 
 // Where a world point shows in the view: the orthographic or oblique projection of the window,
-// the camera's distance and its two rotations, computed here with Qt's matrices.
-inline QPoint WindowPosition(const CPlomView& view, const ViewCamera& camera, QVector3D p) {
+// the camera's distance and its two rotations, computed here with Qt's matrices. `area` is the
+// part of the view drawn into (x, y from the view's upper left, width, height): the whole view by
+// default, a quadrant in the three-view layout.
+inline QPoint WindowPosition(const CPlomView& view, const ViewCamera& camera, QVector3D p,
+                             QRect area = {}) {
     const float w = static_cast<float>(view.width()), h = static_cast<float>(view.height());
     const float a = w / h;
     QMatrix4x4 projection;
@@ -38,7 +41,11 @@ inline QPoint WindowPosition(const CPlomView& view, const ViewCamera& camera, QV
     modelView.rotate(camera.m_fAngleX, 1, 0, 0);
     modelView.rotate(camera.m_fAngleAxis, camera.m_vAxis[0], camera.m_vAxis[1], camera.m_vAxis[2]);
     const QVector3D ndc = (projection * modelView).map(p);
-    return {qRound((ndc.x() + 1) / 2 * w), qRound(h - (ndc.y() + 1) / 2 * h)};
+    if (area.isNull()) {
+        area = QRect(0, 0, view.width(), view.height());
+    }
+    return {area.x() + qRound((ndc.x() + 1) / 2 * area.width()),
+            area.y() + qRound(area.height() - (ndc.y() + 1) / 2 * area.height())};
 }
 
 class PickingTest : public testing::Test {

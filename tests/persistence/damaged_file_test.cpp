@@ -159,6 +159,17 @@ TEST(DamagedFile, EveryTruncationBeforeTheNotesIsRefused) {
     }
 }
 
+TEST(DamagedFile, ADocumentCutShortStillBeginsLikeOneAndTextDoesNot) {
+    const Bytes whole = ReadFile("every_record.plm");
+    EXPECT_TRUE(BeginsLikeDocumentFile(whole));
+    EXPECT_TRUE(BeginsLikeDocumentFile(Bytes(whole.begin(), whole.begin() + 200)));
+    const std::string text =
+        "Lesson plan: the cube and its diagonals, with questions for the class.\n"
+        "1. How long is the diagonal of a unit cube?\n";
+    EXPECT_FALSE(BeginsLikeDocumentFile(Bytes(text.begin(), text.end())));
+    EXPECT_FALSE(BeginsLikeDocumentFile(Bytes(whole.begin(), whole.begin() + 20)));
+}
+
 TEST(DamagedFile, UnknownClassAndOtherSchemaAreRefused) {
     Bytes unknown = ReadFile("empty.plm");
     const std::string name = "CGpage";
@@ -174,84 +185,95 @@ TEST(DamagedFile, UnknownClassAndOtherSchemaAreRefused) {
 }
 
 TEST(DamagedFile, MoreThan200VerticesAreRefused) {
-    ExpectRefused(DocumentWithPage(201, [](ArchiveWriter& out) {
-                      EmptyMaps(out, 0);
-                      EmptyLists(out);
-                  }),
+    ExpectRefused(DocumentWithPage(201,
+                                   [](ArchiveWriter& out) {
+                                       EmptyMaps(out, 0);
+                                       EmptyLists(out);
+                                   }),
                   "201 个顶点");
 }
 
 TEST(DamagedFile, PolygonsOutside3To20VerticesAreRefused) {
     for (size_t n : {0, 2, 21, 255}) {
-        ExpectRefused(DocumentWithPage(3, [n](ArchiveWriter& out) {
-                          out.Count(0);
-                          Polygon(out, std::vector<uint8_t>(n, 0));
-                          EmptyMaps(out, 2);
-                          EmptyLists(out);
-                      }),
+        ExpectRefused(DocumentWithPage(3,
+                                       [n](ArchiveWriter& out) {
+                                           out.Count(0);
+                                           Polygon(out, std::vector<uint8_t>(n, 0));
+                                           EmptyMaps(out, 2);
+                                           EmptyLists(out);
+                                       }),
                       "只能有 3 到 20 个");
     }
 }
 
 TEST(DamagedFile, MeasurementTextWithMoreThanSixIndicesIsRefused) {
-    ExpectRefused(DocumentWithPage(3, [](ArchiveWriter& out) {
-                      EmptyMaps(out, 1);
-                      Text(out, std::vector<uint8_t>(7, 0));
-                      EmptyLists(out);
-                  }),
+    ExpectRefused(DocumentWithPage(3,
+                                   [](ArchiveWriter& out) {
+                                       EmptyMaps(out, 1);
+                                       Text(out, std::vector<uint8_t>(7, 0));
+                                       EmptyLists(out);
+                                   }),
                   "最多只能有 6 个");
 }
 
 TEST(DamagedFile, VertexIndicesAtOrBeyondTheVertexCountAreRefused) {
-    ExpectRefused(DocumentWithPage(2, [](ArchiveWriter& out) {
-                      Line(out, 0, 2);
-                      EmptyMaps(out, 1);
-                      EmptyLists(out);
-                  }),
+    ExpectRefused(DocumentWithPage(2,
+                                   [](ArchiveWriter& out) {
+                                       Line(out, 0, 2);
+                                       EmptyMaps(out, 1);
+                                       EmptyLists(out);
+                                   }),
                   "线引用了顶点 2");
-    ExpectRefused(DocumentWithPage(3, [](ArchiveWriter& out) {
-                      out.Count(0);
-                      Polygon(out, {0, 1, 2, 9, 1});
-                      EmptyMaps(out, 2);
-                      EmptyLists(out);
-                  }),
+    ExpectRefused(DocumentWithPage(3,
+                                   [](ArchiveWriter& out) {
+                                       out.Count(0);
+                                       Polygon(out, {0, 1, 2, 9, 1});
+                                       EmptyMaps(out, 2);
+                                       EmptyLists(out);
+                                   }),
                   "面引用了顶点 9");
-    ExpectRefused(DocumentWithPage(3, [](ArchiveWriter& out) {
-                      EmptyMaps(out, 1);
-                      Text(out, {0, 3});
-                      EmptyLists(out);
-                  }),
+    ExpectRefused(DocumentWithPage(3,
+                                   [](ArchiveWriter& out) {
+                                       EmptyMaps(out, 1);
+                                       Text(out, {0, 3});
+                                       EmptyLists(out);
+                                   }),
                   "度量文本引用了顶点 3");
     for (int bad : {3, -1}) {
-        ExpectRefused(DocumentWithPage(3, [bad](ArchiveWriter& out) {
-                          out.Count(0);
-                          out.Count(0);
-                          out.Count(0);
-                          ShowButton(out, kButtonShow, {0, bad});
-                          out.Count(0);
-                          EmptyLists(out);
-                      }),
+        ExpectRefused(DocumentWithPage(3,
+                                       [bad](ArchiveWriter& out) {
+                                           out.Count(0);
+                                           out.Count(0);
+                                           out.Count(0);
+                                           ShowButton(out, kButtonShow, {0, bad});
+                                           out.Count(0);
+                                           EmptyLists(out);
+                                       }),
                       "操作按钮引用了顶点 " + std::to_string(bad));
     }
-    ExpectRefused(DocumentWithPage(3, [](ArchiveWriter& out) {
-                      EmptyMaps(out, 0);
-                      out.IntList(std::vector<int>{0, 200});
-                      for (int list = 0; list < 3; ++list) out.Count(0);
-                  }),
+    ExpectRefused(DocumentWithPage(3,
+                                   [](ArchiveWriter& out) {
+                                       EmptyMaps(out, 0);
+                                       out.IntList(std::vector<int>{0, 200});
+                                       for (int list = 0; list < 3; ++list)
+                                           out.Count(0);
+                                   }),
                   "选中的顶点引用了顶点 200");
 }
 
 TEST(DamagedFile, CountsLargerThanTheRestOfTheFileAreRefused) {
-    ExpectRefused(DocumentWithPage(0, [](ArchiveWriter& out) {
-                      out.Word(0xFFFF);
-                      out.Dword(0xFFFFFFF0);
-                  }),
+    ExpectRefused(DocumentWithPage(0,
+                                   [](ArchiveWriter& out) {
+                                       out.Word(0xFFFF);
+                                       out.Dword(0xFFFFFFF0);
+                                   }),
                   "超出了剩余数据所能容纳的");
-    ExpectRefused(DocumentWithPage(0, [](ArchiveWriter& out) {
-                      EmptyMaps(out, 0);
-                      out.Word(0xFFFF);
-                      out.Dword(0x40000000);
-                  }),
+    ExpectRefused(DocumentWithPage(0,
+                                   [](ArchiveWriter& out) {
+                                       EmptyMaps(out, 0);
+                                       out.Word(0xFFFF);
+                                       out.Dword(0x40000000);
+                                   }),
                   "超出了剩余数据所能容纳的");
     Bytes pages = ReadFile("empty.plm");
     pages[233 + 4] = 0xF0;  // the page count WORD after the header
@@ -259,39 +281,42 @@ TEST(DamagedFile, CountsLargerThanTheRestOfTheFileAreRefused) {
 }
 
 TEST(DamagedFile, ButtonWhoseKindContradictsItsClassIsRefused) {
-    ExpectRefused(DocumentWithPage(1, [](ArchiveWriter& out) {
-                      out.Count(0);
-                      out.Count(0);
-                      out.Count(0);
-                      ShowButton(out, kButtonRotate, {});
-                      out.Count(0);
-                      EmptyLists(out);
-                  }),
+    ExpectRefused(DocumentWithPage(1,
+                                   [](ArchiveWriter& out) {
+                                       out.Count(0);
+                                       out.Count(0);
+                                       out.Count(0);
+                                       ShowButton(out, kButtonRotate, {});
+                                       out.Count(0);
+                                       EmptyLists(out);
+                                   }),
                   "类型是 3，应为 1");
 }
 
 TEST(DamagedFile, CellsInTheWrongMapOrUnderOneKeyTwiceAreRefused) {
-    ExpectRefused(DocumentWithPage(2, [](ArchiveWriter& out) {
-                      out.Count(0);
-                      Line(out, 0, 1);  // a line in the face map
-                      EmptyMaps(out, 2);
-                      EmptyLists(out);
-                  }),
+    ExpectRefused(DocumentWithPage(2,
+                                   [](ArchiveWriter& out) {
+                                       out.Count(0);
+                                       Line(out, 0, 1);  // a line in the face map
+                                       EmptyMaps(out, 2);
+                                       EmptyLists(out);
+                                   }),
                   "面表中出现了 CLineCell 对象");
-    ExpectRefused(DocumentWithPage(2, [](ArchiveWriter& out) {
-                      out.Count(2);
-                      for (int i = 0; i < 2; ++i) {
-                          out.Word(7);
-                          out.ObjectTag(StoredClass::kLine);
-                          out.String("");
-                          out.Bool(false);
-                          out.Byte(0);
-                          out.Byte(1);
-                          out.Byte(0);
-                      }
-                      EmptyMaps(out, 1);
-                      EmptyLists(out);
-                  }),
+    ExpectRefused(DocumentWithPage(2,
+                                   [](ArchiveWriter& out) {
+                                       out.Count(2);
+                                       for (int i = 0; i < 2; ++i) {
+                                           out.Word(7);
+                                           out.ObjectTag(StoredClass::kLine);
+                                           out.String("");
+                                           out.Bool(false);
+                                           out.Byte(0);
+                                           out.Byte(1);
+                                           out.Byte(0);
+                                       }
+                                       EmptyMaps(out, 1);
+                                       EmptyLists(out);
+                                   }),
                   "键 7 出现了两次");
 }
 
@@ -305,21 +330,25 @@ TEST(DamagedFile, DocumentsWithoutPagesOrWithTooManyComponentsAreRefused) {
 }
 
 TEST(DamagedFile, OversizedBitmapIsRefusedBeforeAllocating) {
-    ExpectRefused(DocumentWithPage(0, [](ArchiveWriter& out) {
-                      out.Count(0);
-                      out.Count(0);
-                      out.Count(1);
-                      out.Word(1);
-                      out.ObjectTag(StoredClass::kBitText);
-                      for (int f = 0; f < 3; ++f) out.Float(0.0f);
-                      out.String("t");
-                      out.Byte(30);
-                      out.Bool(false);
-                      out.Long(0x7FFFFFE0);
-                      out.Long(0x7FFFFFFF);
-                      for (int b = 0; b < 4; ++b) out.Byte(0);
-                      for (int f = 0; f < 13; ++f) out.Float(0.0f);
-                  }),
+    ExpectRefused(DocumentWithPage(0,
+                                   [](ArchiveWriter& out) {
+                                       out.Count(0);
+                                       out.Count(0);
+                                       out.Count(1);
+                                       out.Word(1);
+                                       out.ObjectTag(StoredClass::kBitText);
+                                       for (int f = 0; f < 3; ++f)
+                                           out.Float(0.0f);
+                                       out.String("t");
+                                       out.Byte(30);
+                                       out.Bool(false);
+                                       out.Long(0x7FFFFFE0);
+                                       out.Long(0x7FFFFFFF);
+                                       for (int b = 0; b < 4; ++b)
+                                           out.Byte(0);
+                                       for (int f = 0; f < 13; ++f)
+                                           out.Float(0.0f);
+                                   }),
                   "超出了剩余的数据");
 }
 

@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDockWidget>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+#include <QWindow>
+
+#include <functional>
+
+#include "model/document.h"
+#include "model/message_seam.h"
+#include "model/page.h"
+#include "shell/command_actions.h"
+#include "shell/document_files.h"
+#include "shell/main_frame.h"
+#include "shell/manager_tree.h"
+#include "shell/message_box_sink.h"
+#include "shell/qt_translations.h"
+#include "support/recording_messages.h"
+#include "view/mouse_tools.h"
+#include "view/plom_view.h"
+
+namespace velnor {
+namespace {
+
+// Runs `inspect` on the modal dialog that the next step opens, then closes it.
+void WhenModalOpens(std::function<void(QWidget&)> inspect) {
+    QTimer::singleShot(50, [inspect = std::move(inspect)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        inspect(*modal);
+        modal->close();
+    });
+}
+
+class WindowFixesTest : public testing::Test {
+protected:
+    WindowFixesTest() {
+        QStandardPaths::setTestModeEnabled(true);
+        frame.resize(1400, 900);
+        frame.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
+    }
+
+    QAction& Action(int id) { return *frame.Actions().Action(id); }
+
+    // A key as the keyboard sends it: to whichever window has the focus.
+    void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWindow* target = QGuiApplication::focusWindow();
+        ASSERT_NE(target, nullptr) << "no window takes the keys";
+        QTest::keyClick(target, key, modifiers);
+        QApplication::processEvents();
+    }
+
+    // A triangle ABC with the segment AB: every tool is enabled.
+    void AddTriangle() {
+        CGpage& page = doc.CurrentPage();
+        page.AddVertex(-4, 0, 0);
+        page.AddVertex(4, 0, 0);
+        page.AddVertex(0, 4, 0);
+        page.AddLine(0, 1, kSegment);
+        page.ClearSelection();
+        frame.Actions().UpdateStates();
+    }
+
+    CMainFrame frame;
+    CPlomDoc& doc = frame.Document();
+};
+
+struct ToolCase {
+    int id;
+    QToolBar& (CMainFrame::*bar)();
+};
+
+TEST_F(WindowFixesTest, TheActiveToolIsCheckedInTheMenuAndOnItsButton) {
+    AddTriangle();
+    const ToolCase tools[] = {
+        {33144, &CMainFrame::MainToolBar}, {32813, &CMainFrame::MainToolBar},
+        {32840, &CMainFrame::MainToolBar}, {32831, &CMainFrame::MainToolBar},
+        {32827, &CMainFrame::ViewToolBar}, {32844, &CMainFrame::ViewToolBar},
+    };
+    for (const ToolCase& tool : tools) {
+        SCOPED_TRACE(tool.id);
+        QToolBar& bar = (frame.*tool.bar)();
+        QAction* button = nullptr;
+        for (QAction* action : bar.actions()) {
+            if (action->statusTip() == Action(tool.id).statusTip()) {
+                button = action;
+            }
+        }
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(bar.widgetForAction(button), Qt::LeftButton);
+        frame.Actions().UpdateStates();
+        EXPECT_TRUE(Action(tool.id).isChecked());
+        EXPECT_TRUE(button->isChecked());
+        for (const ToolCase& other : tools) {
+            if (other.id != tool.id) {
+                EXPECT_FALSE(Action(other.id).isChecked()) << other.id;
+            }
+        }
+    }
+}
+
+TEST_F(WindowFixesTest, KeysWorkRightAfterAMessageBoxCloses) {
+    Action(32824).trigger();  // a second page, current
+    ASSERT_EQ(doc.CurrentPageNumber(), 2);
+    WhenModalOpens([](QWidget& box) { QTest::keyClick(&box, Qt::Key_Return); });
+    ShowMessage("一个报告");
+    QApplication::processEvents();
+    PressKey(Qt::Key_PageUp);
+    EXPECT_EQ(doc.CurrentPageNumber(), 1);
+    PressKey(Qt::Key_PageDown);
+    EXPECT_EQ(doc.CurrentPageNumber(), 2);
+}
+
+TEST_F(WindowFixesTest, StandardDialogsAndMenusReadInChinese) {
+    InstallQtTranslations(*qApp);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Velnor"), QStringLiteral("是否保存?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(QStringLiteral("是")));
+    EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(QStringLiteral("否")));
+    EXPECT_TRUE(box.button(QMessageBox::Cancel)->text().startsWith(QStringLiteral("取消")));
+    // Embedded objects have no service here: greyed, and the prompt says so.
+    for (const int id : {57856, 33023, 57860}) {
+        EXPECT_FALSE(Action(id).isEnabled()) << id;
+        EXPECT_TRUE(Action(id).statusTip().endsWith(QStringLiteral("（本平台不提供嵌入对象服务）")))
+            << id;
+    }
+    // The menu shows Ctrl+Z for 撤消; Alt+Backspace still works.
+    EXPECT_EQ(Action(57643).shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_TRUE(Action(57643).shortcuts().contains(QKeySequence(QStringLiteral("Alt+Backspace"))));
+}
+
+struct UnreadableFile {
+    const char* name;
+    const char* reason;
+};
+
+TEST_F(WindowFixesTest, AFileThatCannotBeOpenedIsNamedWithItsReason) {
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("good.plm"));
+    AddTriangle();
+    ASSERT_TRUE(frame.Files().SavePath(good));
+    QFile saved(good);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    const auto write = [&](const QString& name, const QByteArray& content) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    };
+    write(QStringLiteral("truncated.plm"), bytes.left(bytes.size() / 2));
+    write(QStringLiteral("notes.plm"),
+          "Lesson plan: the cube and its diagonals, with questions.\n"
+          "1. How long is the diagonal of a unit cube?\n");
+    const UnreadableFile files[] = {{"truncated.plm", "文件已损坏"},
+                                    {"notes.plm", "不是 Velnor 文件"}};
+    for (const UnreadableFile& file : files) {
+        SCOPED_TRACE(file.name);
+        test::RecordingMessages messages;
+        EXPECT_FALSE(frame.Files().OpenPath(dir.filePath(QString::fromUtf8(file.name))));
+        ASSERT_EQ(messages.texts.size(), 1u);
+        const std::string expected =
+            std::string("不能打开文件“") + file.name + "”：" + file.reason + "。\n\n";
+        EXPECT_EQ(messages.texts.front().substr(0, expected.size()), expected);
+        EXPECT_GT(messages.texts.front().size(), expected.size());  // the detail follows
+        EXPECT_EQ(doc.CurrentPage().m_nVertexCount, 3);
+        EXPECT_EQ(frame.Files().Path(), QFileInfo(good).absoluteFilePath());
+    }
+}
+
+TEST_F(WindowFixesTest, FailuresShowWithAWarningIcon) {
+    InstallQtTranslations(*qApp);
+    MessageBoxSink sink(&frame);
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    WhenModalOpens([&](QWidget& box) {
+        icon = static_cast<QMessageBox&>(box).icon();
+        box.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/window_open_failure.png"));
+    });
+    sink.ShowWarning(
+        "不能打开文件“正方体.plm”：文件已损坏。\n\n数据不完整：需要 1 字节，只剩 0 字节");
+    EXPECT_EQ(icon, QMessageBox::Warning);
+}
+
+TEST_F(WindowFixesTest, ExampleFilesListOnlyTheExampleDocuments) {
+    InstallQtTranslations(*qApp);
+    QStringList listed;
+    WhenModalOpens([&](QWidget& dialog) {
+        auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(list, nullptr);
+        QTest::qWait(300);  // the folder is read in the background
+        const QModelIndex folder = list->rootIndex();
+        for (int row = 0; row < list->model()->rowCount(folder); ++row) {
+            listed << list->model()->index(row, 0, folder).data().toString();
+        }
+        dialog.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/window_example_files.png"));
+    });
+    PressKey(Qt::Key_F2);
+    ASSERT_FALSE(listed.isEmpty());
+    for (const QString& name : listed) {
+        EXPECT_TRUE(name.endsWith(QStringLiteral(".plm"))) << name.toStdString();
+    }
+}
+
+TEST_F(WindowFixesTest, LeavingFullScreenBringsBackTheLayout) {
+    frame.showNormal();
+    frame.resize(1200, 800);
+    auto* panes = frame.findChild<QSplitter*>();
+    ASSERT_NE(panes, nullptr);
+    panes->setSizes({300, 700});
+    QTest::qWait(100);
+    const QList<int> paneSizes = panes->sizes();
+    const QSize size = frame.size();
+
+    frame.ToggleFullScreen();
+    QTest::qWait(200);
+    EXPECT_TRUE(frame.ViewToolBar().isWindow());  // floating over the view
+    EXPECT_FALSE(frame.ManagerBar().isVisible());
+    PressKey(Qt::Key_Escape);
+    QTest::qWait(200);
+    frame.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/window_after_full_screen.png"));
+
+    EXPECT_FALSE(frame.IsFullScreenMode());
+    EXPECT_EQ(panes->sizes(), paneSizes);
+    EXPECT_EQ(frame.size(), size);
+    EXPECT_TRUE(frame.ManagerBar().isVisible());
+    EXPECT_TRUE(frame.MainToolBar().isVisible());
+    EXPECT_TRUE(frame.ViewToolBar().isVisible());
+    EXPECT_FALSE(frame.ViewToolBar().isWindow());
+    EXPECT_TRUE(frame.statusBar()->isVisible());
+}
+
+TEST_F(WindowFixesTest, TheTreeFollowsTheFigureAndSwitchesPages) {
+    AddTriangle();
+    const uint32_t firstPage = doc.CurrentPage().m_nId * 10000u;
+    Action(32824).trigger();
+    ManagerTree& tree = frame.Tree();
+    const uint32_t secondPage = doc.CurrentPage().m_nId * 10000u;
+    EXPECT_EQ(tree.currentItem(), tree.FindItem(secondPage));
+    EXPECT_TRUE(tree.FindItem(secondPage)->font(0).bold());
+
+    const auto clickItem = [&](uint32_t code) {
+        QTreeWidgetItem* item = tree.FindItem(code);
+        ASSERT_NE(item, nullptr) << code;
+        for (QTreeWidgetItem* up = item->parent(); up != nullptr; up = up->parent()) {
+            up->setExpanded(true);
+        }
+        tree.scrollToItem(item);
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
+        QTest::qWait(20);
+    };
+    clickItem(firstPage + 1002);  // vertex B of the first page
+    EXPECT_EQ(doc.CurrentPageNumber(), 1);
+    EXPECT_EQ(doc.CurrentPage().m_selPoints, std::vector<int>{1});
+    EXPECT_EQ(tree.currentItem(), tree.FindItem(firstPage));
+    EXPECT_TRUE(tree.FindItem(firstPage)->font(0).bold());
+    EXPECT_FALSE(tree.FindItem(secondPage)->font(0).bold());
+    frame.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/window_tree_follows.png"));
+
+    clickItem(firstPage + 3001);  // the line AB, on the page that is current now
+    EXPECT_EQ(doc.CurrentPage().m_selLines, std::vector<int>{1});
+    Action(57643).trigger();  // the switch is undone like 上一页
+    EXPECT_EQ(doc.CurrentPageNumber(), 2);
+}
+
+}  // namespace
+}  // namespace velnor
