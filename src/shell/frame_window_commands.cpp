@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 
+#include "commands/command_ids.h"
 #include "model/document.h"
 #include "shell/document_files.h"
 #include "shell/main_frame.h"
@@ -91,7 +92,9 @@ const std::map<int, FrameOperation>& FrameOperations() {
         {FrameWindowCommands::kNextPreset, &CMainFrame::NextPreset},
         {FrameWindowCommands::kNextPane, &CMainFrame::SwitchPane},
         {FrameWindowCommands::kPreviousPane, &CMainFrame::SwitchPane},
-        {57664, &CMainFrame::ShowAbout},
+        {cmd::kHomePage, &CMainFrame::ShowHelpHome},
+        {cmd::kAbout, &CMainFrame::ShowAbout},
+        {cmd::kHelpTopics, &CMainFrame::ShowHelpTopics},
     };
     return operations;
 }

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kalbrix"));
     QApplication::setApplicationName(QStringLiteral("Velnor"));
+    QApplication::setApplicationVersion(QStringLiteral(VELNOR_VERSION));
     QApplication::setWindowIcon(velnor::ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("velnor"));
     UseChineseFont(app);

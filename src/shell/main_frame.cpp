@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
@@ -29,6 +28,8 @@
 #include "shell/document_files.h"
 #include "shell/frame_document_views.h"
 #include "shell/frame_window_commands.h"
+#include "shell/help/about_dialog.h"
+#include "shell/help/help_window.h"
 #include "shell/manager_tree.h"
 #include "shell/message_box_sink.h"
 #include "shell/notes_pane.h"
@@ -315,8 +316,22 @@ void CMainFrame::SwitchPane() {
 }
 
 void CMainFrame::ShowAbout() {
-    QMessageBox::about(this, QStringLiteral("关于画板"),
-                       QStringLiteral("Velnor 立体几何画板\n版本 1.0"));
+    AboutDialog(this).exec();
+}
+
+void CMainFrame::ShowHelpTopics() {
+    HelpWindowMade().ShowTopics();
+}
+
+void CMainFrame::ShowHelpHome() {
+    HelpWindowMade().ShowHome();
+}
+
+HelpWindow& CMainFrame::HelpWindowMade() {
+    if (m_help == nullptr) {
+        m_help = new HelpWindow(this);
+    }
+    return *m_help;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -19,6 +19,7 @@ class CommandActions;
 class DocumentFiles;
 class FrameDocumentViews;
 class FrameWindowCommands;
+class HelpWindow;
 class ManagerTree;
 class MessageBoxSink;
 class NotesPane;
@@ -68,6 +69,10 @@ public:
     void NextPreset();
     void SwitchPane();
     void ShowAbout();
+    void ShowHelpTopics();
+    void ShowHelpHome();
+    // The help window, or null before help was first asked for.
+    HelpWindow* Help() const { return m_help; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +89,7 @@ private:
     void ConnectMouseTools();
     void AfterDocumentReplaced();
     void PressButton(uint16_t key);
+    HelpWindow& HelpWindowMade();
 
     std::unique_ptr<CPlomDoc> m_doc;
     QSplitter* m_splitter = nullptr;
@@ -98,6 +104,7 @@ private:
     QLabel* m_regionLabel = nullptr;
     CommandActions* m_actions = nullptr;
     DocumentFiles* m_files = nullptr;
+    HelpWindow* m_help = nullptr;
     std::unique_ptr<MessageBoxSink> m_messages;
     std::unique_ptr<PushButtonWindows> m_buttonWindows;
     std::unique_ptr<SystemClipboard> m_clipboard;
