@@ -136,7 +136,27 @@ bool DocumentFiles::SavePath(const QString& path) {
     SetPath(QFileInfo(path).absoluteFilePath());
     RememberRecent(m_strPath);
     m_doc.SetModifiedFlag(false);
+    emit Saved();
     return true;
+}
+
+bool DocumentFiles::OpenRecovered(const QString& recoveryFile, const QString& originalPath) {
+    try {
+        LoadDocumentFile(m_doc, ToPath(recoveryFile));
+    } catch (const std::exception& error) {
+        ShowMessage(error.what());
+        return false;
+    }
+    m_notes.ShowRtf(m_doc.NotesRtf());
+    SetPath(originalPath);
+    m_doc.SetModifiedFlag(true);
+    emit DocumentReplaced();
+    return true;
+}
+
+std::vector<uint8_t> DocumentFiles::Snapshot() {
+    StoreNotes();
+    return SaveDocument(m_doc);
 }
 
 bool DocumentFiles::SaveModified() {

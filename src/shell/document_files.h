@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+#include <vector>
+
 class QMenu;
 class QWidget;
 
@@ -32,6 +35,11 @@ public:
     bool SavePath(const QString& path);
     // Asks whether to save a modified document; false when the user cancels (or saving failed).
     bool SaveModified();
+    // Loads an autosaved recovery file as the document of its original file (none for a document
+    // that had none), still modified, so that saving writes the original file.
+    bool OpenRecovered(const QString& recoveryFile, const QString& originalPath);
+    // The document with the notes as they are in the pane, as a document file holds it.
+    std::vector<uint8_t> Snapshot();
 
     void ImportNotes();
     void ExportNotes();
@@ -48,6 +56,8 @@ signals:
     // The document was replaced (new or opened) or got another file name.
     void DocumentReplaced();
     void PathChanged();
+    // The document was written to its file.
+    void Saved();
 
 private:
     void SetPath(const QString& path);

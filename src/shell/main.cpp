@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
     if (arguments.size() > 1) {
         frame.OpenAtStart(arguments.at(1));
     }
+    frame.RecoverAtStart();
     frame.showMaximized();
     return app.exec();
 }

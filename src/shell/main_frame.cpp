@@ -24,6 +24,7 @@
 #include "model/document.h"
 #include "model/gl_model.h"
 #include "model/message_seam.h"
+#include "shell/auto_save.h"
 #include "shell/command_actions.h"
 #include "shell/document_files.h"
 #include "shell/frame_document_views.h"
@@ -34,6 +35,7 @@
 #include "shell/message_box_sink.h"
 #include "shell/notes_pane.h"
 #include "shell/push_button_windows.h"
+#include "shell/recovery_offer.h"
 #include "shell/settings_bar.h"
 #include "shell/system_clipboard.h"
 #include "shell/toolbar_layout.h"
@@ -69,6 +71,7 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     }
     BuildToolBars();
     BuildStatusBar();
+    StartAutoSave();
     AddFrameKeys();
     InstallSeams();
 
@@ -91,6 +94,10 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
         m_settings->SyncFromSettings();
         if (!m_strStartFile.isEmpty() && !m_files->OpenPath(m_strStartFile)) {
             QApplication::exit(1);
+            return;
+        }
+        if (m_bRecoverAtStart) {
+            OfferRecovery(*this, *m_files, *m_autoSave);
         }
     });
 }
@@ -119,6 +126,18 @@ void CMainFrame::InstallSeams() {
     SetWindowCommands(m_windowCommands.get());
     SetButtonWindows(m_buttonWindows.get());
     SetClipboard(m_clipboard.get());
+}
+
+void CMainFrame::StartAutoSave() {
+    m_autoSave = new AutoSave([this] { return m_files->Snapshot(); },
+                              [this] { return m_doc->IsModified(); }, this);
+    connect(m_files, &DocumentFiles::Saved, m_autoSave, &AutoSave::Discard);
+    connect(m_files, &DocumentFiles::DocumentReplaced, m_autoSave, &AutoSave::Discard);
+    connect(m_files, &DocumentFiles::PathChanged, m_autoSave,
+            [this] { m_autoSave->SetDocumentPath(m_files->Path(), m_files->Title()); });
+    connect(m_autoSave, &AutoSave::Failed, this, [this](const QString& reason) {
+        statusBar()->showMessage(QStringLiteral("自动保存失败：") + reason);
+    });
 }
 
 void CMainFrame::BuildPanes() {
@@ -336,6 +355,7 @@ HelpWindow& CMainFrame::HelpWindowMade() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (m_files->SaveModified()) {
+        m_autoSave->Discard();
         event->accept();
     } else {
         event->ignore();

@@ -12,6 +12,7 @@ class QToolBar;
 
 namespace velnor {
 
+class AutoSave;
 class CGlSetDlg;
 class CPlomDoc;
 class CPlomView;
@@ -52,6 +53,10 @@ public:
     // cannot be read ends the program after its message.
     void OpenAtStart(const QString& path);
 
+    // Offers the documents of a crashed run once the view is ready.
+    void RecoverAtStart() { m_bRecoverAtStart = true; }
+    AutoSave& Recovery() { return *m_autoSave; }
+
     // The status-bar pane of the page name.
     void ShowPageName(const QString& name);
     QString PageName() const;
@@ -88,6 +93,7 @@ private:
     void InstallSeams();
     void ConnectMouseTools();
     void AfterDocumentReplaced();
+    void StartAutoSave();
     void PressButton(uint16_t key);
     HelpWindow& HelpWindowMade();
 
@@ -105,12 +111,14 @@ private:
     CommandActions* m_actions = nullptr;
     DocumentFiles* m_files = nullptr;
     HelpWindow* m_help = nullptr;
+    AutoSave* m_autoSave = nullptr;
     std::unique_ptr<MessageBoxSink> m_messages;
     std::unique_ptr<PushButtonWindows> m_buttonWindows;
     std::unique_ptr<SystemClipboard> m_clipboard;
     std::unique_ptr<FrameDocumentViews> m_documentViews;
     std::unique_ptr<FrameWindowCommands> m_windowCommands;
     QString m_strStartFile;
+    bool m_bRecoverAtStart = false;
     int m_nPreset = 0;
     bool m_bFullScreen = false;
     QByteArray m_savedGeometry;

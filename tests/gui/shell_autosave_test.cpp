@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "model/document.h"
+#include "model/page.h"
+#include "shell/auto_save.h"
+#include "shell/document_files.h"
+#include "shell/main_frame.h"
+
+namespace velnor {
+namespace {
+
+void AddModifyingVertex(CMainFrame& frame, float x) {
+    frame.Document().CurrentPage().AddVertex(x, 0, 0);
+    frame.Document().SetModifiedFlag();
+}
+
+QStringList RecoveryFiles() {
+    return QDir(AutoSave::RecoveryFolder()).entryList({QStringLiteral("*.plm")}, QDir::Files);
+}
+
+class AutoSaveTest : public testing::Test {
+protected:
+    AutoSaveTest() {
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(AutoSave::RecoveryFolder()).removeRecursively();
+    }
+};
+
+// Run only by the test below, in a program of its own: autosaves twice, changes the document
+// once more and dies without closing anything.
+TEST(AutoSaveChild, DISABLED_AutosavesAndIsKilled) {
+    QStandardPaths::setTestModeEnabled(true);
+    CMainFrame frame;
+    AddModifyingVertex(frame, 1);
+    ASSERT_TRUE(frame.Recovery().SaveNow());
+    AddModifyingVertex(frame, 2);
+    ASSERT_TRUE(frame.Recovery().SaveNow());
+    AddModifyingVertex(frame, 3);
+    ::kill(::getpid(), SIGKILL);
+}
+
+TEST_F(AutoSaveTest, AKilledProgramsDocumentIsOfferedBackWithItsLastAutosave) {
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=AutoSaveChild.*"),
+                 QStringLiteral("--gtest_also_run_disabled_tests")});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    ASSERT_EQ(child.exitStatus(), QProcess::CrashExit) << child.readAllStandardOutput().data();
+    ASSERT_EQ(AutoSave::Orphans().size(), 1u);
+
+    // The next start asks; the teacher says yes.
+    QString question;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            question = box->text();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    answer.start(50);
+    CMainFrame frame;
+    frame.RecoverAtStart();
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !question.isEmpty(); }, 10000));
+    EXPECT_TRUE(question.contains(QStringLiteral("未命名")));
+    QApplication::processEvents();
+    const CGpage& page = frame.Document().CurrentPage();
+    EXPECT_EQ(page.m_nVertexCount, 2);
+    EXPECT_TRUE(frame.Document().IsModified());
+    // The restored lesson is safe again under this program, and the old file is gone.
+    EXPECT_EQ(RecoveryFiles(), QStringList{QFileInfo(frame.Recovery().RecoveryFile()).fileName()});
+    EXPECT_TRUE(AutoSave::Orphans().empty());
+
+    frame.Document().SetModifiedFlag(false);
+    frame.close();
+    EXPECT_TRUE(RecoveryFiles().isEmpty());
+}
+
+TEST_F(AutoSaveTest, ARunningCopysFileIsNotAnOrphanAndSavingOrANewDocumentRemovesIt) {
+    QTemporaryDir dir;
+    const std::vector<std::pair<const char*, std::function<void(CMainFrame&)>>> endings = {
+        {"save", [&](CMainFrame& frame) { frame.Files().SavePath(dir.filePath("a.plm")); }},
+        {"new",
+         [](CMainFrame& frame) {
+             frame.Document().SetModifiedFlag(false);
+             frame.Files().New();
+         }},
+    };
+    for (const auto& [name, end] : endings) {
+        SCOPED_TRACE(name);
+        CMainFrame frame;
+        EXPECT_FALSE(frame.Recovery().SaveNow()) << "an unmodified document is not autosaved";
+        AddModifyingVertex(frame, 1);
+        ASSERT_TRUE(frame.Recovery().SaveNow());
+        EXPECT_EQ(RecoveryFiles().size(), 1);
+        EXPECT_TRUE(AutoSave::Orphans().empty());
+        end(frame);
+        EXPECT_TRUE(RecoveryFiles().isEmpty());
+    }
+}
+
+}  // namespace
+}  // namespace velnor
