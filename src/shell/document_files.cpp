@@ -38,6 +38,10 @@ QSettings Profile() {
 
 QString ExamplesFolder() {
     QDir dir(QCoreApplication::applicationDirPath());
+    if (const QString installed = dir.filePath(QStringLiteral("../share/velnor/examples"));
+        QFileInfo(installed).isDir()) {
+        return QDir::cleanPath(installed);
+    }
     for (int up = 0; up < 4; ++up) {
         if (dir.exists(QStringLiteral("examples"))) {
             return dir.filePath(QStringLiteral("examples"));

@@ -72,8 +72,8 @@ private:
     QString m_strPath;
 };
 
-// The folder with the example documents: "examples" beside the program or in a folder above it,
-// else the program's own folder.
+// The folder with the example documents: share/velnor/examples of an installed program, else
+// "examples" beside the program or in a folder above it (a build), else the program's own folder.
 QString ExamplesFolder();
 
 }  // namespace velnor
