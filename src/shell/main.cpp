@@ -5,10 +5,14 @@
 #include "geometry/measure_text.h"
 #include "model/dynamic_text_updater.h"
 #include "shell/command_icons.h"
+#include "shell/document_files.h"
 #include "shell/main_frame.h"
 #include "view/gl_setup.h"
+#include "view/plom_view.h"
 
 namespace {
+
+const QString kQuitAfterFirstFrame = QStringLiteral("--quit-after-first-frame");
 
 // The interface is Chinese: prefer a CJK face where the default one lacks the glyphs.
 void UseChineseFont(QApplication& app) {
@@ -38,11 +42,21 @@ int main(int argc, char** argv) {
     velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
 
     velnor::CMainFrame frame;
-    const QStringList arguments = QApplication::arguments();
+    QStringList arguments = QApplication::arguments();
+    // For timing the start: the program ends once the first frame with the document is shown.
+    const bool quitAfterFirstFrame = arguments.removeAll(kQuitAfterFirstFrame) > 0;
     if (arguments.size() > 1) {
         frame.OpenAtStart(arguments.at(1));
     }
-    frame.RecoverAtStart();
+    if (quitAfterFirstFrame) {
+        QObject::connect(&frame.View(), &QOpenGLWidget::frameSwapped, &app, [&] {
+            if (arguments.size() == 1 || !frame.Files().Path().isEmpty()) {
+                QApplication::quit();
+            }
+        });
+    } else {
+        frame.RecoverAtStart();
+    }
     frame.showMaximized();
     return app.exec();
 }
