@@ -32,6 +32,9 @@ enum class CommandOutcome {
 
 using CommandRule = std::function<bool(const CPlomDoc&)>;
 using CommandOperation = std::function<CommandOutcome(CPlomDoc&, const CommandParams&)>;
+// The refusal of values the operation cannot take, in the words the user sees; empty when they
+// are fine. Dialogs ask it before they close, scripts before the operation runs.
+using CommandCheck = std::function<std::string(const CPlomDoc&, const CommandParams&)>;
 
 // One item of the menus.
 struct CommandEntry {
@@ -46,6 +49,7 @@ struct CommandEntry {
     CommandRule enabled;              // none: always enabled
     CommandRule checked;              // none: never checked
     CommandOperation run;             // document commands only
+    CommandCheck check;               // none: every value that reads as its kind is taken
 };
 
 }  // namespace velnor

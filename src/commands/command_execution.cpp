@@ -35,6 +35,17 @@ bool IsCommandChecked(const CommandEntry& entry, const CPlomDoc& doc) {
     return entry.checked && entry.checked(doc);
 }
 
+std::string RefusalOf(const CommandEntry& entry, const CPlomDoc& doc, const CommandParams& params) {
+    if (!entry.check) {
+        return {};
+    }
+    try {
+        return entry.check(doc, params);
+    } catch (const CommandError& error) {
+        return error.what();
+    }
+}
+
 ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc,
                              const CommandParams& params) {
     CheckParamNames(entry, params);
@@ -51,6 +62,9 @@ ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc,
     }
     if (!IsCommandEnabled(entry, doc)) {
         return ExecuteResult::kDisabled;
+    }
+    if (const std::string refusal = RefusalOf(entry, doc, params); !refusal.empty()) {
+        throw CommandError(refusal);
     }
     switch (entry.run(doc, params)) {
         case CommandOutcome::kDone:

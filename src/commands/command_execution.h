@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "commands/command_entry.h"
 
 namespace velnor {
@@ -19,9 +21,13 @@ enum class ExecuteResult {
     kWindowsOnly,    // a view or shell command and no windows to carry it out
 };
 
+// Why the command refuses these values (its check, or a value that does not read as its kind);
+// empty when it takes them.
+std::string RefusalOf(const CommandEntry& entry, const CPlomDoc& doc, const CommandParams& params);
+
 // Runs the command as choosing its menu item does: checks the enabling rule, then runs the
 // operation with the dialog values, or hands the command to the windows. A value whose name the
-// command does not take throws CommandError before anything runs.
+// command does not take, or that the command refuses, throws CommandError before anything runs.
 ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc, const CommandParams& params);
 
 }  // namespace velnor

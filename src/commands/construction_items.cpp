@@ -3,6 +3,7 @@
 #include "commands/menu_items.h"
 #include "geometry/construction_commands.h"
 #include "geometry/construction_enabling.h"
+#include "geometry/construction_messages.h"
 #include "model/document.h"
 
 namespace velnor {
@@ -50,6 +51,12 @@ CommandEntry RatioPointItem() {
         PageAllows<CanConstructRatioPoints>);
     entry.params = {"m", "n"};
     entry.dialogFirst = true;
+    // m : n = −1 and n = 0 name no point of the line.
+    entry.check = [](const CPlomDoc&, const CommandParams& params) {
+        const int m = params.Integer("m", 1);
+        const int n = params.Integer("n", 1);
+        return n == 0 || m == -n ? std::string(kNoRatioPointMessage) : std::string();
+    };
     return entry;
 }
 

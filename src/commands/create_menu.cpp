@@ -1,5 +1,4 @@
 #include "buttons/point_on_circle.h"
-#include "commands/command_error.h"
 #include "commands/construction_items.h"
 #include "commands/menu_items.h"
 #include "commands/solid_items.h"
@@ -7,6 +6,7 @@
 #include "editing/page_operations.h"
 #include "editing/solid_array.h"
 #include "geometry/circle_constructions.h"
+#include "geometry/text_format.h"
 #include "model/document.h"
 
 namespace velnor {
@@ -21,29 +21,36 @@ void AssemblePage(CPlomDoc& doc) {
     doc.AssembleCurrentPage();
 }
 
-int ArrayCount(const CommandParams& params, const char* name) {
-    const int count = params.Integer(name, 3);
-    if (count < 1 || count > 10) {
-        throw CommandError(std::string("parameter ") + name + " must lie in 1..10");
+constexpr int kMaxArrayCount = 10;
+
+SolidArrayLayout ArrayFromParams(const CommandParams& params) {
+    SolidArrayLayout layout;
+    layout.counts = {params.Integer("nx", layout.counts[0]), params.Integer("ny", layout.counts[1]),
+                     params.Integer("nz", layout.counts[2])};
+    layout.distances = params.Vector("dx", "dy", "dz", layout.distances);
+    return layout;
+}
+
+std::string CheckArrayCounts(const CPlomDoc&, const CommandParams& params) {
+    for (const int count : ArrayFromParams(params).counts) {
+        if (count < 1 || count > kMaxArrayCount) {
+            return RangeRefusal(1, kMaxArrayCount, true);
+        }
     }
-    return count;
+    return {};
 }
 
 CommandEntry SolidArrayItem() {
     CommandEntry entry = DocumentItem(
         33110, "组件阵列...", "组件阵列",
         [](CPlomDoc& doc, const CommandParams& params) {
-            SolidArrayLayout layout;
-            layout.counts = {ArrayCount(params, "nx"), ArrayCount(params, "ny"),
-                             ArrayCount(params, "nz")};
-            layout.distances = {params.Float("dx", 3.0f), params.Float("dy", 3.0f),
-                                params.Float("dz", 3.0f)};
-            AddSolidArray(doc, layout);
+            AddSolidArray(doc, ArrayFromParams(params));
             return CommandOutcome::kDone;
         },
         [](const CPlomDoc& doc) { return doc.CurrentPage().m_selSolids.size() == 1; });
     entry.params = {"nx", "dx", "ny", "dy", "nz", "dz"};
     entry.dialogFirst = true;
+    entry.check = CheckArrayCounts;
     return entry;
 }
 

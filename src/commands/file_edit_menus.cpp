@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <string>
+
 #include "commands/clipboard_items.h"
 #include "commands/material_commands.h"
 #include "commands/menu_items.h"
@@ -44,6 +47,30 @@ CommandEntry ClearItem() {
         {"Delete"});
 }
 
+constexpr char kLastLabelLetter = '~';
+
+bool IsLabelCharacter(char c) {
+    return c > ' ' && c <= kLastLabelLetter;
+}
+
+// Labels are drawn one byte a glyph and the letter counts on by one a vertex, so both stay
+// within the printable ASCII characters.
+std::string CheckRelabel(const CPlomDoc& doc, const CommandParams& params) {
+    const std::string letter = params.Text("letter", "A");
+    if (letter.size() != 1 || !IsLabelCharacter(letter[0])) {
+        return "起始字母须是一个半角字母或数字。";
+    }
+    const std::string suffix = params.Text("suffix", "");
+    if (!std::all_of(suffix.begin(), suffix.end(), IsLabelCharacter)) {
+        return "下标只能由半角字母或数字组成。";
+    }
+    const auto count = static_cast<int>(doc.CurrentPage().m_selPoints.size());
+    if (letter[0] + count - 1 > kLastLabelLetter) {
+        return "所选的点太多，从这个字母起的标签超出了范围。";
+    }
+    return {};
+}
+
 CommandEntry RelabelItem() {
     CommandEntry entry = DocumentItem(
         32936, "批量修改标签...", "修改标签",
@@ -54,6 +81,7 @@ CommandEntry RelabelItem() {
         HasSelectedVertices);
     entry.params = {"letter", "suffix"};
     entry.dialogFirst = true;
+    entry.check = CheckRelabel;
     return entry;
 }
 

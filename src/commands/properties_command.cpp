@@ -13,6 +13,7 @@
 #include "geometry/component_command.h"
 #include "geometry/component_values.h"
 #include "geometry/selection_report.h"
+#include "geometry/text_format.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 
@@ -20,8 +21,20 @@ namespace velnor {
 
 namespace {
 
-constexpr const char* kNoReport = "!!";
-constexpr int kSchemes = 6;
+constexpr int kLastScheme = 5;
+constexpr size_t kMaxLabelCharacters = 3;
+
+// Characters, not bytes: a label may hold Chinese.
+size_t CharacterCount(const std::string& text) {
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+const CSubassembly* SelectedSolid(const CGpage& page) {
+    const auto found = page.m_solids.find(static_cast<uint16_t>(page.m_selSolids.front()));
+    return found == page.m_solids.end() ? nullptr : found->second.get();
+}
 
 void AllowOnly(const CommandParams& params, std::initializer_list<const char*> allowed,
                const char* what) {
@@ -82,11 +95,8 @@ void EditButton(CPlomDoc& doc, const CommandParams& params) {
 void EditPage(CPlomDoc& doc, const CommandParams& params) {
     AllowOnly(params, {"scheme", "clip", "a", "b", "c", "d"}, "the page");
     CGpage& page = doc.CurrentPage();
-    const int scheme = params.Integer("scheme", static_cast<int>(page.m_nScheme));
-    if (scheme < 0 || scheme >= kSchemes) {
-        throw CommandError("parameter scheme must lie in 0..5");
-    }
-    page.m_nScheme = static_cast<uint32_t>(scheme);
+    page.m_nScheme =
+        static_cast<uint32_t>(params.Integer("scheme", static_cast<int>(page.m_nScheme)));
     page.m_bClip = params.Flag("clip", page.m_bClip != 0) ? 1 : 0;
     page.m_clipPlane = {
         params.Number("a", page.m_clipPlane[0]), params.Number("b", page.m_clipPlane[1]),
@@ -97,14 +107,17 @@ void EditPage(CPlomDoc& doc, const CommandParams& params) {
 // The component dialog edits a solid in place; a rich-text bitmap text is edited in the shell's
 // text editor instead.
 CommandOutcome EditSolid(CPlomDoc& doc, const CommandParams& params) {
-    AllowOnly(params, {"kind", "x", "y", "z", "ax", "ay", "az", "sx", "sy", "sz", "spin"},
-              "a solid");
-    const CGpage& page = doc.CurrentPage();
-    const auto found = page.m_solids.find(static_cast<uint16_t>(page.m_selSolids.front()));
-    if (found == page.m_solids.end()) {
+    for (const std::string& name : params.Names()) {
+        const auto& allowed = ComponentParamNames();
+        if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
+            throw CommandError("the properties of a solid take no " + name);
+        }
+    }
+    const CSubassembly* found = SelectedSolid(doc.CurrentPage());
+    if (found == nullptr) {
         return CommandOutcome::kDone;
     }
-    const CSubassembly& solid = *found->second;
+    const CSubassembly& solid = *found;
     if (std::string_view(solid.ClassName()) == "CBitRtfText") {
         return CommandOutcome::kViewTakesOver;
     }
@@ -129,7 +142,7 @@ CommandOutcome EditProperties(CPlomDoc& doc, const CommandParams& params) {
             return EditSolid(doc, params);
         case PropertiesCase::kReportOrPage: {
             const std::string report = BuildSelectionReport(page);
-            if (report != kNoReport) {
+            if (report != kNoSelectionReport) {
                 AllowOnly(params, {}, "a selection with a report");
                 ShowMessage(report);
             } else {
@@ -141,6 +154,32 @@ CommandOutcome EditProperties(CPlomDoc& doc, const CommandParams& params) {
     return CommandOutcome::kDone;
 }
 
+std::string CheckProperties(const CPlomDoc& doc, const CommandParams& params) {
+    const CGpage& page = doc.CurrentPage();
+    switch (PropertiesCaseFor(page)) {
+        case PropertiesCase::kVertex:
+            if (CharacterCount(params.Text("label", "")) > kMaxLabelCharacters) {
+                return "标签不能超过3个字符。";
+            }
+            break;
+        case PropertiesCase::kSolid:
+            if (const CSubassembly* solid = SelectedSolid(page)) {
+                return ComponentParamsRefusal(doc, params, solid->m_nKind);
+            }
+            break;
+        case PropertiesCase::kReportOrPage: {
+            const int scheme = params.Integer("scheme", 0);
+            if (scheme < 0 || scheme > kLastScheme) {
+                return RangeRefusal(0, kLastScheme, true);
+            }
+            break;
+        }
+        case PropertiesCase::kButton:
+            break;
+    }
+    return {};
+}
+
 }  // namespace
 
 CommandEntry PropertiesItem() {
@@ -148,10 +187,14 @@ CommandEntry PropertiesItem() {
     entry.params = {"x",     "y",      "z",       "r",      "g",       "b",
                     "label", "shown",  "caption", "twoway", "usepage", "useselection",
                     "angle", "dx",     "dy",      "dz",     "px",      "py",
-                    "pz",    "scheme", "clip",    "a",      "c",       "d",
-                    "kind",  "ax",     "ay",      "az",     "sx",      "sy",
-                    "sz",    "spin"};
+                    "pz",    "scheme", "clip",    "a",      "c",       "d"};
+    for (const std::string& name : ComponentParamNames()) {
+        if (std::find(entry.params.begin(), entry.params.end(), name) == entry.params.end()) {
+            entry.params.push_back(name);
+        }
+    }
     entry.dialogFirst = true;
+    entry.check = CheckProperties;
     return entry;
 }
 

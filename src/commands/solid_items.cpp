@@ -1,6 +1,5 @@
 #include "commands/solid_items.h"
 
-#include "commands/command_error.h"
 #include "commands/menu_items.h"
 #include "geometry/circle_constructions.h"
 #include "geometry/component_command.h"
@@ -8,6 +7,7 @@
 #include "geometry/figure_set.h"
 #include "geometry/sphere_constructions.h"
 #include "geometry/sphere_latitude_longitude.h"
+#include "geometry/text_format.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 
@@ -16,6 +16,14 @@ namespace velnor {
 namespace {
 
 constexpr int kLastComponentKind = kSolidPageComponent;
+constexpr float kMaxLatitude = 90.0f;
+constexpr float kMaxLongitude = 180.0f;
+
+Plane PlaneParams(const CommandParams& params, const char* suffix, const Plane& fallback) {
+    const std::string s = suffix;
+    return {params.Number("a" + s, fallback[0]), params.Number("b" + s, fallback[1]),
+            params.Number("c" + s, fallback[2]), params.Number("d" + s, fallback[3])};
+}
 
 template <bool (*kAllowed)(const CGpage&)>
 bool PageAllows(const CPlomDoc& doc) {
@@ -34,13 +42,9 @@ CommandEntry WithDialog(CommandEntry entry, std::vector<std::string> params) {
     return entry;
 }
 
-CommandOutcome AddFigureSet(CPlomDoc& doc, const CommandParams& params) {
+FigureSetValues FigureSetFromParams(const CommandParams& params) {
     FigureSetValues values;
-    const int type = params.Integer("type", values.type);
-    if (type < 0 || type >= kFigureTypeCount) {
-        throw CommandError("parameter type must lie in 0.." + std::to_string(kFigureTypeCount - 1));
-    }
-    ChooseFigureType(values, type);
+    ChooseFigureType(values, params.Integer("type", values.type));
     values.edge = params.Float("L", values.edge);
     values.width = params.Float("W", values.width);
     values.height = params.Float("H", values.height);
@@ -50,7 +54,15 @@ CommandOutcome AddFigureSet(CPlomDoc& doc, const CommandParams& params) {
     values.x = params.Float("X", values.x);
     values.y = params.Float("Y", values.y);
     values.z = params.Float("Z", values.z);
-    CreateFigureSet(doc, values);
+    return values;
+}
+
+std::string CheckFigureSet(const CPlomDoc&, const CommandParams& params) {
+    return FigureValuesError(FigureSetFromParams(params)).value_or("");
+}
+
+CommandOutcome AddFigureSet(CPlomDoc& doc, const CommandParams& params) {
+    CreateFigureSet(doc, FigureSetFromParams(params));
     return CommandOutcome::kDone;
 }
 
@@ -59,6 +71,19 @@ CommandOutcome AddComponentFromParams(CPlomDoc& doc, const CommandParams& params
     ApplyComponentParams(params, values, true);
     AddComponent(doc, values);
     return CommandOutcome::kDone;
+}
+
+std::string CheckLatitudeLongitude(const CPlomDoc&, const CommandParams& params) {
+    const LatitudeLongitude defaults;
+    const float latitude = params.Float("lat", defaults.latitude);
+    if (latitude < -kMaxLatitude || latitude > kMaxLatitude) {
+        return RangeRefusal(-kMaxLatitude, kMaxLatitude, false);
+    }
+    const float longitude = params.Float("lon", defaults.longitude);
+    if (longitude < -kMaxLongitude || longitude > kMaxLongitude) {
+        return RangeRefusal(-kMaxLongitude, kMaxLongitude, false);
+    }
+    return {};
 }
 
 CommandOutcome AddLatitudeLongitudeFromParams(CPlomDoc& doc, const CommandParams& params) {
@@ -77,13 +102,35 @@ CommandOutcome AddLatitudeLongitudeFromParams(CPlomDoc& doc, const CommandParams
 
 }  // namespace
 
+const std::vector<std::string>& ComponentParamNames() {
+    static const std::vector<std::string> names{
+        "kind", "x",      "y",      "z",  "ax", "ay", "az", "sx", "sy", "sz", "spin", "component",
+        "clip", "plane1", "plane2", "a1", "b1", "c1", "d1", "a2", "b2", "c2", "d2",   "ratio"};
+    return names;
+}
+
+std::string ComponentParamsRefusal(const CPlomDoc& doc, const CommandParams& params,
+                                   int currentKind) {
+    const int kind = params.Integer("kind", currentKind);
+    if (kind < 0 || kind > kLastComponentKind) {
+        return RangeRefusal(0, kLastComponentKind, true);
+    }
+    if (kind != kSolidPageComponent) {
+        return {};
+    }
+    if (doc.m_nComponentCount == 0) {
+        return "还没有组件页，请先用“组装页”把一页组合为组件。";
+    }
+    const int number = params.Integer("component", 1);
+    if (number < 1 || number > doc.m_nComponentCount) {
+        return RangeRefusal(1, doc.m_nComponentCount, true);
+    }
+    return {};
+}
+
 void ApplyComponentParams(const CommandParams& params, ComponentValues& values, bool creating) {
     if (params.Has("kind")) {
         const int kind = params.Integer("kind", values.kind);
-        if (kind < 0 || kind > kLastComponentKind) {
-            throw CommandError("parameter kind must lie in 0.." +
-                               std::to_string(kLastComponentKind));
-        }
         if (creating) {
             ChooseKindForNew(values, kind);
         } else {
@@ -95,6 +142,13 @@ void ApplyComponentParams(const CommandParams& params, ComponentValues& values, 
     values.axis = params.Vector("ax", "ay", "az", values.axis);
     values.scale = params.Vector("sx", "sy", "sz", values.scale);
     values.spin = params.Float("spin", values.spin);
+    values.pageComponent = params.Integer("component", values.pageComponent + 1) - 1;
+    values.clip = params.Flag("clip", values.clip);
+    values.clipPlane1On = params.Flag("plane1", values.clipPlane1On);
+    values.clipPlane2On = params.Flag("plane2", values.clipPlane2On);
+    values.clipPlane1 = PlaneParams(params, "1", values.clipPlane1);
+    values.clipPlane2 = PlaneParams(params, "2", values.clipPlane2);
+    values.ratio = params.Number("ratio", values.ratio);
 }
 
 CommandEntry CircleThroughThreePointsItem() {
@@ -117,20 +171,28 @@ CommandEntry SphereAxisItem() {
 }
 
 CommandEntry LatitudeLongitudeItem() {
-    return WithDialog(
+    CommandEntry entry = WithDialog(
         DocumentItem(33231, "球上的点、纬线、经线", "根据经纬度作球面上的点及过这点的纬线、经线",
                      AddLatitudeLongitudeFromParams, PageAllows<IsSphereSelected>),
         {"lat", "lon", "parallel", "meridian", "point"});
+    entry.check = CheckLatitudeLongitude;
+    return entry;
 }
 
 CommandEntry FigureSetItem() {
-    return WithDialog(DocumentItem(32917, "图元集...", "图元集", AddFigureSet),
-                      {"type", "L", "W", "H", "n", "r", "k", "X", "Y", "Z"});
+    CommandEntry entry = WithDialog(DocumentItem(32917, "图元集...", "图元集", AddFigureSet),
+                                    {"type", "L", "W", "H", "n", "r", "k", "X", "Y", "Z"});
+    entry.check = CheckFigureSet;
+    return entry;
 }
 
 CommandEntry ComponentItem() {
-    return WithDialog(DocumentItem(32923, "组件...", "组件", AddComponentFromParams),
-                      {"kind", "x", "y", "z", "ax", "ay", "az", "sx", "sy", "sz", "spin"});
+    CommandEntry entry = WithDialog(DocumentItem(32923, "组件...", "组件", AddComponentFromParams),
+                                    ComponentParamNames());
+    entry.check = [](const CPlomDoc& doc, const CommandParams& params) {
+        return ComponentParamsRefusal(doc, params, ComponentValues{}.kind);
+    };
+    return entry;
 }
 
 }  // namespace velnor

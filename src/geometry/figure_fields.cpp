@@ -46,11 +46,6 @@ bool IsRevolution(int type) {
            type <= static_cast<int>(FigureType::kConeFrustum);
 }
 
-std::string RangeMessage(const FigureFieldInfo& info) {
-    return info.integer ? FormatText("请输入一个介于 %g 和 %g 之间的整数。", info.min, info.max)
-                        : FormatText("请输入一个介于 %g 和 %g 之间的数。", info.min, info.max);
-}
-
 }  // namespace
 
 const char* FigureTypeName(int type) {
@@ -106,7 +101,7 @@ std::optional<std::string> FigureValuesError(const FigureSetValues& values) {
             return std::string("请输入一个数。");
         }
         if (info.ranged && (value < info.min || value > info.max)) {
-            return RangeMessage(info);
+            return RangeRefusal(info.min, info.max, info.integer);
         }
     }
     return std::nullopt;

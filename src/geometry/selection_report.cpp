@@ -13,7 +13,6 @@ namespace velnor {
 
 namespace {
 
-constexpr const char* kNoReport = "!!";
 constexpr const char* kDynamicTextNote =
     "这是动态文本，是点列的子女。\n修改相关点的坐标（如动作按钮，变换，拖移），值自动变化";
 
@@ -74,7 +73,7 @@ std::string TwoLines(const CGpage& page, const CLineCell& first, const CLineCell
             return FormatText("平行直线 %s与%s间的距离为  %g \n", name1, name2,
                               Printable(verdict.distance));
     }
-    return kNoReport;
+    return kNoSelectionReport;
 }
 
 std::string LineAndFace(const CGpage& page, const CLineCell& line, const CFaceCell& face) {
@@ -94,7 +93,7 @@ std::string LineAndFace(const CGpage& page, const CLineCell& line, const CFaceCe
         case LinePlaneRelation::kInPlane:
             return FormatText("直线 %s在平面%s内.\n", lineName, faceName);
     }
-    return kNoReport;
+    return kNoSelectionReport;
 }
 
 std::string OneFace(const CGpage& page, const CFaceCell& face) {
@@ -124,7 +123,7 @@ std::string TwoFaces(const CGpage& page, const CFaceCell& first, const CFaceCell
             return FormatText(" 平行平面 %s与%s 间的距离为  %g \n", name1, name2,
                               Printable(verdict.distance));
     }
-    return kNoReport;
+    return kNoSelectionReport;
 }
 
 // The report of the vertices, lines and faces selected; nothing when they have none.
@@ -170,7 +169,7 @@ std::string BuildSelectionReport(const CGpage& page) {
     if (!page.m_selTexts.empty()) {
         return kDynamicTextNote;
     }
-    return kNoReport;
+    return kNoSelectionReport;
 }
 
 }  // namespace velnor

@@ -22,4 +22,9 @@ std::string FormatText(const char* format, ...) {
     return text;
 }
 
+std::string RangeRefusal(double min, double max, bool integer) {
+    return integer ? FormatText("请输入一个介于 %g 和 %g 之间的整数。", min, max)
+                   : FormatText("请输入一个介于 %g 和 %g 之间的数。", min, max);
+}
+
 }  // namespace velnor

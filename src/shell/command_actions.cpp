@@ -14,8 +14,8 @@
 #include "model/document.h"
 #include "model/message_seam.h"
 #include "shell/command_icons.h"
+#include "shell/dialogs/command_dialogs.h"
 #include "shell/key_sequences.h"
-#include "shell/params_dialog.h"
 
 namespace velnor {
 
@@ -136,12 +136,7 @@ void CommandActions::RunWindowCommand(int id) {
 }
 
 bool CommandActions::AskForValues(const CommandEntry& entry, CommandParams& values) {
-    ParamsDialog dialog(entry, values, m_parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return false;
-    }
-    values = dialog.Values();
-    return true;
+    return velnor::AskForValues(entry, m_doc, values, m_parent);
 }
 
 void CommandActions::UpdateStates() {

@@ -7,6 +7,7 @@
 #include "shell/command_icons.h"
 #include "shell/document_files.h"
 #include "shell/main_frame.h"
+#include "shell/qt_translations.h"
 #include "view/gl_setup.h"
 #include "view/plom_view.h"
 
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(velnor::ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("velnor"));
     UseChineseFont(app);
+    velnor::InstallQtTranslations(app);
     velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
 
     velnor::CMainFrame frame;

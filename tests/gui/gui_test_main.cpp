@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "shell/qt_translations.h"
 #include "view/gl_setup.h"
 #include "view/private_display.h"
 
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
     const velnor::DisplayHold hold(5000);
     velnor::UseCompatibilityFormat();
     QApplication app(argc, argv);
+    velnor::InstallQtTranslations(app);
     return RUN_ALL_TESTS();
 }

@@ -3,12 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidgetItem>
 
@@ -18,10 +16,8 @@
 #include "shell/command_actions.h"
 #include "shell/main_frame.h"
 #include "shell/manager_tree.h"
-#include "shell/params_dialog.h"
 #include "shell/push_button_windows.h"
 #include "shell/settings_bar.h"
-#include "support/recording_messages.h"
 #include "view/plom_view.h"
 
 namespace velnor {
@@ -47,18 +43,6 @@ protected:
             }
         }
         return nullptr;
-    }
-
-    // Fills the dialog that the next command opens, then accepts it.
-    void AnswerNextDialog(std::map<std::string, QString> values) {
-        QTimer::singleShot(0, [values] {
-            auto* dialog = qobject_cast<ParamsDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            for (const auto& [name, value] : values) {
-                dialog->SetValue(name, value);
-            }
-            dialog->accept();
-        });
     }
 
     CGlModel saved;
@@ -144,28 +128,6 @@ TEST_F(ShellToolsTest, FirstF4AppliesTheWireframePreset) {
     EXPECT_EQ(SceneSettings().m_bSmoothLines, 1);
     EXPECT_FLOAT_EQ(SceneSettings().m_material.shininess, 120.0f);
     EXPECT_FALSE(frame.Settings().SwitchBox(2)->isChecked());
-}
-
-TEST_F(ShellToolsTest, DialogValuesRunTheCommandAndBadValuesAreRefused) {
-    // 定义缩放比... asks for its three factors first.
-    AnswerNextDialog({{"sx", "2"}, {"sy", "3"}, {"sz", "4"}});
-    frame.Actions().Run(33118);
-    const Float3 factors = doc.CurrentPage().m_scaleFactors;
-    EXPECT_FLOAT_EQ(factors[0], 2.0f);
-    EXPECT_FLOAT_EQ(factors[1], 3.0f);
-    EXPECT_FLOAT_EQ(factors[2], 4.0f);
-
-    test::RecordingMessages messages;
-    AnswerNextDialog({{"sx", "two"}});
-    // After the refusal the dialog comes back; cancelling it leaves everything as it was.
-    QTimer::singleShot(50, [] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            dialog->reject();
-        }
-    });
-    frame.Actions().Run(33118);
-    EXPECT_EQ(messages.texts.size(), 1u);
-    EXPECT_FLOAT_EQ(doc.CurrentPage().m_scaleFactors[0], 2.0f);
 }
 
 }  // namespace

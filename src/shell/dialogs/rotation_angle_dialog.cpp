@@ -1,0 +1,23 @@
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include "model/document.h"
+#include "shell/dialogs/command_dialogs.h"
+#include "shell/dialogs/values_dialog.h"
+
+namespace velnor {
+
+// 旋转角: the page's rotation angle in degrees.
+bool AskRotationAngle(const DialogContext& context, CommandParams& values) {
+    ValuesDialog dialog(QStringLiteral("旋转角"), QStringLiteral("rotationAngleDialog"),
+                        context.parent);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("旋转角度:"),
+                 dialog.AddNumber("angle", context.doc.CurrentPage().m_fAngle));
+    layout->addLayout(form);
+    dialog.AddButtons(*layout);
+    return RunValuesDialog(dialog, context, values);
+}
+
+}  // namespace velnor
