@@ -65,6 +65,7 @@ inline constexpr int kClear = 57632;
 inline constexpr int kCopy = 57634;
 inline constexpr int kCut = 57635;
 inline constexpr int kPaste = 57637;
+inline constexpr int kSelectWholePage = 57642;
 inline constexpr int kUndo = 57643;
 inline constexpr int kRedo = 57644;
 inline constexpr int kAbout = 57664;
