@@ -98,16 +98,23 @@ bool DocumentFiles::OpenExample() {
 }
 
 bool DocumentFiles::OpenPath(const QString& path) {
+    if (!Load(path, QFileInfo(path).absoluteFilePath(), false)) {
+        return false;
+    }
+    RememberRecent(m_strPath);
+    return true;
+}
+
+bool DocumentFiles::Load(const QString& file, const QString& documentPath, bool modified) {
     try {
-        LoadDocumentFile(m_doc, ToPath(path));
+        LoadDocumentFile(m_doc, ToPath(file));
     } catch (const std::exception& error) {
         ShowMessage(error.what());
         return false;
     }
     m_notes.ShowRtf(m_doc.NotesRtf());
-    SetPath(QFileInfo(path).absoluteFilePath());
-    RememberRecent(m_strPath);
-    m_doc.SetModifiedFlag(false);
+    SetPath(documentPath);
+    m_doc.SetModifiedFlag(modified);
     emit DocumentReplaced();
     return true;
 }
@@ -145,17 +152,7 @@ bool DocumentFiles::SavePath(const QString& path) {
 }
 
 bool DocumentFiles::OpenRecovered(const QString& recoveryFile, const QString& originalPath) {
-    try {
-        LoadDocumentFile(m_doc, ToPath(recoveryFile));
-    } catch (const std::exception& error) {
-        ShowMessage(error.what());
-        return false;
-    }
-    m_notes.ShowRtf(m_doc.NotesRtf());
-    SetPath(originalPath);
-    m_doc.SetModifiedFlag(true);
-    emit DocumentReplaced();
-    return true;
+    return Load(recoveryFile, originalPath, true);
 }
 
 std::vector<uint8_t> DocumentFiles::Snapshot() {

@@ -60,6 +60,8 @@ signals:
     void Saved();
 
 private:
+    // Replaces the document with a file's content, as the document of documentPath.
+    bool Load(const QString& file, const QString& documentPath, bool modified);
     void SetPath(const QString& path);
     void RememberRecent(const QString& path);
     void FillRecentMenu();
