@@ -1,6 +1,7 @@
 #include "buttons/button_tick.h"
 
 #include "buttons/button_step.h"
+#include "geometry/measure_text.h"
 
 namespace velnor {
 
@@ -15,7 +16,7 @@ bool StepRunningButtons(CGpage& page) {
 }
 
 bool TickButtonAnimation(CGpage& page) {
-    page.UpdateDynamicTexts();
+    UpdateAllTexts(page);
     return StepRunningButtons(page);
 }
 

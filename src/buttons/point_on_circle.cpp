@@ -8,6 +8,7 @@
 #include "editing/cmd_add_points.h"
 #include "editing/transform_cells.h"
 #include "editing/transform_definitions.h"
+#include "geometry/page_geometry.h"
 #include "geometry/tolerances.h"
 #include "model/document.h"
 #include "model/message_seam.h"

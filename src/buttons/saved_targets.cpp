@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editing/transform_cells.h"
+#include "geometry/page_geometry.h"
 
 namespace velnor {
 

@@ -1,7 +1,7 @@
 #include "commands/construction_items.h"
 
 #include "commands/menu_items.h"
-#include "geometry/construction_commands.h"
+#include "editing/construction_commands.h"
 #include "geometry/construction_enabling.h"
 #include "geometry/construction_messages.h"
 #include "model/document.h"

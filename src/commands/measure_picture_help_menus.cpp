@@ -1,6 +1,6 @@
 #include "commands/material_commands.h"
 #include "commands/menu_items.h"
-#include "geometry/measure_commands.h"
+#include "editing/measure_commands.h"
 #include "geometry/measure_enabling.h"
 #include "geometry/measure_types.h"
 #include "model/document.h"

@@ -8,7 +8,6 @@
 #include "commands/script_drawing.h"
 #include "commands/script_line.h"
 #include "commands/script_selection.h"
-#include "geometry/measure_text.h"
 #include "model/document.h"
 
 namespace velnor {
@@ -50,13 +49,9 @@ std::string JoinNames(const std::vector<std::string>& names) {
 }  // namespace
 
 ScriptInterpreter::ScriptInterpreter(CPlomDoc& doc, std::ostream& out)
-    : m_doc(doc),
-      m_out(out),
-      m_previousSink(SetMessageSink(this)),
-      m_previousUpdater(SetDynamicTextUpdater(UpdateMeasure)) {}
+    : m_doc(doc), m_out(out), m_previousSink(SetMessageSink(this)) {}
 
 ScriptInterpreter::~ScriptInterpreter() {
-    SetDynamicTextUpdater(m_previousUpdater);
     SetMessageSink(m_previousSink);
 }
 

@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "model/dynamic_text_updater.h"
 #include "model/message_seam.h"
 
 namespace velnor {
@@ -54,7 +53,6 @@ private:
     CPlomDoc& m_doc;
     std::ostream& m_out;
     IMessageSink* m_previousSink;
-    DynamicTextUpdater m_previousUpdater;
     // The view's timer in button-animation mode: a started button runs it until no button of the
     // current page needs more ticks.
     bool m_bAnimating = false;

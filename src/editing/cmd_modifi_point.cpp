@@ -1,5 +1,6 @@
 #include "editing/cmd_modifi_point.h"
 
+#include "geometry/measure_text.h"
 #include "model/document.h"
 #include "model/vertex_snapshot.h"
 
@@ -22,7 +23,7 @@ void CCmdModifiPoint::Write(const CPointCell& row) {
     CGpage& page = m_pDoc->CurrentPage();
     WriteVertex(page, m_nId, row);
     page.RefreshNames();
-    page.UpdateDynamicTexts();
+    UpdateAllTexts(page);
     m_pDoc->Refresh(kHintAll);
 }
 

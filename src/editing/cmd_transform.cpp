@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "editing/transform_cells.h"
+#include "geometry/measure_text.h"
+#include "geometry/page_geometry.h"
 #include "model/document.h"
 
 namespace velnor {
@@ -51,7 +53,7 @@ bool CCmdTransform::Swap() {
         }
     }
     if (!m_pointIds.empty()) {
-        page.UpdateDynamicTexts();
+        UpdateAllTexts(page);
     }
     for (size_t i = 0; i < m_tiIds.size(); ++i) {
         CSubassembly* solid = FindSolid(page, m_tiIds[i]);

@@ -5,6 +5,7 @@
 
 #include "editing/cmd_modifi_point.h"
 #include "editing/cmd_modifi_ti.h"
+#include "geometry/measure_text.h"
 #include "model/bit_text.h"
 #include "model/document.h"
 #include "model/message_seam.h"
@@ -48,7 +49,7 @@ bool ModifyVertex(CPlomDoc& doc, int index, const VertexValues& values) {
         CPointCell(values.position, ToFloats(values.color), values.label, values.shown ? 1 : 0));
     recorded.m_pNew = SnapshotVertex(page, index);
     page.RefreshNames();
-    page.UpdateDynamicTexts();
+    UpdateAllTexts(page);
     doc.Refresh(kHintAll);
     return true;
 }

@@ -2,19 +2,11 @@
 
 #include <string>
 
+#include "model/added_cells.h"
+
 namespace velnor {
 
 class CPlomDoc;
-
-// How many cells of each kind an operation has just added to the current page.
-struct AddedCells {
-    int points = 0;
-    int lines = 0;
-    int faces = 0;
-    int solids = 0;
-    int buttons = 0;
-    int texts = 0;
-};
 
 // Records additions already made to the current page as one undoable command named `name`.
 // One kind alone gives that kind's addition command under `name`; several kinds give a compound

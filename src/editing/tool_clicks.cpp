@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "editing/construction_commands.h"
 #include "editing/record_additions.h"
-#include "geometry/construction_commands.h"
 #include "model/document.h"
 #include "model/refresh_hint.h"
 

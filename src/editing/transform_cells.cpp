@@ -1,5 +1,7 @@
 #include "editing/transform_cells.h"
 
+#include "geometry/page_geometry.h"
+
 namespace velnor {
 
 namespace {
@@ -31,15 +33,6 @@ Float3 Scaled(const Float3& p, const Float3& f) {
 
 bool IsVertexIndex(int index) {
     return index >= 0 && index < CGpage::kMaxVertices;
-}
-
-const CSubassembly* FindSolid(const CGpage& page, int key) {
-    const auto it = page.m_solids.find(static_cast<uint16_t>(key));
-    return it == page.m_solids.end() ? nullptr : it->second.get();
-}
-
-CSubassembly* FindSolid(CGpage& page, int key) {
-    return const_cast<CSubassembly*>(FindSolid(static_cast<const CGpage&>(page), key));
 }
 
 void TranslateCells(CGpage& page, std::span<const int> verts, std::span<const int> solids,

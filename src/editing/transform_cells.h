@@ -24,10 +24,6 @@ void RotateCells(CGpage& page, std::span<const int> verts, std::span<const int> 
 void ScaleCells(CGpage& page, std::span<const int> verts, std::span<const int> solids,
                 const Float3& factors);
 
-// The solid under that key, or null when the page has none.
-CSubassembly* FindSolid(CGpage& page, int key);
-const CSubassembly* FindSolid(const CGpage& page, int key);
-
 bool IsVertexIndex(int index);
 
 }  // namespace velnor

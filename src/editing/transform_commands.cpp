@@ -5,6 +5,7 @@
 #include "editing/cmd_transform.h"
 #include "editing/transform_cells.h"
 #include "editing/transform_record.h"
+#include "geometry/measure_text.h"
 #include "model/document.h"
 
 namespace velnor {
@@ -13,7 +14,7 @@ namespace {
 
 // Measurement texts follow the moved vertices; the document counts as changed.
 void Finish(CPlomDoc& doc) {
-    doc.CurrentPage().UpdateDynamicTexts();
+    UpdateAllTexts(doc.CurrentPage());
     doc.SetModifiedFlag();
     doc.Redraw();
 }

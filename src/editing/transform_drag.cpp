@@ -3,6 +3,7 @@
 #include "editing/cmd_transform.h"
 #include "editing/transform_cells.h"
 #include "editing/transform_record.h"
+#include "geometry/measure_text.h"
 #include "model/document.h"
 
 namespace velnor {
@@ -25,7 +26,7 @@ void SelectionDrag::Move(CPlomDoc& doc, int dx, int dy, bool alongY) {
     const float up = -dy / kPixelsPerUnit;
     const Float3 shift = alongY ? Float3{across, up, 0.0f} : Float3{across, 0.0f, up};
     TranslateCells(page, page.m_selPoints, page.m_selSolids, shift);
-    page.UpdateDynamicTexts();
+    UpdateAllTexts(page);
     doc.SetModifiedFlag();
     doc.Redraw();
 }

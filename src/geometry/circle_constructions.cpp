@@ -1,23 +1,12 @@
 #include "geometry/circle_constructions.h"
 
 #include <cmath>
-#include <memory>
 
-#include "editing/cmd_add_cells.h"
-#include "editing/record_additions.h"
 #include "geometry/circle_solids.h"
-#include "geometry/construction_messages.h"
-#include "geometry/page_geometry.h"
-#include "model/document.h"
-#include "model/message_seam.h"
 
 namespace velnor {
 
 namespace {
-
-constexpr const char* kCollinearMessage = "三点共线,不能确定一个圆!";
-constexpr uint8_t kVectorKind = 3;
-constexpr float kNormalLength = 4.0f;
 
 // The determinant of the matrix with these rows.
 float Determinant(Vec3 r0, Vec3 r1, Vec3 r2) {
@@ -71,47 +60,6 @@ bool CanAddCircleThroughThreePoints(const CGpage& page) {
 
 bool IsCircleSelected(const CGpage& page) {
     return SelectedSolidOfKind(page, kSolidCircleOutline) != nullptr;
-}
-
-bool AddCircleThroughThreePoints(CPlomDoc& doc) {
-    CGpage& page = doc.CurrentPage();
-    if (!CanAddCircleThroughThreePoints(page)) {
-        return false;
-    }
-    const auto circle = CircleThroughThreePoints(VertexPosition(page, page.m_selPoints[0]),
-                                                 VertexPosition(page, page.m_selPoints[1]),
-                                                 VertexPosition(page, page.m_selPoints[2]));
-    if (!circle) {
-        ShowMessage(kCollinearMessage);
-        return false;
-    }
-    page.AddSolid(MakeCircle(circle->centre, circle->axis, circle->radius));
-    page.m_selPoints.clear();
-    doc.CommandProcessor().AddCommand(std::make_unique<CCmdAddTis>(1, doc, "添加过三点的圆"));
-    doc.Refresh(kHintSolids);
-    return true;
-}
-
-bool AddCircleNormal(CPlomDoc& doc) {
-    CGpage& page = doc.CurrentPage();
-    const CSubassembly* circle = SelectedSolidOfKind(page, kSolidCircleOutline);
-    if (!circle) {
-        return false;
-    }
-    // Both ends or neither: a lone centre would be a change nobody recorded.
-    if (!page.HasRoomFor(2)) {
-        ShowMessage(kVertexLimitMessage);
-        return false;
-    }
-    const Vec3 c = ToVec3(circle->m_position);
-    const Vec3 tip = c + kNormalLength * ToVec3(circle->m_direction);
-    const int start = page.m_nVertexCount;
-    page.AddVertex(c.x, c.y, c.z);
-    page.AddVertex(tip.x, tip.y, tip.z);
-    page.AddLine(static_cast<uint8_t>(start), static_cast<uint8_t>(start + 1), kVectorKind);
-    RecordAdditions(doc, "添加圆的法线", {.points = 2, .lines = 1});
-    doc.Refresh(kHintAll);
-    return true;
 }
 
 }  // namespace velnor

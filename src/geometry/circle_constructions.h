@@ -7,8 +7,6 @@
 
 namespace velnor {
 
-class CPlomDoc;
-
 // A circle by its centre, its normal (not normalised) and its radius.
 struct CircleThrough {
     Vec3 centre;
@@ -26,13 +24,5 @@ std::optional<CircleThrough> CircleThroughThreePoints(Vec3 p1, Vec3 p2, Vec3 p3)
 bool CanAddCircleThroughThreePoints(const CGpage& page);
 // "圆的法线" and "圆上动点": exactly one solid selected and it is a circle.
 bool IsCircleSelected(const CGpage& page);
-
-// Adds the circle through the first three selected vertices ("添加过三点的圆") and unselects the
-// vertices. Collinear points are refused with "三点共线,不能确定一个圆!".
-bool AddCircleThroughThreePoints(CPlomDoc& doc);
-
-// Adds the centre C of the selected circle, the point C + 4 N for its stored axis N and the vector
-// between them ("添加圆的法线").
-bool AddCircleNormal(CPlomDoc& doc);
 
 }  // namespace velnor

@@ -1,6 +1,6 @@
 #include "geometry/circle_solids.h"
 
-#include "editing/transform_cells.h"
+#include "geometry/page_geometry.h"
 #include "geometry/tolerances.h"
 #include "model/page.h"
 

@@ -16,11 +16,10 @@ namespace velnor {
 std::optional<uint16_t> AddMeasureText(CGpage& page, int request);
 
 // Recomputes the value and the text from the page's current vertex positions. A text whose
-// type is unknown or whose vertex list is too short for its type is left as it is. This is the
-// updater that the program installs for CGpage::UpdateDynamicTexts (SetDynamicTextUpdater).
+// type is unknown or whose vertex list is too short for its type is left as it is.
 void UpdateMeasure(const CGpage& page, CDTextCell& text);
 
-// Recomputes every measurement text of the page, whether an updater is installed or not.
+// Recomputes every measurement text of the page; whatever moves or changes vertices calls it.
 void UpdateAllTexts(CGpage& page);
 
 }  // namespace velnor

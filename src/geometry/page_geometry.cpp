@@ -17,6 +17,15 @@ const CFaceCell* FindFace(const CGpage& page, int key) {
     return it == page.m_faces.end() ? nullptr : it->second.get();
 }
 
+const CSubassembly* FindSolid(const CGpage& page, int key) {
+    const auto it = page.m_solids.find(static_cast<uint16_t>(key));
+    return it == page.m_solids.end() ? nullptr : it->second.get();
+}
+
+CSubassembly* FindSolid(CGpage& page, int key) {
+    return const_cast<CSubassembly*>(FindSolid(static_cast<const CGpage&>(page), key));
+}
+
 LineEnds EndsOf(const CGpage& page, const CLineCell& line) {
     return {line.m_nStart, line.m_nEnd, VertexPosition(page, line.m_nStart),
             VertexPosition(page, line.m_nEnd)};

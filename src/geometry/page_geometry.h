@@ -49,6 +49,8 @@ struct FaceCorners {
 // Null when the key names no cell of that map.
 const CLineCell* FindLine(const CGpage& page, int key);
 const CFaceCell* FindFace(const CGpage& page, int key);
+const CSubassembly* FindSolid(const CGpage& page, int key);
+CSubassembly* FindSolid(CGpage& page, int key);
 
 LineEnds EndsOf(const CGpage& page, const CLineCell& line);
 FaceCorners CornersOf(const CGpage& page, const CFaceCell& face);

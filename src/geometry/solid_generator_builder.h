@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "editing/record_additions.h"
 #include "geometry/vec3.h"
+#include "model/added_cells.h"
 #include "model/page.h"
 
 namespace velnor {

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "editing/record_additions.h"
 #include "geometry/vec3.h"
+#include "model/added_cells.h"
 #include "model/page.h"
 
 namespace velnor {

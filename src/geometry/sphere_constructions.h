@@ -2,13 +2,11 @@
 
 #include <optional>
 
-#include "editing/record_additions.h"
 #include "geometry/vec3.h"
+#include "model/added_cells.h"
 #include "model/page.h"
 
 namespace velnor {
-
-class CPlomDoc;
 
 // The geometric sphere: the sphere outline (kind 25) at O with radius R, the great circle in the
 // plane x = O.x, the equator, and the parallel through O' = O + (0, 0, R/√3) of radius R√6/3;
@@ -17,16 +15,7 @@ class CPlomDoc;
 // "本页顶点数已达界限,请新建一页". Returns what was added.
 std::optional<AddedCells> AddGeometricSphere(CGpage& page, Vec3 centre, float radius);
 
-// The geometric sphere on the current page, recorded as "添加几何球体": the four solids first
-// ("添加组件"), then the vertices, lines and face.
-bool AddGeometricSphereFigure(CPlomDoc& doc, Vec3 centre, float radius);
-
 // "球的轴" and "球上的点、纬线、经线": exactly one solid selected and it is a sphere (kind 25).
 bool IsSphereSelected(const CGpage& page);
-
-// The north and south poles of the selected sphere and the segment from north to south
-// ("添加极点、球轴"). A sphere that is turned or not round is refused with
-// "请修改属性使之方向向上且不能为椭球，然后再添加".
-bool AddSphereAxis(CPlomDoc& doc);
 
 }  // namespace velnor

@@ -5,7 +5,6 @@
 #include "model/button_window.h"
 #include "model/button_window_seam.h"
 #include "model/color.h"
-#include "model/dynamic_text_updater.h"
 #include "model/gl_model.h"
 #include "model/message_seam.h"
 
@@ -133,8 +132,8 @@ std::optional<uint16_t> CGpage::AddFace(std::span<const int> indices) {
         verts.push_back(static_cast<uint8_t>(index & 0xFF));
     }
     for (size_t i = 3; i < count; ++i) {
-        const float det = TripleProduct(m_pos[verts[0]], m_pos[verts[1]], m_pos[verts[2]],
-                                        m_pos[verts[i]]);
+        const float det =
+            TripleProduct(m_pos[verts[0]], m_pos[verts[1]], m_pos[verts[2]], m_pos[verts[i]]);
         if (std::fabs(det) > kCoplanarTolerance) {
             return std::nullopt;
         }
@@ -196,12 +195,18 @@ void CGpage::RefreshNames() {
 
 std::vector<int>& CGpage::Selection(SelectionKind kind) {
     switch (kind) {
-        case SelectionKind::kPoints: return m_selPoints;
-        case SelectionKind::kLines: return m_selLines;
-        case SelectionKind::kFaces: return m_selFaces;
-        case SelectionKind::kSolids: return m_selSolids;
-        case SelectionKind::kButtons: return m_selButtons;
-        case SelectionKind::kTexts: return m_selTexts;
+        case SelectionKind::kPoints:
+            return m_selPoints;
+        case SelectionKind::kLines:
+            return m_selLines;
+        case SelectionKind::kFaces:
+            return m_selFaces;
+        case SelectionKind::kSolids:
+            return m_selSolids;
+        case SelectionKind::kButtons:
+            return m_selButtons;
+        case SelectionKind::kTexts:
+            return m_selTexts;
     }
     return m_selPoints;
 }
@@ -220,9 +225,15 @@ void CGpage::SelectAllOfKind(SelectionKind kind) {
                 }
             }
             break;
-        case SelectionKind::kLines: AppendKeys(m_lines, m_selLines, false); break;
-        case SelectionKind::kFaces: AppendKeys(m_faces, m_selFaces, false); break;
-        case SelectionKind::kSolids: AppendKeys(m_solids, m_selSolids, false); break;
+        case SelectionKind::kLines:
+            AppendKeys(m_lines, m_selLines, false);
+            break;
+        case SelectionKind::kFaces:
+            AppendKeys(m_faces, m_selFaces, false);
+            break;
+        case SelectionKind::kSolids:
+            AppendKeys(m_solids, m_selSolids, false);
+            break;
         case SelectionKind::kButtons:
             m_selButtons.clear();
             for (const auto& [key, button] : m_buttons) {
@@ -231,7 +242,9 @@ void CGpage::SelectAllOfKind(SelectionKind kind) {
                 }
             }
             break;
-        case SelectionKind::kTexts: AppendKeys(m_texts, m_selTexts, false); break;
+        case SelectionKind::kTexts:
+            AppendKeys(m_texts, m_selTexts, false);
+            break;
     }
 }
 
@@ -296,16 +309,6 @@ void CGpage::CreateButtonWindows(bool visible) const {
 void CGpage::DestroyButtonWindows() const {
     for (const auto& [key, button] : m_buttons) {
         DestroyButtonWindow(*button);
-    }
-}
-
-void CGpage::UpdateDynamicTexts() {
-    const DynamicTextUpdater update = InstalledDynamicTextUpdater();
-    if (!update) {
-        return;
-    }
-    for (auto& [key, text] : m_texts) {
-        update(*this, *text);
     }
 }
 

@@ -88,9 +88,6 @@ public:
     void CreateButtonWindows(bool visible) const;
     void DestroyButtonWindows() const;
 
-    // Recomputes every measurement text from the vertices (after vertices moved or changed).
-    void UpdateDynamicTexts();
-
     // Transformation definitions taken from the selection: two vertices and no line give the
     // second minus the first; no vertex and one line give the line's end minus its start.
     std::optional<Float3> TranslationFromSelection() const;

@@ -2,8 +2,6 @@
 #include <QFont>
 #include <QFontDatabase>
 
-#include "geometry/measure_text.h"
-#include "model/dynamic_text_updater.h"
 #include "shell/command_icons.h"
 #include "shell/document_files.h"
 #include "shell/main_frame.h"
@@ -41,7 +39,6 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("velnor"));
     UseChineseFont(app);
     velnor::InstallQtTranslations(app);
-    velnor::SetDynamicTextUpdater(&velnor::UpdateMeasure);
 
     velnor::CMainFrame frame;
     QStringList arguments = QApplication::arguments();

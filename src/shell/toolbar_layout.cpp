@@ -4,7 +4,7 @@
 #include <QToolBar>
 
 #include "commands/command_ids.h"
-#include "geometry/figure_set.h"
+#include "editing/figure_set.h"
 #include "shell/command_actions.h"
 #include "shell/command_icons.h"
 

@@ -1,41 +1,37 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "button_test_support.h"
 #include "buttons/button_drag.h"
 #include "buttons/button_factory.h"
+#include "geometry/measure_types.h"
 #include "model/document.h"
-#include "model/dynamic_text_updater.h"
 #include "support/recording_button_windows.h"
 #include "support/recording_document_views.h"
 
 namespace velnor {
 namespace {
 
-std::vector<float> g_seenX;
-
-void RecordFirstVertexX(const CGpage& page, CDTextCell&) {
-    g_seenX.push_back(page.m_pos[0][0]);
-}
-
 TEST(ButtonAnimationTick, TextsFollowTheFigureAsItStandsBeforeTheStep) {
     test::RecordingButtonWindows windows;
-    const DynamicTextUpdater previous = SetDynamicTextUpdater(&RecordFirstVertexX);
     CGpage page;
     page.AddVertex(0, 0, 0);
-    page.AddText(std::make_unique<CDTextCell>());
+    auto coordinates = std::make_unique<CDTextCell>(kPointCoordinates);
+    coordinates->m_strName = "A";
+    coordinates->m_nVertCount = 1;
+    page.AddText(std::move(coordinates));
     const uint16_t key = CreateButton(page, kButtonTranslate);
     PressButton(page, key);
-    g_seenX.clear();
-    EXPECT_TRUE(TickButtonAnimation(page));
-    EXPECT_TRUE(TickButtonAnimation(page));
-    EXPECT_TRUE(TickButtonAnimation(page));
-    SetDynamicTextUpdater(previous);
-    ASSERT_EQ(g_seenX.size(), 3u);
-    EXPECT_EQ(g_seenX[0], 0.0f);
-    EXPECT_EQ(g_seenX[1], 0.0f);
-    EXPECT_NEAR(g_seenX[2], 0.2f, 1e-6);
+    std::vector<std::string> shown;
+    for (int tick = 0; tick < 3; ++tick) {
+        EXPECT_TRUE(TickButtonAnimation(page));
+        shown.push_back(page.m_texts.at(1)->m_strText);
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"A ( 0.0000 , 0.0000 , 0.0000 )",
+                                               "A ( 0.0000 , 0.0000 , 0.0000 )",
+                                               "A ( 0.2000 , 0.0000 , 0.0000 )"}));
 }
 
 TEST(ButtonAnimationTick, StopsWhenNoButtonRuns) {

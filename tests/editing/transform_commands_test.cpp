@@ -36,7 +36,7 @@ TEST_F(Transformations, TranslationMovesByTheVectorAndUndoesAndRedoes) {
     EXPECT_EQ(Page().m_pos[1], (Float3{2, 4, -6}));
     EXPECT_EQ(Solid().m_position, (Float3{11, 2, 3}));
     EXPECT_EQ(doc.CommandProcessor().Current()->GetName(), "平移变换");
-    EXPECT_EQ(s_updates, 1);
+    EXPECT_EQ(Text(), "A ( 11.0000 , 0.0000 , 0.0000 )");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(Page().m_selPoints, (std::vector<int>{0}));  // the selection stays
     EXPECT_TRUE(Undo(doc));
@@ -105,15 +105,15 @@ TEST_F(Transformations, ScalingByZeroCollapsesAndUndoRestoresExactly) {
 TEST_F(Transformations, OnlySolidsLeaveTheTextsAloneOnUndoAndRedo) {
     Page().m_selSolids = {1};
     TranslateSelection(doc);
-    s_updates = 0;
+    MarkTextStale();
     Undo(doc);
     Redo(doc);
-    EXPECT_EQ(s_updates, 0);
+    EXPECT_EQ(Text(), kStale);
     Page().m_selPoints = {0};
     TranslateSelection(doc);
-    s_updates = 0;
+    MarkTextStale();
     Undo(doc);
-    EXPECT_EQ(s_updates, 1);
+    EXPECT_EQ(Text(), "A ( 1.0000 , 0.0000 , 0.0000 )");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "editing/record_additions.h"
 #include "editing/solid_array.h"
 #include "editing_fixture.h"
+#include "geometry/measure_text.h"
 #include "model/bit_text.h"
 #include "model/button_window.h"
 #include "support/page_equality.h"
@@ -208,7 +209,7 @@ private:
         auto text = std::make_unique<CDTextCell>(1);
         text->m_nVertCount = 2;
         text->m_verts = {static_cast<uint8_t>(first), static_cast<uint8_t>(first + 2)};
-        Page().AddText(std::move(text));
+        AddMeasured(std::move(text));
         RecordAdditions(m_doc, "添加三棱锥", {.points = 3, .lines = 3, .faces = 1, .texts = 1});
     }
 
@@ -249,6 +250,13 @@ private:
         RecordAdditions(m_doc, "添加显示隐藏按钮", {.buttons = 1});
     }
 
+    // As the measure commands do, a text shows its value from the start.
+    void AddMeasured(std::unique_ptr<CDTextCell> text) {
+        CDTextCell& added = *text;
+        Page().AddText(std::move(text));
+        UpdateMeasure(Page(), added);
+    }
+
     void AddText() {
         if (Page().m_nVertexCount == 0) {
             return;
@@ -259,7 +267,7 @@ private:
             text->m_verts[i] = Vertex();
         }
         text->m_strText = "d=" + std::to_string(Pick(100));
-        Page().AddText(std::move(text));
+        AddMeasured(std::move(text));
         RecordAdditions(m_doc, "添加距离度量文本", {.texts = 1});
     }
 

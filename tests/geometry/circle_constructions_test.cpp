@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "buttons/point_on_circle.h"
+#include "editing/circle_commands.h"
 #include "editing/editing_fixture.h"
 #include "figure_checks.h"
 #include "geometry/circle_constructions.h"

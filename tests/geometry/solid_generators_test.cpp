@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "editing/editing_fixture.h"
+#include "editing/figure_set.h"
 #include "figure_checks.h"
-#include "geometry/figure_set.h"
 #include "geometry/measure_text.h"
 #include "page_builder.h"
 #include "support/page_equality.h"

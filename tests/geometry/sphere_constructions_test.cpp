@@ -3,9 +3,10 @@
 #include <cmath>
 
 #include "editing/editing_fixture.h"
+#include "editing/sphere_commands.h"
+#include "editing/sphere_latitude_longitude.h"
 #include "figure_checks.h"
 #include "geometry/sphere_constructions.h"
-#include "geometry/sphere_latitude_longitude.h"
 #include "page_builder.h"
 #include "support/page_equality.h"
 

@@ -2,7 +2,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "geometry/sphere_latitude_longitude.h"
+#include "editing/sphere_latitude_longitude.h"
 #include "shell/dialogs/command_dialogs.h"
 #include "shell/dialogs/values_dialog.h"
 

@@ -1,4 +1,4 @@
-#include "geometry/sphere_latitude_longitude.h"
+#include "editing/sphere_latitude_longitude.h"
 
 #include <cmath>
 #include <memory>

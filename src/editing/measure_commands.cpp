@@ -1,4 +1,4 @@
-#include "geometry/measure_commands.h"
+#include "editing/measure_commands.h"
 
 #include "editing/record_additions.h"
 #include "geometry/measure_enabling.h"

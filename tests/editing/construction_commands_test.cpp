@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "editing/cmd_compound.h"
+#include "editing/construction_commands.h"
 #include "editing/editing_fixture.h"
-#include "geometry/construction_commands.h"
-#include "geometry/measure_commands.h"
+#include "editing/measure_commands.h"
 #include "geometry/measure_types.h"
 #include "model/refresh_hint.h"
 #include "support/page_equality.h"

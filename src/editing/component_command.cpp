@@ -1,4 +1,4 @@
-#include "geometry/component_command.h"
+#include "editing/component_command.h"
 
 #include <cmath>
 #include <memory>

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "editing/cmd_modifi_ti.h"
+#include "editing/component_command.h"
 #include "editing/editing_fixture.h"
-#include "figure_checks.h"
-#include "geometry/component_command.h"
-#include "page_builder.h"
+#include "geometry/figure_checks.h"
+#include "geometry/page_builder.h"
 
 namespace velnor {
 namespace {

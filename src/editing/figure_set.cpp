@@ -1,12 +1,12 @@
-#include "geometry/figure_set.h"
+#include "editing/figure_set.h"
 
 #include <array>
 #include <cmath>
 #include <optional>
 
 #include "editing/record_additions.h"
+#include "editing/sphere_commands.h"
 #include "geometry/solid_generators.h"
-#include "geometry/sphere_constructions.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 

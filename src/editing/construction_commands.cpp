@@ -1,4 +1,4 @@
-#include "geometry/construction_commands.h"
+#include "editing/construction_commands.h"
 
 #include <string>
 
