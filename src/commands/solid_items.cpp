@@ -114,7 +114,7 @@ const std::vector<std::string>& ComponentParamNames() {
 std::string ComponentParamsRefusal(const CPlomDoc& doc, const CommandParams& params,
                                    int currentKind) {
     const int kind = params.Integer("kind", currentKind);
-    if (kind < 0 || kind > kLastComponentKind) {
+    if (params.Has("kind") && (kind < 0 || kind > kLastComponentKind)) {
         return RangeRefusal(0, kLastComponentKind, true);
     }
     if (kind != kSolidPageComponent) {

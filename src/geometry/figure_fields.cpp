@@ -15,15 +15,30 @@ constexpr std::array<const char*, kFigureTypeCount> kTypeNames{
 };
 
 constexpr std::array<FigureFieldInfo, 6> kFields{{
-    {kFieldEdge, "(棱)长:", true, false, 0.1, 100.0},
-    {kFieldWidth, "宽:", true, false, 0.1, 100.0},
-    {kFieldHeight, "高:", true, false, 0.1, 100.0},
-    {kFieldSides, "底边数:", true, true, 3.0, 20.0},
-    {kFieldRadius, "底半径:", true, false, 0.1, 100.0},
-    {kFieldRatio, "台体上下底之比：", false, false, 0.0, 0.0},
+    {kFieldEdge, "(棱)长:", "L", true, false, 0.1, 100.0},
+    {kFieldWidth, "宽:", "W", true, false, 0.1, 100.0},
+    {kFieldHeight, "高:", "H", true, false, 0.1, 100.0},
+    {kFieldSides, "底边数:", "n", true, true, 3.0, 20.0},
+    {kFieldRadius, "底半径:", "r", true, false, 0.1, 100.0},
+    {kFieldRatio, "台体上下底之比：", "k", false, false, 0.0, 0.0},
 }};
 
-double FieldValue(const FigureSetValues& values, FigureField field) {
+bool IsRevolution(int type) {
+    return type >= static_cast<int>(FigureType::kCylinder) &&
+           type <= static_cast<int>(FigureType::kConeFrustum);
+}
+
+}  // namespace
+
+const char* FigureTypeName(int type) {
+    return type >= 0 && type < kFigureTypeCount ? kTypeNames[type] : "";
+}
+
+std::span<const FigureFieldInfo> FigureFields() {
+    return kFields;
+}
+
+double FigureFieldValue(const FigureSetValues& values, FigureField field) {
     switch (field) {
         case kFieldEdge:
             return values.edge;
@@ -39,21 +54,6 @@ double FieldValue(const FigureSetValues& values, FigureField field) {
             return values.ratio;
     }
     return 0.0;
-}
-
-bool IsRevolution(int type) {
-    return type >= static_cast<int>(FigureType::kCylinder) &&
-           type <= static_cast<int>(FigureType::kConeFrustum);
-}
-
-}  // namespace
-
-const char* FigureTypeName(int type) {
-    return type >= 0 && type < kFigureTypeCount ? kTypeNames[type] : "";
-}
-
-std::span<const FigureFieldInfo> FigureFields() {
-    return kFields;
 }
 
 unsigned EnabledFigureFields(int type) {
@@ -96,7 +96,7 @@ std::optional<std::string> FigureValuesError(const FigureSetValues& values) {
         if ((enabled & info.field) == 0) {
             continue;
         }
-        const double value = FieldValue(values, info.field);
+        const double value = FigureFieldValue(values, info.field);
         if (!std::isfinite(value)) {
             return std::string("请输入一个数。");
         }

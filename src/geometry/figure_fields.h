@@ -52,10 +52,12 @@ enum FigureField : unsigned {
     kFieldRatio = 1u << 5,
 };
 
-// A field of the dialog: its label and the range it must keep (none for the ratio).
+// A field of the dialog: its label, the name scripts give its value, and the range it must keep
+// (none for the ratio).
 struct FigureFieldInfo {
     FigureField field;
     const char* label;
+    const char* valueName;
     bool ranged;
     bool integer;
     double min;
@@ -63,6 +65,9 @@ struct FigureFieldInfo {
 };
 
 std::span<const FigureFieldInfo> FigureFields();
+
+// The value of one of those fields.
+double FigureFieldValue(const FigureSetValues& values, FigureField field);
 
 // The fields the dialog enables for a figure type (the centre is always enabled).
 unsigned EnabledFigureFields(int type);

@@ -1,6 +1,8 @@
+#include <memory>
 #include <string>
 
 #include "commands/script_fixture.h"
+#include "model/bit_text.h"
 
 namespace velnor::test {
 namespace {
@@ -63,6 +65,12 @@ TEST_F(ScriptTest, TheComponentDialogsClipAndRatioValuesReachTheSolid) {
     Run("组装页\n组件 kind=26 component=1\nselect none\nselect solids 2\n修改图元属性 clip=0\n");
     EXPECT_EQ(Page().m_solids.at(2)->m_nComponent, 1);
     EXPECT_EQ(Page().m_solids.at(2)->m_nClipMode, 0u);
+}
+
+TEST_F(ScriptTest, APlainBitmapTextRefusesItsPropertiesWithItsOwnReason) {
+    Page().AddSolid(std::make_unique<CBitText>());
+    EXPECT_EQ(Run("select solids 1\n修改图元属性\n"),
+              "message: 这是图形类文本，若要修改内容，请删除后重建！\n");
 }
 
 }  // namespace

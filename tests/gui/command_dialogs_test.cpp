@@ -13,11 +13,13 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 
 #include "commands/command_ids.h"
 #include "commands/script_interpreter.h"
+#include "model/bit_text.h"
 #include "model/button_cells.h"
 #include "model/document.h"
 #include "model/gl_model.h"
@@ -191,6 +193,51 @@ TEST_F(CommandDialogsTest, RefusedValuesKeepTheDialogOpenAndChangeNothing) {
     }
 }
 
+// The names of the fields that Tab visits, in order, from the first one.
+QStringList TabOrder(QDialog* dialog) {
+    QStringList names;
+    QWidget* first = dialog->nextInFocusChain();
+    for (QWidget* w = first; w != dialog; w = w->nextInFocusChain()) {
+        if (w->isVisibleTo(dialog) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+            !w->objectName().isEmpty() && !w->objectName().startsWith("qt_")) {
+            names << w->objectName();
+        }
+    }
+    return names;
+}
+
+struct TabCase {
+    const char* setup;
+    int command;
+    QStringList order;
+};
+
+TEST_F(CommandDialogsTest, TabFollowsTheLayout) {
+    const TabCase cases[] = {
+        {"", cmd::kFigureSet, {"type", "L", "X", "Y", "Z", "ok", "cancel"}},
+        {"",
+         cmd::kComponent,
+         {"kind", "x", "y", "z", "ax", "ay", "az", "sx", "sy", "sz", "spin", "clip", "ok",
+          "cancel"}},
+        {"point 0 0 0\n",
+         cmd::kProperties,
+         {"label", "shown", "x", "y", "z", "colour", "ok", "cancel"}},
+        {"point 0 0 0\npoint 3 0 0\nline 0 1\nselect none\nselect lines 1\n",
+         cmd::kRatioPoint,
+         {"m", "n", "ok", "cancel"}},
+    };
+    for (const TabCase& c : cases) {
+        SCOPED_TRACE(c.command);
+        doc.OnNewDocument();
+        Prepare(c.setup);
+        RunWithDialog(c.command, [&](QDialog* dialog) {
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(TabOrder(dialog), c.order);
+            dialog->reject();
+        });
+    }
+}
+
 TEST_F(CommandDialogsTest, FigureTypeSetsItsFieldsAndOkBuildsTheFigure) {
     RunWithDialog(cmd::kFigureSet, [&](QDialog* dialog) {
         ASSERT_NE(dialog, nullptr);
@@ -257,6 +304,9 @@ TEST_F(CommandDialogsTest, ComponentKindsBringTheirSizesAndControls) {
 
 TEST_F(CommandDialogsTest, SolidPropertiesApplyToTheSolidAndUndoInOneStep) {
     Prepare("组件 kind=6\nselect solids 1\n");
+    const QString added = frame.Actions().Action(cmd::kUndo)->text();
+    RunWithDialog(cmd::kProperties, [](QDialog* dialog) { dialog->reject(); });
+    EXPECT_EQ(frame.Actions().Action(cmd::kUndo)->text(), added);
     RunWithDialog(cmd::kProperties, [&](QDialog* dialog) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(Field<QPushButton>(dialog, "ok")->text(), "应用");
@@ -293,6 +343,14 @@ TEST_F(CommandDialogsTest, PropertiesShowTheReportBeforeAnyDialogOrElseThePage) 
     EXPECT_EQ(messages.texts.size(), 1u);
 }
 
+TEST_F(CommandDialogsTest, APlainBitmapTextOpensNoDialogAndSaysWhy) {
+    Page().AddSolid(std::make_unique<CBitText>());
+    Page().m_selSolids = {1};
+    RunWithDialog(cmd::kProperties, [](QDialog* dialog) { EXPECT_EQ(dialog, nullptr); });
+    EXPECT_EQ(messages.texts,
+              std::vector<std::string>{"这是图形类文本，若要修改内容，请删除后重建！"});
+}
+
 TEST_F(CommandDialogsTest, PointPropertiesChangeTheVertexAndKeepUntouchedValuesExact) {
     Prepare("point 1 0.33333334 3\n");
     RunWithDialog(cmd::kProperties, [&](QDialog* dialog) {
@@ -304,10 +362,18 @@ TEST_F(CommandDialogsTest, PointPropertiesChangeTheVertexAndKeepUntouchedValuesE
         EXPECT_EQ(Field<QPushButton>(dialog, "cancel")->text(), "关闭");
         Fill(dialog, "label", "P");
         Fill(dialog, "x", "5");
+        QTimer::singleShot(0, [] {
+            auto* picker = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(picker, nullptr);
+            picker->setCurrentColor(QColor(0, 0, 255));
+            picker->accept();
+        });
+        Press(dialog, "colour");
         Press(dialog, "ok");
     });
     EXPECT_EQ(Page().m_label[0], "P");
     EXPECT_EQ(Page().m_pos[0], (Float3{5.0f, 0.33333334f, 3.0f}));
+    EXPECT_EQ(Page().m_color[0], (Float3{0.0f, 0.0f, 1.0f}));
     EXPECT_EQ(frame.Actions().Action(cmd::kUndo)->text(), "撤消 修改点(&U)");
 }
 

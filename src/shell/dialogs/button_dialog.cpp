@@ -11,17 +11,17 @@
 
 namespace velnor {
 
-void AddCaptionRows(ValuesDialog& dialog, QFormLayout& form, const CGpage& page,
-                    const CBtCmd& button, const QString& twoWayLabel) {
-    form.addRow(QStringLiteral("名称:"),
-                dialog.AddText("caption", QString::fromStdString(button.m_strCaption)));
+void AddCaptionRows(ValuesDialog& dialog, const CGpage& page, const CBtCmd& button,
+                    const QString& twoWayLabel) {
+    dialog.Form().addRow(QStringLiteral("名称:"),
+                         dialog.AddText("caption", QString::fromStdString(button.m_strCaption)));
     QCheckBox* twoWay = dialog.AddFlag("twoway", twoWayLabel, button.m_bTwoWay != 0);
     twoWay->setEnabled(!IsSeriesMember(page, button.m_nKey));
-    form.addRow(twoWay);
+    dialog.Form().addRow(twoWay);
 }
 
-void AddUseSelectionRow(ValuesDialog& dialog, QFormLayout& form) {
-    form.addRow(
+void AddUseSelectionRow(ValuesDialog& dialog) {
+    dialog.Form().addRow(
         dialog.AddFlag("useselection", QStringLiteral("修改为当前已选取的图元为操作对象:"), false));
 }
 

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QFormLayout;
-
 namespace velnor {
 
 class CBtCmd;
@@ -25,10 +23,10 @@ bool AskSeriesButton(const DialogContext& context, const CBtCmd& button, Command
 
 // The rows every button dialog begins with: "名称:" and the two-way box, which a member of a
 // series cannot change (the series runs it).
-void AddCaptionRows(ValuesDialog& dialog, QFormLayout& form, const CGpage& page,
-                    const CBtCmd& button, const QString& twoWayLabel);
+void AddCaptionRows(ValuesDialog& dialog, const CGpage& page, const CBtCmd& button,
+                    const QString& twoWayLabel);
 
 // "修改为当前已选取的图元为操作对象:".
-void AddUseSelectionRow(ValuesDialog& dialog, QFormLayout& form);
+void AddUseSelectionRow(ValuesDialog& dialog);
 
 }  // namespace velnor

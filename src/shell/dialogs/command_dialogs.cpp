@@ -42,7 +42,9 @@ bool AskForValues(const CommandEntry& entry, CPlomDoc& doc, CommandParams& value
     return found->second({entry, doc, parent}, values);
 }
 
-bool RunValuesDialog(ValuesDialog& dialog, const DialogContext& context, CommandParams& values) {
+bool RunValuesDialog(ValuesDialog& dialog, const DialogContext& context, CommandParams& values,
+                     const QString& okText, const QString& cancelText) {
+    dialog.AddButtons(okText, cancelText);
     dialog.SetCheck([&context](const CommandParams& candidate) {
         return RefusalOf(context.entry, context.doc, candidate);
     });

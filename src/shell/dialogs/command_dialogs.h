@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "commands/command_entry.h"
 
 class QWidget;
@@ -23,8 +25,11 @@ struct DialogContext {
     QWidget* parent;
 };
 
-// Runs a dialog modally with the command's check; on OK its values go to `values`.
-bool RunValuesDialog(ValuesDialog& dialog, const DialogContext& context, CommandParams& values);
+// Ends the dialog with its two buttons and runs it modally with the command's check; on OK its
+// values go to `values`.
+bool RunValuesDialog(ValuesDialog& dialog, const DialogContext& context, CommandParams& values,
+                     const QString& okText = QStringLiteral("确定"),
+                     const QString& cancelText = QStringLiteral("取消"));
 
 // The dialogs, one file each.
 bool AskFigureSet(const DialogContext& context, CommandParams& values);          // 创建图元集

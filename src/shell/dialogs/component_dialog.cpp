@@ -80,7 +80,6 @@ void ShowFields(const Fields3& fields, const Float3& value) {
 bool AskComponent(const DialogContext& context, CommandParams& values, ComponentValues state,
                   bool creating) {
     ValuesDialog dialog(QStringLiteral("组件"), QStringLiteral("componentDialog"), context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
     auto* kinds = new QFormLayout;
     QComboBox* kind = dialog.AddChoice("kind", KindNames(), state.kind);
     kind->setMaxVisibleItems(27);
@@ -89,16 +88,16 @@ bool AskComponent(const DialogContext& context, CommandParams& values, Component
         dialog.AddChoice("component", ComponentNames(context.doc), state.pageComponent, 1);
     auto* pageLabel = new QLabel(QStringLiteral("组件页:"), &dialog);
     kinds->addRow(pageLabel, page);
-    layout->addLayout(kinds);
+    dialog.Layout().addLayout(kinds);
 
     Fields3 centre{};
     Fields3 axis{};
     Fields3 scale{};
-    layout->addWidget(
+    dialog.Layout().addWidget(
         VectorGroup(dialog, QStringLiteral("中心"), {"x", "y", "z"}, state.centre, centre));
-    layout->addWidget(
+    dialog.Layout().addWidget(
         VectorGroup(dialog, QStringLiteral("Z轴方向"), {"ax", "ay", "az"}, state.axis, axis));
-    layout->addWidget(
+    dialog.Layout().addWidget(
         VectorGroup(dialog, QStringLiteral("尺度"), {"sx", "sy", "sz"}, state.scale, scale));
 
     auto* more = new QFormLayout;
@@ -106,7 +105,7 @@ bool AskComponent(const DialogContext& context, CommandParams& values, Component
     QLineEdit* ratio = dialog.AddNumber("ratio", state.ratio);
     auto* ratioLabel = new QLabel(QStringLiteral("圆台上下底之比："), &dialog);
     more->addRow(ratioLabel, ratio);
-    layout->addLayout(more);
+    dialog.Layout().addLayout(more);
 
     auto* clipping = new QGridLayout;
     QCheckBox* clip = dialog.AddFlag("clip", QStringLiteral("裁 剪"), state.clip);
@@ -119,8 +118,7 @@ bool AskComponent(const DialogContext& context, CommandParams& values, Component
     clipping->addWidget(plane1Fields, 1, 1);
     clipping->addWidget(plane2, 2, 0);
     clipping->addWidget(plane2Fields, 2, 1);
-    layout->addLayout(clipping);
-    dialog.AddButtons(*layout, creating ? QStringLiteral("新建") : QStringLiteral("应用"));
+    dialog.Layout().addLayout(clipping);
 
     const auto showClipping = [=] {
         for (QWidget* row : {static_cast<QWidget*>(plane1), plane1Fields,
@@ -154,7 +152,8 @@ bool AskComponent(const DialogContext& context, CommandParams& values, Component
         }
         showKind(state);
     });
-    return RunValuesDialog(dialog, context, values);
+    return RunValuesDialog(dialog, context, values,
+                           creating ? QStringLiteral("新建") : QStringLiteral("应用"));
 }
 
 }  // namespace

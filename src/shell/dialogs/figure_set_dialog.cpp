@@ -24,32 +24,6 @@ QStringList FigureTypeNames() {
     return names;
 }
 
-double InitialValue(const FigureSetValues& values, FigureField field) {
-    switch (field) {
-        case kFieldEdge:
-            return values.edge;
-        case kFieldWidth:
-            return values.width;
-        case kFieldHeight:
-            return values.height;
-        case kFieldSides:
-            return values.sides;
-        case kFieldRadius:
-            return values.radius;
-        case kFieldRatio:
-            return values.ratio;
-    }
-    return 0.0;
-}
-
-const std::map<FigureField, const char*>& ValueNames() {
-    static const std::map<FigureField, const char*> names{
-        {kFieldEdge, "L"},  {kFieldWidth, "W"},  {kFieldHeight, "H"},
-        {kFieldSides, "n"}, {kFieldRadius, "r"}, {kFieldRatio, "k"},
-    };
-    return names;
-}
-
 }  // namespace
 
 // 创建图元集: the figure list beside the sizes it uses and the centre. Choosing a figure greys
@@ -58,9 +32,8 @@ bool AskFigureSet(const DialogContext& context, CommandParams& values) {
     const FigureSetValues initial;
     ValuesDialog dialog(QStringLiteral("创建图元集"), QStringLiteral("figureSetDialog"),
                         context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
     auto* columns = new QHBoxLayout;
-    layout->addLayout(columns);
+    dialog.Layout().addLayout(columns);
 
     auto* typeColumn = new QVBoxLayout;
     QListWidget* types = dialog.AddList("type", FigureTypeNames(), initial.type);
@@ -73,8 +46,8 @@ bool AskFigureSet(const DialogContext& context, CommandParams& values) {
     auto* sizes = new QFormLayout;
     std::map<FigureField, QLineEdit*> fields;
     for (const FigureFieldInfo& info : FigureFields()) {
-        const double value = InitialValue(initial, info.field);
-        const std::string name = ValueNames().at(info.field);
+        const double value = FigureFieldValue(initial, info.field);
+        const std::string name = info.valueName;
         QLineEdit* field = info.integer ? dialog.AddInteger(name, static_cast<int>(value))
                                         : dialog.AddNumber(name, value);
         sizes->addRow(QString::fromUtf8(info.label), field);
@@ -88,7 +61,6 @@ bool AskFigureSet(const DialogContext& context, CommandParams& values) {
     centreForm->addRow(QStringLiteral("Z:"), z);
     sizes->addRow(centre);
     columns->addLayout(sizes);
-    dialog.AddButtons(*layout);
 
     const auto showType = [&](int type, bool reset) {
         const unsigned enabled = EnabledFigureFields(type);

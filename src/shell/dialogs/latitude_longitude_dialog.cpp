@@ -14,17 +14,15 @@ bool AskLatitudeLongitude(const DialogContext& context, CommandParams& values) {
     const LatitudeLongitude initial;
     ValuesDialog dialog(QStringLiteral("添加球上的点、经线、纬线"),
                         QStringLiteral("latitudeLongitudeDialog"), context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("纬度：(-90,90)"), dialog.AddNumber("lat", initial.latitude));
-    form->addRow(QStringLiteral("经度：(-180,180)"), dialog.AddNumber("lon", initial.longitude));
-    layout->addLayout(form);
+    dialog.Form().addRow(QStringLiteral("纬度：(-90,90)"),
+                         dialog.AddNumber("lat", initial.latitude));
+    dialog.Form().addRow(QStringLiteral("经度：(-180,180)"),
+                         dialog.AddNumber("lon", initial.longitude));
     auto* boxes = new QHBoxLayout;
     boxes->addWidget(dialog.AddFlag("parallel", QStringLiteral("加纬线"), initial.parallel));
     boxes->addWidget(dialog.AddFlag("meridian", QStringLiteral("加经线"), initial.meridian));
     boxes->addWidget(dialog.AddFlag("point", QStringLiteral("添加点"), initial.point));
-    layout->addLayout(boxes);
-    dialog.AddButtons(*layout);
+    dialog.Layout().addLayout(boxes);
     return RunValuesDialog(dialog, context, values);
 }
 

@@ -13,14 +13,11 @@ namespace velnor {
 bool AskPage(const DialogContext& context, CommandParams& values) {
     const CGpage& page = context.doc.CurrentPage();
     ValuesDialog dialog(QStringLiteral("页属性"), QStringLiteral("pageDialog"), context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* form = new QFormLayout;
     const QStringList schemes{QStringLiteral("自动"), QStringLiteral("几何"),
                               QStringLiteral("美景"), QStringLiteral("透明"),
                               QStringLiteral("火红"), QStringLiteral("迷彩")};
-    form->addRow(QStringLiteral("显示模式"),
-                 dialog.AddChoice("scheme", schemes, static_cast<int>(page.m_nScheme)));
-    layout->addLayout(form);
+    dialog.Form().addRow(QStringLiteral("显示模式"),
+                         dialog.AddChoice("scheme", schemes, static_cast<int>(page.m_nScheme)));
     auto* clipRow = new QHBoxLayout;
     QCheckBox* clip = dialog.AddFlag("clip", QStringLiteral("裁剪："), page.m_bClip != 0);
     const Plane& plane = page.m_clipPlane;
@@ -28,8 +25,7 @@ bool AskPage(const DialogContext& context, CommandParams& values) {
         dialog.AddPlane({"a", "b", "c", "d"}, {plane[0], plane[1], plane[2], plane[3]});
     clipRow->addWidget(clip);
     clipRow->addWidget(planeFields);
-    layout->addLayout(clipRow);
-    dialog.AddButtons(*layout);
+    dialog.Layout().addLayout(clipRow);
     planeFields->setEnabled(clip->isChecked());
     QObject::connect(clip, &QCheckBox::toggled, planeFields, &QWidget::setEnabled);
     return RunValuesDialog(dialog, context, values);

@@ -1,6 +1,5 @@
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 #include "editing/properties.h"
 #include "model/document.h"
@@ -17,23 +16,21 @@ bool AskPoint(const DialogContext& context, CommandParams& values) {
     const int index = page.m_selPoints.front();
     const VertexValues vertex = VertexValuesOf(page, index);
     ValuesDialog dialog(QStringLiteral("点属性"), QStringLiteral("pointDialog"), context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* form = new QFormLayout;
     auto* number = new QLineEdit(QString::number(index), &dialog);
     number->setObjectName(QStringLiteral("index"));
     number->setReadOnly(true);
     number->setFocusPolicy(Qt::NoFocus);
-    form->addRow(QStringLiteral("编号:"), number);
+    dialog.Form().addRow(QStringLiteral("编号:"), number);
     QLineEdit* label = dialog.AddText("label", QString::fromStdString(vertex.label));
     label->setMaxLength(kMaxLabel);
-    form->addRow(QStringLiteral("标签:"), label);
-    form->addRow(QString(), dialog.AddFlag("shown", QStringLiteral("显示标签"), vertex.shown));
+    dialog.Form().addRow(QStringLiteral("标签:"), label);
+    dialog.Form().addRow(QString(),
+                         dialog.AddFlag("shown", QStringLiteral("显示标签"), vertex.shown));
     const Float3& p = vertex.position;
-    form->addRow(QStringLiteral("坐标:"), dialog.AddVector({"x", "y", "z"}, {p[0], p[1], p[2]}));
-    form->addRow(QStringLiteral("颜色:"), dialog.AddColour(vertex.color));
-    layout->addLayout(form);
-    dialog.AddButtons(*layout, QStringLiteral("修改"), QStringLiteral("关闭"));
-    return RunValuesDialog(dialog, context, values);
+    dialog.Form().addRow(QStringLiteral("坐标:"),
+                         dialog.AddVector({"x", "y", "z"}, {p[0], p[1], p[2]}));
+    dialog.Form().addRow(QStringLiteral("颜色:"), dialog.AddColour(vertex.color));
+    return RunValuesDialog(dialog, context, values, QStringLiteral("修改"), QStringLiteral("关闭"));
 }
 
 }  // namespace velnor

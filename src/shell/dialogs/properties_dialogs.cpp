@@ -17,13 +17,10 @@ bool AskSolidProperties(const DialogContext& context, CommandParams& values) {
     if (found == page.m_solids.end()) {
         return false;
     }
+    // Bitmap texts have no dialog here: the command refuses a plain one with its reason and hands
+    // a rich one to the windows, whose text editor edits it.
     const std::string_view kind = found->second->ClassName();
-    if (kind == "CBitRtfText") {
-        // A rich text is edited in the text editor, which is opened from here.
-        return false;
-    }
-    // A plain bitmap text has no dialog: the command itself says why it cannot be edited.
-    return kind == "CBitText" || AskComponentChange(context, values);
+    return kind == "CBitText" || kind == "CBitRtfText" || AskComponentChange(context, values);
 }
 
 }  // namespace

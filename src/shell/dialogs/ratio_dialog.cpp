@@ -25,7 +25,6 @@ QString FirstSelectedLineName(const CGpage& page) {
 // 输入定比: the line the point divides, and m over n under a fraction bar.
 bool AskRatio(const DialogContext& context, CommandParams& values) {
     ValuesDialog dialog(QStringLiteral("输入定比"), QStringLiteral("ratioDialog"), context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
     auto* grid = new QGridLayout;
     auto* line = new QLineEdit(FirstSelectedLineName(context.doc.CurrentPage()), &dialog);
     line->setObjectName(QStringLiteral("line"));
@@ -39,8 +38,7 @@ bool AskRatio(const DialogContext& context, CommandParams& values) {
     bar->setFrameShape(QFrame::HLine);
     grid->addWidget(bar, 2, 1);
     grid->addWidget(dialog.AddInteger("n", 1), 3, 1);
-    layout->addLayout(grid);
-    dialog.AddButtons(*layout);
+    dialog.Layout().addLayout(grid);
     return RunValuesDialog(dialog, context, values);
 }
 

@@ -1,6 +1,5 @@
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 #include "shell/dialogs/command_dialogs.h"
 #include "shell/dialogs/values_dialog.h"
@@ -11,14 +10,10 @@ namespace velnor {
 bool AskRelabel(const DialogContext& context, CommandParams& values) {
     ValuesDialog dialog(QStringLiteral("批量修改标签"), QStringLiteral("relabelDialog"),
                         context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* form = new QFormLayout;
     QLineEdit* letter = dialog.AddText("letter", QStringLiteral("A"));
     letter->setMaxLength(1);
-    form->addRow(QStringLiteral("起始字母:"), letter);
-    form->addRow(QStringLiteral("下标:"), dialog.AddText("suffix", QString()));
-    layout->addLayout(form);
-    dialog.AddButtons(*layout);
+    dialog.Form().addRow(QStringLiteral("起始字母:"), letter);
+    dialog.Form().addRow(QStringLiteral("下标:"), dialog.AddText("suffix", QString()));
     return RunValuesDialog(dialog, context, values);
 }
 

@@ -1,5 +1,4 @@
 #include <QFormLayout>
-#include <QVBoxLayout>
 
 #include "model/document.h"
 #include "shell/dialogs/command_dialogs.h"
@@ -11,12 +10,8 @@ namespace velnor {
 bool AskRotationAngle(const DialogContext& context, CommandParams& values) {
     ValuesDialog dialog(QStringLiteral("旋转角"), QStringLiteral("rotationAngleDialog"),
                         context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("旋转角度:"),
-                 dialog.AddNumber("angle", context.doc.CurrentPage().m_fAngle));
-    layout->addLayout(form);
-    dialog.AddButtons(*layout);
+    dialog.Form().addRow(QStringLiteral("旋转角度:"),
+                         dialog.AddNumber("angle", context.doc.CurrentPage().m_fAngle));
     return RunValuesDialog(dialog, context, values);
 }
 

@@ -1,5 +1,4 @@
 #include <QFormLayout>
-#include <QVBoxLayout>
 
 #include "model/document.h"
 #include "shell/dialogs/command_dialogs.h"
@@ -12,13 +11,9 @@ bool AskScale(const DialogContext& context, CommandParams& values) {
     const Float3& factors = context.doc.CurrentPage().m_scaleFactors;
     ValuesDialog dialog(QStringLiteral("定义缩放比"), QStringLiteral("scaleDialog"),
                         context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("X方向"), dialog.AddNumber("sx", factors[0]));
-    form->addRow(QStringLiteral("Y方向"), dialog.AddNumber("sy", factors[1]));
-    form->addRow(QStringLiteral("Z方向"), dialog.AddNumber("sz", factors[2]));
-    layout->addLayout(form);
-    dialog.AddButtons(*layout);
+    dialog.Form().addRow(QStringLiteral("X方向"), dialog.AddNumber("sx", factors[0]));
+    dialog.Form().addRow(QStringLiteral("Y方向"), dialog.AddNumber("sy", factors[1]));
+    dialog.Form().addRow(QStringLiteral("Z方向"), dialog.AddNumber("sz", factors[2]));
     return RunValuesDialog(dialog, context, values);
 }
 

@@ -1,5 +1,3 @@
-#include <QFormLayout>
-#include <QVBoxLayout>
 
 #include "model/button_cells.h"
 #include "model/document.h"
@@ -13,12 +11,7 @@ namespace velnor {
 bool AskSeriesButton(const DialogContext& context, const CBtCmd& button, CommandParams& values) {
     ValuesDialog dialog(QStringLiteral("系列按钮属性定义"), QStringLiteral("seriesButtonDialog"),
                         context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* form = new QFormLayout;
-    AddCaptionRows(dialog, *form, context.doc.CurrentPage(), button,
-                   QStringLiteral("双向           "));
-    layout->addLayout(form);
-    dialog.AddButtons(*layout);
+    AddCaptionRows(dialog, context.doc.CurrentPage(), button, QStringLiteral("双向           "));
     return RunValuesDialog(dialog, context, values);
 }
 

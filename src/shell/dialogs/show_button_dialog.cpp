@@ -1,5 +1,3 @@
-#include <QFormLayout>
-#include <QVBoxLayout>
 
 #include "model/button_cells.h"
 #include "model/document.h"
@@ -13,12 +11,8 @@ namespace velnor {
 bool AskShowButton(const DialogContext& context, const CBtnShow& button, CommandParams& values) {
     ValuesDialog dialog(QStringLiteral("隐藏显示按钮属性定义"), QStringLiteral("showButtonDialog"),
                         context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* form = new QFormLayout;
-    AddCaptionRows(dialog, *form, context.doc.CurrentPage(), button, QStringLiteral("双向运动:"));
-    AddUseSelectionRow(dialog, *form);
-    layout->addLayout(form);
-    dialog.AddButtons(*layout);
+    AddCaptionRows(dialog, context.doc.CurrentPage(), button, QStringLiteral("双向运动:"));
+    AddUseSelectionRow(dialog);
     return RunValuesDialog(dialog, context, values);
 }
 

@@ -13,7 +13,6 @@ bool AskSolidArray(const DialogContext& context, CommandParams& values) {
     const SolidArrayLayout initial;
     ValuesDialog dialog(QStringLiteral("组件阵列"), QStringLiteral("solidArrayDialog"),
                         context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
     auto* grid = new QGridLayout;
     const char* const axes[] = {"X", "Y", "Z"};
     const char* const counts[] = {"nx", "ny", "nz"};
@@ -25,8 +24,7 @@ bool AskSolidArray(const DialogContext& context, CommandParams& values) {
         grid->addWidget(new QLabel(axis + QStringLiteral("方向中心距"), &dialog), i, 2);
         grid->addWidget(dialog.AddNumber(distances[i], initial.distances[i]), i, 3);
     }
-    layout->addLayout(grid);
-    dialog.AddButtons(*layout);
+    dialog.Layout().addLayout(grid);
     return RunValuesDialog(dialog, context, values);
 }
 

@@ -1,5 +1,4 @@
 #include <QFormLayout>
-#include <QVBoxLayout>
 
 #include "model/button_cells.h"
 #include "model/document.h"
@@ -14,16 +13,13 @@ bool AskTranslateButton(const DialogContext& context, const CBtnTranslate& butto
                         CommandParams& values) {
     ValuesDialog dialog(QStringLiteral("平移按钮属性定义"), QStringLiteral("translateButtonDialog"),
                         context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* form = new QFormLayout;
-    AddCaptionRows(dialog, *form, context.doc.CurrentPage(), button, QStringLiteral("双向运动:"));
+    AddCaptionRows(dialog, context.doc.CurrentPage(), button, QStringLiteral("双向运动:"));
     const Float3& v = button.m_vector;
-    form->addRow(QStringLiteral("平移向量:"),
-                 dialog.AddVector({"x", "y", "z"}, {v[0], v[1], v[2]}));
-    form->addRow(dialog.AddFlag("usepage", QStringLiteral("修改为当前已定义的平移向量:"), false));
-    AddUseSelectionRow(dialog, *form);
-    layout->addLayout(form);
-    dialog.AddButtons(*layout);
+    dialog.Form().addRow(QStringLiteral("平移向量:"),
+                         dialog.AddVector({"x", "y", "z"}, {v[0], v[1], v[2]}));
+    dialog.Form().addRow(
+        dialog.AddFlag("usepage", QStringLiteral("修改为当前已定义的平移向量:"), false));
+    AddUseSelectionRow(dialog);
     return RunValuesDialog(dialog, context, values);
 }
 

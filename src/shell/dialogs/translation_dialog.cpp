@@ -1,5 +1,4 @@
 #include <QFormLayout>
-#include <QVBoxLayout>
 
 #include "model/document.h"
 #include "shell/dialogs/command_dialogs.h"
@@ -12,12 +11,8 @@ bool AskTranslation(const DialogContext& context, CommandParams& values) {
     const Float3& vector = context.doc.CurrentPage().m_translation;
     ValuesDialog dialog(QStringLiteral("平移"), QStringLiteral("translationDialog"),
                         context.parent);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("平移向量:"),
-                 dialog.AddVector({"x", "y", "z"}, {vector[0], vector[1], vector[2]}));
-    layout->addLayout(form);
-    dialog.AddButtons(*layout);
+    dialog.Form().addRow(QStringLiteral("平移向量:"),
+                         dialog.AddVector({"x", "y", "z"}, {vector[0], vector[1], vector[2]}));
     return RunValuesDialog(dialog, context, values);
 }
 

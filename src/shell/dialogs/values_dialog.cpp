@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleValidator>
+#include <QFormLayout>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,9 +44,10 @@ QString ColourStyle(const Rgb& c) {
 }  // namespace
 
 ValuesDialog::ValuesDialog(const QString& title, const QString& objectName, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), m_layout(new QVBoxLayout(this)), m_form(new QFormLayout) {
     setWindowTitle(title);
     setObjectName(objectName);
+    m_layout->addLayout(m_form);
 }
 
 QWidget* ValuesDialog::AddField(const std::string& name, QWidget* widget, Kind kind,
@@ -149,8 +151,7 @@ QWidget* ValuesDialog::AddPlane(const std::vector<std::string>& names,
     return row;
 }
 
-void ValuesDialog::AddButtons(QBoxLayout& layout, const QString& okText,
-                              const QString& cancelText) {
+void ValuesDialog::AddButtons(const QString& okText, const QString& cancelText) {
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(okText, QDialogButtonBox::AcceptRole);
     QPushButton* cancel = buttons->addButton(cancelText, QDialogButtonBox::RejectRole);
@@ -159,7 +160,7 @@ void ValuesDialog::AddButtons(QBoxLayout& layout, const QString& okText,
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &ValuesDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ValuesDialog::reject);
-    layout.addWidget(buttons);
+    m_layout->addWidget(buttons);
 }
 
 void ValuesDialog::accept() {

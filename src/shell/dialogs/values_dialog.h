@@ -15,7 +15,8 @@
 #include "commands/command_params.h"
 #include "model/color.h"
 
-class QBoxLayout;
+class QFormLayout;
+class QVBoxLayout;
 
 namespace velnor {
 
@@ -30,6 +31,10 @@ public:
     using Check = std::function<std::string(const CommandParams&)>;
 
     ValuesDialog(const QString& title, const QString& objectName, QWidget* parent);
+
+    // The dialog's rows, top to bottom; the form comes first.
+    QVBoxLayout& Layout() { return *m_layout; }
+    QFormLayout& Form() { return *m_form; }
 
     void SetCheck(Check check) { m_check = std::move(check); }
     const CommandParams& Values() const { return m_values; }
@@ -51,9 +56,9 @@ public:
     // a "x+" b "y+" c "z+" d ">0", the way a plane is written.
     QWidget* AddPlane(const std::vector<std::string>& names, const std::vector<double>& values);
 
-    // The OK and Cancel buttons at the end of the layout, with the dialog's own texts.
-    void AddButtons(QBoxLayout& layout, const QString& okText = QStringLiteral("确定"),
-                    const QString& cancelText = QStringLiteral("取消"));
+    // The OK and Cancel buttons at the end, with the dialog's own texts; added last, so that Tab
+    // reaches them last.
+    void AddButtons(const QString& okText, const QString& cancelText);
 
     void accept() override;
 
@@ -72,6 +77,8 @@ private:
     bool CollectNumber(const Field& field, CommandParams& values) const;
     void Refuse(QWidget* widget, const std::string& reason) const;
 
+    QVBoxLayout* m_layout;
+    QFormLayout* m_form;
     std::vector<Field> m_fields;
     QPushButton* m_colour = nullptr;
     Rgb m_rgb;
