@@ -13,6 +13,8 @@
 #include "model/display_presets.h"
 #include "model/gl_model.h"
 #include "model/page.h"
+#include "output/figure_files.h"
+#include "output/vector_frame.h"
 #include "persistence/archive_error.h"
 #include "persistence/document_file.h"
 #include "persistence/document_io.h"
@@ -28,7 +30,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: velnor-cli render (FILE --page N | --demo) --size WxH [--projection 0|1|2] "
-    "[--three-view] -o OUT.png\n";
+    "[--three-view] -o OUT.png|OUT.svg|OUT.pdf\n";
 
 struct RenderOptions {
     std::string file;
@@ -106,10 +108,8 @@ std::optional<DocumentFileContent> LoadPages(const RenderOptions& o) {
     }
 }
 
-// Draws the page the options name with the settings of its file and its display preset.
-QImage RenderPage(DocumentFileContent& content, const RenderOptions& o) {
-    CGpage& page = *content.pages[static_cast<size_t>(o.page - 1)];
-    CGlModel& settings = content.settings;
+// The camera of the options on the settings of the page's file, with the page's display preset.
+CameraControl PrepareCamera(CGlModel& settings, const CGpage& page, const RenderOptions& o) {
     // The command line chooses the projection; the page's preset brings lights and switches.
     ApplyDisplayPreset(settings, static_cast<int>(page.m_nScheme));
     CameraControl camera(settings.m_camera);
@@ -118,6 +118,14 @@ QImage RenderPage(DocumentFileContent& content, const RenderOptions& o) {
     if (o.threeView) {
         camera.ToggleThreeView();
     }
+    return camera;
+}
+
+// Draws the page the options name with the settings of its file and its display preset.
+QImage RenderPage(DocumentFileContent& content, const RenderOptions& o) {
+    CGpage& page = *content.pages[static_cast<size_t>(o.page - 1)];
+    CGlModel& settings = content.settings;
+    const CameraControl camera = PrepareCamera(settings, page, o);
     OffscreenRenderer renderer(settings);
     const bool positionsAsColors = page.m_nScheme == kPresetCamouflage;
     for (const auto& other : content.pages) {
@@ -132,6 +140,35 @@ QImage RenderPage(DocumentFileContent& content, const RenderOptions& o) {
     layout.viewports = camera.m_nViewports;
     layout.positionsAsColors = positionsAsColors;
     return renderer.Render(&page, layout);
+}
+
+// Writes the page as an SVG or PDF drawing; an empty string, or why not.
+QString DrawVectorPage(DocumentFileContent& content, const RenderOptions& o) {
+    CGpage& page = *content.pages[static_cast<size_t>(o.page - 1)];
+    const CameraControl camera = PrepareCamera(content.settings, page, o);
+    VectorLayout layout;
+    layout.width = o.width;
+    layout.height = o.height;
+    layout.projection = camera.m_nProjection;
+    layout.viewports = camera.m_nViewports;
+    return WriteVectorFigure(QString::fromStdString(o.output), page, content.settings, layout);
+}
+
+// Draws into the file the output names, choosing the form by its extension.
+bool WriteOutput(DocumentFileContent& content, const RenderOptions& o) {
+    const QString output = QString::fromStdString(o.output);
+    if (IsVectorFigurePath(output)) {
+        const QString error = DrawVectorPage(content, o);
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "velnor-cli render: %s\n", error.toUtf8().constData());
+        }
+        return error.isEmpty();
+    }
+    if (!RenderPage(content, o).save(output, "PNG")) {
+        std::fprintf(stderr, "velnor-cli render: cannot write %s\n", o.output.c_str());
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -167,9 +204,7 @@ int RunRender(int argc, char** argv) {
         return 1;
     }
     try {
-        const QImage image = RenderPage(*content, *options);
-        if (!image.save(QString::fromStdString(options->output), "PNG")) {
-            std::fprintf(stderr, "velnor-cli render: cannot write %s\n", options->output.c_str());
+        if (!WriteOutput(*content, *options)) {
             return 1;
         }
     } catch (const std::exception& e) {

@@ -14,6 +14,7 @@
 
 #include "model/document.h"
 #include "model/message_seam.h"
+#include "output/figure_files.h"
 #include "persistence/document_io.h"
 #include "shell/notes_pane.h"
 
@@ -23,6 +24,8 @@ namespace {
 
 constexpr int kRecentCount = 4;
 const QString kDocumentFilter = QStringLiteral("Velnor文件(*.plm)");
+const QString kSvgFilter = QStringLiteral("SVG图形(*.svg)");
+const QString kPdfFilter = QStringLiteral("PDF文件(*.pdf)");
 const QString kRtfFilter = QStringLiteral("RTF文档文件(*.rtf)");
 const QString kRecentKey = QStringLiteral("Recent File List");
 
@@ -124,14 +127,26 @@ bool DocumentFiles::Save() {
 }
 
 bool DocumentFiles::SaveAs() {
+    QString filter = kDocumentFilter;
+    const QStringList filters{kDocumentFilter, kSvgFilter, kPdfFilter};
     QString path = QFileDialog::getSaveFileName(
         &m_window, QStringLiteral("另存为"),
-        m_strPath.isEmpty() ? Title() + QStringLiteral(".plm") : m_strPath, kDocumentFilter);
+        m_strPath.isEmpty() ? Title() + QStringLiteral(".plm") : m_strPath,
+        filters.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty()) {
         return false;
     }
     if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".plm");
+        path += filter == kSvgFilter   ? QStringLiteral(".svg")
+                : filter == kPdfFilter ? QStringLiteral(".pdf")
+                                       : QStringLiteral(".plm");
+    }
+    if (m_exportFigure && IsVectorFigurePath(path)) {
+        const QString error = m_exportFigure(path);
+        if (!error.isEmpty()) {
+            ShowMessage(error.toStdString());
+        }
+        return error.isEmpty();
     }
     return SavePath(path);
 }

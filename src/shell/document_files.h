@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class QMenu;
@@ -31,6 +32,8 @@ public:
     // Returns whether the file was loaded.
     bool OpenPath(const QString& path);
     bool Save();
+    // Offers the document file and, as further choices, the current figure as an SVG or PDF
+    // drawing, which leaves the document's own file and modified state as they are.
     bool SaveAs();
     bool SavePath(const QString& path);
     // Asks whether to save a modified document; false when the user cancels (or saving failed).
@@ -40,6 +43,10 @@ public:
     bool OpenRecovered(const QString& recoveryFile, const QString& originalPath);
     // The document with the notes as they are in the pane, as a document file holds it.
     std::vector<uint8_t> Snapshot();
+
+    // Writes the figure to an .svg or .pdf path: an empty string, or why it failed.
+    using FigureExport = std::function<QString(const QString& path)>;
+    void SetFigureExport(FigureExport exportFigure) { m_exportFigure = std::move(exportFigure); }
 
     void ImportNotes();
     void ExportNotes();
@@ -72,6 +79,7 @@ private:
     QWidget& m_window;
     QMenu* m_recentMenu;
     QString m_strPath;
+    FigureExport m_exportFigure;
 };
 
 // The folder with the example documents: share/velnor/examples of an installed program, else

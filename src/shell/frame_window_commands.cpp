@@ -10,6 +10,7 @@
 #include "commands/command_ids.h"
 #include "model/document.h"
 #include "shell/document_files.h"
+#include "shell/frame_printing.h"
 #include "shell/main_frame.h"
 #include "view/camera_control.h"
 #include "view/mouse_tools.h"
@@ -110,12 +111,42 @@ const std::map<int, FileOperation>& FileOperations() {
     return operations;
 }
 
+bool IsPrintCommand(int commandId) {
+    return commandId == cmd::kPrintSetup || commandId == cmd::kPrint ||
+           commandId == cmd::kPrintPreview;
+}
+
 }  // namespace
 
+FrameWindowCommands::FrameWindowCommands(CMainFrame& frame) : m_frame(frame) {}
+
+FrameWindowCommands::~FrameWindowCommands() = default;
+
 void FrameWindowCommands::Run(int commandId) {
-    if (!RunViewCommand(commandId)) {
+    if (!RunViewCommand(commandId) && !RunPrintCommand(commandId)) {
         RunShellCommand(commandId);
     }
+}
+
+bool FrameWindowCommands::RunPrintCommand(int commandId) {
+    if (!IsPrintCommand(commandId)) {
+        return false;
+    }
+    if (!m_printing) {
+        m_printing = std::make_unique<FramePrinting>(m_frame);
+    }
+    switch (commandId) {
+        case cmd::kPrintSetup:
+            m_printing->PageSetup();
+            break;
+        case cmd::kPrint:
+            m_printing->Print();
+            break;
+        default:
+            m_printing->Preview();
+            break;
+    }
+    return true;
 }
 
 bool FrameWindowCommands::RunViewCommand(int commandId) {
@@ -180,8 +211,8 @@ bool FrameWindowCommands::IsEnabled(int commandId) const {
     }
     return ViewOperations().contains(commandId) || FrameOperations().contains(commandId) ||
            FileOperations().contains(commandId) || Lookup(Speeds(), commandId) >= 0 ||
-           Lookup(LabelSizes(), commandId) >= 0 || commandId == 33026 || commandId == 33027 ||
-           commandId == 57665;
+           Lookup(LabelSizes(), commandId) >= 0 || IsPrintCommand(commandId) ||
+           commandId == 33026 || commandId == 33027 || commandId == 57665;
 }
 
 bool FrameWindowCommands::IsChecked(int commandId) const {

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <memory>
+
 #include "commands/window_commands_seam.h"
 
 namespace velnor {
 
 class CMainFrame;
+class FramePrinting;
 
 // The view and shell commands of the table, carried out by the 3D view's operations and by the
 // main frame. Commands whose windows this program does not have yet (images, printing, embedded
-// objects, the mouse tools) stay greyed.
+// objects) stay greyed.
 class FrameWindowCommands final : public IWindowCommands {
 public:
     // Ids of keys that have no menu item.
@@ -19,7 +22,8 @@ public:
     static constexpr int kPreviousPane = 57681;
     static constexpr int kOpenNotesPane = 33207;
 
-    explicit FrameWindowCommands(CMainFrame& frame) : m_frame(frame) {}
+    explicit FrameWindowCommands(CMainFrame& frame);
+    ~FrameWindowCommands() override;
 
     void Run(int commandId) override;
     bool IsEnabled(int commandId) const override;
@@ -28,8 +32,11 @@ public:
 private:
     bool RunViewCommand(int commandId);
     bool RunShellCommand(int commandId);
+    bool RunPrintCommand(int commandId);
 
     CMainFrame& m_frame;
+    // Made at the first printing command: finding the printers takes a while.
+    std::unique_ptr<FramePrinting> m_printing;
 };
 
 }  // namespace velnor

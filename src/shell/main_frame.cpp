@@ -39,6 +39,7 @@
 #include "shell/settings_bar.h"
 #include "shell/system_clipboard.h"
 #include "shell/toolbar_layout.h"
+#include "shell/view_figure.h"
 #include "view/mouse_tools.h"
 #include "view/plom_view.h"
 
@@ -65,6 +66,8 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     m_clipboard = std::make_unique<SystemClipboard>();
     BuildManagerBar();
     m_files = new DocumentFiles(*m_doc, *m_notes, *this);
+    m_files->SetFigureExport(
+        [this](const QString& path) { return ExportViewFigure(path, *m_doc, *m_view); });
     m_actions = new CommandActions(*m_doc, *this);
     if (QAction* recent = m_actions->Action(57616)) {
         recent->setMenu(&m_files->RecentMenu());

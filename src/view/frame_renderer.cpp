@@ -46,22 +46,19 @@ bool DrawThreeViews(CGpage* page, CGlModel& settings, const RenderEnv& env,
     const int w = layout.width / 2, h = layout.height / 2;
     ViewCamera& camera = settings.m_camera;
     const float savedX = camera.m_fAngleX, savedAxis = camera.m_fAngleAxis;
-    const std::array<std::array<int, 2>, 3> corners{{{0, h}, {w, h}, {0, 0}}};
-    constexpr std::array<Quadrant, 3> kQuadrants{
-        {{"Front", 90.0f, 0.0f}, {"Left", 90.0f, 90.0f}, {"Top", 0.0f, 0.0f}}};
-    for (size_t q = 0; q < kQuadrants.size(); ++q) {
-        glViewport(corners[q][0], corners[q][1], w, h);
-        Caption(env, kQuadrants[q].caption);
+    for (const Quadrant& quadrant : kThreeViewQuadrants) {
+        glViewport(quadrant.column * w, (1 - quadrant.row) * h, w, h);
+        Caption(env, quadrant.caption);
         glPushMatrix();
-        if (q < 2) {
-            glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+        if (quadrant.turnAboutX != 0.0f) {
+            glRotatef(quadrant.turnAboutX, 1.0f, 0.0f, 0.0f);
         }
-        if (q == 1) {
-            glRotatef(90.0f, 0.0f, 0.0f, 1.0f);
+        if (quadrant.turnAboutZ != 0.0f) {
+            glRotatef(quadrant.turnAboutZ, 0.0f, 0.0f, 1.0f);
         }
         DrawAxesIfShown(env, layout);
-        camera.m_fAngleX = kQuadrants[q].angleX;
-        camera.m_fAngleAxis = kQuadrants[q].angleAxis;
+        camera.m_fAngleX = quadrant.angleX;
+        camera.m_fAngleAxis = quadrant.angleAxis;
         if (page) {
             DrawPage(*page, env, layout.positionsAsColors);
         }
@@ -70,7 +67,7 @@ bool DrawThreeViews(CGpage* page, CGlModel& settings, const RenderEnv& env,
     camera.m_fAngleX = savedX;
     camera.m_fAngleAxis = savedAxis;
     glViewport(w, 0, w, h);
-    Caption(env, "Perspective");
+    Caption(env, kPerspectiveCaption);
     return page && page->m_bPerspInThreeView;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 
 namespace velnor {
@@ -24,8 +25,16 @@ struct FrameLayout {
 // The three-view quadrants, in drawing order. The projection stays the one of the whole window.
 struct Quadrant {
     const char* caption;
-    float angleX, angleAxis;  // what the camera angles read while the quadrant is drawn
+    int column, row;               // place in the window, row 0 at the top
+    float turnAboutX, turnAboutZ;  // degrees the figure is turned by before it is drawn
+    float angleX, angleAxis;       // what the camera angles read while the quadrant is drawn
 };
+
+inline constexpr std::array<Quadrant, 3> kThreeViewQuadrants{
+    {{"Front", 0, 0, -90.0f, 0.0f, 90.0f, 0.0f},
+     {"Left", 1, 0, -90.0f, 90.0f, 90.0f, 90.0f},
+     {"Top", 0, 1, 0.0f, 0.0f, 0.0f, 0.0f}}};
+inline constexpr const char* kPerspectiveCaption = "Perspective";
 
 // One frame of the page (or of nothing, when there is no page): the camera matrices, the settings,
 // the 2D overlay, then either the three-view quadrants or the normal view with the camera rotation.

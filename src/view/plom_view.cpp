@@ -256,6 +256,10 @@ void CPlomView::ToggleAxes() {
     update();
 }
 
+int CPlomView::LabelPixelSize() const {
+    return LabelPixels(m_nLabelSize);
+}
+
 void CPlomView::SetLabelSize(int size) {
     m_nLabelSize = size;
     if (m_scene.IsInitialized()) {

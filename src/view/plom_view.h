@@ -71,6 +71,8 @@ public:
     // 大 / 中 / 小: label size 1, 2 or 3.
     void SetLabelSize(int size);
     int LabelSize() const { return m_nLabelSize; }
+    // The height of the labels in pixels, for drawings of the view.
+    int LabelPixelSize() const;
     // After the settings record changed (a loaded document, a sheet, a switch).
     void ApplySettings();
     // One of the five display presets (also what a page's preset selects).

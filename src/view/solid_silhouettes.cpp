@@ -11,10 +11,6 @@ namespace {
 constexpr double kPanelAngle = 0.31415927;
 constexpr double kTiny = 1e-9;
 
-struct Point2 {
-    double x, y;
-};
-
 // A silhouette line: dashed where something lies in front of it, then solid where it is seen.
 void TwiceDrawnLines(const double (*ends)[3], int lineCount) {
     for (int pass = 0; pass < 2; ++pass) {
@@ -32,9 +28,8 @@ void TwiceDrawnLines(const double (*ends)[3], int lineCount) {
     }
 }
 
-// The points where the lines from (v, w) in the base plane touch the unit circle; none when the
-// point lies inside it. A point at infinity (o = 0) gives the two ends of the diameter across its
-// direction.
+}  // namespace
+
 int TangentPoints(double l, double m, double o, Point2 (&t)[2]) {
     if (std::fabs(o) < kTiny) {
         const double n = std::hypot(l, m);
@@ -55,8 +50,6 @@ int TangentPoints(double l, double m, double o, Point2 (&t)[2]) {
     t[1] = {(v - a * w) / p, (w + a * v) / p};
     return 2;
 }
-
-}  // namespace
 
 std::array<double, 3> EyeDirection() {
     GLdouble model[16], projection[16];

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QStringList>
@@ -98,6 +99,20 @@ TEST_F(RenderCommandTest, RefusesBadArguments) {
     EXPECT_EQ(RunCli({"render", file, "--size", "0x60", "-o", out}).first, 2);
     EXPECT_EQ(RunCli({"render", file, "--size", "80x60"}).first, 2);
     EXPECT_EQ(RunCli({"render", file, "--size", "80x60", "--projection", "3", "-o", out}).first, 2);
+}
+
+TEST_F(RenderCommandTest, VectorFormsFollowTheExtension) {
+    for (const char* name : {"cli_cube.svg", "cli_cube.pdf"}) {
+        SCOPED_TRACE(name);
+        const QString vector = QStringLiteral(VELNOR_SCREENSHOT_DIR "/") + QString::fromUtf8(name);
+        const auto [code, errors] =
+            RunCli({"render", file, "--page", "2", "--size", "800x600", "-o", vector});
+        ASSERT_EQ(code, 0) << errors.toStdString();
+        QFile written(vector);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        const QByteArray head = written.read(5);
+        EXPECT_TRUE(head == "<?xml" || head == "%PDF-") << head.toStdString();
+    }
 }
 
 }  // namespace

@@ -1,0 +1,125 @@
+#include "output/solid_figure.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/bit_text.h"
+#include "model/gl_model.h"
+#include "model/page.h"
+#include "output/figure_parts.h"
+#include "output/figure_style.h"
+#include "output/solid_geometry.h"
+
+namespace velnor {
+
+namespace {
+
+QColor ToColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+// The picture of a bitmap text: glBitmap rows from the bottom, the high bit first.
+QImage BitTextImage(const CBitText& text, const QColor& color) {
+    QImage image(text.m_nWidth, text.m_nHeight, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    const int32_t bytesPerRow = CBitText::BytesPerRow(text.m_nWidth);
+    for (int32_t y = 0; y < text.m_nHeight; ++y) {
+        for (int32_t x = 0; x < text.m_nWidth; ++x) {
+            const uint8_t byte = text.m_bits[static_cast<size_t>(y * bytesPerRow + x / 8)];
+            if (byte & (0x80 >> (x % 8))) {
+                image.setPixelColor(x, text.m_nHeight - 1 - y, color);
+            }
+        }
+    }
+    return image;
+}
+
+// Bitmap texts do not turn with the scene: only the pan and the distance move them.
+void AddBitText(FigureParts& parts, const CBitText& text, const SceneProjector& projector,
+                const FigureStyle& style) {
+    const size_t needed = static_cast<size_t>(CBitText::BytesPerRow(text.m_nWidth)) *
+                          static_cast<size_t>(std::max(text.m_nHeight, 0));
+    if (text.m_nWidth <= 0 || text.m_nHeight <= 0 || text.m_bits.size() < needed) {
+        return;
+    }
+    const ViewCamera& camera = style.settings.m_camera;
+    const QVector3D anchor(text.m_position[0] + camera.m_fPanX, text.m_position[2] + camera.m_fPanY,
+                           text.m_position[1] + camera.m_fDistance);
+    const SceneProjector screen = projector.WithoutModelView();
+    const auto at = screen.Project(anchor);
+    if (!at || !screen.InsideVolume(anchor)) {
+        return;
+    }
+    const QPointF corner = at->at - QPointF(text.m_nWidth / 2, text.m_nHeight - text.m_nHeight / 2);
+    parts.images.push_back({BitTextImage(text, style.palette.Ink(text.m_color)),
+                            QRectF(corner, QSizeF(text.m_nWidth, text.m_nHeight))});
+}
+
+// Flat shading: the light of the settings falling on the facet, both sides lit alike.
+QColor Shaded(const QColor& base, const SceneProjector& projector, const Facet& facet,
+              const CGlModel& settings) {
+    if (!settings.m_bLighting || facet.corners.size() < 3) {
+        return base;
+    }
+    const QMatrix4x4& toEye = projector.ModelView();
+    const QVector3D p0 = toEye.map(facet.corners[0]);
+    const QVector3D p1 = toEye.map(facet.corners[1]);
+    const QVector3D p2 = toEye.map(facet.corners[2]);
+    const QVector3D normal = QVector3D::crossProduct(p1 - p0, p2 - p0).normalized();
+    const auto& l = settings.m_lightPosition;
+    const QVector3D toLight =
+        (l[3] == 0.0f ? QVector3D(l[0], l[1], l[2]) : QVector3D(l[0], l[1], l[2]) - p0)
+            .normalized();
+    const float ambient = settings.m_lightAmbient[0] + 0.2f;
+    const float lit = std::clamp(
+        ambient + settings.m_lightDiffuse[0] * std::fabs(QVector3D::dotProduct(normal, toLight)),
+        0.0f, 1.0f);
+    return QColor::fromRgbF(base.redF() * lit, base.greenF() * lit, base.blueF() * lit);
+}
+
+void AddSolid(FigureParts& parts, const CSubassembly& solid, const SceneProjector& projector,
+              const FigureStyle& style, bool fillMode) {
+    const SceneProjector placed = projector.Moved(SolidPlacement(solid, 1.0f));
+    const SolidGeometry geometry = SolidShape(solid, placed.EyeDirection());
+    const QColor own = ToColor(style.settings.m_componentColor);
+    for (const Facet& facet : geometry.painted) {
+        const QColor base = facet.color.isValid() ? facet.color : own;
+        parts.AddSurface(placed, facet.corners, Occlusion::kCovers,
+                         style.palette.Fill(Shaded(base, placed, facet, style.settings)));
+    }
+    if (!fillMode) {
+        for (const Facet& facet : geometry.hiding) {
+            parts.AddSurface(placed, facet.corners, Occlusion::kDashes, Qt::NoBrush);
+        }
+    }
+    for (const Polyline& line : geometry.lines) {
+        std::vector<QVector4D> corners;
+        for (const QVector3D& p : line) {
+            corners.emplace_back(p, 1.0f);
+        }
+        parts.AddPolyline(placed, corners, style.palette.Ink(own),
+                          geometry.linesDashedWhereHidden && !fillMode);
+    }
+}
+
+}  // namespace
+
+void AddSolids(FigureParts& parts, const CGpage& page, const SceneProjector& projector,
+               const FigureStyle& style) {
+    for (const auto& [key, solid] : page.m_solids) {
+        if (solid->m_bHidden) {
+            continue;
+        }
+        if (solid->m_nKind == kSolidBitmapText) {
+            if (const auto* text = dynamic_cast<const CBitText*>(solid.get())) {
+                AddBitText(parts, *text, projector, style);
+            }
+            continue;
+        }
+        AddSolid(parts, *solid, projector, style, page.m_bFillFaces != 0);
+    }
+}
+
+}  // namespace velnor

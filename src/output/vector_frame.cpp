@@ -1,0 +1,113 @@
+#include "output/vector_frame.h"
+
+#include <QPainter>
+
+#include "model/gl_model.h"
+#include "model/page.h"
+#include "output/figure_style.h"
+#include "output/label_text.h"
+#include "output/page_figure.h"
+#include "output/scene_projector.h"
+#include "view/frame_renderer.h"
+#include "view/projection.h"
+
+namespace velnor {
+
+namespace {
+
+QMatrix4x4 LayoutProjection(const VectorLayout& layout) {
+    const float aspect =
+        layout.height > 0 ? static_cast<float>(layout.width) / layout.height : 1.0f;
+    const std::array<double, 16> m = ProjectionMatrix(layout.projection, aspect);
+    QMatrix4x4 matrix;
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            matrix(row, column) = static_cast<float>(m[column * 4 + row]);
+        }
+    }
+    return matrix;
+}
+
+// The stored model-view: pan, distance and zoom.
+QMatrix4x4 CameraPlacement(const ViewCamera& camera) {
+    QMatrix4x4 m;
+    m.translate(camera.m_fPanX, camera.m_fPanY, camera.m_fDistance);
+    m.scale(camera.m_fZoom);
+    return m;
+}
+
+QMatrix4x4 CameraTurn(const ViewCamera& camera) {
+    QMatrix4x4 m;
+    m.rotate(camera.m_fAngleX, 1.0f, 0.0f, 0.0f);
+    m.rotate(camera.m_fAngleAxis, camera.m_vAxis[0], camera.m_vAxis[1], camera.m_vAxis[2]);
+    return m;
+}
+
+// A quadrant's caption stands where the scene point (-9, 9, 0) is seen before any turning.
+void Caption(QPainter& painter, const SceneProjector& projector, const char* text,
+             const FigureStyle& style) {
+    if (const auto at = projector.Project(QVector3D(-9.0f, 9.0f, 0.0f))) {
+        DrawLabelText(painter, at->at, text, style.labelPixelSize,
+                      style.palette.Ink(style.settings.m_labelColor), false);
+    }
+}
+
+// Measurement texts stand at a fixed place of the whole frame, from its right and top edges.
+void DrawTexts(QPainter& painter, const CGpage& page, const VectorLayout& layout,
+               const FigureStyle& style) {
+    const auto draw = [&](const CDTextCell& text, Rgb color) {
+        if (!text.m_bHidden) {
+            DrawLabelText(painter, QPointF(layout.width - text.m_nPlaceX, text.m_nPlaceY),
+                          text.m_strText, style.labelPixelSize, style.palette.Ink(color), false);
+        }
+    };
+    for (const auto& [key, text] : page.m_texts) {
+        const bool selected =
+            std::find(page.m_selTexts.begin(), page.m_selTexts.end(), key) != page.m_selTexts.end();
+        draw(*text, selected ? Rgb{255, 0, 0} : style.settings.m_labelColor);
+    }
+}
+
+void DrawThreeViews(QPainter& painter, const CGpage* page, const QMatrix4x4& projection,
+                    const VectorLayout& layout, const FigureStyle& style) {
+    const int w = layout.width / 2, h = layout.height / 2;
+    const QMatrix4x4 placement = CameraPlacement(style.settings.m_camera);
+    for (const Quadrant& quadrant : kThreeViewQuadrants) {
+        const SceneProjector frame(projection, placement,
+                                   QRectF(quadrant.column * w, quadrant.row * h, w, h));
+        Caption(painter, frame, quadrant.caption, style);
+        QMatrix4x4 turn;
+        turn.rotate(quadrant.turnAboutX, 1.0f, 0.0f, 0.0f);
+        turn.rotate(quadrant.turnAboutZ, 0.0f, 0.0f, 1.0f);
+        if (page) {
+            DrawPageFigure(painter, *page, frame.Moved(turn), style);
+        }
+    }
+    const SceneProjector last(projection, placement, QRectF(w, h, w, h));
+    Caption(painter, last, kPerspectiveCaption, style);
+    if (page && page->m_bPerspInThreeView) {
+        DrawPageFigure(painter, *page, last.Moved(CameraTurn(style.settings.m_camera)), style);
+    }
+}
+
+}  // namespace
+
+void DrawVectorFrame(QPainter& painter, const CGpage* page, const CGlModel& settings,
+                     const VectorLayout& layout, const OutputPalette& palette) {
+    const FigureStyle style{settings, palette, layout.labelPixelSize};
+    painter.fillRect(QRectF(0, 0, layout.width, layout.height), palette.Background());
+    const QMatrix4x4 projection = LayoutProjection(layout);
+    if (layout.viewports == 4) {
+        DrawThreeViews(painter, page, projection, layout, style);
+    } else if (page) {
+        const SceneProjector view(
+            projection, CameraPlacement(settings.m_camera) * CameraTurn(settings.m_camera),
+            QRectF(0, 0, layout.width, layout.height));
+        DrawPageFigure(painter, *page, view, style);
+    }
+    if (page) {
+        DrawTexts(painter, *page, layout, style);
+    }
+}
+
+}  // namespace velnor

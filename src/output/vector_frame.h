@@ -1,0 +1,27 @@
+#pragma once
+
+class QPainter;
+
+namespace velnor {
+
+class CGlModel;
+class CGpage;
+class OutputPalette;
+
+// The view's frame as the vector drawing takes it: its size in drawing units (pixels of the
+// view), the projection, single or three-view layout, and the label size in pixels.
+struct VectorLayout {
+    int width = 800;
+    int height = 600;
+    int projection = 1;  // 0 central, 1 orthographic, 2 oblique
+    int viewports = 1;   // 1 single view, 4 three-view layout
+    int labelPixelSize = 26;
+};
+
+// One frame of the page (none: only the background) in the rectangle 0, 0, width, height of the
+// painter, with the same camera, projection and three-view layout as the OpenGL view: the
+// background, the figure in each viewport with its captions, and the measurement texts.
+void DrawVectorFrame(QPainter& painter, const CGpage* page, const CGlModel& settings,
+                     const VectorLayout& layout, const OutputPalette& palette);
+
+}  // namespace velnor

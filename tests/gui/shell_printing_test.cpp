@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "commands/command_ids.h"
+#include "model/document.h"
+#include "shell/command_actions.h"
+#include "shell/frame_printing.h"
+#include "shell/main_frame.h"
+#include "shell/view_figure.h"
+#include "view/demo_page.h"
+
+namespace velnor {
+namespace {
+
+struct TestProfile {
+    TestProfile() { QStandardPaths::setTestModeEnabled(true); }
+};
+
+class ShellPrintingTest : public testing::Test, private TestProfile {
+protected:
+    ShellPrintingTest() {
+        frame.resize(1400, 900);
+        frame.show();
+        QApplication::processEvents();
+    }
+
+    void Trigger(int id) {
+        QAction* action = frame.Actions().Action(id);
+        ASSERT_NE(action, nullptr) << id;
+        frame.Actions().UpdateStates();
+        ASSERT_TRUE(action->isEnabled()) << id;
+        action->trigger();
+        QApplication::processEvents();
+    }
+
+    int PdfPages(const QString& path) {
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {path});
+        info.waitForFinished(30000);
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(text);
+        return match.hasMatch() ? match.captured(1).toInt() : -1;
+    }
+
+    QTemporaryDir dir;
+    CMainFrame frame;
+};
+
+TEST_F(ShellPrintingTest, PrintPreviewShowsTheCurrentPageOnASheet) {
+    CPlomDoc& doc = frame.Document();
+    doc.AppendPage(MakeDemoPage());
+    doc.ActivatePage(std::prev(doc.m_pages.end()));
+    bool shown = false;
+    QTimer::singleShot(1500, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown = true;
+            dialog->grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/print_preview.png"));
+            dialog->reject();
+        }
+    });
+    Trigger(cmd::kPrintPreview);
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(ShellPrintingTest, PrintingToAFileTakesTheCurrentPageOrAll) {
+    Trigger(cmd::kNewPage);
+    Trigger(cmd::kNewPage);
+    ASSERT_EQ(frame.Document().m_pages.size(), 3u);
+    FramePrinting printing(frame);
+    const QString current = dir.filePath(QStringLiteral("current.pdf"));
+    const QString all = dir.filePath(QStringLiteral("all.pdf"));
+    ASSERT_EQ(printing.PrintToFile(current, false), QString());
+    ASSERT_EQ(printing.PrintToFile(all, true), QString());
+    EXPECT_EQ(PdfPages(current), 1);
+    EXPECT_EQ(PdfPages(all), 3);
+}
+
+TEST_F(ShellPrintingTest, TheFigureOfTheViewGoesToSvgAndPdf) {
+    for (const char* name : {"figure.svg", "figure.pdf"}) {
+        SCOPED_TRACE(name);
+        const QString path = dir.filePath(QString::fromUtf8(name));
+        ASSERT_EQ(ExportViewFigure(path, frame.Document(), frame.View()), QString());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_GT(file.size(), 500);
+    }
+    EXPECT_FALSE(frame.Document().IsModified());
+}
+
+}  // namespace
+}  // namespace velnor
