@@ -4,12 +4,11 @@
 #include <QPen>
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 #include <optional>
 
 #include "model/gl_model.h"
 #include "model/page.h"
+#include "output/cone_outline.h"
 #include "output/figure_parts.h"
 #include "output/figure_style.h"
 #include "output/label_text.h"
@@ -92,63 +91,11 @@ void AddFaces(FigureParts& parts, const CGpage& page, const SceneProjector& proj
     }
 }
 
-// Turns +z onto d, as the arrow head of a vector is turned.
-QMatrix4x4 TurnZOnto(const QVector3D& d) {
-    QMatrix4x4 turn;
-    if (d.x() != 0.0f || d.y() != 0.0f) {
-        turn.rotate(std::acos(d.z() / d.length()) * 180.0f / std::numbers::pi_v<float>, -d.y(),
-                    d.x(), 0.0f);
-    } else if (d.z() < 0.0f) {
-        turn.rotate(180.0f, 0.0f, 1.0f, 0.0f);
-    }
-    return turn;
-}
-
-// The convex outline of the points (the arrow head is a cone seen from anywhere).
-QPolygonF ConvexHull(std::vector<QPointF> points) {
-    std::sort(points.begin(), points.end(), [](const QPointF& a, const QPointF& b) {
-        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
-    });
-    const auto cross = [](const QPointF& o, const QPointF& a, const QPointF& b) {
-        return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
-    };
-    std::vector<QPointF> hull(2 * points.size());
-    size_t k = 0;
-    for (size_t i = 0; i < points.size(); ++i) {
-        while (k >= 2 && cross(hull[k - 2], hull[k - 1], points[i]) <= 0) {
-            --k;
-        }
-        hull[k++] = points[i];
-    }
-    for (size_t i = points.size() - 1, lower = k + 1; i-- > 0;) {
-        while (k >= lower && cross(hull[k - 2], hull[k - 1], points[i]) <= 0) {
-            --k;
-        }
-        hull[k++] = points[i];
-    }
-    hull.resize(k > 1 ? k - 1 : k);
-    return QPolygonF(QList<QPointF>(hull.begin(), hull.end()));
-}
-
 // The arrow head: a cone from the end point one unit back, of radius 0.15.
 void AddArrowHead(FigureParts& parts, const QVector3D& end, const QVector3D& d,
                   const SceneProjector& projector, const QColor& color) {
-    QMatrix4x4 place;
-    place.translate(end);
-    const SceneProjector head = projector.Moved(place * TurnZOnto(d));
-    std::vector<QPointF> points;
-    std::vector<QVector3D> cone{QVector3D(0, 0, 0)};
-    for (int k = 0; k < 8; ++k) {
-        const double a = k * std::numbers::pi / 4.0;
-        cone.emplace_back(0.15f * std::cos(a), 0.15f * std::sin(a), -1.0f);
-    }
-    for (const QVector3D& p : cone) {
-        if (const auto s = head.Project(p)) {
-            points.push_back(s->at);
-        }
-    }
-    if (points.size() == cone.size()) {
-        parts.arrowHeads.push_back({ConvexHull(points), 0.0, color});
+    if (const auto outline = ConeOutline(projector, end, d, 0.15f)) {
+        parts.arrowHeads.push_back({*outline, 0.0, color});
     }
 }
 

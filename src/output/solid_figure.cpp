@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "model/bit_text.h"
 #include "model/gl_model.h"
 #include "model/page.h"
 #include "output/figure_parts.h"
 #include "output/figure_style.h"
+#include "output/plane_clipping.h"
 #include "output/solid_geometry.h"
 
 namespace velnor {
@@ -79,28 +83,87 @@ QColor Shaded(const QColor& base, const SceneProjector& projector, const Facet& 
     return QColor::fromRgbF(base.redF() * lit, base.greenF() * lit, base.blueF() * lit);
 }
 
-void AddSolid(FigureParts& parts, const CSubassembly& solid, const SceneProjector& projector,
-              const FigureStyle& style, bool fillMode) {
-    const SceneProjector placed = projector.Moved(SolidPlacement(solid, 1.0f));
+// The solid's own clip planes, in its frame before the scale, as the view loads them.
+std::vector<ClipPlane> SolidClipPlanes(const CSubassembly& solid) {
+    std::vector<ClipPlane> planes;
+    if (solid.m_nClipMode == 1 || solid.m_nClipMode == 3) {
+        planes.push_back(solid.m_clipPlane1);
+    }
+    if (solid.m_nClipMode == 2 || solid.m_nClipMode == 3) {
+        planes.push_back(solid.m_clipPlane2);
+    }
+    return planes;
+}
+
+// Scales unit-frame corners into the frame of the clip planes and cuts them there: by the
+// solid's own planes and by the page's, turned into that frame.
+class SolidClipper {
+public:
+    SolidClipper(const CSubassembly& solid, const CGpage& page)
+        : m_scale(SolidScale(solid)), m_planes(SolidClipPlanes(solid)) {
+        if (page.m_bClip) {
+            const auto& c = page.m_clipPlane;
+            const QVector4D turned = SolidOrientation(solid).transposed().map(
+                QVector4D(static_cast<float>(c[0]), static_cast<float>(c[1]),
+                          static_cast<float>(c[2]), static_cast<float>(c[3])));
+            m_planes.push_back({turned.x(), turned.y(), turned.z(), turned.w()});
+        }
+    }
+
+    std::vector<QVector3D> Polygon(const std::vector<QVector3D>& unit) const {
+        std::vector<QVector3D> corners;
+        for (const QVector3D& p : unit) {
+            corners.push_back(m_scale.map(p));
+        }
+        for (const ClipPlane& plane : m_planes) {
+            corners = ClipPolygonToPlane(corners, plane);
+        }
+        return corners;
+    }
+
+    // Nothing when the segment lies wholly on the cut-away side.
+    std::optional<std::pair<QVector4D, QVector4D>> Segment(const QVector3D& a,
+                                                           const QVector3D& b) const {
+        QVector4D from(m_scale.map(a), 1.0f), to(m_scale.map(b), 1.0f);
+        for (const ClipPlane& plane : m_planes) {
+            if (!ClipSegmentToPlane(from, to, plane)) {
+                return std::nullopt;
+            }
+        }
+        return std::make_pair(from, to);
+    }
+
+private:
+    QMatrix4x4 m_scale;
+    std::vector<ClipPlane> m_planes;
+};
+
+void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
+              const SceneProjector& projector, const FigureStyle& style) {
+    const bool fillMode = page.m_bFillFaces != 0;
+    const SceneProjector oriented = projector.Moved(SolidOrientation(solid));
+    const SceneProjector placed = oriented.Moved(SolidScale(solid));
     const SolidGeometry geometry = SolidShape(solid, placed.EyeDirection());
+    const SolidClipper clipper(solid, page);
     const QColor own = ToColor(style.settings.m_componentColor);
     for (const Facet& facet : geometry.painted) {
         const QColor base = facet.color.isValid() ? facet.color : own;
-        parts.AddSurface(placed, facet.corners, Occlusion::kCovers,
+        parts.AddSurface(oriented, clipper.Polygon(facet.corners), Occlusion::kCovers,
                          style.palette.Fill(Shaded(base, placed, facet, style.settings)));
     }
     if (!fillMode) {
         for (const Facet& facet : geometry.hiding) {
-            parts.AddSurface(placed, facet.corners, Occlusion::kDashes, Qt::NoBrush);
+            parts.AddSurface(oriented, clipper.Polygon(facet.corners), Occlusion::kDashes,
+                             Qt::NoBrush);
         }
     }
     for (const Polyline& line : geometry.lines) {
-        std::vector<QVector4D> corners;
-        for (const QVector3D& p : line) {
-            corners.emplace_back(p, 1.0f);
+        for (size_t i = 0; i + 1 < line.size(); ++i) {
+            if (const auto piece = clipper.Segment(line[i], line[i + 1])) {
+                parts.AddPolyline(oriented, {piece->first, piece->second}, style.palette.Ink(own),
+                                  geometry.linesDashedWhereHidden && !fillMode);
+            }
         }
-        parts.AddPolyline(placed, corners, style.palette.Ink(own),
-                          geometry.linesDashedWhereHidden && !fillMode);
     }
 }
 
@@ -118,7 +181,7 @@ void AddSolids(FigureParts& parts, const CGpage& page, const SceneProjector& pro
             }
             continue;
         }
-        AddSolid(parts, *solid, projector, style, page.m_bFillFaces != 0);
+        AddSolid(parts, *solid, page, projector, style);
     }
 }
 

@@ -168,7 +168,7 @@ double FrustumTop(const CSubassembly& solid) {
 
 }  // namespace
 
-QMatrix4x4 SolidPlacement(const CSubassembly& s, float scaleFactor) {
+QMatrix4x4 SolidOrientation(const CSubassembly& s) {
     QMatrix4x4 m;
     m.translate(s.m_position[0], s.m_position[1], s.m_position[2]);
     const auto& d = s.m_direction;
@@ -180,7 +180,12 @@ QMatrix4x4 SolidPlacement(const CSubassembly& s, float scaleFactor) {
         m.rotate(180.0f, 1.0f, 0.0f, 0.0f);
     }
     m.rotate(s.m_fSpin, 0.0f, 0.0f, 1.0f);
-    m.scale(s.m_scale[0] * scaleFactor, s.m_scale[1] * scaleFactor, s.m_scale[2] * scaleFactor);
+    return m;
+}
+
+QMatrix4x4 SolidScale(const CSubassembly& s) {
+    QMatrix4x4 m;
+    m.scale(s.m_scale[0], s.m_scale[1], s.m_scale[2]);
     return m;
 }
 

@@ -27,8 +27,10 @@ struct SolidGeometry {
     bool linesDashedWhereHidden = false;  // silhouettes and circles; wires are simply hidden
 };
 
-// Position, direction and spin, then the scale times `scaleFactor`: the solid's placement.
-QMatrix4x4 SolidPlacement(const CSubassembly& solid, float scaleFactor);
+// The solid's placement: position, direction and spin (the frame its clip planes are given in),
+// then its scale.
+QMatrix4x4 SolidOrientation(const CSubassembly& solid);
+QMatrix4x4 SolidScale(const CSubassembly& solid);
 
 // The geometry of a solid seen from `eye` (the direction towards the eye in its unit frame).
 // Kinds without a vector form here (polyhedra, torus, teapot, title, molecule, page components)

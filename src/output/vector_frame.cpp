@@ -4,6 +4,7 @@
 
 #include "model/gl_model.h"
 #include "model/page.h"
+#include "output/axes_figure.h"
 #include "output/figure_style.h"
 #include "output/label_text.h"
 #include "output/page_figure.h"
@@ -68,6 +69,17 @@ void DrawTexts(QPainter& painter, const CGpage& page, const VectorLayout& layout
     }
 }
 
+// The axes when shown, then the figure.
+void DrawViewport(QPainter& painter, const CGpage* page, const SceneProjector& projector,
+                  const VectorLayout& layout, const FigureStyle& style) {
+    if (layout.showAxes) {
+        DrawAxes(painter, projector, style);
+    }
+    if (page) {
+        DrawPageFigure(painter, *page, projector, style);
+    }
+}
+
 void DrawThreeViews(QPainter& painter, const CGpage* page, const QMatrix4x4& projection,
                     const VectorLayout& layout, const FigureStyle& style) {
     const int w = layout.width / 2, h = layout.height / 2;
@@ -79,14 +91,12 @@ void DrawThreeViews(QPainter& painter, const CGpage* page, const QMatrix4x4& pro
         QMatrix4x4 turn;
         turn.rotate(quadrant.turnAboutX, 1.0f, 0.0f, 0.0f);
         turn.rotate(quadrant.turnAboutZ, 0.0f, 0.0f, 1.0f);
-        if (page) {
-            DrawPageFigure(painter, *page, frame.Moved(turn), style);
-        }
+        DrawViewport(painter, page, frame.Moved(turn), layout, style);
     }
     const SceneProjector last(projection, placement, QRectF(w, h, w, h));
     Caption(painter, last, kPerspectiveCaption, style);
     if (page && page->m_bPerspInThreeView) {
-        DrawPageFigure(painter, *page, last.Moved(CameraTurn(style.settings.m_camera)), style);
+        DrawViewport(painter, page, last.Moved(CameraTurn(style.settings.m_camera)), layout, style);
     }
 }
 
@@ -99,11 +109,11 @@ void DrawVectorFrame(QPainter& painter, const CGpage* page, const CGlModel& sett
     const QMatrix4x4 projection = LayoutProjection(layout);
     if (layout.viewports == 4) {
         DrawThreeViews(painter, page, projection, layout, style);
-    } else if (page) {
+    } else {
         const SceneProjector view(
             projection, CameraPlacement(settings.m_camera) * CameraTurn(settings.m_camera),
             QRectF(0, 0, layout.width, layout.height));
-        DrawPageFigure(painter, *page, view, style);
+        DrawViewport(painter, page, view, layout, style);
     }
     if (page) {
         DrawTexts(painter, *page, layout, style);

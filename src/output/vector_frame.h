@@ -9,13 +9,14 @@ class CGpage;
 class OutputPalette;
 
 // The view's frame as the vector drawing takes it: its size in drawing units (pixels of the
-// view), the projection, single or three-view layout, and the label size in pixels.
+// view), the projection, single or three-view layout, the label size in pixels and the axes.
 struct VectorLayout {
     int width = 800;
     int height = 600;
     int projection = 1;  // 0 central, 1 orthographic, 2 oblique
     int viewports = 1;   // 1 single view, 4 three-view layout
     int labelPixelSize = 26;
+    bool showAxes = false;  // 坐标轴/显示网格
 };
 
 // One frame of the page (none: only the background) in the rectangle 0, 0, width, height of the

@@ -105,7 +105,7 @@ void CommandActions::Run(int id) {
 
 void CommandActions::Run(const CommandEntry& entry, const CommandParams& params) {
     CommandParams values = params;
-    if (entry.dialogFirst && values.Empty() && !entry.params.empty() &&
+    if (entry.dialogFirst && values.Empty() && HasValuesDialog(entry.id) &&
         IsCommandEnabled(entry, m_doc) && !AskForValues(entry, values)) {
         return;
     }
@@ -118,7 +118,7 @@ void CommandActions::Run(const CommandEntry& entry, const CommandParams& params)
         } catch (const std::exception& error) {
             // A value that does not read as its kind: say so and let the user correct it.
             ShowMessage(error.what());
-            if (entry.params.empty() || !AskForValues(entry, values)) {
+            if (!HasValuesDialog(entry.id) || !AskForValues(entry, values)) {
                 break;
             }
         }

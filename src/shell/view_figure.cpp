@@ -15,6 +15,7 @@ VectorLayout ViewVectorLayout(const CPlomView& view) {
     layout.projection = view.Control().m_nProjection;
     layout.viewports = view.Control().m_nViewports;
     layout.labelPixelSize = view.LabelPixelSize();
+    layout.showAxes = view.AxesShown();
     return layout;
 }
 

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "commands/command_ids.h"
+#include "commands/command_table.h"
 #include "commands/script_interpreter.h"
 #include "model/bit_text.h"
 #include "model/button_cells.h"
@@ -25,6 +26,7 @@
 #include "model/gl_model.h"
 #include "model/page.h"
 #include "shell/command_actions.h"
+#include "shell/dialogs/command_dialogs.h"
 #include "shell/main_frame.h"
 #include "support/recording_messages.h"
 
@@ -88,6 +90,14 @@ protected:
     CPlomDoc& doc = frame.Document();
     test::RecordingMessages messages;
 };
+
+TEST(CommandDialogs, EveryCommandThatAsksFirstHasItsOwnDialog) {
+    for (const CommandEntry& entry : CommandTable()) {
+        if (entry.owner == CommandOwner::kDocument && entry.dialogFirst) {
+            EXPECT_TRUE(HasValuesDialog(entry.id)) << entry.text;
+        }
+    }
+}
 
 // Every dialog opens under its title with the current value or the default in its fields, and
 // is saved as a picture for a person to look at.

@@ -162,45 +162,52 @@ void AddSolid(CGpage& page, uint8_t kind, const Float3& position, const Float3& 
                                                  0.5, 0, Plane{0, 0, 1, 0}, Plane{0, 0, -1, 0}));
 }
 
-// Seen from above, a line at y = 0.5, z = -6 passes under a sphere of radius 3 at the origin: a
-// painted sphere covers the middle, an outline sphere lets it show dashed (its body is 0.99 as
-// large). 25 pixels a unit.
+// Seen from above, a line at y = 0.5, z = -6 passes under a sphere of radius 3 at the origin
+// (25 pixels a unit, the centre at x = 400): a painted sphere covers the middle, one cut by the
+// plane x = 0 only its right half, and an outline sphere lets the line show dashed (its body is
+// 0.99 as large).
 TEST_F(VectorFigureTest, SolidsCoverOrDashTheLinesBehindThem) {
     constexpr double kLineY = 300.0 - 0.5 * 25;
-    const double kHalfChord = std::sqrt(2.97 * 2.97 - 0.25) * 25;
+    const double chord = std::sqrt(9.0 - 0.25) * 25;
+    const double shrunkChord = std::sqrt(2.97 * 2.97 - 0.25) * 25;
     struct Case {
         uint8_t kind;
+        uint32_t clipMode;
+        double hiddenFrom, hiddenTo;
         bool dashed;
     };
-    for (const Case c : {Case{kSolidSphere, false}, Case{kSolidSphereOutline, true}}) {
-        SCOPED_TRACE(static_cast<int>(c.kind));
+    const Case cases[] = {{kSolidSphere, 0, 400 - chord, 400 + chord, false},
+                          {kSolidSphere, 1, 400, 400 + chord, false},
+                          {kSolidSphereOutline, 0, 400 - shrunkChord, 400 + shrunkChord, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int{c.kind} << " clip " << c.clipMode);
         CGpage page;
         page.AddVertex(-8, 0.5f, -6);
         page.AddVertex(8, 0.5f, -6);
         page.AddLine(0, 1, kSegment);
         std::fill(page.m_bShown.begin(), page.m_bShown.end(), 0);
         AddSolid(page, c.kind, {0, 0, 0}, {3, 3, 3});
+        page.m_solids.begin()->second->m_nClipMode = c.clipMode;
+        page.m_solids.begin()->second->m_clipPlane1 = {1, 0, 0, 0};
         settings.m_camera.m_fAngleX = 0.0f;
         settings.m_camera.m_fAngleAxis = 0.0f;
         const SvgContent svg = ReadSvg(SvgOf(page, settings, {}, Path("solid.svg")));
-        std::vector<Stroke> onLine;
-        std::copy_if(svg.strokes.begin(), svg.strokes.end(), std::back_inserter(onLine),
-                     [](const Stroke& s) {
-                         return std::fabs(s.a.y() - kLineY) < 0.01 &&
-                                std::fabs(s.b.y() - kLineY) < 0.01;
-                     });
-        const auto dashes =
-            std::count_if(onLine.begin(), onLine.end(), [](const Stroke& s) { return s.dashed; });
-        EXPECT_EQ(onLine.size() - static_cast<size_t>(dashes), 2u);
-        EXPECT_EQ(dashes, c.dashed ? 1 : 0);
-        for (const Stroke& s : onLine) {
-            const auto [left, right] = std::minmax({s.a.x(), s.b.x()});
-            if (s.dashed) {
-                EXPECT_NEAR(left, 400.0 - kHalfChord, 1.0);
-                EXPECT_NEAR(right, 400.0 + kHalfChord, 1.0);
-            } else {
-                EXPECT_TRUE(right < 400.0 - 70 || left > 400.0 + 70) << left << " " << right;
+        std::vector<std::pair<double, double>> solid, dashed;
+        for (const Stroke& s : svg.strokes) {
+            if (std::fabs(s.a.y() - kLineY) < 0.01 && std::fabs(s.b.y() - kLineY) < 0.01) {
+                (s.dashed ? dashed : solid).push_back(std::minmax({s.a.x(), s.b.x()}));
             }
+        }
+        std::sort(solid.begin(), solid.end());
+        ASSERT_EQ(solid.size(), 2u);
+        EXPECT_NEAR(solid[0].first, 200.0, 0.5);
+        EXPECT_NEAR(solid[0].second, c.hiddenFrom, 1.5);
+        EXPECT_NEAR(solid[1].first, c.hiddenTo, 1.5);
+        EXPECT_NEAR(solid[1].second, 600.0, 0.5);
+        ASSERT_EQ(dashed.size(), c.dashed ? 1u : 0u);
+        if (c.dashed) {
+            EXPECT_NEAR(dashed[0].first, c.hiddenFrom, 1.5);
+            EXPECT_NEAR(dashed[0].second, c.hiddenTo, 1.5);
         }
     }
 }
@@ -219,6 +226,20 @@ TEST_F(VectorFigureTest, SolidsOfEveryVectorKindLookAsInTheView) {
     EXPECT_GT(svg.Count(true), 3);
     EXPECT_GT(svg.Count(false), 40);
     SaveSvgPicture(path, QStringLiteral("vector_solids_svg.png"));
+}
+
+TEST_F(VectorFigureTest, AxesAndGridComeWithTheirLetters) {
+    VectorLayout layout;
+    layout.showAxes = true;
+    const CGpage empty;
+    const QString path = QStringLiteral(VELNOR_SCREENSHOT_DIR "/vector_axes.svg");
+    const SvgContent svg = ReadSvg(SvgOf(empty, settings, layout, path));
+    // Three squares of four sides, 21 grid lines each way, three axes.
+    EXPECT_EQ(svg.Count(false), 12 + 42 + 3);
+    for (const char* letter : {"O", "X", "Y", "Z"}) {
+        EXPECT_TRUE(svg.texts.contains(QString::fromUtf8(letter))) << letter;
+    }
+    SaveSvgPicture(path, QStringLiteral("vector_axes_svg.png"));
 }
 
 TEST_F(VectorFigureTest, PdfHoldsTheSameTexts) {

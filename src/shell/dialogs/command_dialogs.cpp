@@ -33,6 +33,10 @@ const std::map<int, Asker>& Askers() {
 
 }  // namespace
 
+bool HasValuesDialog(int commandId) {
+    return Askers().contains(commandId);
+}
+
 bool AskForValues(const CommandEntry& entry, CPlomDoc& doc, CommandParams& values,
                   QWidget* parent) {
     const auto found = Askers().find(entry.id);

@@ -18,6 +18,9 @@ class ValuesDialog;
 // command has no dialog.
 bool AskForValues(const CommandEntry& entry, CPlomDoc& doc, CommandParams& values, QWidget* parent);
 
+// Whether the command has a dialog of its own; without one it runs with the values it is given.
+bool HasValuesDialog(int commandId);
+
 // What a dialog is opened for.
 struct DialogContext {
     const CommandEntry& entry;
