@@ -1,5 +1,7 @@
 #include "cli/run_command.h"
 
+#include <QGuiApplication>
+
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -11,6 +13,7 @@
 #include "model/document.h"
 #include "persistence/archive_error.h"
 #include "persistence/document_io.h"
+#include "richtext/qt_text_renderer.h"
 
 namespace velnor::cli {
 
@@ -44,6 +47,23 @@ bool ParseArguments(int argc, char** argv, RunArguments& args) {
     return true;
 }
 
+// 添加文本 lays its text out with Qt, which needs an application object but no display.
+class TextLayout {
+public:
+    TextLayout() : m_app(m_argc, m_argv) { m_previous = SetTextRenderer(&m_renderer); }
+    ~TextLayout() { SetTextRenderer(m_previous); }
+
+private:
+    char m_name[11] = "velnor-cli";
+    char m_platformFlag[10] = "-platform";
+    char m_platform[10] = "offscreen";
+    int m_argc = 3;
+    char* m_argv[4] = {m_name, m_platformFlag, m_platform, nullptr};
+    QGuiApplication m_app;
+    QtTextRenderer m_renderer;
+    ITextRenderer* m_previous = nullptr;
+};
+
 int Fail(const std::string& problem) {
     std::fprintf(stderr, "velnor-cli run: %s\n", problem.c_str());
     return 2;
@@ -61,6 +81,7 @@ int RunScript(int argc, char** argv) {
     if (!script) {
         return Fail("cannot read the script " + args.script);
     }
+    const TextLayout textLayout;
     CPlomDoc doc;
     doc.OnNewDocument();
     ScriptInterpreter interpreter(doc, std::cout);

@@ -1,10 +1,14 @@
+#include "commands/command_error.h"
+#include "commands/command_ids.h"
 #include "commands/material_commands.h"
 #include "commands/menu_items.h"
 #include "editing/measure_commands.h"
+#include "editing/rich_text_cells.h"
 #include "geometry/measure_enabling.h"
 #include "geometry/measure_types.h"
 #include "model/document.h"
 #include "model/gl_model.h"
+#include "model/text_renderer_seam.h"
 
 namespace velnor {
 
@@ -31,6 +35,25 @@ CommandEntry TextColourItem() {
         });
     entry.params = {"r", "g", "b"};
     entry.dialogFirst = true;
+    return entry;
+}
+
+// Without a text the windows open the text editor, which hands its result to AddRichText; a
+// script's text is drawn in the editor's default font.
+CommandEntry AddTextItem() {
+    CommandEntry entry = DocumentItem(
+        cmd::kAddText, "添加文本", "插入文本", [](CPlomDoc& doc, const CommandParams& params) {
+            if (!params.Has("text")) {
+                return CommandOutcome::kViewTakesOver;
+            }
+            const ITextRenderer* renderer = TextRenderer();
+            if (renderer == nullptr) {
+                throw CommandError("添加文本 cannot draw a text here");
+            }
+            AddRichText(doc, renderer->RenderPlainText(params.Text("text", "")));
+            return CommandOutcome::kDone;
+        });
+    entry.params = {"text"};
     return entry;
 }
 
@@ -66,8 +89,7 @@ std::vector<CommandEntry> MeasureMenu() {
 }
 std::vector<CommandEntry> PictureMenu() {
     std::vector<CommandEntry> items{
-        // The text is typed and drawn into a bitmap by the shell's rich-text editor.
-        ShellItem(33266, "添加文本", "插入文本"),
+        AddTextItem(),
         TextColourItem(),
         ViewItem(33060, "打开图象", "打开图象用于背景或贴图"),
         ViewItem(33099, "粘帖图象", "粘帖图象转为位图并显示"),

@@ -4,8 +4,9 @@
 
 namespace velnor {
 
-CCmdModifiTi::CCmdModifiTi(uint16_t key, CPlomDoc& doc, std::unique_ptr<CSubassembly> other)
-    : CCmd("修改组件"), m_pDoc(&doc), m_nId(key), m_pOther(std::move(other)) {}
+CCmdModifiTi::CCmdModifiTi(uint16_t key, CPlomDoc& doc, std::unique_ptr<CSubassembly> other,
+                           std::string name)
+    : CCmd(std::move(name)), m_pDoc(&doc), m_nId(key), m_pOther(std::move(other)) {}
 
 bool CCmdModifiTi::Swap() {
     CellMap<CSubassembly>& solids = m_pDoc->CurrentPage().m_solids;
@@ -13,7 +14,8 @@ bool CCmdModifiTi::Swap() {
     if (!solids[m_nId]) {
         solids.erase(m_nId);
     }
-    m_pDoc->Refresh(kHintRedraw);
+    // The other version may carry another name, which the manager tree shows.
+    m_pDoc->Refresh(kHintSolids);
     return true;
 }
 

@@ -118,12 +118,12 @@ bool IsPrintCommand(int commandId) {
 
 }  // namespace
 
-FrameWindowCommands::FrameWindowCommands(CMainFrame& frame) : m_frame(frame) {}
+FrameWindowCommands::FrameWindowCommands(CMainFrame& frame) : m_frame(frame), m_texts(frame) {}
 
 FrameWindowCommands::~FrameWindowCommands() = default;
 
 void FrameWindowCommands::Run(int commandId) {
-    if (!RunViewCommand(commandId) && !RunPrintCommand(commandId)) {
+    if (!m_texts.Run(commandId) && !RunViewCommand(commandId) && !RunPrintCommand(commandId)) {
         RunShellCommand(commandId);
     }
 }
@@ -197,6 +197,9 @@ bool FrameWindowCommands::RunShellCommand(int commandId) {
 }
 
 bool FrameWindowCommands::IsEnabled(int commandId) const {
+    if (TextCommands::Handles(commandId)) {
+        return true;
+    }
     if (m_frame.View().Tools().IsToolChecked(commandId).has_value()) {
         return true;
     }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "commands/window_commands_seam.h"
+#include "shell/text_commands.h"
 
 namespace velnor {
 
@@ -29,12 +30,15 @@ public:
     bool IsEnabled(int commandId) const override;
     bool IsChecked(int commandId) const override;
 
+    TextCommands& Texts() { return m_texts; }
+
 private:
     bool RunViewCommand(int commandId);
     bool RunShellCommand(int commandId);
     bool RunPrintCommand(int commandId);
 
     CMainFrame& m_frame;
+    TextCommands m_texts;
     // Made at the first printing command: finding the printers takes a while.
     std::unique_ptr<FramePrinting> m_printing;
 };

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "buttons/button_press.h"
 #include "buttons/button_tick.h"
@@ -24,6 +25,8 @@
 #include "model/document.h"
 #include "model/gl_model.h"
 #include "model/message_seam.h"
+#include "model/text_renderer_seam.h"
+#include "richtext/qt_text_renderer.h"
 #include "shell/auto_save.h"
 #include "shell/command_actions.h"
 #include "shell/document_files.h"
@@ -38,6 +41,7 @@
 #include "shell/recovery_offer.h"
 #include "shell/settings_bar.h"
 #include "shell/system_clipboard.h"
+#include "shell/text_format_bar.h"
 #include "shell/toolbar_layout.h"
 #include "shell/view_figure.h"
 #include "view/mouse_tools.h"
@@ -64,6 +68,7 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     m_buttonWindows =
         std::make_unique<PushButtonWindows>(*m_view, [this](uint16_t key) { PressButton(key); });
     m_clipboard = std::make_unique<SystemClipboard>();
+    m_textRenderer = std::make_unique<QtTextRenderer>();
     BuildManagerBar();
     m_files = new DocumentFiles(*m_doc, *m_notes, *this);
     m_files->SetFigureExport(
@@ -117,6 +122,7 @@ CMainFrame::~CMainFrame() {
     SetDocumentViews(nullptr);
     SetButtonWindows(nullptr);
     SetClipboard(nullptr);
+    SetTextRenderer(nullptr);
     // A sink installed over this one (a test's recorder) stays.
     IMessageSink* current = SetMessageSink(nullptr);
     if (current != m_messages.get()) {
@@ -129,6 +135,7 @@ void CMainFrame::InstallSeams() {
     SetWindowCommands(m_windowCommands.get());
     SetButtonWindows(m_buttonWindows.get());
     SetClipboard(m_clipboard.get());
+    SetTextRenderer(m_textRenderer.get());
 }
 
 void CMainFrame::StartAutoSave() {
@@ -145,11 +152,18 @@ void CMainFrame::StartAutoSave() {
 
 void CMainFrame::BuildPanes() {
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_notes = new NotesPane(m_splitter);
+    // The notes pane with its format bar above it.
+    auto* notesPanel = new QWidget(m_splitter);
+    m_notes = new NotesPane(notesPanel);
     m_notes->setAcceptDrops(false);
+    auto* notesLayout = new QVBoxLayout(notesPanel);
+    notesLayout->setContentsMargins(0, 0, 0, 0);
+    notesLayout->setSpacing(0);
+    notesLayout->addWidget(new TextFormatBar(*m_notes, notesPanel));
+    notesLayout->addWidget(m_notes, 1);
     m_view = new CPlomView(SceneSettings(), m_splitter);
     m_view->setAcceptDrops(false);
-    m_splitter->addWidget(m_notes);
+    m_splitter->addWidget(notesPanel);
     m_splitter->addWidget(m_view);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -246,6 +260,10 @@ void CMainFrame::PressButton(uint16_t key) {
 
 void CMainFrame::ShowPageName(const QString& name) {
     m_pageLabel->setText(name);
+}
+
+TextCommands& CMainFrame::Texts() {
+    return m_windowCommands->Texts();
 }
 
 QString CMainFrame::PageName() const {

@@ -25,7 +25,9 @@ class ManagerTree;
 class MessageBoxSink;
 class NotesPane;
 class PushButtonWindows;
+class QtTextRenderer;
 class SystemClipboard;
+class TextCommands;
 
 // The main window: the notes pane and the 3D view side by side, the menus, the main toolbar and
 // the view toolbar 控制条, the status bar, and the manager bar with its 目录 and 设置 tabs. It owns
@@ -48,6 +50,7 @@ public:
     QToolBar& ViewToolBar() { return *m_viewBar; }
     QDockWidget& ManagerBar() { return *m_managerBar; }
     PushButtonWindows& ButtonWindows() { return *m_buttonWindows; }
+    TextCommands& Texts();
 
     // The document file named on the command line, opened once the view is ready; a file that
     // cannot be read ends the program after its message.
@@ -117,6 +120,7 @@ private:
     std::unique_ptr<SystemClipboard> m_clipboard;
     std::unique_ptr<FrameDocumentViews> m_documentViews;
     std::unique_ptr<FrameWindowCommands> m_windowCommands;
+    std::unique_ptr<QtTextRenderer> m_textRenderer;
     QString m_strStartFile;
     bool m_bRecoverAtStart = false;
     int m_nPreset = 0;

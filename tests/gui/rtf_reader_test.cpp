@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImage>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextList>
+
+#include <random>
+#include <string>
+
+#include "richtext/rtf_reader.h"
+
+namespace velnor {
+namespace {
+
+// Notes as the rich-edit control of the old program wrote them: GBK bytes as \'hh escapes, a
+// font table naming 宋体, a colour table, paragraphs ending in \par.
+constexpr const char* kRichEditNotes =
+    "{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052"
+    "{\\fonttbl{\\f0\\fnil\\fprq2\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}\r\n"
+    "{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
+    "{\\*\\generator Msftedit 5.41.21.2510;}\\viewkind4\\uc1\\pard\\lang2052\\f0\\fs20 "
+    "\\'d5\\'fd\\'b7\\'bd\\'cc\\'e5 ABCD\\par\r\n"
+    "\\qc\\cf1\\b\\fs32 x\\{1\\}\\b0\\tab y\\par\r\n}";
+
+// The text as read, with paragraphs on lines of their own.
+QString PlainText(std::string_view rtf) {
+    QTextDocument document;
+    ReadRtf(rtf, document);
+    return document.toRawText().replace(QChar::ParagraphSeparator, u'\n');
+}
+
+QTextCharFormat FormatAt(const QTextDocument& document, int position) {
+    QTextCursor cursor(const_cast<QTextDocument*>(&document));
+    cursor.setPosition(position + 1);
+    return cursor.charFormat();
+}
+
+TEST(RtfReader, ReadsRichEditNotesWithTheirFormatting) {
+    QTextDocument document;
+    ReadRtf(kRichEditNotes, document);
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("正方体 ABCD\nx{1}\ty"));
+    const QTextCharFormat first = FormatAt(document, 0);
+    EXPECT_EQ(first.fontFamilies().toStringList().value(0), QStringLiteral("宋体"));
+    EXPECT_EQ(first.fontPointSize(), 10.0);
+    EXPECT_EQ(first.foreground().style(), Qt::NoBrush);
+    const QTextCharFormat bold = FormatAt(document, 9);
+    EXPECT_EQ(bold.fontWeight(), QFont::Bold);
+    EXPECT_EQ(bold.fontPointSize(), 16.0);
+    EXPECT_EQ(bold.foreground().color(), QColor(255, 0, 0));
+    EXPECT_EQ(FormatAt(document, 13).fontWeight(), QFont::Normal);
+    EXPECT_EQ(document.lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignHCenter);
+    EXPECT_EQ(document.firstBlock().blockFormat().alignment(), Qt::AlignLeft);
+}
+
+TEST(RtfReader, KeepsTheTextAroundWhatItDoesNotUnderstand) {
+    const struct {
+        const char* rtf;
+        const char* text;
+    } cases[] = {
+        {"{\\rtf1 a{\\*\\unknowndest hidden}b{\\unknownword c}d}", "abcd"},
+        {"{\\rtf1 a{\\*\\shppict{\\pict\\wmetafile8 0102}}{\\nonshppict{\\pict 0102}}b}", "ab"},
+        {"{\\rtf1 {\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}} after}", "link after"},
+        {"{\\rtf1 a\\bin3 }}}b}", "ab"},
+        {"{\\rtf1 a{\\stylesheet{\\s0 Normal;}}{\\info{\\title t}}b}", "ab"},
+        {"{\\rtf1 a\\u8364?b{\\uc2\\u-10179\\'3f\\'3f\\u-8694\\'3f\\'3f}c}", "a\u20acb\U0001F60Ac"},
+        {"{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset0 Arial;}}\\f0 caf\\'e9}",
+         "caf\u00e9"},
+        {"{\\rtf1{\\fonttbl{\\f1\\fcharset134 x;}}\\f1 \\'d6\\'d0\\'ce\\'c4}", "中文"},
+        {"{\\rtf1 a\\line b\\emdash c\\~d}", "a\u2028b\u2014c\u00a0d"},
+        {"{\\rtf1 {\\pntext\\'b7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'b7}}item}", "item"},
+        {"\xd6\xd0\xce\xc4 notes", "中文 notes"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rtf);
+        EXPECT_EQ(PlainText(c.rtf), QString::fromUtf8(c.text));
+    }
+}
+
+TEST(RtfReader, ReadsBulletsNumbersAndIndents) {
+    QTextDocument document;
+    ReadRtf(
+        "{\\rtf1\\pard{\\*\\pn\\pnlvlblt}\\fi-360\\li1200 one\\par two\\par"
+        "\\pard{\\*\\pn\\pnlvlbody\\pndec}\\li600 three\\par\\pard\\li300\\fi150\\sa90 four}",
+        document);
+    ASSERT_EQ(document.blockCount(), 4);
+    const QTextBlock one = document.firstBlock();
+    ASSERT_NE(one.textList(), nullptr);
+    EXPECT_EQ(one.textList()->format().style(), QTextListFormat::ListDisc);
+    EXPECT_EQ(one.next().textList(), one.textList());
+    EXPECT_DOUBLE_EQ(one.blockFormat().leftMargin(), 1200 / 15.0 - 40.0);
+    const QTextBlock three = one.next().next();
+    EXPECT_EQ(three.textList()->format().style(), QTextListFormat::ListDecimal);
+    const QTextBlock four = three.next();
+    EXPECT_EQ(four.textList(), nullptr);
+    EXPECT_DOUBLE_EQ(four.blockFormat().leftMargin(), 20.0);
+    EXPECT_DOUBLE_EQ(four.blockFormat().textIndent(), 10.0);
+    EXPECT_DOUBLE_EQ(four.blockFormat().bottomMargin(), 6.0);
+}
+
+TEST(RtfReader, ShowsPngPicturesAtTheirGoalSize) {
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    const std::string rtf = "{\\rtf1 a{\\pict\\pngblip\\picw4\\pich3\\picwgoal600\\pichgoal450 " +
+                            png.toHex().toStdString() + "}b}";
+    QTextDocument document;
+    ReadRtf(rtf, document);
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("a\uFFFCb"));
+    const QTextImageFormat picture = FormatAt(document, 1).toImageFormat();
+    EXPECT_DOUBLE_EQ(picture.width(), 40.0);
+    EXPECT_DOUBLE_EQ(picture.height(), 30.0);
+    const QImage shown =
+        document.resource(QTextDocument::ImageResource, QUrl(picture.name())).value<QImage>();
+    EXPECT_EQ(shown.size(), QSize(4, 3));
+}
+
+// Deep nesting, absurd numbers, truncation at every byte and random damage: what can be read is
+// read, and the reader neither crashes nor hangs.
+TEST(RtfReader, SurvivesHostileInput) {
+    const std::string deep =
+        "{\\rtf1 " + std::string(100000, '{') + "deep" + std::string(100000, '}') + "}";
+    EXPECT_EQ(PlainText(deep), QStringLiteral("deep"));
+    EXPECT_EQ(PlainText("{\\rtf1\\fs999999999999999999999\\li-99999999999999 \\uc99999999999 "
+                        "\\u99999999999999 x\\bin99999999999999"),
+              QStringLiteral("\uFFFF"));
+
+    const std::string sample(kRichEditNotes);
+    for (size_t length = 0; length <= sample.size(); ++length) {
+        PlainText(std::string_view(sample).substr(0, length));
+    }
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        std::string damaged = sample;
+        for (int hit = 0; hit < 8; ++hit) {
+            damaged[random() % damaged.size()] = static_cast<char>(random() % 256);
+        }
+        PlainText(damaged);
+    }
+}
+
+}  // namespace
+}  // namespace velnor
