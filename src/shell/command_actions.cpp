@@ -15,6 +15,7 @@
 #include "model/message_seam.h"
 #include "shell/command_icons.h"
 #include "shell/dialogs/command_dialogs.h"
+#include "shell/image_menu.h"
 #include "shell/key_sequences.h"
 
 namespace velnor {
@@ -104,6 +105,11 @@ void CommandActions::Run(int id) {
 }
 
 void CommandActions::Run(const CommandEntry& entry, const CommandParams& params) {
+    if (m_viewFirst && m_viewFirst->RunInsteadOfDocument(entry.id)) {
+        UpdateStates();
+        emit CommandRan();
+        return;
+    }
     CommandParams values = params;
     if (entry.dialogFirst && values.Empty() && HasValuesDialog(entry.id) &&
         IsCommandEnabled(entry, m_doc) && !AskForValues(entry, values)) {
@@ -144,7 +150,9 @@ void CommandActions::UpdateStates() {
         const CommandEntry* entry = FindCommand(id);
         // A document command whose operation this build lacks stays greyed.
         const bool available = entry->owner != CommandOwner::kDocument || entry->run != nullptr;
-        action->setEnabled(available && IsCommandEnabled(*entry, m_doc));
+        const std::optional<bool> byView =
+            m_viewFirst ? m_viewFirst->EnabledInsteadOfDocument(id) : std::nullopt;
+        action->setEnabled(byView.value_or(available && IsCommandEnabled(*entry, m_doc)));
         // Window commands say whether they are checked only through their state.
         const bool checked = IsCommandChecked(*entry, m_doc);
         if (checked) {

@@ -14,6 +14,7 @@ class QMenu;
 namespace velnor {
 
 class CPlomDoc;
+class ImageMenu;
 
 // The menus of the main window, built from the command table: one action per command with its
 // text, keys and status-bar prompt, enabled and checked by the command's rules. Choosing an item
@@ -40,6 +41,10 @@ public:
     // Enabled and checked states from the rules, as the framework asks before a menu opens.
     void UpdateStates();
 
+    // The view's image commands, which take 复制, 粘贴 and 清除 from the document while a screen
+    // region is selected or the clipboard holds a bitmap.
+    void SetViewFirst(ImageMenu* images) { m_viewFirst = images; }
+
     // The command processor relabels Undo and Redo.
     void SetMenuItem(int commandId, const std::string& text, bool enabled) override;
 
@@ -56,6 +61,7 @@ private:
     QWidget* m_parent;
     std::map<int, QAction*> m_actions;
     std::map<QString, QMenu*> m_menus;
+    ImageMenu* m_viewFirst = nullptr;
 };
 
 }  // namespace velnor

@@ -17,6 +17,7 @@
 #include "output/figure_files.h"
 #include "persistence/document_io.h"
 #include "shell/notes_pane.h"
+#include "shell/save_file_dialog.h"
 
 namespace velnor {
 
@@ -127,28 +128,32 @@ bool DocumentFiles::Save() {
 }
 
 bool DocumentFiles::SaveAs() {
-    QString filter = kDocumentFilter;
-    const QStringList filters{kDocumentFilter, kSvgFilter, kPdfFilter};
-    QString path = QFileDialog::getSaveFileName(
-        &m_window, QStringLiteral("另存为"),
-        m_strPath.isEmpty() ? Title() + QStringLiteral(".plm") : m_strPath,
-        filters.join(QStringLiteral(";;")), &filter);
-    if (path.isEmpty()) {
+    static const QList<SaveFileType> types{
+        {kDocumentFilter, QStringLiteral("plm")},
+        {QStringLiteral("Bitmap image (*.bmp)"), QStringLiteral("bmp")},
+        {QStringLiteral("JPEG image (*.jpg)"), QStringLiteral("jpg")},
+        {QStringLiteral("GIF image (*.gif)"), QStringLiteral("gif")},
+        {QStringLiteral("PNG image (*.png)"), QStringLiteral("png")},
+        {kSvgFilter, QStringLiteral("svg")},
+        {kPdfFilter, QStringLiteral("pdf")}};
+    const SaveChoice choice =
+        AskSaveFile(&m_window, QStringLiteral("另存为"), types,
+                    m_strPath.isEmpty() ? QStringLiteral("Pldoc") : m_strPath);
+    if (choice.path.isEmpty()) {
         return false;
     }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += filter == kSvgFilter   ? QStringLiteral(".svg")
-                : filter == kPdfFilter ? QStringLiteral(".pdf")
-                                       : QStringLiteral(".plm");
+    // The first type saves the document whatever the name ends with.
+    if (choice.type == 0) {
+        return SavePath(choice.path);
     }
-    if (m_exportFigure && IsVectorFigurePath(path)) {
-        const QString error = m_exportFigure(path);
+    if (m_exportFigure && IsVectorFigurePath(choice.path)) {
+        const QString error = m_exportFigure(choice.path);
         if (!error.isEmpty()) {
             ShowMessage(error.toStdString());
         }
         return error.isEmpty();
     }
-    return SavePath(path);
+    return m_saveView ? m_saveView(choice.path) : SavePath(choice.path);
 }
 
 bool DocumentFiles::SavePath(const QString& path) {

@@ -32,9 +32,13 @@ public:
     // Returns whether the file was loaded.
     bool OpenPath(const QString& path);
     bool Save();
-    // Offers the document file and, as further choices, the current figure as an SVG or PDF
-    // drawing, which leaves the document's own file and modified state as they are.
+    // Offers the document file, pictures of the whole view (BMP, JPEG, GIF, PNG) and the figure
+    // as an SVG or PDF drawing; the chosen type decides. A picture or a drawing leaves the
+    // document's own file and modified state as they are.
     bool SaveAs();
+    void SetViewSaver(std::function<bool(const QString&)> saveView) {
+        m_saveView = std::move(saveView);
+    }
     bool SavePath(const QString& path);
     // Asks whether to save a modified document; false when the user cancels (or saving failed).
     bool SaveModified();
@@ -79,6 +83,7 @@ private:
     QWidget& m_window;
     QMenu* m_recentMenu;
     QString m_strPath;
+    std::function<bool(const QString&)> m_saveView;
     FigureExport m_exportFigure;
 };
 

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "commands/window_commands_seam.h"
+#include "shell/image_menu.h"
 #include "shell/text_commands.h"
 
 namespace velnor {
@@ -11,8 +12,7 @@ class CMainFrame;
 class FramePrinting;
 
 // The view and shell commands of the table, carried out by the 3D view's operations and by the
-// main frame. Commands whose windows this program does not have yet (images, printing, embedded
-// objects) stay greyed.
+// main frame. Commands whose windows this program does not have (embedded objects) stay greyed.
 class FrameWindowCommands final : public IWindowCommands {
 public:
     // Ids of keys that have no menu item.
@@ -30,6 +30,7 @@ public:
     bool IsEnabled(int commandId) const override;
     bool IsChecked(int commandId) const override;
 
+    ImageMenu& Images() { return m_images; }
     TextCommands& Texts() { return m_texts; }
 
 private:
@@ -38,6 +39,7 @@ private:
     bool RunPrintCommand(int commandId);
 
     CMainFrame& m_frame;
+    ImageMenu m_images;
     TextCommands m_texts;
     // Made at the first printing command: finding the printers takes a while.
     std::unique_ptr<FramePrinting> m_printing;

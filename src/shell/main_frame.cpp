@@ -74,6 +74,9 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     m_files->SetFigureExport(
         [this](const QString& path) { return ExportViewFigure(path, *m_doc, *m_view); });
     m_actions = new CommandActions(*m_doc, *this);
+    m_actions->SetViewFirst(&m_windowCommands->Images());
+    m_files->SetViewSaver(
+        [this](const QString& path) { return m_windowCommands->Images().SaveView(path); });
     if (QAction* recent = m_actions->Action(57616)) {
         recent->setMenu(&m_files->RecentMenu());
     }
@@ -201,6 +204,8 @@ void CMainFrame::BuildStatusBar() {
     m_pageLabel = new QLabel(QStringLiteral("  第一页            "), bar);
     m_regionLabel = new QLabel(bar);
     m_regionLabel->setMinimumWidth(80);
+    m_view->Images().SetRegionStatusSink(
+        [this](const QString& text) { m_regionLabel->setText(text); });
     bar->addPermanentWidget(m_pageLabel);
     bar->addPermanentWidget(m_regionLabel);
     bar->showMessage(kIdleText);

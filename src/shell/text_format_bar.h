@@ -21,9 +21,6 @@ class TextFormatBar : public QWidget {
 public:
     TextFormatBar(RichTextEdit& edit, QWidget* parent = nullptr);
 
-    QFontComboBox& FontBox() { return *m_font; }
-    QComboBox& SizeBox() { return *m_size; }
-
 private:
     void ShowFormat(const QTextCharFormat& format);
     void ShowAlignment();

@@ -8,6 +8,7 @@
 #include "model/page.h"
 #include "view/cell_renderer.h"
 #include "view/gl_scene.h"
+#include "view/images/image_layer.h"
 #include "view/list_layout.h"
 #include "view/page_renderer.h"
 #include "view/projection.h"
@@ -92,11 +93,16 @@ void DrawFrame(CGpage* page, CGlModel& settings, const GlScene& scene, const Fra
     ApplySettings(settings);
     glLineWidth(settings.m_fLineWidth);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    BeginCrop(layout.image, layout.height);
 
     if (page && PageNeedsOverlay(*page)) {
         DrawOverlay(*page, env, layout.width, layout.height);
     }
+    if (ImageNeedsOverlay(layout.image)) {
+        DrawImageLayer(*layout.image, layout.width, layout.height);
+    }
     if (layout.viewports == 4 && !DrawThreeViews(page, settings, env, layout)) {
+        EndCrop();
         glFinish();
         return;
     }
@@ -110,6 +116,7 @@ void DrawFrame(CGpage* page, CGlModel& settings, const GlScene& scene, const Fra
         DrawPage(*page, env, layout.positionsAsColors);
     }
     glPopMatrix();
+    EndCrop();
     glFinish();
 }
 

@@ -7,6 +7,7 @@ namespace velnor {
 
 class CGlModel;
 class CGpage;
+class CViewImage;
 class GlScene;
 
 // How the frame is laid out; the window keeps these and the offscreen renderer takes them as
@@ -20,6 +21,8 @@ struct FrameLayout {
     bool positionsAsColors = false;  // 面光滑着色, and the 迷彩 preset of a page
     // The mouse tool's feedback, drawn in the normal view under the camera before the page.
     std::function<void()> toolFeedback;
+    // The background image and the region selection of the window (none offscreen).
+    const CViewImage* image = nullptr;
 };
 
 // The three-view quadrants, in drawing order. The projection stays the one of the whole window.

@@ -2,9 +2,9 @@
 
 #include <GL/glu.h>
 
-#include <vector>
-
 #include "model/gl_model.h"
+#include "view/images/image_files.h"
+#include "view/images/texture_files.h"
 #include "view/label_font.h"
 #include "view/list_layout.h"
 #include "view/scene_state.h"
@@ -13,34 +13,10 @@
 
 namespace velnor {
 
-namespace {
-
-// Until an image is loaded into them, the textures hold a soft two-tone check, so that textured
-// solids never show the black of an empty texture.
-void FillDefaultTexture(int index) {
-    constexpr int kSize = 64;
-    static constexpr GLubyte kTones[3][2][3] = {{{230, 230, 230}, {170, 170, 190}},
-                                                {{235, 215, 170}, {190, 150, 100}},
-                                                {{190, 225, 190}, {120, 170, 130}}};
-    std::vector<GLubyte> pixels(kSize * kSize * 3);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
-            const GLubyte* tone = kTones[index][((x / 8) + (y / 8)) % 2];
-            GLubyte* p = &pixels[(y * kSize + x) * 3];
-            p[0] = tone[0];
-            p[1] = tone[1];
-            p[2] = tone[2];
-        }
-    }
-    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, kSize, kSize, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-}
-
-}  // namespace
-
 void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
     InitContextState(settings);
     CreateTextures();
-    settings.m_nTexture = 0;
+    LoadStartupTextures(settings);
     m_base = glGenLists(lists::kBlockSize);
     m_componentBase = glGenLists(lists::kMaxComponents);
     m_shapeBase = glGenLists(static_cast<GLsizei>(GlutShape::kCount));
@@ -60,9 +36,28 @@ void GlScene::CreateTextures() {
         glBindTexture(GL_TEXTURE_2D, m_textures[i]);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-        FillDefaultTexture(static_cast<int>(i));
+    }
+}
+
+void GlScene::LoadStartupTextures(CGlModel& settings) {
+    for (int index = static_cast<int>(m_textures.size()) - 1; index >= 0; --index) {
+        settings.m_nTexture = index;
+        const QString file = TextureFile(index + 1);
+        if (file.isEmpty()) {
+            continue;
+        }
+        if (const auto pixels = ReadImageFileQuietly(file)) {
+            LoadTexture(static_cast<uint32_t>(index), *pixels);
+        }
     }
     glBindTexture(GL_TEXTURE_2D, m_textures[0]);
+}
+
+void GlScene::LoadTexture(uint32_t index, const PixelBuffer& pixels) {
+    glBindTexture(GL_TEXTURE_2D, Texture(index));
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, pixels.width, pixels.height, GL_RGB, GL_UNSIGNED_BYTE,
+                      pixels.bytes.data());
 }
 
 void GlScene::Release() {

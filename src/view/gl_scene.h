@@ -10,6 +10,7 @@ namespace velnor {
 
 class CGlModel;
 class CGpage;
+struct PixelBuffer;
 
 // The OpenGL objects the figure is drawn with: the block of display lists (label glyphs, title,
 // unit shapes), separate blocks for the page components and the GLUT shapes, and the three
@@ -38,12 +39,19 @@ public:
     // The list holding a GLUT shape.
     GLuint Shape(GlutShape shape) const { return m_shapeBase + static_cast<GLuint>(shape); }
 
+    // With the context current: texture `index` takes the picture, with its mipmaps. The texture
+    // stays bound.
+    void LoadTexture(uint32_t index, const PixelBuffer& pixels);
+
     // With the context current: rebuild the label glyphs or the title lists.
     void BuildLabelFont(int pixelSize);
     void BuildTitle(const CGlModel& settings);
 
 private:
     void CreateTextures();
+    // Textures 2, 1, 0 from the pictures installed with the program (a missing one stays empty);
+    // then the texture index is 0 and texture 0 is bound.
+    void LoadStartupTextures(CGlModel& settings);
 
     GLuint m_base = 0;
     GLuint m_componentBase = 0;

@@ -51,6 +51,7 @@ void MouseTools::StopTimer() {
 
 void MouseTools::SelectTool() {
     StopTimer();
+    m_view.Images().EndRegionAndMoving();
     EnterTool(kToolSelect);
 }
 
@@ -85,6 +86,7 @@ void MouseTools::FaceTool() {
 
 void MouseTools::PencilTool() {
     StopTimer();
+    m_view.Images().EndRegionAndMoving();
     m_state.m_nTool = kToolPencil;
     if (m_pDoc) {
         Pencil(*m_pDoc, m_state).Reset();
@@ -165,6 +167,7 @@ std::optional<PickGroups> MouseTools::GroupsOfTool() const {
 void MouseTools::LeftButtonDown(QMouseEvent& event) {
     const QPoint at = event.position().toPoint();
     m_ptDown = m_ptLast = at;
+    m_view.Images().PressLeftButton(at);
     if (!HasPage()) {
         return;
     }
@@ -243,17 +246,20 @@ void MouseTools::MouseMove(QMouseEvent& event) {
     const int dx = at.x() - m_ptLast.x(), dy = at.y() - m_ptLast.y();
     const bool wholeUnits = WholeUnits(event.modifiers());
     if (event.buttons() & Qt::LeftButton) {
-        if (m_state.m_nTool != kToolPencil) {
+        if (m_state.m_nTool == kToolPencil) {
+            if (m_state.m_nStage == kStageSecond) {
+                const int height = m_view.height();
+                m_state.m_vCursor[2] =
+                    HeightFromDrag(m_ptDown.y(), at.y(), height, m_state.m_fLevel, wholeUnits);
+            }
+        } else if (!m_view.Images().DragLeftButton(at, dx, dy)) {
+            // The image or the region's corner, when they take the drag, turn nothing else.
             const bool buttonsMoved = HasPage() && !m_pDoc->CurrentPage().m_selButtons.empty();
             DragWithLeftButton(dx, dy, event.modifiers());
             if (buttonsMoved) {
                 m_ptLast = at;  // the button windows move themselves: nothing to redraw
                 return;
             }
-        } else if (m_state.m_nStage == kStageSecond) {
-            const int height = m_view.height();
-            m_state.m_vCursor[2] =
-                HeightFromDrag(m_ptDown.y(), at.y(), height, m_state.m_fLevel, wholeUnits);
         }
     } else if (m_state.m_nTool == kToolLine || m_state.m_nTool == kToolPencil) {
         FollowMouse(at.x(), at.y(), wholeUnits);

@@ -1,6 +1,7 @@
 #include "view/plom_view.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QTimerEvent>
@@ -40,6 +41,7 @@ CPlomView::CPlomView(CGlModel& settings, QWidget* parent)
       m_control(settings.m_camera),
       m_tools(std::make_unique<MouseTools>(*this)) {
     m_layout.toolFeedback = [this] { m_tools->DrawFeedback(); };
+    m_layout.image = &m_images.Image();
     setFormat(CompatibilityFormat());
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(200, 150);
@@ -112,6 +114,8 @@ void CPlomView::Run(Command command) {
 
 void CPlomView::SyncTimer() {
     if (m_control.m_bTimerOn && !m_timer.isActive()) {
+        // Any animation ends the selection of an image region.
+        m_images.EndRegion();
         m_timer.start(m_control.m_nInterval, this);
     } else if (!m_control.m_bTimerOn && m_timer.isActive()) {
         m_timer.stop();
@@ -154,6 +158,20 @@ void CPlomView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CPlomView::contextMenuEvent(QContextMenuEvent* event) { m_tools->ContextMenu(*event); }
+
+void CPlomView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Shift) {
+        m_images.SetAspectLock(true);
+    }
+    QOpenGLWidget::keyPressEvent(event);
+}
+
+void CPlomView::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Shift) {
+        m_images.SetAspectLock(false);
+    }
+    QOpenGLWidget::keyReleaseEvent(event);
+}
 
 void CPlomView::DragCamera(int dx, int dy) {
     Run([dx, dy](CameraControl& c) { c.Drag(dx, dy); });
@@ -320,6 +338,16 @@ void CPlomView::RebuildTitle() {
         m_scene.BuildTitle(m_settings);
         doneCurrent();
     }
+    update();
+}
+
+void CPlomView::UseAsTexture(const PixelBuffer& pixels) {
+    if (!m_scene.IsInitialized()) {
+        return;
+    }
+    makeCurrent();
+    m_scene.LoadTexture(static_cast<uint32_t>(m_settings.m_nTexture), pixels);
+    doneCurrent();
     update();
 }
 

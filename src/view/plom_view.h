@@ -10,6 +10,7 @@
 #include "view/camera_control.h"
 #include "view/frame_renderer.h"
 #include "view/gl_scene.h"
+#include "view/images/image_commands.h"
 #include "view/mouse_tools.h"
 
 namespace velnor {
@@ -91,6 +92,11 @@ public:
     void DragCamera(int dx, int dy);
     // The mouse tools and their commands.
     MouseTools& Tools() { return *m_tools; }
+    // The background image, the region selection and the other 图文 commands.
+    ImageCommands& Images() { return m_images; }
+    const ImageCommands& Images() const { return m_images; }
+    // 用于贴图: the current texture (the settings' texture index) takes the picture.
+    void UseAsTexture(const PixelBuffer& pixels);
     CGlModel& Settings() const { return m_settings; }
     const GlScene& Scene() const { return m_scene; }
 
@@ -110,6 +116,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     // Runs a camera command, then follows its timer state and redraws.
@@ -126,6 +134,7 @@ private:
     std::function<bool()> m_buttonStepper;
     QBasicTimer m_timer;
     std::unique_ptr<MouseTools> m_tools;
+    ImageCommands m_images{*this};
     int m_nLabelSize = 2;
     bool m_bInFrame = false;
     std::function<void()> m_whenReady;

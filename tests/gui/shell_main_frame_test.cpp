@@ -146,7 +146,9 @@ TEST_F(MainFrameTest, UndoAndRedoTextsFollowTheHistory) {
 
 TEST_F(MainFrameTest, CommandsWithoutAnOperationOrWindowStayGreyed) {
     frame.Actions().UpdateStates();
-    EXPECT_FALSE(Action(33060).isEnabled());  // 打开图象: no image support in this window yet
+    EXPECT_FALSE(Action(57856).isEnabled());  // 插入新对象: no embedded objects on this platform
+    EXPECT_TRUE(Action(33060).isEnabled());   // 打开图象
+    EXPECT_FALSE(Action(33075).isEnabled());  // 缩放图象: no image yet
     EXPECT_TRUE(Action(33221).isEnabled());   // 放大
     EXPECT_TRUE(Action(33040).isEnabled());   // 中心投影
     Trigger(33091);                           // three views allow only the orthographic one

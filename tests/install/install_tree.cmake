@@ -13,7 +13,10 @@ set(expected
     share/applications/velnor.desktop
     share/mime/packages/velnor.xml
     share/icons/hicolor/scalable/apps/velnor.svg
-    share/icons/hicolor/scalable/mimetypes/application-x-velnor.svg)
+    share/icons/hicolor/scalable/mimetypes/application-x-velnor.svg
+    share/velnor/Img1.jpg
+    share/velnor/Img2.jpg
+    share/velnor/Img3.jpg)
 foreach(size IN ITEMS 16 22 24 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/velnor.png)
 endforeach()

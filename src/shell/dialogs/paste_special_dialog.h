@@ -17,7 +17,6 @@ class PasteSpecialDialog : public QDialog {
 public:
     PasteSpecialDialog(std::vector<PasteChoice> choices, QWidget* parent = nullptr);
 
-    QListWidget& List() { return *m_list; }
     PasteChoice Choice() const;
 
 private:

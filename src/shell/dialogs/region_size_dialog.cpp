@@ -1,0 +1,51 @@
+#include "shell/dialogs/region_size_dialog.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace velnor {
+
+namespace {
+
+// A region larger than any screen is of no use; 1 pixel is the least that can be saved.
+constexpr int kLargestSide = 8192;
+
+QSpinBox* SideBox(int value, QWidget* parent) {
+    auto* box = new QSpinBox(parent);
+    box->setRange(1, kLargestSide);
+    box->setValue(value);
+    box->setSuffix(QStringLiteral(" 像素"));
+    return box;
+}
+
+}  // namespace
+
+std::optional<RegionSize> AskRegionSize(const RegionSize& current, QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("RegionSizeDialog"));
+    dialog.setWindowTitle(QStringLiteral("设置区域"));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("为选取图象区域预设宽度和高度:"), &dialog));
+    auto* form = new QFormLayout;
+    QSpinBox* width = SideBox(current.width, &dialog);
+    QSpinBox* height = SideBox(current.height, &dialog);
+    width->setObjectName(QStringLiteral("width"));
+    height->setObjectName(QStringLiteral("height"));
+    form->addRow(QStringLiteral("宽度"), width);
+    form->addRow(QStringLiteral("高度"), height);
+    layout->addLayout(form);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return RegionSize{width->value(), height->value()};
+}
+
+}  // namespace velnor
