@@ -57,7 +57,7 @@ ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc,
         if (!windows->IsEnabled(entry.id)) {
             return ExecuteResult::kDisabled;
         }
-        windows->Run(entry.id);
+        windows->Run(entry.id, params);
         return ExecuteResult::kDone;
     }
     if (!IsCommandEnabled(entry, doc)) {
@@ -73,7 +73,7 @@ ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc,
             return ExecuteResult::kNeedsDialog;
         case CommandOutcome::kViewTakesOver:
             if (windows != nullptr) {
-                windows->Run(entry.id);
+                windows->Run(entry.id, {});
             }
             return ExecuteResult::kViewTakesOver;
     }

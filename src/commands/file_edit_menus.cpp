@@ -104,11 +104,11 @@ CommandEntry VertexColourItem() {
 std::vector<CommandEntry> FileMenu() {
     std::vector<CommandEntry> items{
         ShellItem(57600, "新建文件", "创建新文档", {"Ctrl+N"}),
-        ShellItem(57601, "打开...", "打开现有文档", {"Ctrl+O"}),
+        TakesFile(ShellItem(57601, "打开...", "打开现有文档", {"Ctrl+O"})),
         ShellItem(57603, "保存", "保存活动文档", {"Ctrl+S"}),
-        ShellItem(57604, "另存为...", "用新名称保存活动文档"),
-        ShellItem(33026, "打开RTF文件", "打开RTF文件"),
-        ShellItem(33027, "保存RTF文件", "保存RTF文件"),
+        TakesFile(ShellItem(57604, "另存为...", "用新名称保存活动文档")),
+        TakesFile(ShellItem(33026, "打开RTF文件", "打开RTF文件")),
+        TakesFile(ShellItem(33027, "保存RTF文件", "保存RTF文件")),
         ShellItem(57607, "打印...", "打印活动文档", {"Ctrl+P"}),
         ShellItem(57609, "打印预览", "显示整页"),
         ShellItem(57606, "打印设置...", "更改打印机选项和打印选项"),

@@ -111,7 +111,7 @@ std::vector<CommandEntry> PictureMenu() {
 std::vector<CommandEntry> HelpMenu() {
     std::vector<CommandEntry> items{
         ShellItem(57667, "帮助主题", "列出帮助主题", {"F1"}),
-        ShellItem(33033, "示例文件", "打开示例文件", {"F2"}),
+        TakesFile(ShellItem(33033, "示例文件", "打开示例文件", {"F2"})),
         ShellItem(33031, "画板主页", ""),
         ShellItem(57664, "关于画板...", "显示程序信息、版本号和版权"),
     };

@@ -13,6 +13,11 @@ CommandEntry WindowItem(CommandOwner owner, int id, std::string text, std::strin
     return entry;
 }
 
+CommandEntry TakesFile(CommandEntry entry) {
+    entry.params = {"file"};
+    return entry;
+}
+
 CommandEntry DocumentItem(int id, std::string text, std::string prompt, CommandOperation run,
                           CommandRule enabled, std::vector<std::string> keys) {
     CommandEntry entry = WindowItem(CommandOwner::kDocument, id, std::move(text), std::move(prompt),

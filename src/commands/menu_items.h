@@ -21,6 +21,9 @@ inline CommandEntry ShellItem(int id, std::string text, std::string prompt,
                       std::move(keys));
 }
 
+// A window command whose only input is a file dialog: a script names the file as `file=PATH`.
+CommandEntry TakesFile(CommandEntry entry);
+
 // A document command.
 CommandEntry DocumentItem(int id, std::string text, std::string prompt, CommandOperation run,
                           CommandRule enabled = {}, std::vector<std::string> keys = {});

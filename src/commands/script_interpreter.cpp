@@ -1,10 +1,9 @@
 #include "commands/script_interpreter.h"
 
-#include "buttons/button_press.h"
-#include "buttons/button_tick.h"
 #include "commands/command_error.h"
-#include "commands/command_execution.h"
+#include "commands/command_ids.h"
 #include "commands/command_table.h"
+#include "commands/console_script_host.h"
 #include "commands/script_drawing.h"
 #include "commands/script_line.h"
 #include "commands/script_selection.h"
@@ -14,10 +13,6 @@ namespace velnor {
 
 namespace {
 
-constexpr int kUndoId = 57643;
-constexpr int kRedoId = 57644;
-constexpr int kPreviousPageId = 32817;
-constexpr int kNextPageId = 32819;
 constexpr int kMaxTicks = 1000000;
 
 void ExpectArguments(const std::vector<std::string>& words, size_t count, const char* usage) {
@@ -38,26 +33,20 @@ CommandParams ReadParams(const CommandEntry& entry, const std::vector<std::strin
     return params;
 }
 
-std::string JoinNames(const std::vector<std::string>& names) {
-    std::string joined;
-    for (const std::string& name : names) {
-        joined += (joined.empty() ? "" : " ") + name;
-    }
-    return joined;
-}
-
 }  // namespace
 
+const std::vector<std::string>& ScriptWords() {
+    static const std::vector<std::string> words = {"point", "line", "face", "select", "press",
+                                                   "tick",  "undo", "redo", "page"};
+    return words;
+}
+
 ScriptInterpreter::ScriptInterpreter(CPlomDoc& doc, std::ostream& out)
-    : m_doc(doc), m_out(out), m_previousSink(SetMessageSink(this)) {}
+    : m_doc(doc), m_console(std::make_unique<ConsoleScriptHost>(doc, out)), m_host(*m_console) {}
 
-ScriptInterpreter::~ScriptInterpreter() {
-    SetMessageSink(m_previousSink);
-}
+ScriptInterpreter::ScriptInterpreter(CPlomDoc& doc, IScriptHost& host) : m_doc(doc), m_host(host) {}
 
-void ScriptInterpreter::ShowMessage(const std::string& text) {
-    m_out << "message: " << text << '\n';
-}
+ScriptInterpreter::~ScriptInterpreter() = default;
 
 void ScriptInterpreter::Run(std::istream& script) {
     std::string line;
@@ -95,7 +84,7 @@ void ScriptInterpreter::Dispatch(const std::vector<std::string>& words) {
         Tick(words);
     } else if (verb == "undo" || verb == "redo") {
         ExpectArguments(words, 0, verb == "undo" ? "undo" : "redo");
-        RunCommandById(verb == "undo" ? kUndoId : kRedoId);
+        RunCommandById(verb == "undo" ? cmd::kUndo : cmd::kRedo);
     } else if (verb == "page") {
         Page(words);
     } else {
@@ -112,53 +101,28 @@ void ScriptInterpreter::RunCommand(const std::vector<std::string>& words) {
     if (entry == nullptr) {
         throw CommandError("unknown command '" + words.front() + "'");
     }
-    const CommandParams params = ReadParams(*entry, words);
-    switch (ExecuteCommand(*entry, m_doc, params)) {
-        case ExecuteResult::kDone:
-            break;
-        case ExecuteResult::kDisabled:
-            m_out << "disabled: " << entry->text << '\n';
-            break;
-        case ExecuteResult::kViewTakesOver:
-        case ExecuteResult::kWindowsOnly:
-            m_out << "skipped: " << entry->text << '\n';
-            break;
-        case ExecuteResult::kNeedsDialog:
-            throw CommandError(entry->text +
-                               " needs its dialog values: " + JoinNames(entry->params));
-    }
+    m_host.RunCommand(*entry, ReadParams(*entry, words));
 }
 
 void ScriptInterpreter::Press(const std::vector<std::string>& words) {
     ExpectArguments(words, 1, "press KEY");
     const int key = ReadInteger(words[1], "button key", 0, 0xFFFF);
-    switch (PressCurrentPageButton(m_doc, static_cast<uint16_t>(key))) {
-        case PressOutcome::kNoButton:
-            throw CommandError("the page has no button " + words[1]);
-        case PressOutcome::kStarted:
-            m_bAnimating = true;
-            break;
-        case PressOutcome::kPaused:
-            break;
+    if (!m_host.PressButton(static_cast<uint16_t>(key))) {
+        throw CommandError("the page has no button " + words[1]);
     }
-    m_doc.Redraw();
 }
 
 void ScriptInterpreter::Tick(const std::vector<std::string>& words) {
     ExpectArguments(words, 1, "tick N");
-    const int ticks = ReadInteger(words[1], "tick count", 0, kMaxTicks);
-    for (int i = 0; i < ticks && m_bAnimating; ++i) {
-        m_bAnimating = TickButtonAnimation(m_doc.CurrentPage());
-        m_doc.Redraw();
-    }
+    m_host.Tick(ReadInteger(words[1], "tick count", 0, kMaxTicks));
 }
 
 void ScriptInterpreter::Page(const std::vector<std::string>& words) {
     ExpectArguments(words, 1, "page next|prev");
     if (words[1] == "next") {
-        RunCommandById(kNextPageId);
+        RunCommandById(cmd::kNextPage);
     } else if (words[1] == "prev") {
-        RunCommandById(kPreviousPageId);
+        RunCommandById(cmd::kPreviousPage);
     } else {
         throw CommandError("usage: page next|prev");
     }

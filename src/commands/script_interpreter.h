@@ -1,38 +1,43 @@
 #pragma once
 
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "model/message_seam.h"
-
 namespace velnor {
 
 class CPlomDoc;
+class ConsoleScriptHost;
+class IScriptHost;
 
-// A script line that cannot run; what() reads "line N: ...".
+// A script line that cannot run; what() reads "line N: PROBLEM".
 class ScriptError : public std::runtime_error {
 public:
     ScriptError(int line, const std::string& problem)
-        : std::runtime_error("line " + std::to_string(line) + ": " + problem), m_nLine(line) {}
+        : std::runtime_error("line " + std::to_string(line) + ": " + problem),
+          m_nLine(line),
+          m_strProblem(problem) {}
     int Line() const { return m_nLine; }
+    const std::string& Problem() const { return m_strProblem; }
 
 private:
     int m_nLine;
+    std::string m_strProblem;
 };
 
-// Runs scripts of menu commands and drawing steps on a document, the way the menus and the mouse
-// tools would. What the program would show in a message box is written to `out` as
-// "message: TEXT", a command disabled for the selection as "disabled: TEXT", and a command that
-// only the windows can carry out as "skipped: TEXT". While it lives it receives the core's
-// messages, and measurement texts follow the figure as they do in the program.
-class ScriptInterpreter final : private IMessageSink {
+// Reads scripts of menu commands and drawing steps and runs them on a document, the way the menus
+// and the mouse tools would. Drawing and selection steps change the document here; menu commands,
+// button presses and ticks go to the host.
+class ScriptInterpreter final {
 public:
+    // Without windows, as velnor-cli runs scripts: a ConsoleScriptHost writing to `out`.
     ScriptInterpreter(CPlomDoc& doc, std::ostream& out);
-    ~ScriptInterpreter() override;
+    ScriptInterpreter(CPlomDoc& doc, IScriptHost& host);
+    ~ScriptInterpreter();
     ScriptInterpreter(const ScriptInterpreter&) = delete;
     ScriptInterpreter& operator=(const ScriptInterpreter&) = delete;
 
@@ -41,8 +46,6 @@ public:
     void RunLine(std::string_view line, int lineNumber);
 
 private:
-    void ShowMessage(const std::string& text) override;
-
     void Dispatch(const std::vector<std::string>& words);
     void RunCommand(const std::vector<std::string>& words);
     void RunCommandById(int id);
@@ -51,11 +54,11 @@ private:
     void Page(const std::vector<std::string>& words);
 
     CPlomDoc& m_doc;
-    std::ostream& m_out;
-    IMessageSink* m_previousSink;
-    // The view's timer in button-animation mode: a started button runs it until no button of the
-    // current page needs more ticks.
-    bool m_bAnimating = false;
+    std::unique_ptr<ConsoleScriptHost> m_console;
+    IScriptHost& m_host;
 };
+
+// The words a script line may start with besides the commands of the table.
+const std::vector<std::string>& ScriptWords();
 
 }  // namespace velnor

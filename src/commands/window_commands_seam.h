@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commands/command_params.h"
+
 namespace velnor {
 
 // The windows carry out the commands the table marks as view or shell commands, and take over
@@ -8,7 +10,10 @@ namespace velnor {
 class IWindowCommands {
 public:
     virtual ~IWindowCommands() = default;
-    virtual void Run(int commandId) = 0;
+    // `params` holds the values a script line gave (a command that takes `file` uses that file
+    // instead of asking with its dialog); empty from the menus. A command that cannot do what the
+    // values ask throws CommandError.
+    virtual void Run(int commandId, const CommandParams& params) = 0;
     virtual bool IsEnabled(int commandId) const = 0;
     virtual bool IsChecked(int commandId) const = 0;
 };

@@ -135,7 +135,7 @@ void CommandActions::Run(const CommandEntry& entry, const CommandParams& params)
 
 void CommandActions::RunWindowCommand(int id) {
     if (IWindowCommands* windows = WindowCommands()) {
-        windows->Run(id);
+        windows->Run(id, {});
     }
     UpdateStates();
     emit CommandRan();

@@ -34,6 +34,22 @@ std::filesystem::path ToPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
 
+// A file name without an extension gets the one of its kind.
+QString WithSuffix(const QString& path, const QString& suffix) {
+    return QFileInfo(path).suffix().isEmpty() ? path + suffix : path;
+}
+
+// A file a script names: its extension picks the type; without one of the types it is a document.
+SaveChoice ChoiceForFile(const QList<SaveFileType>& types, const QString& file) {
+    const QString extension = QFileInfo(file).suffix().toLower();
+    for (qsizetype type = 1; type < types.size(); ++type) {
+        if (types[type].extension == extension) {
+            return {file, static_cast<int>(type)};
+        }
+    }
+    return {WithSuffix(file, QStringLiteral(".plm")), 0};
+}
+
 QSettings Profile() {
     return QSettings(QStringLiteral("Kalbrix"), QStringLiteral("Velnor"));
 }
@@ -83,21 +99,25 @@ bool DocumentFiles::New() {
     return true;
 }
 
-bool DocumentFiles::Open() {
+bool DocumentFiles::Open(const QString& file) {
     if (!SaveModified()) {
         return false;
     }
-    const QString path = QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开"), {},
-                                                      kDocumentFilter + QStringLiteral(";;*.*"));
+    const QString path =
+        file.isEmpty() ? QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开"), {},
+                                                      kDocumentFilter + QStringLiteral(";;*.*"))
+                       : file;
     return !path.isEmpty() && OpenPath(path);
 }
 
-bool DocumentFiles::OpenExample() {
+bool DocumentFiles::OpenExample(const QString& file) {
     if (!SaveModified()) {
         return false;
     }
-    const QString path = QFileDialog::getOpenFileName(&m_window, QStringLiteral("示例文件"),
-                                                      ExamplesFolder(), kDocumentFilter);
+    const QString path = file.isEmpty()
+                             ? QFileDialog::getOpenFileName(&m_window, QStringLiteral("示例文件"),
+                                                            ExamplesFolder(), kDocumentFilter)
+                             : QDir(ExamplesFolder()).filePath(file);
     return !path.isEmpty() && OpenPath(path);
 }
 
@@ -124,10 +144,10 @@ bool DocumentFiles::Load(const QString& file, const QString& documentPath, bool 
 }
 
 bool DocumentFiles::Save() {
-    return m_strPath.isEmpty() ? SaveAs() : SavePath(m_strPath);
+    return m_strPath.isEmpty() ? SaveAs({}) : SavePath(m_strPath);
 }
 
-bool DocumentFiles::SaveAs() {
+bool DocumentFiles::SaveAs(const QString& file) {
     static const QList<SaveFileType> types{
         {kDocumentFilter, QStringLiteral("plm")},
         {QStringLiteral("Bitmap image (*.bmp)"), QStringLiteral("bmp")},
@@ -137,8 +157,9 @@ bool DocumentFiles::SaveAs() {
         {kSvgFilter, QStringLiteral("svg")},
         {kPdfFilter, QStringLiteral("pdf")}};
     const SaveChoice choice =
-        AskSaveFile(&m_window, QStringLiteral("另存为"), types,
-                    m_strPath.isEmpty() ? QStringLiteral("Pldoc") : m_strPath);
+        file.isEmpty() ? AskSaveFile(&m_window, QStringLiteral("另存为"), types,
+                                     m_strPath.isEmpty() ? QStringLiteral("Pldoc") : m_strPath)
+                       : ChoiceForFile(types, file);
     if (choice.path.isEmpty()) {
         return false;
     }
@@ -193,38 +214,42 @@ bool DocumentFiles::SaveModified() {
     return answer == QMessageBox::No || Save();
 }
 
-void DocumentFiles::ImportNotes() {
+bool DocumentFiles::ImportNotes(const QString& file) {
     const QString path =
-        QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开RTF文件"), {}, kRtfFilter);
+        file.isEmpty()
+            ? QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开RTF文件"), {}, kRtfFilter)
+            : file;
     if (path.isEmpty()) {
-        return;
+        return false;
     }
     try {
         const std::vector<uint8_t> bytes = ReadWholeFile(ToPath(path));
         m_doc.ImportNotesRtf(std::string(bytes.begin(), bytes.end()));
     } catch (const std::exception& error) {
         ShowMessage(error.what());
-        return;
+        return false;
     }
     m_notes.ShowRtf(m_doc.NotesRtf());
+    return true;
 }
 
-void DocumentFiles::ExportNotes() {
-    QString path =
-        QFileDialog::getSaveFileName(&m_window, QStringLiteral("保存RTF文件"), {}, kRtfFilter);
+bool DocumentFiles::ExportNotes(const QString& file) {
+    const QString path =
+        file.isEmpty()
+            ? QFileDialog::getSaveFileName(&m_window, QStringLiteral("保存RTF文件"), {}, kRtfFilter)
+            : file;
     if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".rtf");
+        return false;
     }
     const std::string rtf = m_notes.Rtf();
     try {
-        WriteFileReplacing(ToPath(path),
+        WriteFileReplacing(ToPath(WithSuffix(path, QStringLiteral(".rtf"))),
                            {reinterpret_cast<const uint8_t*>(rtf.data()), rtf.size()});
     } catch (const std::exception& error) {
         ShowMessage(error.what());
+        return false;
     }
+    return true;
 }
 
 void DocumentFiles::StoreNotes() {

@@ -25,17 +25,19 @@ class DocumentFiles : public QObject {
 public:
     DocumentFiles(CPlomDoc& doc, NotesPane& notes, QWidget& window);
 
-    // Each asks to save a modified document first where it would replace it.
+    // Each asks to save a modified document first where it would replace it. The commands that
+    // take a `file` ask for it with a file dialog when it is empty; each returns whether it did
+    // its work (false also when the user cancelled).
     bool New();
-    bool Open();
-    bool OpenExample();
-    // Returns whether the file was loaded.
+    bool Open(const QString& file);
+    // A relative `file` names one of the example files.
+    bool OpenExample(const QString& file);
     bool OpenPath(const QString& path);
     bool Save();
     // Offers the document file, pictures of the whole view (BMP, JPEG, GIF, PNG) and the figure
-    // as an SVG or PDF drawing; the chosen type decides. A picture or a drawing leaves the
-    // document's own file and modified state as they are.
-    bool SaveAs();
+    // as an SVG or PDF drawing; the chosen type decides, or the extension of a given `file`. A
+    // picture or a drawing leaves the document's own file and modified state as they are.
+    bool SaveAs(const QString& file);
     void SetViewSaver(std::function<bool(const QString&)> saveView) {
         m_saveView = std::move(saveView);
     }
@@ -52,8 +54,8 @@ public:
     using FigureExport = std::function<QString(const QString& path)>;
     void SetFigureExport(FigureExport exportFigure) { m_exportFigure = std::move(exportFigure); }
 
-    void ImportNotes();
-    void ExportNotes();
+    bool ImportNotes(const QString& file);
+    bool ExportNotes(const QString& file);
 
     // The file of the document, empty while it has none.
     const QString& Path() const { return m_strPath; }

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 
+#include "commands/command_error.h"
 #include "commands/command_ids.h"
 #include "model/document.h"
 #include "shell/document_files.h"
@@ -100,13 +101,30 @@ const std::map<int, FrameOperation>& FrameOperations() {
     return operations;
 }
 
-using FileOperation = bool (DocumentFiles::*)();
+using DocumentOperation = bool (DocumentFiles::*)();
+
+const std::map<int, DocumentOperation>& DocumentOperations() {
+    static const std::map<int, DocumentOperation> operations = {
+        {cmd::kNewFile, &DocumentFiles::New},
+        {cmd::kSave, &DocumentFiles::Save},
+    };
+    return operations;
+}
+
+// The commands whose only input is a file dialog. A script gives them `file` instead; the text
+// says what did not happen when the file could not be used.
+struct FileOperation {
+    bool (DocumentFiles::*run)(const QString& file);
+    const char* failure;
+};
 
 const std::map<int, FileOperation>& FileOperations() {
     static const std::map<int, FileOperation> operations = {
-        {57600, &DocumentFiles::New},         {57601, &DocumentFiles::Open},
-        {57603, &DocumentFiles::Save},        {57604, &DocumentFiles::SaveAs},
-        {33033, &DocumentFiles::OpenExample},
+        {cmd::kImportNotes, {&DocumentFiles::ImportNotes, "没有打开 "}},
+        {cmd::kExportNotes, {&DocumentFiles::ExportNotes, "没有保存 "}},
+        {cmd::kOpenExample, {&DocumentFiles::OpenExample, "没有打开 "}},
+        {cmd::kOpen, {&DocumentFiles::Open, "没有打开 "}},
+        {cmd::kSaveAs, {&DocumentFiles::SaveAs, "没有保存 "}},
     };
     return operations;
 }
@@ -123,9 +141,9 @@ FrameWindowCommands::FrameWindowCommands(CMainFrame& frame)
 
 FrameWindowCommands::~FrameWindowCommands() = default;
 
-void FrameWindowCommands::Run(int commandId) {
+void FrameWindowCommands::Run(int commandId, const CommandParams& params) {
     if (!m_texts.Run(commandId) && !RunViewCommand(commandId) && !RunPrintCommand(commandId)) {
-        RunShellCommand(commandId);
+        RunShellCommand(commandId, params);
     }
 }
 
@@ -173,28 +191,29 @@ bool FrameWindowCommands::RunViewCommand(int commandId) {
     return true;
 }
 
-bool FrameWindowCommands::RunShellCommand(int commandId) {
+bool FrameWindowCommands::RunShellCommand(int commandId, const CommandParams& params) {
     if (const auto found = FrameOperations().find(commandId); found != FrameOperations().end()) {
         (m_frame.*(found->second))();
         return true;
     }
-    if (const auto found = FileOperations().find(commandId); found != FileOperations().end()) {
+    if (const auto found = DocumentOperations().find(commandId);
+        found != DocumentOperations().end()) {
         (m_frame.Files().*(found->second))();
         return true;
     }
-    switch (commandId) {
-        case 33026:
-            m_frame.Files().ImportNotes();
-            return true;
-        case 33027:
-            m_frame.Files().ExportNotes();
-            return true;
-        case 57665:
-            m_frame.close();
-            return true;
-        default:
-            return false;
+    if (const auto found = FileOperations().find(commandId); found != FileOperations().end()) {
+        const std::string file = params.Text("file", "");
+        if (!(m_frame.Files().*(found->second.run))(QString::fromStdString(file)) &&
+            !file.empty()) {
+            throw CommandError(found->second.failure + file);
+        }
+        return true;
     }
+    if (commandId == cmd::kExit) {
+        m_frame.close();
+        return true;
+    }
+    return false;
 }
 
 bool FrameWindowCommands::IsEnabled(int commandId) const {
@@ -217,9 +236,9 @@ bool FrameWindowCommands::IsEnabled(int commandId) const {
         return !m_frame.Files().RecentFiles().isEmpty();
     }
     return ViewOperations().contains(commandId) || FrameOperations().contains(commandId) ||
-           FileOperations().contains(commandId) || Lookup(Speeds(), commandId) >= 0 ||
-           Lookup(LabelSizes(), commandId) >= 0 || IsPrintCommand(commandId) ||
-           commandId == 33026 || commandId == 33027 || commandId == 57665;
+           DocumentOperations().contains(commandId) || FileOperations().contains(commandId) ||
+           Lookup(Speeds(), commandId) >= 0 || Lookup(LabelSizes(), commandId) >= 0 ||
+           IsPrintCommand(commandId) || commandId == cmd::kExit;
 }
 
 bool FrameWindowCommands::IsChecked(int commandId) const {

@@ -26,7 +26,7 @@ public:
     explicit FrameWindowCommands(CMainFrame& frame);
     ~FrameWindowCommands() override;
 
-    void Run(int commandId) override;
+    void Run(int commandId, const CommandParams& params) override;
     bool IsEnabled(int commandId) const override;
     bool IsChecked(int commandId) const override;
 
@@ -35,7 +35,7 @@ public:
 
 private:
     bool RunViewCommand(int commandId);
-    bool RunShellCommand(int commandId);
+    bool RunShellCommand(int commandId, const CommandParams& params);
     bool RunPrintCommand(int commandId);
 
     CMainFrame& m_frame;

@@ -2,16 +2,45 @@
 #include <QFont>
 #include <QFontDatabase>
 
+#include <cstdio>
+
 #include "shell/command_icons.h"
 #include "shell/document_files.h"
 #include "shell/main_frame.h"
 #include "shell/qt_translations.h"
+#include "shell/script_run.h"
 #include "view/gl_setup.h"
 #include "view/plom_view.h"
 
 namespace {
 
-const QString kQuitAfterFirstFrame = QStringLiteral("--quit-after-first-frame");
+constexpr int kUsageError = 2;
+
+struct StartArguments {
+    QString file;
+    QString script;
+    // For timing the start: the program ends once the first frame with the document is shown.
+    bool quitAfterFirstFrame = false;
+};
+
+// velnor [FILE.plm] [--run SCRIPT] [--quit-after-first-frame]
+bool ReadArguments(const QStringList& words, StartArguments& arguments) {
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        if (words[i] == QStringLiteral("--run")) {
+            if (i + 1 == words.size() || !arguments.script.isEmpty()) {
+                return false;
+            }
+            arguments.script = words[++i];
+        } else if (words[i] == QStringLiteral("--quit-after-first-frame")) {
+            arguments.quitAfterFirstFrame = true;
+        } else if (arguments.file.isEmpty()) {
+            arguments.file = words[i];
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
 
 // The interface is Chinese: prefer a CJK face where the default one lacks the glyphs.
 void UseChineseFont(QApplication& app) {
@@ -40,20 +69,30 @@ int main(int argc, char** argv) {
     UseChineseFont(app);
     velnor::InstallQtTranslations(app);
 
-    velnor::CMainFrame frame;
-    QStringList arguments = QApplication::arguments();
-    // For timing the start: the program ends once the first frame with the document is shown.
-    const bool quitAfterFirstFrame = arguments.removeAll(kQuitAfterFirstFrame) > 0;
-    if (arguments.size() > 1) {
-        frame.OpenAtStart(arguments.at(1));
+    StartArguments arguments;
+    if (!ReadArguments(QApplication::arguments(), arguments)) {
+        std::fprintf(stderr, "usage: velnor [FILE.plm] [--run SCRIPT]\n");
+        return kUsageError;
     }
-    if (quitAfterFirstFrame) {
+    velnor::CMainFrame frame;
+    if (!arguments.file.isEmpty()) {
+        frame.OpenAtStart(arguments.file);
+    }
+    if (!arguments.script.isEmpty()) {
+        auto* run = new velnor::ScriptRun(frame.ScriptRunner(), frame, arguments.script);
+        if (!run->Load()) {
+            return kUsageError;
+        }
+        QObject::connect(&frame, &velnor::CMainFrame::Started, run, &velnor::ScriptRun::Start);
+    }
+    if (arguments.quitAfterFirstFrame) {
         QObject::connect(&frame.View(), &QOpenGLWidget::frameSwapped, &app, [&] {
-            if (arguments.size() == 1 || !frame.Files().Path().isEmpty()) {
+            if (arguments.file.isEmpty() || !frame.Files().Path().isEmpty()) {
                 QApplication::quit();
             }
         });
-    } else {
+    } else if (arguments.script.isEmpty()) {
+        // A scripted run goes on unattended; an ordinary start offers what a crash left.
         frame.RecoverAtStart();
     }
     frame.showMaximized();

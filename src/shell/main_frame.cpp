@@ -34,6 +34,7 @@
 #include "shell/frame_window_commands.h"
 #include "shell/help/about_dialog.h"
 #include "shell/help/help_window.h"
+#include "shell/input_line.h"
 #include "shell/manager_tree.h"
 #include "shell/message_box_sink.h"
 #include "shell/notes_pane.h"
@@ -44,6 +45,7 @@
 #include "shell/text_format_bar.h"
 #include "shell/toolbar_layout.h"
 #include "shell/view_figure.h"
+#include "shell/window_script_runner.h"
 #include "view/mouse_tools.h"
 #include "view/plom_view.h"
 
@@ -62,6 +64,7 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     setObjectName(QStringLiteral("MainFrame"));
     m_messages = std::make_unique<MessageBoxSink>(this);
     SetMessageSink(m_messages.get());
+    m_scriptRunner = std::make_unique<WindowScriptRunner>(*this);
     BuildPanes();
     m_documentViews = std::make_unique<FrameDocumentViews>(*this);
     m_windowCommands = std::make_unique<FrameWindowCommands>(*this);
@@ -110,6 +113,7 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
         if (m_bRecoverAtStart) {
             OfferRecovery(*this, *m_files, *m_autoSave);
         }
+        emit Started();
     });
 }
 
@@ -164,10 +168,18 @@ void CMainFrame::BuildPanes() {
     notesLayout->setSpacing(0);
     notesLayout->addWidget(new TextFormatBar(*m_notes, notesPanel));
     notesLayout->addWidget(m_notes, 1);
-    m_view = new CPlomView(SceneSettings(), m_splitter);
+    // The input line sits under the view, in the view's pane.
+    auto* viewPane = new QWidget(m_splitter);
+    m_view = new CPlomView(SceneSettings(), viewPane);
     m_view->setAcceptDrops(false);
+    m_input = new InputLine(*m_scriptRunner, viewPane);
+    auto* column = new QVBoxLayout(viewPane);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_view, 1);
+    column->addWidget(m_input);
     m_splitter->addWidget(notesPanel);
-    m_splitter->addWidget(m_view);
+    m_splitter->addWidget(viewPane);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({220, 1000});
@@ -221,7 +233,7 @@ void CMainFrame::AddFrameKeys() {
     const auto add = [this](int id, QKeySequence key) {
         auto* action = new QAction(this);
         action->setShortcut(key);
-        connect(action, &QAction::triggered, this, [this, id] { m_windowCommands->Run(id); });
+        connect(action, &QAction::triggered, this, [this, id] { m_windowCommands->Run(id, {}); });
         addAction(action);
     };
     add(FrameWindowCommands::kEndFullScreen, QKeySequence(Qt::Key_Escape));
@@ -256,11 +268,13 @@ void CMainFrame::AfterDocumentReplaced() {
     UpdateTitle();
 }
 
-void CMainFrame::PressButton(uint16_t key) {
-    if (PressCurrentPageButton(*m_doc, key) == PressOutcome::kStarted) {
+PressOutcome CMainFrame::PressButton(uint16_t key) {
+    const PressOutcome outcome = PressCurrentPageButton(*m_doc, key);
+    if (outcome == PressOutcome::kStarted) {
         m_view->StartButtonAnimation();
     }
     m_view->update();
+    return outcome;
 }
 
 void CMainFrame::ShowPageName(const QString& name) {
@@ -293,6 +307,7 @@ void CMainFrame::ToggleFullScreen() {
     m_mainBar->hide();
     menuBar()->hide();
     statusBar()->hide();
+    m_input->hide();
     m_splitter->setSizes({0, 600});
     // Qt toolbars cannot be floated by the program; the view toolbar stays as the one bar above
     // the view.
@@ -306,6 +321,7 @@ void CMainFrame::EndFullScreen() {
     }
     m_bFullScreen = false;
     menuBar()->show();
+    m_input->show();
     restoreState(m_savedState);
     restoreGeometry(m_savedGeometry);
     if (m_bWasMaximized) {

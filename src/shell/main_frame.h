@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "buttons/button_press.h"
+
 class QDockWidget;
 class QLabel;
 class QSplitter;
@@ -21,12 +23,14 @@ class DocumentFiles;
 class FrameDocumentViews;
 class FrameWindowCommands;
 class HelpWindow;
+class InputLine;
 class ManagerTree;
 class MessageBoxSink;
 class NotesPane;
 class PushButtonWindows;
 class QtTextRenderer;
 class SystemClipboard;
+class WindowScriptRunner;
 class TextCommands;
 
 // The main window: the notes pane and the 3D view side by side, the menus, the main toolbar and
@@ -50,6 +54,8 @@ public:
     QToolBar& ViewToolBar() { return *m_viewBar; }
     QDockWidget& ManagerBar() { return *m_managerBar; }
     PushButtonWindows& ButtonWindows() { return *m_buttonWindows; }
+    InputLine& Input() { return *m_input; }
+    WindowScriptRunner& ScriptRunner() { return *m_scriptRunner; }
     TextCommands& Texts();
 
     // The document file named on the command line, opened once the view is ready; a file that
@@ -59,6 +65,8 @@ public:
     // Offers the documents of a crashed run once the view is ready.
     void RecoverAtStart() { m_bRecoverAtStart = true; }
     AutoSave& Recovery() { return *m_autoSave; }
+    // A click on the current page's action button `key`.
+    PressOutcome PressButton(uint16_t key);
 
     // The status-bar pane of the page name.
     void ShowPageName(const QString& name);
@@ -82,6 +90,10 @@ public:
     // The help window, or null before help was first asked for.
     HelpWindow* Help() const { return m_help; }
 
+signals:
+    // The view is ready and the file named on the command line is open.
+    void Started();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -97,13 +109,13 @@ private:
     void ConnectMouseTools();
     void AfterDocumentReplaced();
     void StartAutoSave();
-    void PressButton(uint16_t key);
     HelpWindow& HelpWindowMade();
 
     std::unique_ptr<CPlomDoc> m_doc;
     QSplitter* m_splitter = nullptr;
     NotesPane* m_notes = nullptr;
     CPlomView* m_view = nullptr;
+    InputLine* m_input = nullptr;
     ManagerTree* m_tree = nullptr;
     CGlSetDlg* m_settings = nullptr;
     QDockWidget* m_managerBar = nullptr;
@@ -120,6 +132,7 @@ private:
     std::unique_ptr<SystemClipboard> m_clipboard;
     std::unique_ptr<FrameDocumentViews> m_documentViews;
     std::unique_ptr<FrameWindowCommands> m_windowCommands;
+    std::unique_ptr<WindowScriptRunner> m_scriptRunner;
     std::unique_ptr<QtTextRenderer> m_textRenderer;
     QString m_strStartFile;
     bool m_bRecoverAtStart = false;

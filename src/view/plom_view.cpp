@@ -127,7 +127,13 @@ void CPlomView::timerEvent(QTimerEvent* event) {
         QOpenGLWidget::timerEvent(event);
         return;
     }
-    Run([this](CameraControl& c) { c.Tick(m_buttonStepper); });
+    Tick();
+}
+
+void CPlomView::Tick() {
+    if (m_control.m_bTimerOn) {
+        Run([this](CameraControl& c) { c.Tick(m_buttonStepper); });
+    }
 }
 
 void CPlomView::wheelEvent(QWheelEvent* event) {
@@ -143,7 +149,9 @@ void CPlomView::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void CPlomView::mouseMoveEvent(QMouseEvent* event) { m_tools->MouseMove(*event); }
+void CPlomView::mouseMoveEvent(QMouseEvent* event) {
+    m_tools->MouseMove(*event);
+}
 
 void CPlomView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
@@ -157,7 +165,9 @@ void CPlomView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
-void CPlomView::contextMenuEvent(QContextMenuEvent* event) { m_tools->ContextMenu(*event); }
+void CPlomView::contextMenuEvent(QContextMenuEvent* event) {
+    m_tools->ContextMenu(*event);
+}
 
 void CPlomView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Shift) {

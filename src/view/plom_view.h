@@ -51,6 +51,8 @@ public:
     void SlowDown();
     void SetInterval(int milliseconds);
     void StartButtonAnimation();
+    // One step of the timer, as its event runs it; nothing while the timer is off.
+    void Tick();
     void ZoomIn();
     void ZoomOut();
     void PanLeft();

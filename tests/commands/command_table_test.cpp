@@ -90,11 +90,15 @@ public:
     RecordingWindowCommands(const RecordingWindowCommands&) = delete;
     RecordingWindowCommands& operator=(const RecordingWindowCommands&) = delete;
 
-    void Run(int commandId) override { run.push_back(commandId); }
+    void Run(int commandId, const CommandParams& params) override {
+        run.push_back(commandId);
+        files.push_back(params.Text("file", ""));
+    }
     bool IsEnabled(int commandId) const override { return commandId != 33091; }
     bool IsChecked(int commandId) const override { return commandId == 33040; }
 
     std::vector<int> run;
+    std::vector<std::string> files;
 
 private:
     IWindowCommands* m_previous;
@@ -120,6 +124,22 @@ TEST_F(CommandExecution, WindowCommandsGoToTheWindowsWithTheirState) {
     EXPECT_TRUE(IsCommandChecked(*FindCommand(33040), doc));
     EXPECT_FALSE(IsCommandEnabled(*FindCommand(33091), doc));
     EXPECT_EQ(windows.run, (std::vector<int>{33040}));
+}
+
+TEST_F(CommandExecution, CommandsWhoseOnlyInputIsAFileDialogTakeTheFileByName) {
+    RecordingWindowCommands windows;
+    for (const int id : {57601, 57604, 33026, 33027, 33033}) {
+        SCOPED_TRACE(id);
+        EXPECT_EQ(FindCommand(id)->params, std::vector<std::string>{"file"});
+        CommandParams params;
+        params.Set("file", "/tmp/教案.plm");
+        EXPECT_EQ(Execute(id, params), ExecuteResult::kDone);
+        EXPECT_EQ(windows.files.back(), "/tmp/教案.plm");
+    }
+    CommandParams file;
+    file.Set("file", "x.plm");
+    EXPECT_THROW(Execute(33040, file), CommandError);
+    EXPECT_EQ(windows.run.size(), 5u);
 }
 
 TEST_F(CommandExecution, AToolCommandWithoutASelectionHandsOverToTheView) {
