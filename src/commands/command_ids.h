@@ -87,6 +87,7 @@ inline constexpr int kFind = 57636;
 inline constexpr int kPaste = 57637;
 inline constexpr int kPasteSpecial = 57639;
 inline constexpr int kReplace = 57641;
+inline constexpr int kSelectWholePage = 57642;
 inline constexpr int kUndo = 57643;
 inline constexpr int kRedo = 57644;
 inline constexpr int kAbout = 57664;

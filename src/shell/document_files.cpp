@@ -64,6 +64,10 @@ QSettings Profile() {
 
 QString ExamplesFolder() {
     QDir dir(QCoreApplication::applicationDirPath());
+    if (const QString installed = dir.filePath(QStringLiteral("../share/velnor/examples"));
+        QFileInfo(installed).isDir()) {
+        return QDir::cleanPath(installed);
+    }
     for (int up = 0; up < 4; ++up) {
         if (dir.exists(QStringLiteral("examples"))) {
             return dir.filePath(QStringLiteral("examples"));
@@ -122,26 +126,33 @@ bool DocumentFiles::OpenExample(const QString& file) {
 }
 
 bool DocumentFiles::OpenPath(const QString& path) {
+    if (!Load(path, QFileInfo(path).absoluteFilePath(), false)) {
+        return false;
+    }
+    RememberRecent(m_strPath);
+    return true;
+}
+
+bool DocumentFiles::Load(const QString& file, const QString& documentPath, bool modified) {
     std::vector<uint8_t> bytes;
     try {
-        bytes = ReadWholeFile(ToPath(path));
+        bytes = ReadWholeFile(ToPath(file));
     } catch (const std::exception& error) {
-        WarnCannotOpen(path, {}, error.what());
+        WarnCannotOpen(file, {}, error.what());
         return false;
     }
     try {
         LoadDocument(m_doc, bytes);
     } catch (const std::exception& error) {
-        WarnCannotOpen(path,
+        WarnCannotOpen(file,
                        BeginsLikeDocumentFile(bytes) ? QStringLiteral("文件已损坏")
                                                      : QStringLiteral("不是 Velnor 文件"),
                        error.what());
         return false;
     }
     m_notes.ShowRtf(m_doc.NotesRtf());
-    SetPath(QFileInfo(path).absoluteFilePath());
-    RememberRecent(m_strPath);
-    m_doc.SetModifiedFlag(false);
+    SetPath(documentPath);
+    m_doc.SetModifiedFlag(modified);
     emit DocumentReplaced();
     return true;
 }
@@ -191,7 +202,17 @@ bool DocumentFiles::SavePath(const QString& path) {
     SetPath(QFileInfo(path).absoluteFilePath());
     RememberRecent(m_strPath);
     m_doc.SetModifiedFlag(false);
+    emit Saved();
     return true;
+}
+
+bool DocumentFiles::OpenRecovered(const QString& recoveryFile, const QString& originalPath) {
+    return Load(recoveryFile, originalPath, true);
+}
+
+std::vector<uint8_t> DocumentFiles::Snapshot() {
+    StoreNotes();
+    return SaveDocument(m_doc);
 }
 
 bool DocumentFiles::SaveModified() {

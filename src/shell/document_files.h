@@ -4,7 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 class QMenu;
 class QWidget;
@@ -42,6 +44,11 @@ public:
     bool SavePath(const QString& path);
     // Asks whether to save a modified document; false when the user cancels (or saving failed).
     bool SaveModified();
+    // Loads an autosaved recovery file as the document of its original file (none for a document
+    // that had none), still modified, so that saving writes the original file.
+    bool OpenRecovered(const QString& recoveryFile, const QString& originalPath);
+    // The document with the notes as they are in the pane, as a document file holds it.
+    std::vector<uint8_t> Snapshot();
 
     // Writes the figure to an .svg or .pdf path: an empty string, or why it failed.
     using FigureExport = std::function<QString(const QString& path)>;
@@ -62,8 +69,12 @@ signals:
     // The document was replaced (new or opened) or got another file name.
     void DocumentReplaced();
     void PathChanged();
+    // The document was written to its file.
+    void Saved();
 
 private:
+    // Replaces the document with a file's content, as the document of documentPath.
+    bool Load(const QString& file, const QString& documentPath, bool modified);
     void SetPath(const QString& path);
     void RememberRecent(const QString& path);
     void FillRecentMenu();
@@ -78,8 +89,8 @@ private:
     FigureExport m_exportFigure;
 };
 
-// The folder with the example documents: "examples" beside the program or in a folder above it,
-// else the program's own folder.
+// The folder with the example documents: share/velnor/examples of an installed program, else
+// "examples" beside the program or in a folder above it (a build), else the program's own folder.
 QString ExamplesFolder();
 
 }  // namespace velnor

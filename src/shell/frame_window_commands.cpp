@@ -94,7 +94,9 @@ const std::map<int, FrameOperation>& FrameOperations() {
         {FrameWindowCommands::kNextPreset, &CMainFrame::NextPreset},
         {FrameWindowCommands::kNextPane, &CMainFrame::SwitchPane},
         {FrameWindowCommands::kPreviousPane, &CMainFrame::SwitchPane},
-        {57664, &CMainFrame::ShowAbout},
+        {cmd::kHomePage, &CMainFrame::ShowHelpHome},
+        {cmd::kAbout, &CMainFrame::ShowAbout},
+        {cmd::kHelpTopics, &CMainFrame::ShowHelpTopics},
     };
     return operations;
 }

@@ -5,10 +5,12 @@
 #include <cstdio>
 
 #include "shell/command_icons.h"
+#include "shell/document_files.h"
 #include "shell/main_frame.h"
 #include "shell/qt_translations.h"
 #include "shell/script_run.h"
 #include "view/gl_setup.h"
+#include "view/plom_view.h"
 
 namespace {
 
@@ -17,9 +19,11 @@ constexpr int kUsageError = 2;
 struct StartArguments {
     QString file;
     QString script;
+    // For timing the start: the program ends once the first frame with the document is shown.
+    bool quitAfterFirstFrame = false;
 };
 
-// velnor [FILE.plm] [--run SCRIPT]
+// velnor [FILE.plm] [--run SCRIPT] [--quit-after-first-frame]
 bool ReadArguments(const QStringList& words, StartArguments& arguments) {
     for (qsizetype i = 1; i < words.size(); ++i) {
         if (words[i] == QStringLiteral("--run")) {
@@ -27,6 +31,8 @@ bool ReadArguments(const QStringList& words, StartArguments& arguments) {
                 return false;
             }
             arguments.script = words[++i];
+        } else if (words[i] == QStringLiteral("--quit-after-first-frame")) {
+            arguments.quitAfterFirstFrame = true;
         } else if (arguments.file.isEmpty()) {
             arguments.file = words[i];
         } else {
@@ -57,6 +63,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kalbrix"));
     QApplication::setApplicationName(QStringLiteral("Velnor"));
+    QApplication::setApplicationVersion(QStringLiteral(VELNOR_VERSION));
     QApplication::setWindowIcon(velnor::ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("velnor"));
     UseChineseFont(app);
@@ -77,6 +84,16 @@ int main(int argc, char** argv) {
             return kUsageError;
         }
         QObject::connect(&frame, &velnor::CMainFrame::Started, run, &velnor::ScriptRun::Start);
+    }
+    if (arguments.quitAfterFirstFrame) {
+        QObject::connect(&frame.View(), &QOpenGLWidget::frameSwapped, &app, [&] {
+            if (arguments.file.isEmpty() || !frame.Files().Path().isEmpty()) {
+                QApplication::quit();
+            }
+        });
+    } else if (arguments.script.isEmpty()) {
+        // A scripted run goes on unattended; an ordinary start offers what a crash left.
+        frame.RecoverAtStart();
     }
     frame.showMaximized();
     return app.exec();

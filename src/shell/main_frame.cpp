@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
@@ -29,15 +28,19 @@
 #include "model/message_seam.h"
 #include "model/text_renderer_seam.h"
 #include "richtext/qt_text_renderer.h"
+#include "shell/auto_save.h"
 #include "shell/command_actions.h"
 #include "shell/document_files.h"
 #include "shell/frame_document_views.h"
 #include "shell/frame_window_commands.h"
+#include "shell/help/about_dialog.h"
+#include "shell/help/help_window.h"
 #include "shell/input_line.h"
 #include "shell/manager_tree.h"
 #include "shell/message_box_sink.h"
 #include "shell/notes_pane.h"
 #include "shell/push_button_windows.h"
+#include "shell/recovery_offer.h"
 #include "shell/settings_bar.h"
 #include "shell/system_clipboard.h"
 #include "shell/text_format_bar.h"
@@ -84,6 +87,7 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     }
     BuildToolBars();
     BuildStatusBar();
+    StartAutoSave();
     AddFrameKeys();
     InstallSeams();
 
@@ -107,6 +111,9 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
         if (!m_strStartFile.isEmpty() && !m_files->OpenPath(m_strStartFile)) {
             QApplication::exit(1);
             return;
+        }
+        if (m_bRecoverAtStart) {
+            OfferRecovery(*this, *m_files, *m_autoSave);
         }
         emit Started();
     });
@@ -138,6 +145,18 @@ void CMainFrame::InstallSeams() {
     SetButtonWindows(m_buttonWindows.get());
     SetClipboard(m_clipboard.get());
     SetTextRenderer(m_textRenderer.get());
+}
+
+void CMainFrame::StartAutoSave() {
+    m_autoSave = new AutoSave([this] { return m_files->Snapshot(); },
+                              [this] { return m_doc->IsModified(); }, this);
+    connect(m_files, &DocumentFiles::Saved, m_autoSave, &AutoSave::Discard);
+    connect(m_files, &DocumentFiles::DocumentReplaced, m_autoSave, &AutoSave::Discard);
+    connect(m_files, &DocumentFiles::PathChanged, m_autoSave,
+            [this] { m_autoSave->SetDocumentPath(m_files->Path(), m_files->Title()); });
+    connect(m_autoSave, &AutoSave::Failed, this, [this](const QString& reason) {
+        statusBar()->showMessage(QStringLiteral("自动保存失败：") + reason);
+    });
 }
 
 void CMainFrame::BuildPanes() {
@@ -373,8 +392,22 @@ void CMainFrame::SwitchPane() {
 }
 
 void CMainFrame::ShowAbout() {
-    QMessageBox::about(this, QStringLiteral("关于画板"),
-                       QStringLiteral("Velnor 立体几何画板\n版本 1.0"));
+    AboutDialog(this).exec();
+}
+
+void CMainFrame::ShowHelpTopics() {
+    HelpWindowMade().ShowTopics();
+}
+
+void CMainFrame::ShowHelpHome() {
+    HelpWindowMade().ShowHome();
+}
+
+HelpWindow& CMainFrame::HelpWindowMade() {
+    if (m_help == nullptr) {
+        m_help = new HelpWindow(this);
+    }
+    return *m_help;
 }
 
 bool CMainFrame::event(QEvent* event) {
@@ -392,6 +425,7 @@ bool CMainFrame::event(QEvent* event) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (m_files->SaveModified()) {
+        m_autoSave->Discard();
         event->accept();
     } else {
         event->ignore();

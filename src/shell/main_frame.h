@@ -14,6 +14,7 @@ class QToolBar;
 
 namespace velnor {
 
+class AutoSave;
 class CGlSetDlg;
 class CPlomDoc;
 class CPlomView;
@@ -21,6 +22,7 @@ class CommandActions;
 class DocumentFiles;
 class FrameDocumentViews;
 class FrameWindowCommands;
+class HelpWindow;
 class InputLine;
 class ManagerTree;
 class MessageBoxSink;
@@ -60,6 +62,9 @@ public:
     // cannot be read ends the program after its message.
     void OpenAtStart(const QString& path);
 
+    // Offers the documents of a crashed run once the view is ready.
+    void RecoverAtStart() { m_bRecoverAtStart = true; }
+    AutoSave& Recovery() { return *m_autoSave; }
     // A click on the current page's action button `key`.
     PressOutcome PressButton(uint16_t key);
 
@@ -80,6 +85,10 @@ public:
     void NextPreset();
     void SwitchPane();
     void ShowAbout();
+    void ShowHelpTopics();
+    void ShowHelpHome();
+    // The help window, or null before help was first asked for.
+    HelpWindow* Help() const { return m_help; }
 
 signals:
     // The view is ready and the file named on the command line is open.
@@ -101,6 +110,8 @@ private:
     void ConnectMouseTools();
     void AfterDocumentReplaced();
     void FloatViewToolBar();
+    void StartAutoSave();
+    HelpWindow& HelpWindowMade();
 
     std::unique_ptr<CPlomDoc> m_doc;
     QSplitter* m_splitter = nullptr;
@@ -116,6 +127,8 @@ private:
     QLabel* m_regionLabel = nullptr;
     CommandActions* m_actions = nullptr;
     DocumentFiles* m_files = nullptr;
+    HelpWindow* m_help = nullptr;
+    AutoSave* m_autoSave = nullptr;
     std::unique_ptr<MessageBoxSink> m_messages;
     std::unique_ptr<PushButtonWindows> m_buttonWindows;
     std::unique_ptr<SystemClipboard> m_clipboard;
@@ -124,6 +137,7 @@ private:
     std::unique_ptr<WindowScriptRunner> m_scriptRunner;
     std::unique_ptr<QtTextRenderer> m_textRenderer;
     QString m_strStartFile;
+    bool m_bRecoverAtStart = false;
     int m_nPreset = 0;
     bool m_bFullScreen = false;
     // The layout that leaving full screen brings back.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QMenu>
 #include <QPalette>
 #include <QPixmap>
 #include <QStandardPaths>
@@ -95,6 +96,14 @@ TEST_F(IconWindowTest, ToolbarButtonsAndTheirMenuTwinsShowIconsWithTheTableToolt
             EXPECT_FALSE(item->icon().isNull());
         }
     }
+
+    // The 编辑 menu open, its icons beside their texts.
+    QMenu* edit = frame.Actions().Menu(QStringLiteral("编辑"));
+    ASSERT_NE(edit, nullptr);
+    edit->popup(frame.mapToGlobal(QPoint(60, 30)));
+    QTest::qWait(200);
+    edit->grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/icons_edit_menu.png"));
+    edit->hide();
 }
 
 TEST_F(IconWindowTest, WindowWithIconsInALightAndADarkTheme) {

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "model/document.h"
+#include "model/page.h"
+#include "shell/auto_save.h"
+#include "shell/document_files.h"
+#include "shell/main_frame.h"
+
+namespace velnor {
+namespace {
+
+void AddModifyingVertex(CMainFrame& frame, float x) {
+    frame.Document().CurrentPage().AddVertex(x, 0, 0);
+    frame.Document().SetModifiedFlag();
+}
+
+bool IsOrphan(const QString& recoveryFile) {
+    for (const RecoveredDocument& orphan : AutoSave::Orphans()) {
+        if (orphan.recoveryFile == recoveryFile) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Other test programs may be running beside this one with recovery files of their own, so the
+// tests look only at the files they made.
+class AutoSaveTest : public testing::Test {
+protected:
+    AutoSaveTest() { QStandardPaths::setTestModeEnabled(true); }
+};
+
+// Run only by the test below, in a program of its own: autosaves twice, changes the document
+// once more and dies without closing anything.
+TEST(AutoSaveChild, DISABLED_AutosavesAndIsKilled) {
+    QStandardPaths::setTestModeEnabled(true);
+    CMainFrame frame;
+    AddModifyingVertex(frame, 1);
+    ASSERT_TRUE(frame.Recovery().SaveNow());
+    AddModifyingVertex(frame, 2);
+    ASSERT_TRUE(frame.Recovery().SaveNow());
+    AddModifyingVertex(frame, 3);
+    ::kill(::getpid(), SIGKILL);
+}
+
+TEST_F(AutoSaveTest, AKilledProgramsDocumentIsOfferedBackWithItsLastAutosave) {
+    // Only this test leaves crashed runs behind: clear those of an earlier run.
+    for (const RecoveredDocument& orphan : AutoSave::Orphans()) {
+        AutoSave::Remove(orphan);
+    }
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=AutoSaveChild.*"),
+                 QStringLiteral("--gtest_also_run_disabled_tests")});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    ASSERT_EQ(child.exitStatus(), QProcess::CrashExit) << child.readAllStandardOutput().data();
+    const std::vector<RecoveredDocument> orphans = AutoSave::Orphans();
+    ASSERT_EQ(orphans.size(), 1u);
+
+    // The next start asks; the teacher says yes.
+    QString question;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            question = box->text();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    answer.start(50);
+    CMainFrame frame;
+    frame.RecoverAtStart();
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !question.isEmpty(); }, 10000));
+    EXPECT_TRUE(question.contains(QStringLiteral("未命名")));
+    QApplication::processEvents();
+    const CGpage& page = frame.Document().CurrentPage();
+    EXPECT_EQ(page.m_nVertexCount, 2);
+    EXPECT_TRUE(frame.Document().IsModified());
+    // The restored lesson is safe again under this program, and the old file is gone.
+    const QString ownFile = frame.Recovery().RecoveryFile();
+    EXPECT_TRUE(QFileInfo::exists(ownFile));
+    EXPECT_FALSE(IsOrphan(ownFile));
+    EXPECT_FALSE(QFileInfo::exists(orphans.front().recoveryFile));
+
+    frame.Document().SetModifiedFlag(false);
+    frame.close();
+    EXPECT_FALSE(QFileInfo::exists(ownFile));
+}
+
+TEST_F(AutoSaveTest, ARunningCopysFileIsNotAnOrphanAndSavingOrANewDocumentRemovesIt) {
+    QTemporaryDir dir;
+    const std::vector<std::pair<const char*, std::function<void(CMainFrame&)>>> endings = {
+        {"save", [&](CMainFrame& frame) { frame.Files().SavePath(dir.filePath("a.plm")); }},
+        {"new",
+         [](CMainFrame& frame) {
+             frame.Document().SetModifiedFlag(false);
+             frame.Files().New();
+         }},
+    };
+    for (const auto& [name, end] : endings) {
+        SCOPED_TRACE(name);
+        CMainFrame frame;
+        EXPECT_FALSE(frame.Recovery().SaveNow()) << "an unmodified document is not autosaved";
+        AddModifyingVertex(frame, 1);
+        ASSERT_TRUE(frame.Recovery().SaveNow());
+        const QString ownFile = frame.Recovery().RecoveryFile();
+        EXPECT_TRUE(QFileInfo::exists(ownFile));
+        EXPECT_FALSE(IsOrphan(ownFile));
+        end(frame);
+        EXPECT_FALSE(QFileInfo::exists(ownFile));
+    }
+}
+
+}  // namespace
+}  // namespace velnor
