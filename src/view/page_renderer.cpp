@@ -14,6 +14,7 @@
 #include "view/gl_scene.h"
 #include "view/render_env.h"
 #include "view/solid_renderer.h"
+#include "view/window_pixel_space.h"
 
 namespace velnor {
 
@@ -261,15 +262,7 @@ bool PageNeedsOverlay(const CGpage& page) {
 }
 
 void DrawOverlay(const CGpage& page, const RenderEnv& env, int width, int height) {
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, width, 0, height, -101, 101);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-
+    const WindowPixelSpace pixels(width, height);
     // Window y grows downwards; OpenGL's upwards.
     glColor3f(0.0f, 0.0f, 1.0f);
     for (const auto& [key, button] : page.m_buttons) {
@@ -308,10 +301,6 @@ void DrawOverlay(const CGpage& page, const RenderEnv& env, int width, int height
 
     // No flush here: the frame goes to the renderer as one piece. A software renderer pays for
     // a flush in the middle with a second pass over every tile of the frame.
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
 }
 
 }  // namespace velnor

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "view/images/view_image.h"
+#include "view/window_pixel_space.h"
 
 namespace velnor {
 
@@ -43,24 +44,13 @@ bool ImageNeedsOverlay(const CViewImage* image) {
 }
 
 void DrawImageLayer(const CViewImage& image, int width, int height) {
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, width, 0, height, -101, 101);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    const WindowPixelSpace pixels(width, height);
     if (image.m_bShowImage && image.HasDisplayed()) {
         DrawBackground(image);
     }
     if (image.m_bRegion) {
         DrawRegionFrame(image, height);
     }
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
 }
 
 void BeginCrop(const CViewImage* image, int height) {
