@@ -70,16 +70,19 @@ FacesAsSolid ChosenFaces(const CGpage& page) {
 }
 
 std::string ProblemText(const CGpage& page, const FacesAsSolid& faces, const NetProblem& problem) {
-    const auto label = [&](int corner) { return page.m_label[faces.vertexOfCorner[corner]]; };
-    const std::string edge = "棱" + label(problem.cornerA) + label(problem.cornerB);
+    // Only the edge faults name corners; the others leave them unset.
+    const auto edge = [&] {
+        const auto label = [&](int corner) { return page.m_label[faces.vertexOfCorner[corner]]; };
+        return "棱" + label(problem.cornerA) + label(problem.cornerB);
+    };
     switch (problem.fault) {
         case NetFault::kFlatFace:
             return "面" + FindFace(page, faces.faceKeys[problem.face])->m_strName +
                    "的顶点有重合或都在一条直线上，不能展开";
         case NetFault::kOpenEdge:
-            return edge + "只是一个面的边，这些面没有围成封闭的多面体，不能展开";
+            return edge() + "只是一个面的边，这些面没有围成封闭的多面体，不能展开";
         case NetFault::kCrowdedEdge:
-            return edge + "是" + std::to_string(problem.faceCount) +
+            return edge() + "是" + std::to_string(problem.faceCount) +
                    "个面的公共边，这些面不是一个多面体的表面，不能展开";
         case NetFault::kSeparateParts:
             return "这些面不连成一个多面体，请只选取一个多面体的面";
