@@ -11,7 +11,7 @@
 #include "model/message_seam.h"
 #include "shell/command_actions.h"
 #include "shell/dialogs/find_dialog.h"
-#include "shell/dialogs/paste_special_dialog.h"
+#include "shell/dialogs/selective_paste_dialog.h"
 #include "shell/dialogs/replace_dialog.h"
 #include "shell/dialogs/text_edit_dialog.h"
 #include "shell/main_frame.h"

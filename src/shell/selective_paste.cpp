@@ -1,4 +1,4 @@
-#include "shell/paste_special.h"
+#include "shell/selective_paste.h"
 
 #include <QImage>
 #include <QMimeData>

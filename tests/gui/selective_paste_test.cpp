@@ -4,8 +4,8 @@
 #include <QMimeData>
 #include <QTextEdit>
 
-#include "shell/dialogs/paste_special_dialog.h"
-#include "shell/paste_special.h"
+#include "shell/dialogs/selective_paste_dialog.h"
+#include "shell/selective_paste.h"
 
 namespace velnor {
 namespace {
@@ -48,7 +48,7 @@ TEST(PasteSpecial, OffersWhatTheClipboardHoldsForTheActivePane) {
 
     PasteSpecialDialog dialog({C::kFormattedText, C::kPlainText, C::kPicture});
     dialog.show();
-    dialog.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/paste_special_dialog.png"));
+    dialog.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/selective_paste_dialog.png"));
     EXPECT_EQ(dialog.Choice(), C::kFormattedText);
 }
 

@@ -1,4 +1,4 @@
-#include "shell/dialogs/paste_special_dialog.h"
+#include "shell/dialogs/selective_paste_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "shell/paste_special.h"
+#include "shell/selective_paste.h"
 
 class QListWidget;
 
