@@ -275,8 +275,7 @@ void DrawOverlay(const CGpage& page, const RenderEnv& env, int width, int height
     const int lineHeight = env.scene.LabelPixelSize();
     // A text whose place would run past an edge is drawn shifted inside; its place stays.
     const auto drawText = [&](const CDTextCell& text) {
-        glRasterPos2i(0, height / 2);
-        const int textWidth = static_cast<int>(LabelStringWidth(base, text.m_strText));
+        const int textWidth = static_cast<int>(LabelStringWidth(env.scene, text.m_strText));
         const int x = std::clamp(width - text.m_nPlaceX, 0, std::max(0, width - textWidth));
         const int y = std::clamp(height - text.m_nPlaceY, lineHeight / 4,
                                  std::max(lineHeight / 4, height - lineHeight));
