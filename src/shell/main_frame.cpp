@@ -29,6 +29,7 @@
 #include "model/text_renderer_seam.h"
 #include "richtext/qt_text_renderer.h"
 #include "shell/auto_save.h"
+#include "shell/auto_save_field.h"
 #include "shell/command_actions.h"
 #include "shell/document_files.h"
 #include "shell/frame_document_views.h"
@@ -157,6 +158,7 @@ void CMainFrame::StartAutoSave() {
     connect(m_autoSave, &AutoSave::Failed, this, [this](const QString& reason) {
         statusBar()->showMessage(QStringLiteral("自动保存失败：") + reason);
     });
+    m_settings->AddProgramGroup(new AutoSaveField(*m_autoSave));
 }
 
 void CMainFrame::BuildPanes() {
