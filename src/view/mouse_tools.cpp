@@ -12,14 +12,17 @@
 #include "editing/pencil.h"
 #include "editing/tool_clicks.h"
 #include "model/document.h"
+#include "model/dtext_cell.h"
 #include "model/message_seam.h"
 #include "model/refresh_hint.h"
+#include "view/overlay_text_place.h"
 #include "view/pencil_cursor.h"
 #include "view/pick_pass.h"
 #include "view/plom_view.h"
 #include "view/popup_menu.h"
 #include "view/projection.h"
 #include "view/tool_feedback.h"
+#include "view/window_pixel_space.h"
 
 namespace velnor {
 
@@ -187,7 +190,7 @@ void MouseTools::ClickPage(int x, int y, Qt::KeyboardModifiers modifiers) {
     CGpage& page = m_pDoc->CurrentPage();
     if (const auto button = ButtonHandleAt(page, x, y)) {
         ToggleKey(page.m_selButtons, *button);
-    } else if (const auto text = TextAt(page, x, y, m_view.width())) {
+    } else if (const auto text = TextUnderMouse(page, x, y)) {
         ToggleKey(page.m_selTexts, *text);
     } else {
         Pick(x, y, modifiers);
@@ -301,18 +304,51 @@ void MouseTools::DragWithLeftButton(int dx, int dy, Qt::KeyboardModifiers modifi
     if (!page.m_selButtons.empty()) {
         MoveSelectedButtons(page, dx, dy);
     } else if (!page.m_selTexts.empty()) {
-        for (const int key : page.m_selTexts) {
-            const auto found = page.m_texts.find(static_cast<uint16_t>(key));
-            if (found != page.m_texts.end()) {
-                found->second->m_nPlaceX -= dx;
-                found->second->m_nPlaceY += dy;
-            }
-        }
+        MoveSelectedTexts(page, dx, dy);
     } else if ((modifiers & Qt::ControlModifier) && SelectionDrag::CanDrag(page)) {
         m_drag.Move(*m_pDoc, dx, dy, WholeUnits(modifiers));
     } else {
         m_view.DragCamera(dx, dy);
     }
+}
+
+void MouseTools::WithDrawnTextPlaces(const std::function<void(const TextPlaceOf&)>& use) {
+    const FrameLayout layout = m_view.Layout();
+    m_view.makeCurrent();
+    {
+        const WindowPixelSpace pixels(layout.width, layout.height);
+        use([&](const CDTextCell& text) {
+            return OverlayTextPlace(text, m_view.Scene(), layout.width, layout.height);
+        });
+    }
+    m_view.doneCurrent();
+}
+
+std::optional<uint16_t> MouseTools::TextUnderMouse(const CGpage& page, int x, int y) {
+    const qreal ratio = m_view.devicePixelRatioF();
+    std::optional<uint16_t> key;
+    WithDrawnTextPlaces([&](const TextPlaceOf& placeOf) {
+        key = TextAt(page, static_cast<int>(x * ratio), static_cast<int>(y * ratio), placeOf);
+    });
+    return key;
+}
+
+void MouseTools::MoveSelectedTexts(CGpage& page, int dx, int dy) {
+    const qreal ratio = m_view.devicePixelRatioF();
+    const int width = m_view.Layout().width;
+    WithDrawnTextPlaces([&](const TextPlaceOf& placeOf) {
+        for (const int key : page.m_selTexts) {
+            const auto found = page.m_texts.find(static_cast<uint16_t>(key));
+            if (found == page.m_texts.end()) {
+                continue;
+            }
+            // From where it is seen: a text shifted inside follows the mouse at once.
+            CDTextCell& text = *found->second;
+            const TextPlace at = placeOf(text);
+            text.m_nPlaceX = width - at.x - static_cast<int>(dx * ratio);
+            text.m_nPlaceY = at.baseline + static_cast<int>(dy * ratio);
+        }
+    });
 }
 
 void MouseTools::FollowMouse(int x, int y, bool wholeUnits) {

@@ -18,6 +18,8 @@ class QMouseEvent;
 
 namespace velnor {
 
+class CDTextCell;
+class CGpage;
 class CPlomDoc;
 class CPlomView;
 
@@ -87,6 +89,11 @@ private:
     std::optional<Viewport> ToolArea() const;
     std::optional<PickGroups> GroupsOfTool() const;
     void DragWithLeftButton(int dx, int dy, Qt::KeyboardModifiers modifiers);
+    // Texts are hit and moved where the overlay draws them, in the view's device pixels.
+    using TextPlaceOf = std::function<TextPlace(const CDTextCell&)>;
+    void WithDrawnTextPlaces(const std::function<void(const TextPlaceOf&)>& use);
+    std::optional<uint16_t> TextUnderMouse(const CGpage& page, int x, int y);
+    void MoveSelectedTexts(CGpage& page, int dx, int dy);
     void FollowMouse(int x, int y, bool wholeUnits);
     void RunCommand(int commandId);
     void ShowPopupMenu(const QPoint& globalPos);
