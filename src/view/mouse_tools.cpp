@@ -8,6 +8,7 @@
 #include "buttons/button_drag.h"
 #include "commands/command_error.h"
 #include "commands/command_execution.h"
+#include "commands/command_ids.h"
 #include "commands/command_table.h"
 #include "editing/pencil.h"
 #include "editing/tool_clicks.h"
@@ -105,22 +106,22 @@ void MouseTools::PencilTool() {
 
 bool MouseTools::RunToolCommand(int commandId) {
     switch (commandId) {
-        case kSelectCommand:
+        case cmd::kSelectTool:
             SelectTool();
             return true;
-        case kLockCommand:
+        case cmd::kLockSelection:
             LockSelection();
             return true;
-        case kMidpointCommand:
+        case cmd::kMidpoint:
             MidpointTool();
             return true;
-        case kLineCommand:
+        case cmd::kLineTool:
             LineTool();
             return true;
-        case kFaceCommand:
+        case cmd::kFace:
             FaceTool();
             return true;
-        case kPencilCommand:
+        case cmd::kPencil:
             PencilTool();
             return true;
         default:
@@ -130,17 +131,17 @@ bool MouseTools::RunToolCommand(int commandId) {
 
 std::optional<bool> MouseTools::IsToolChecked(int commandId) const {
     switch (commandId) {
-        case kSelectCommand:
+        case cmd::kSelectTool:
             return m_state.m_nTool == kToolSelect;
-        case kLockCommand:
+        case cmd::kLockSelection:
             return m_state.m_nTool == kToolLocked;
-        case kMidpointCommand:
+        case cmd::kMidpoint:
             return m_state.m_nTool == kToolMidpoint;
-        case kLineCommand:
+        case cmd::kLineTool:
             return m_state.m_nTool == kToolLine;
-        case kFaceCommand:
+        case cmd::kFace:
             return m_state.m_nTool == kToolFace;
-        case kPencilCommand:
+        case cmd::kPencil:
             return m_state.m_nTool == kToolPencil;
         default:
             return std::nullopt;
@@ -381,7 +382,7 @@ void MouseTools::RightButtonDown(QMouseEvent&) {
 
 void MouseTools::LeftButtonDoubleClick(QMouseEvent&) {
     if (HasPage()) {
-        RunCommand(kPropertiesCommand);
+        RunCommand(cmd::kProperties);
     }
 }
 
@@ -390,7 +391,7 @@ void MouseTools::ContextMenu(QContextMenuEvent& event) {
         return;
     }
     if (HasPage() && m_pDoc->CurrentPage().HasSelection()) {
-        RunCommand(kPropertiesCommand);
+        RunCommand(cmd::kProperties);
         return;
     }
     const bool fromKeyboard = event.reason() == QContextMenuEvent::Keyboard;

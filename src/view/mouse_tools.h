@@ -29,15 +29,6 @@ class CPlomView;
 // operations.
 class MouseTools {
 public:
-    // Command ids of the tool commands.
-    static constexpr int kSelectCommand = 32844;      // 点选图元
-    static constexpr int kLockCommand = 32827;        // 锁定选择
-    static constexpr int kMidpointCommand = 32840;    // 中点
-    static constexpr int kLineCommand = 32813;        // 线段、射线、直线、向量
-    static constexpr int kFaceCommand = 32831;        // 面
-    static constexpr int kPencilCommand = 33144;      // 铅笔
-    static constexpr int kPropertiesCommand = 32866;  // 修改图元属性
-
     explicit MouseTools(CPlomView& view);
 
     // The document whose current page the tools work on (null: the mouse only turns the camera).
