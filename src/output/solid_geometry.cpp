@@ -5,6 +5,9 @@
 #include <numbers>
 
 #include "model/subassembly.h"
+#include "output/regular_polyhedra.h"
+#include "output/round_solid_facets.h"
+#include "output/title_facets.h"
 #include "view/solid_silhouettes.h"
 
 namespace velnor {
@@ -40,14 +43,18 @@ void AddDisk(std::vector<Facet>& facets, double radius, double z) {
 }
 
 void AddSphere(std::vector<Facet>& facets, double radius) {
-    constexpr int kStacks = 12;
-    for (int i = 0; i < kStacks; ++i) {
-        const double p0 = std::numbers::pi * i / kStacks - std::numbers::pi / 2;
-        const double p1 = std::numbers::pi * (i + 1) / kStacks - std::numbers::pi / 2;
-        const double r0 = radius * std::cos(p0), r1 = radius * std::cos(p1);
-        const double z0 = radius * std::sin(p0), z1 = radius * std::sin(p1);
-        AddSide(facets, r0, r1, z0, z1);
+    AddSphereFacets(facets, QVector3D(), radius, kSlices, kSlices / 2);
+}
+
+void AddPolyhedron(std::vector<Facet>& facets, RegularPolyhedron shape) {
+    for (const auto& face : PolyhedronFaces(shape)) {
+        facets.push_back({face, {}});
     }
+}
+
+void AddWirePolyhedron(std::vector<Polyline>& lines, RegularPolyhedron shape) {
+    const auto& edges = PolyhedronEdges(shape);
+    lines.insert(lines.end(), edges.begin(), edges.end());
 }
 
 void AddCube(std::vector<Facet>& facets) {
@@ -189,14 +196,32 @@ QMatrix4x4 SolidScale(const CSubassembly& s) {
     return m;
 }
 
-SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye) {
+SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye,
+                         const CGlModel& settings) {
     SolidGeometry g;
     switch (solid.m_nKind) {
         case kSolidSphere:
             AddSphere(g.painted, 1.0);
+            g.closed = true;
             break;
         case kSolidPlane:
             g.painted.push_back({{{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}}, Qt::blue});
+            break;
+        case kSolidTetrahedron:
+            AddPolyhedron(g.painted, RegularPolyhedron::kTetrahedron);
+            g.closed = true;
+            break;
+        case kSolidOctahedron:
+            AddPolyhedron(g.painted, RegularPolyhedron::kOctahedron);
+            g.closed = true;
+            break;
+        case kSolidDodecahedron:
+            AddPolyhedron(g.painted, RegularPolyhedron::kDodecahedron);
+            g.closed = true;
+            break;
+        case kSolidIcosahedron:
+            AddPolyhedron(g.painted, RegularPolyhedron::kIcosahedron);
+            g.closed = true;
             break;
         case kSolidCylinder:
             AddSide(g.painted, 1.0, 1.0, 0.0, 1.0);
@@ -204,11 +229,22 @@ SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye) {
         case kSolidCone:
             AddSide(g.painted, 1.0, 0.0, 0.0, 1.0);
             break;
+        case kSolidTorus:
+            AddTorusFacets(g.painted);
+            g.closed = true;
+            break;
+        case kSolidTitle:
+            AddTitleShape(g, settings);
+            break;
         case kSolidCube:
             AddCube(g.painted);
             break;
         case kSolidDisk:
             AddDisk(g.painted, 1.0, 0.0);
+            break;
+        case kSolidC60:
+            AddMoleculeFacets(g.painted);
+            g.closed = true;
             break;
         case kSolidCircleOutline:
             g.lines.push_back(Circle(1.0, 0.0));
@@ -219,6 +255,18 @@ SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye) {
             break;
         case kSolidCuboidWire:
             AddWireCube(g.lines);
+            break;
+        case kSolidTetrahedronWire:
+            AddWirePolyhedron(g.lines, RegularPolyhedron::kTetrahedron);
+            break;
+        case kSolidOctahedronWire:
+            AddWirePolyhedron(g.lines, RegularPolyhedron::kOctahedron);
+            break;
+        case kSolidDodecahedronWire:
+            AddWirePolyhedron(g.lines, RegularPolyhedron::kDodecahedron);
+            break;
+        case kSolidIcosahedronWire:
+            AddWirePolyhedron(g.lines, RegularPolyhedron::kIcosahedron);
             break;
         case kSolidCylinderSide:
             AddCylinderSilhouette(g.lines, eye);

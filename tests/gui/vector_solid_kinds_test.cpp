@@ -1,0 +1,301 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <QSvgRenderer>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "gui/render_fixture.h"
+#include "gui/svg_strokes.h"
+#include "output/output_palette.h"
+#include "output/vector_frame.h"
+
+namespace velnor::test {
+namespace {
+
+std::unique_ptr<CSubassembly> Solid(uint8_t kind, const Float3& position, float scale) {
+    return std::make_unique<CSubassembly>(kind, 0, position, 0.0f, Float3{0, 0, 1},
+                                          Float3{scale, scale, scale}, 0.5, 0, Plane{0, 0, 1, 0},
+                                          Plane{0, 0, -1, 0});
+}
+
+// A page drawn in line mode with nothing but what the scene adds.
+std::unique_ptr<CGpage> EmptyPage() {
+    auto page = std::make_unique<CGpage>();
+    page->m_bFillFaces = 0;
+    return page;
+}
+
+void AddSquare(CGpage& page, float left, float right, float z) {
+    const int first = page.m_nVertexCount;
+    for (const auto& [x, y] :
+         {std::pair{left, -8.0f}, {right, -8.0f}, {right, 8.0f}, {left, 8.0f}}) {
+        page.AddVertex(x, y, z);
+    }
+    page.AddFace(std::array<int, 4>{first, first + 1, first + 2, first + 3});
+    page.ClearSelection();
+    std::fill(page.m_bShown.begin(), page.m_bShown.end(), 0);
+}
+
+// The page shown by page components numbered 1: a segment along x from -1 to 1.
+std::unique_ptr<CGpage> ComponentSource() {
+    auto page = EmptyPage();
+    page->AddVertex(-1, 0, 0);
+    page->AddVertex(1, 0, 0);
+    page->AddLine(0, 1, kSegment);
+    page->ClearSelection();
+    std::fill(page->m_bShown.begin(), page->m_bShown.end(), 0);
+    page->m_nComponentList = 1;
+    return page;
+}
+
+// The SVG of the page drawn into a picture the size of the frame.
+QImage VectorPicture(const CGpage& page, const CGlModel& settings, const VectorLayout& layout,
+                     const std::string& name) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&bytes);
+    generator.setSize(QSize(kWidth, kHeight));
+    generator.setViewBox(QRect(0, 0, kWidth, kHeight));
+    QPainter painter(&generator);
+    DrawVectorFrame(painter, &page, settings, layout, OutputPalette::Screen(settings));
+    painter.end();
+    QSvgRenderer renderer(bytes.data());
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QPainter onImage(&image);
+    renderer.render(&onImage);
+    onImage.end();
+    image.save(QDir(QStringLiteral(VELNOR_SCREENSHOT_DIR))
+                   .filePath(QString::fromStdString(name) + "_svg.png"));
+    return image;
+}
+
+bool IsDrawn(const QImage& image, int x, int y) {
+    const Pixel p = PixelAt(image, x, y);
+    return p.r + p.g + p.b > 60;
+}
+
+// The share of the drawn pixels of `a` that have a drawn pixel of `b` within two pixels.
+double ShareNear(const QImage& a, const QImage& b) {
+    int drawn = 0, near = 0;
+    for (int y = 2; y < a.height() - 2; ++y) {
+        for (int x = 2; x < a.width() - 2; ++x) {
+            if (!IsDrawn(a, x, y)) {
+                continue;
+            }
+            ++drawn;
+            bool found = false;
+            for (int dy = -2; dy <= 2 && !found; ++dy) {
+                for (int dx = -2; dx <= 2 && !found; ++dx) {
+                    found = IsDrawn(b, x + dx, y + dy);
+                }
+            }
+            near += found ? 1 : 0;
+        }
+    }
+    return drawn == 0 ? 0.0 : static_cast<double>(near) / drawn;
+}
+
+struct Scene {
+    const char* name;
+    std::function<void(CGpage&)> build;
+    bool fromAbove;
+};
+
+const Scene kScenes[] = {
+    {"tetrahedron",
+     [](CGpage& p) {
+         p.AddSolid(Solid(kSolidTetrahedron, {0, 0, 0}, 4));
+     },
+     false},
+    {"octahedron",
+     [](CGpage& p) {
+         p.AddSolid(Solid(kSolidOctahedron, {0, 0, 0}, 6));
+     },
+     false},
+    {"dodecahedron",
+     [](CGpage& p) {
+         p.AddSolid(Solid(kSolidDodecahedron, {0, 0, 0}, 4));
+     },
+     false},
+    {"icosahedron",
+     [](CGpage& p) {
+         p.AddSolid(Solid(kSolidIcosahedron, {0, 0, 0}, 6));
+     },
+     false},
+    {"torus",
+     [](CGpage& p) {
+         p.AddSolid(Solid(kSolidTorus, {0, 0, 0}, 6));
+     },
+     false},
+    {"title",
+     [](CGpage& p) {
+         p.AddSolid(Solid(kSolidTitle, {0, 0, 0}, 3));
+     },
+     false},
+    {"molecule",
+     [](CGpage& p) {
+         p.AddSolid(Solid(kSolidC60, {0, 0, 0}, 8));
+     },
+     false},
+    {"tetrahedron_wire",
+     [](CGpage& p) {
+         p.AddSolid(Solid(kSolidTetrahedronWire, {0, 0, 0}, 4));
+     },
+     false},
+    {"octahedron_wire",
+     [](CGpage& p) {
+         p.AddSolid(Solid(kSolidOctahedronWire, {0, 0, 0}, 6));
+     },
+     false},
+    {"dodecahedron_wire",
+     [](CGpage& p) {
+         p.AddSolid(Solid(kSolidDodecahedronWire, {0, 0, 0}, 4));
+     },
+     false},
+    {"icosahedron_wire",
+     [](CGpage& p) {
+         p.AddSolid(Solid(kSolidIcosahedronWire, {0, 0, 0}, 6));
+     },
+     false},
+    {"page_component",
+     [](CGpage& p) {
+         auto component = Solid(kSolidPageComponent, {2, 1, 0}, 4);
+         component->m_nComponent = 1;
+         p.AddSolid(std::move(component));
+     },
+     false},
+    // A face drawn only into depth hides the half of a sphere, and of a wire solid, behind it.
+    {"sphere_behind_face",
+     [](CGpage& p) {
+         AddSquare(p, 0, 8, 5);
+         p.AddSolid(Solid(kSolidSphere, {0, 0, 0}, 4));
+     },
+     true},
+    {"wire_behind_face",
+     [](CGpage& p) {
+         AddSquare(p, 0, 8, 5);
+         p.AddSolid(Solid(kSolidIcosahedronWire, {0, 0, 0}, 6));
+     },
+     true},
+};
+
+void PrintTo(const Scene& scene, std::ostream* os) {
+    *os << scene.name;
+}
+
+class VectorSolidKindsTest : public RenderTest, public testing::WithParamInterface<Scene> {};
+
+// The vector figure and the view's picture of the same page cover the same pixels.
+TEST_P(VectorSolidKindsTest, LooksAsInTheView) {
+    const Scene& scene = GetParam();
+    if (scene.fromAbove) {
+        Settings().m_camera.m_fAngleX = 0.0f;
+        Settings().m_camera.m_fAngleAxis = 0.0f;
+    }
+    const auto source = ComponentSource();
+    s_renderer->CompileComponent(*source, 1, false);
+    auto page = EmptyPage();
+    scene.build(*page);
+    const QImage view = Render(page.get(), std::string("kinds_") + scene.name + "_gl");
+    VectorLayout layout;
+    layout.componentPages = {source.get()};
+    const QImage vector =
+        VectorPicture(*page, Settings(), layout, std::string("kinds_") + scene.name);
+    EXPECT_GT(ShareNear(view, vector), 0.9);
+    EXPECT_GT(ShareNear(vector, view), 0.9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, VectorSolidKindsTest, testing::ValuesIn(kScenes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+QString SvgText(const CGpage& page, const CGlModel& settings) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&bytes);
+    QPainter painter(&generator);
+    DrawVectorFrame(painter, &page, settings, {}, OutputPalette::Screen(settings));
+    painter.end();
+    return QString::fromUtf8(bytes.data());
+}
+
+// Every edge of a wire polyhedron is one unbroken stroke from a view where none is seen
+// end-on, and none is dashed: the view draws a wire's hidden parts not at all.
+TEST(VectorWirePolyhedraTest, DrawsEachEdgeOnceAndNoneDashed) {
+    struct Case {
+        uint8_t kind;
+        int edges;
+    };
+    const Case cases[] = {{kSolidTetrahedronWire, 6},
+                          {kSolidOctahedronWire, 12},
+                          {kSolidDodecahedronWire, 30},
+                          {kSolidIcosahedronWire, 30}};
+    CGlModel settings;
+    settings.m_camera.m_fAngleX = -63.0f;
+    settings.m_camera.m_fAngleAxis = 17.0f;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int{c.kind});
+        auto page = EmptyPage();
+        page->AddSolid(Solid(c.kind, {0, 0, 0}, 3));
+        const SvgContent svg = ReadSvg(SvgText(*page, settings));
+        EXPECT_EQ(svg.Count(false), c.edges);
+        EXPECT_EQ(svg.Count(true), 0);
+    }
+}
+
+// Seen from above (25 pixels a unit, the origin at x = 400), a line at y = 0.5 through the
+// middle of a closed solid of scale 3 is hidden where it runs inside: the facets facing the eye
+// hide it, not those turned away.
+TEST(VectorClosedSolidsTest, HideTheLineThroughTheirMiddle) {
+    const double sphereChord = std::sqrt(9.0 - 0.25) * 25;
+    const auto torusX = [](double r) { return std::sqrt(r * r - 0.25) * 25; };
+    struct Case {
+        uint8_t kind;
+        std::vector<std::pair<double, double>> shown;
+    };
+    const Case cases[] = {
+        {kSolidSphere, {{200, 400 - sphereChord}, {400 + sphereChord, 600}}},
+        {kSolidOctahedron, {{200, 400 - 62.5}, {400 + 62.5, 600}}},
+        {kSolidTorus,
+         {{200, 400 - torusX(3.6)},
+          {400 - torusX(2.4), 400 + torusX(2.4)},
+          {400 + torusX(3.6), 600}}},
+    };
+    CGlModel settings;
+    settings.m_camera.m_fAngleX = 0.0f;
+    settings.m_camera.m_fAngleAxis = 0.0f;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int{c.kind});
+        auto page = EmptyPage();
+        page->AddVertex(-8, 0.5f, 0);
+        page->AddVertex(8, 0.5f, 0);
+        page->AddLine(0, 1, kSegment);
+        page->ClearSelection();
+        std::fill(page->m_bShown.begin(), page->m_bShown.end(), 0);
+        page->AddSolid(Solid(c.kind, {0, 0, 0}, 3));
+        std::vector<std::pair<double, double>> shown;
+        for (const Stroke& s : ReadSvg(SvgText(*page, settings)).strokes) {
+            EXPECT_FALSE(s.dashed);
+            shown.push_back(std::minmax({s.a.x(), s.b.x()}));
+        }
+        std::sort(shown.begin(), shown.end());
+        ASSERT_EQ(shown.size(), c.shown.size());
+        for (size_t i = 0; i < shown.size(); ++i) {
+            EXPECT_NEAR(shown[i].first, c.shown[i].first, 2.5);
+            EXPECT_NEAR(shown[i].second, c.shown[i].second, 2.5);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velnor::test
