@@ -163,6 +163,27 @@ QPainterPath PathOf(const PaintedPolygon& fill) {
     return path;
 }
 
+// Whether some line through an edge of either convex polygon has each wholly on one side.
+bool Separated(const QPolygonF& p, const QPolygonF& q) {
+    for (const QPolygonF* polygon : {&p, &q}) {
+        for (qsizetype i = 0; i < polygon->size(); ++i) {
+            const QPointF a = (*polygon)[i];
+            const QPointF edge = (*polygon)[(i + 1) % polygon->size()] - a;
+            const auto side = [&](const QPointF& x) {
+                return edge.x() * (x.y() - a.y()) - edge.y() * (x.x() - a.x());
+            };
+            const auto [pLow, pHigh] = std::minmax_element(
+                p.begin(), p.end(), [&](auto& u, auto& v) { return side(u) < side(v); });
+            const auto [qLow, qHigh] = std::minmax_element(
+                q.begin(), q.end(), [&](auto& u, auto& v) { return side(u) < side(v); });
+            if (side(*pHigh) <= side(*qLow) || side(*qHigh) <= side(*pLow)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // Only a solid's fill is hidden by the masks, as the view draws solids after the depth pass.
 Uncovered UncoveredPart(const PaintedPolygon& fill, const std::vector<DepthMask>& masks) {
     if (!fill.ofSolid) {
@@ -178,7 +199,8 @@ Uncovered UncoveredPart(const PaintedPolygon& fill, const std::vector<DepthMask>
     QPainterPath cut;
     cut.setFillRule(Qt::WindingFill);
     for (const DepthMask& mask : masks) {
-        if (!mask.bounds.intersects(bounds) || mask.DepthAt(middle) >= fill.depth) {
+        if (!mask.bounds.intersects(bounds) || mask.DepthAt(middle) >= fill.depth ||
+            (!fill.outline.isEmpty() && Separated(fill.outline, mask.outline))) {
             continue;
         }
         if (!fill.outline.isEmpty() &&

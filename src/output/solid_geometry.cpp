@@ -9,6 +9,7 @@
 #include "output/round_solid_facets.h"
 #include "output/title_facets.h"
 #include "view/solid_silhouettes.h"
+#include "view/teapot_mesh.h"
 
 namespace velnor {
 
@@ -49,6 +50,18 @@ void AddSphere(std::vector<Facet>& facets, double radius) {
 void AddPolyhedron(std::vector<Facet>& facets, RegularPolyhedron shape) {
     for (const auto& face : PolyhedronFaces(shape)) {
         facets.push_back({face, {}});
+    }
+}
+
+void AddTeapot(std::vector<Facet>& facets) {
+    for (const auto& [a, b, c] : Teapot().triangles) {
+        facets.push_back({{a, b, c}, {}});
+    }
+}
+
+void AddWireTeapot(std::vector<Polyline>& lines) {
+    for (const auto& [a, b] : Teapot().segments) {
+        lines.push_back({a, b});
     }
 }
 
@@ -238,6 +251,12 @@ SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye,
             break;
         case kSolidCube:
             AddCube(g.painted);
+            break;
+        case kSolidTeapot:
+            AddTeapot(g.painted);
+            break;
+        case kSolidTeapotWire:
+            AddWireTeapot(g.lines);
             break;
         case kSolidDisk:
             AddDisk(g.painted, 1.0, 0.0);

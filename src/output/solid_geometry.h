@@ -39,8 +39,8 @@ QMatrix4x4 SolidOrientation(const CSubassembly& solid);
 QMatrix4x4 SolidScale(const CSubassembly& solid);
 
 // The geometry of a solid seen from `eye` (the direction towards the eye in its unit frame);
-// the title comes from the settings. The teapots and page components have no form here and
-// give nothing.
+// the title comes from the settings, the teapots from OpenGL (nothing where there is none).
+// Page components have no form of their own here and give nothing.
 SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye, const CGlModel& settings);
 
 }  // namespace velnor

@@ -137,6 +137,16 @@ const Scene kScenes[] = {
          p.AddSolid(Solid(kSolidTorus, {0, 0, 0}, 6));
      },
      false},
+    {"teapot",
+     [](CGpage& p) {
+         p.AddSolid(Solid(kSolidTeapot, {0, 0, 0}, 4));
+     },
+     false},
+    {"teapot_wire",
+     [](CGpage& p) {
+         p.AddSolid(Solid(kSolidTeapotWire, {0, 0, 0}, 4));
+     },
+     false},
     {"title",
      [](CGpage& p) {
          p.AddSolid(Solid(kSolidTitle, {0, 0, 0}, 3));
