@@ -38,7 +38,8 @@ QVector3D OnTorus(double ring, double side) {
                      static_cast<float>(kTube * std::sin(side)));
 }
 
-void AddStick(std::vector<Facet>& facets, const QVector3D& from, const QVector3D& to) {
+void AddStick(std::vector<Facet>& facets, const QVector3D& from, const QVector3D& to,
+              const QColor& color) {
     const QVector3D axis = to - from;
     const QVector3D mid = (from + to) / 2.0f;
     const QVector3D half = axis.normalized() * static_cast<float>(kStickLength / 2);
@@ -54,7 +55,7 @@ void AddStick(std::vector<Facet>& facets, const QVector3D& from, const QVector3D
     for (int k = 0; k < kStickSides; ++k) {
         facets.push_back({{mid - half + round(k), mid - half + round(k + 1),
                            mid + half + round(k + 1), mid + half + round(k)},
-                          kStickColor});
+                          color});
     }
 }
 
@@ -93,12 +94,13 @@ void AddTorusFacets(std::vector<Facet>& facets) {
     }
 }
 
-void AddMoleculeFacets(std::vector<Facet>& facets) {
+void AddMoleculeFacets(std::vector<Facet>& facets, bool lit) {
     for (const auto& [from, to] : Molecule().sticks) {
-        AddStick(facets, ToVector(from), ToVector(to));
+        AddStick(facets, ToVector(from), ToVector(to), lit ? kStickColor : QColor());
     }
     for (const MoleculePoint& atom : Molecule().atoms) {
-        AddSphereFacets(facets, ToVector(atom), kAtomRadius, kAtomSlices, kAtomStacks, kAtomColor);
+        AddSphereFacets(facets, ToVector(atom), kAtomRadius, kAtomSlices, kAtomStacks,
+                        lit ? kAtomColor : QColor());
     }
 }
 

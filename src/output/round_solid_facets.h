@@ -17,7 +17,8 @@ void AddSphereFacets(std::vector<Facet>& facets, const QVector3D& centre, double
 // the tube, 24 rings.
 void AddTorusFacets(std::vector<Facet>& facets);
 
-// The ball-and-stick molecule: grey sticks, red atoms.
-void AddMoleculeFacets(std::vector<Facet>& facets);
+// The ball-and-stick molecule. Lit, its materials make the sticks grey and the atoms red;
+// unlit, it takes the solid's colour.
+void AddMoleculeFacets(std::vector<Facet>& facets, bool lit);
 
 }  // namespace velnor

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "model/gl_model.h"
 #include "model/subassembly.h"
 #include "output/regular_polyhedra.h"
 #include "output/round_solid_facets.h"
@@ -262,7 +263,7 @@ SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye,
             AddDisk(g.painted, 1.0, 0.0);
             break;
         case kSolidC60:
-            AddMoleculeFacets(g.painted);
+            AddMoleculeFacets(g.painted, settings.m_bLighting != 0);
             g.closed = true;
             break;
         case kSolidCircleOutline:

@@ -2,7 +2,9 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QPainter>
+#include <QProcess>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 
@@ -15,8 +17,10 @@
 
 #include "gui/render_fixture.h"
 #include "gui/svg_strokes.h"
+#include "output/figure_files.h"
 #include "output/output_palette.h"
 #include "output/vector_frame.h"
+#include "persistence/document_file.h"
 
 namespace velnor::test {
 namespace {
@@ -227,6 +231,92 @@ TEST_P(VectorSolidKindsTest, LooksAsInTheView) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, VectorSolidKindsTest, testing::ValuesIn(kScenes),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Every solid kind of the program on one page, seven to a row, with lighting.
+std::unique_ptr<CGpage> EveryKindPage() {
+    auto page = EmptyPage();
+    page->m_strName = "每种组件";
+    int place = 0;
+    for (uint8_t kind = 0; kind <= kSolidPageComponent; ++kind) {
+        const float x = -13.2f + 4.4f * static_cast<float>(place % 7);
+        const float y = 6.6f - 4.4f * static_cast<float>(place / 7);
+        ++place;
+        const bool large = kind == kSolidTitle || kind == kSolidC60 || kind == kSolidTorus ||
+                           kind == kSolidOctahedron || kind == kSolidIcosahedron ||
+                           kind == kSolidOctahedronWire || kind == kSolidIcosahedronWire;
+        auto solid = Solid(kind, {x, y, 0}, kind == kSolidTitle ? 0.8f : large ? 1.6f : 1.0f);
+        solid->m_nComponent = 1;
+        page->AddSolid(std::move(solid));
+    }
+    return page;
+}
+
+QString Screenshot(const char* name) {
+    return QDir(QStringLiteral(VELNOR_SCREENSHOT_DIR)).filePath(QString::fromUtf8(name));
+}
+
+// The page of every kind as a document (for velnor-cli), as SVG and PDF pictures and as the
+// view draws it: the two pictures cover the same pixels.
+TEST_F(VectorSolidKindsTest, EveryKindOnOnePageLooksAsInTheView) {
+    Settings().m_bLighting = 1;
+    const auto source = ComponentSource();
+    s_renderer->CompileComponent(*source, 1, false);
+    const auto page = EveryKindPage();
+    const std::vector<const CGpage*> pages{page.get(), source.get()};
+    const std::string names[] = {"线段"};
+    const std::vector<uint8_t> bytes =
+        EncodeDocumentFile({Settings(), 3, names, pages, std::string_view()});
+    QFile document(Screenshot("every_kind.plm"));
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+    document.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    document.close();
+
+    VectorLayout layout;
+    layout.componentPages = pages;
+    const QImage view = Render(page.get(), "every_kind_gl");
+    const QImage vector = VectorPicture(*page, Settings(), layout, "every_kind");
+    EXPECT_GT(ShareNear(view, vector), 0.9);
+    EXPECT_GT(ShareNear(vector, view), 0.9);
+    ASSERT_EQ(WriteFigureSvg(Screenshot("every_kind.svg"), *page, Settings(), layout), QString());
+    ASSERT_EQ(WriteFigurePdf(Screenshot("every_kind.pdf"), *page, Settings(), layout), QString());
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("96"),
+                       QStringLiteral("-singlefile"), Screenshot("every_kind.pdf"),
+                       Screenshot("every_kind_pdf")});
+}
+
+// Where no OpenGL context can be made, the teapots are left out and the rest still drawn.
+TEST(VectorFigureWithoutOpenGlTest, LeavesTheTeapotOutAndDrawsTheRest) {
+    const CGlModel settings;
+    auto page = EmptyPage();
+    page->AddSolid(Solid(kSolidTeapot, {-5, 0, 0}, 3));
+    page->AddSolid(Solid(kSolidTetrahedron, {5, 0, 0}, 3));
+    const std::vector<const CGpage*> pages{page.get()};
+    const std::vector<uint8_t> bytes =
+        EncodeDocumentFile({settings, 2, {}, pages, std::string_view()});
+    QFile document(Screenshot("teapot_without_gl.plm"));
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+    document.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    document.close();
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("minimal"));
+    cli.setProcessEnvironment(environment);
+    cli.start(
+        QStringLiteral(VELNOR_CLI),
+        {QStringLiteral("render"), Screenshot("teapot_without_gl.plm"), QStringLiteral("--page"),
+         QStringLiteral("1"), QStringLiteral("--size"), QStringLiteral("800x600"),
+         QStringLiteral("-o"), Screenshot("teapot_without_gl.svg")});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(cli.exitCode(), 0);
+    QFile svg(Screenshot("teapot_without_gl.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    // The tetrahedron's face towards the eye, nothing of the teapot's thousands of triangles.
+    const int fills = static_cast<int>(svg.readAll().count("<path"));
+    EXPECT_GE(fills, 1);
+    EXPECT_LT(fills, 20);
+}
 
 QString SvgText(const CGpage& page, const CGlModel& settings) {
     QBuffer bytes;
