@@ -146,30 +146,33 @@ std::vector<QVector3D> Corners(RegularPolyhedron shape) {
     return {};
 }
 
-constexpr size_t kShapes = 4;
+struct Shape {
+    Faces faces;
+    Faces edges;
+};
+
+// Each shape worked out once, on first use.
+const Shape& BuiltShape(RegularPolyhedron shape) {
+    constexpr size_t kShapes = 4;
+    static const std::array<Shape, kShapes> shapes = [] {
+        std::array<Shape, kShapes> all;
+        for (size_t i = 0; i < kShapes; ++i) {
+            all[i].faces = HullFaces(Corners(static_cast<RegularPolyhedron>(i)));
+            all[i].edges = EdgesOf(all[i].faces);
+        }
+        return all;
+    }();
+    return shapes[static_cast<size_t>(shape)];
+}
 
 }  // namespace
 
 const Faces& PolyhedronFaces(RegularPolyhedron shape) {
-    static const std::array<Faces, kShapes> faces = [] {
-        std::array<Faces, kShapes> all;
-        for (size_t i = 0; i < kShapes; ++i) {
-            all[i] = HullFaces(Corners(static_cast<RegularPolyhedron>(i)));
-        }
-        return all;
-    }();
-    return faces[static_cast<size_t>(shape)];
+    return BuiltShape(shape).faces;
 }
 
 const Faces& PolyhedronEdges(RegularPolyhedron shape) {
-    static const std::array<Faces, kShapes> edges = [] {
-        std::array<Faces, kShapes> all;
-        for (size_t i = 0; i < kShapes; ++i) {
-            all[i] = EdgesOf(PolyhedronFaces(static_cast<RegularPolyhedron>(i)));
-        }
-        return all;
-    }();
-    return edges[static_cast<size_t>(shape)];
+    return BuiltShape(shape).edges;
 }
 
 }  // namespace velnor

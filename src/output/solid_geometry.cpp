@@ -48,12 +48,6 @@ void AddSphere(std::vector<Facet>& facets, double radius) {
     AddSphereFacets(facets, QVector3D(), radius, kSlices, kSlices / 2);
 }
 
-void AddPolyhedron(std::vector<Facet>& facets, RegularPolyhedron shape) {
-    for (const auto& face : PolyhedronFaces(shape)) {
-        facets.push_back({face, {}});
-    }
-}
-
 void AddTeapot(std::vector<Facet>& facets) {
     for (const auto& [a, b, c] : Teapot().triangles) {
         facets.push_back({{a, b, c}, {}});
@@ -66,9 +60,32 @@ void AddWireTeapot(std::vector<Polyline>& lines) {
     }
 }
 
-void AddWirePolyhedron(std::vector<Polyline>& lines, RegularPolyhedron shape) {
-    const auto& edges = PolyhedronEdges(shape);
-    lines.insert(lines.end(), edges.begin(), edges.end());
+// The regular polyhedra, solid (painted faces) or wire (edges).
+bool AddRegularPolyhedron(SolidGeometry& g, uint8_t kind) {
+    struct Form {
+        uint8_t solid, wire;
+        RegularPolyhedron shape;
+    };
+    constexpr Form kForms[] = {
+        {kSolidTetrahedron, kSolidTetrahedronWire, RegularPolyhedron::kTetrahedron},
+        {kSolidOctahedron, kSolidOctahedronWire, RegularPolyhedron::kOctahedron},
+        {kSolidDodecahedron, kSolidDodecahedronWire, RegularPolyhedron::kDodecahedron},
+        {kSolidIcosahedron, kSolidIcosahedronWire, RegularPolyhedron::kIcosahedron}};
+    for (const Form& form : kForms) {
+        if (kind == form.solid) {
+            for (const auto& face : PolyhedronFaces(form.shape)) {
+                g.painted.push_back({face, {}});
+            }
+            g.closed = true;
+            return true;
+        }
+        if (kind == form.wire) {
+            const auto& edges = PolyhedronEdges(form.shape);
+            g.lines.insert(g.lines.end(), edges.begin(), edges.end());
+            return true;
+        }
+    }
+    return false;
 }
 
 void AddCube(std::vector<Facet>& facets) {
@@ -213,6 +230,9 @@ QMatrix4x4 SolidScale(const CSubassembly& s) {
 SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye,
                          const CGlModel& settings) {
     SolidGeometry g;
+    if (AddRegularPolyhedron(g, solid.m_nKind)) {
+        return g;
+    }
     switch (solid.m_nKind) {
         case kSolidSphere:
             AddSphere(g.painted, 1.0);
@@ -220,22 +240,6 @@ SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye,
             break;
         case kSolidPlane:
             g.painted.push_back({{{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}}, Qt::blue});
-            break;
-        case kSolidTetrahedron:
-            AddPolyhedron(g.painted, RegularPolyhedron::kTetrahedron);
-            g.closed = true;
-            break;
-        case kSolidOctahedron:
-            AddPolyhedron(g.painted, RegularPolyhedron::kOctahedron);
-            g.closed = true;
-            break;
-        case kSolidDodecahedron:
-            AddPolyhedron(g.painted, RegularPolyhedron::kDodecahedron);
-            g.closed = true;
-            break;
-        case kSolidIcosahedron:
-            AddPolyhedron(g.painted, RegularPolyhedron::kIcosahedron);
-            g.closed = true;
             break;
         case kSolidCylinder:
             AddSide(g.painted, 1.0, 1.0, 0.0, 1.0);
@@ -275,18 +279,6 @@ SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye,
             break;
         case kSolidCuboidWire:
             AddWireCube(g.lines);
-            break;
-        case kSolidTetrahedronWire:
-            AddWirePolyhedron(g.lines, RegularPolyhedron::kTetrahedron);
-            break;
-        case kSolidOctahedronWire:
-            AddWirePolyhedron(g.lines, RegularPolyhedron::kOctahedron);
-            break;
-        case kSolidDodecahedronWire:
-            AddWirePolyhedron(g.lines, RegularPolyhedron::kDodecahedron);
-            break;
-        case kSolidIcosahedronWire:
-            AddWirePolyhedron(g.lines, RegularPolyhedron::kIcosahedron);
             break;
         case kSolidCylinderSide:
             AddCylinderSilhouette(g.lines, eye);

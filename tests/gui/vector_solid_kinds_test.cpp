@@ -25,12 +25,6 @@
 namespace velnor::test {
 namespace {
 
-std::unique_ptr<CSubassembly> Solid(uint8_t kind, const Float3& position, float scale) {
-    return std::make_unique<CSubassembly>(kind, 0, position, 0.0f, Float3{0, 0, 1},
-                                          Float3{scale, scale, scale}, 0.5, 0, Plane{0, 0, 1, 0},
-                                          Plane{0, 0, -1, 0});
-}
-
 // A page drawn in line mode with nothing but what the scene adds.
 std::unique_ptr<CGpage> EmptyPage() {
     auto page = std::make_unique<CGpage>();
@@ -49,14 +43,20 @@ void AddSquare(CGpage& page, float left, float right, float z) {
     std::fill(page.m_bShown.begin(), page.m_bShown.end(), 0);
 }
 
+// A segment whose ends are neither labelled nor selected.
+void AddSegment(CGpage& page, const Float3& from, const Float3& to) {
+    const int first = page.m_nVertexCount;
+    page.AddVertex(from[0], from[1], from[2]);
+    page.AddVertex(to[0], to[1], to[2]);
+    page.AddLine(static_cast<uint8_t>(first), static_cast<uint8_t>(first + 1), kSegment);
+    page.ClearSelection();
+    std::fill(page.m_bShown.begin(), page.m_bShown.end(), 0);
+}
+
 // The page shown by page components numbered 1: a segment along x from -1 to 1.
 std::unique_ptr<CGpage> ComponentSource() {
     auto page = EmptyPage();
-    page->AddVertex(-1, 0, 0);
-    page->AddVertex(1, 0, 0);
-    page->AddLine(0, 1, kSegment);
-    page->ClearSelection();
-    std::fill(page->m_bShown.begin(), page->m_bShown.end(), 0);
+    AddSegment(*page, {-1, 0, 0}, {1, 0, 0});
     page->m_nComponentList = 1;
     return page;
 }
@@ -118,72 +118,72 @@ struct Scene {
 const Scene kScenes[] = {
     {"tetrahedron",
      [](CGpage& p) {
-         p.AddSolid(Solid(kSolidTetrahedron, {0, 0, 0}, 4));
+         p.AddSolid(MakeSolid(kSolidTetrahedron, {0, 0, 0}, 4));
      },
      false},
     {"octahedron",
      [](CGpage& p) {
-         p.AddSolid(Solid(kSolidOctahedron, {0, 0, 0}, 6));
+         p.AddSolid(MakeSolid(kSolidOctahedron, {0, 0, 0}, 6));
      },
      false},
     {"dodecahedron",
      [](CGpage& p) {
-         p.AddSolid(Solid(kSolidDodecahedron, {0, 0, 0}, 4));
+         p.AddSolid(MakeSolid(kSolidDodecahedron, {0, 0, 0}, 4));
      },
      false},
     {"icosahedron",
      [](CGpage& p) {
-         p.AddSolid(Solid(kSolidIcosahedron, {0, 0, 0}, 6));
+         p.AddSolid(MakeSolid(kSolidIcosahedron, {0, 0, 0}, 6));
      },
      false},
     {"torus",
      [](CGpage& p) {
-         p.AddSolid(Solid(kSolidTorus, {0, 0, 0}, 6));
+         p.AddSolid(MakeSolid(kSolidTorus, {0, 0, 0}, 6));
      },
      false},
     {"teapot",
      [](CGpage& p) {
-         p.AddSolid(Solid(kSolidTeapot, {0, 0, 0}, 4));
+         p.AddSolid(MakeSolid(kSolidTeapot, {0, 0, 0}, 4));
      },
      false},
     {"teapot_wire",
      [](CGpage& p) {
-         p.AddSolid(Solid(kSolidTeapotWire, {0, 0, 0}, 4));
+         p.AddSolid(MakeSolid(kSolidTeapotWire, {0, 0, 0}, 4));
      },
      false},
     {"title",
      [](CGpage& p) {
-         p.AddSolid(Solid(kSolidTitle, {0, 0, 0}, 3));
+         p.AddSolid(MakeSolid(kSolidTitle, {0, 0, 0}, 3));
      },
      false},
     {"molecule",
      [](CGpage& p) {
-         p.AddSolid(Solid(kSolidC60, {0, 0, 0}, 8));
+         p.AddSolid(MakeSolid(kSolidC60, {0, 0, 0}, 8));
      },
      false},
     {"tetrahedron_wire",
      [](CGpage& p) {
-         p.AddSolid(Solid(kSolidTetrahedronWire, {0, 0, 0}, 4));
+         p.AddSolid(MakeSolid(kSolidTetrahedronWire, {0, 0, 0}, 4));
      },
      false},
     {"octahedron_wire",
      [](CGpage& p) {
-         p.AddSolid(Solid(kSolidOctahedronWire, {0, 0, 0}, 6));
+         p.AddSolid(MakeSolid(kSolidOctahedronWire, {0, 0, 0}, 6));
      },
      false},
     {"dodecahedron_wire",
      [](CGpage& p) {
-         p.AddSolid(Solid(kSolidDodecahedronWire, {0, 0, 0}, 4));
+         p.AddSolid(MakeSolid(kSolidDodecahedronWire, {0, 0, 0}, 4));
      },
      false},
     {"icosahedron_wire",
      [](CGpage& p) {
-         p.AddSolid(Solid(kSolidIcosahedronWire, {0, 0, 0}, 6));
+         p.AddSolid(MakeSolid(kSolidIcosahedronWire, {0, 0, 0}, 6));
      },
      false},
     {"page_component",
      [](CGpage& p) {
-         auto component = Solid(kSolidPageComponent, {2, 1, 0}, 4);
+         auto component = MakeSolid(kSolidPageComponent, {2, 1, 0}, 4);
          component->m_nComponent = 1;
          p.AddSolid(std::move(component));
      },
@@ -192,13 +192,13 @@ const Scene kScenes[] = {
     {"sphere_behind_face",
      [](CGpage& p) {
          AddSquare(p, 0, 8, 5);
-         p.AddSolid(Solid(kSolidSphere, {0, 0, 0}, 4));
+         p.AddSolid(MakeSolid(kSolidSphere, {0, 0, 0}, 4));
      },
      true},
     {"wire_behind_face",
      [](CGpage& p) {
          AddSquare(p, 0, 8, 5);
-         p.AddSolid(Solid(kSolidIcosahedronWire, {0, 0, 0}, 6));
+         p.AddSolid(MakeSolid(kSolidIcosahedronWire, {0, 0, 0}, 6));
      },
      true},
 };
@@ -244,7 +244,7 @@ std::unique_ptr<CGpage> EveryKindPage() {
         const bool large = kind == kSolidTitle || kind == kSolidC60 || kind == kSolidTorus ||
                            kind == kSolidOctahedron || kind == kSolidIcosahedron ||
                            kind == kSolidOctahedronWire || kind == kSolidIcosahedronWire;
-        auto solid = Solid(kind, {x, y, 0}, kind == kSolidTitle ? 0.8f : large ? 1.6f : 1.0f);
+        auto solid = MakeSolid(kind, {x, y, 0}, kind == kSolidTitle ? 0.8f : large ? 1.6f : 1.0f);
         solid->m_nComponent = 1;
         page->AddSolid(std::move(solid));
     }
@@ -289,8 +289,8 @@ TEST_F(VectorSolidKindsTest, EveryKindOnOnePageLooksAsInTheView) {
 TEST(VectorFigureWithoutOpenGlTest, LeavesTheTeapotOutAndDrawsTheRest) {
     const CGlModel settings;
     auto page = EmptyPage();
-    page->AddSolid(Solid(kSolidTeapot, {-5, 0, 0}, 3));
-    page->AddSolid(Solid(kSolidTetrahedron, {5, 0, 0}, 3));
+    page->AddSolid(MakeSolid(kSolidTeapot, {-5, 0, 0}, 3));
+    page->AddSolid(MakeSolid(kSolidTetrahedron, {5, 0, 0}, 3));
     const std::vector<const CGpage*> pages{page.get()};
     const std::vector<uint8_t> bytes =
         EncodeDocumentFile({settings, 2, {}, pages, std::string_view()});
@@ -346,7 +346,7 @@ TEST(VectorWirePolyhedraTest, DrawsEachEdgeOnceAndNoneDashed) {
     for (const Case& c : cases) {
         SCOPED_TRACE(int{c.kind});
         auto page = EmptyPage();
-        page->AddSolid(Solid(c.kind, {0, 0, 0}, 3));
+        page->AddSolid(MakeSolid(c.kind, {0, 0, 0}, 3));
         const SvgContent svg = ReadSvg(SvgText(*page, settings));
         EXPECT_EQ(svg.Count(false), c.edges);
         EXPECT_EQ(svg.Count(true), 0);
@@ -377,12 +377,8 @@ TEST(VectorClosedSolidsTest, HideTheLineThroughTheirMiddle) {
     for (const Case& c : cases) {
         SCOPED_TRACE(int{c.kind});
         auto page = EmptyPage();
-        page->AddVertex(-8, 0.5f, 0);
-        page->AddVertex(8, 0.5f, 0);
-        page->AddLine(0, 1, kSegment);
-        page->ClearSelection();
-        std::fill(page->m_bShown.begin(), page->m_bShown.end(), 0);
-        page->AddSolid(Solid(c.kind, {0, 0, 0}, 3));
+        AddSegment(*page, {-8, 0.5f, 0}, {8, 0.5f, 0});
+        page->AddSolid(MakeSolid(c.kind, {0, 0, 0}, 3));
         std::vector<std::pair<double, double>> shown;
         for (const Stroke& s : ReadSvg(SvgText(*page, settings)).strokes) {
             EXPECT_FALSE(s.dashed);
