@@ -1,12 +1,14 @@
 #pragma once
 
-// Names for the command ids of the table, for code outside the table that wires a particular
-// command (a dialog, a key, a toolbar slot). The table keeps the numbers; everyone else uses these
-// names, so a wrong number is a compile error instead of a silent miswiring. Kept in numeric order.
+// Names for the command ids of the table, and of the main frame's keys that have no menu item, for
+// code outside the table that wires a particular command (a dialog, a key, a toolbar slot). The
+// table keeps the numbers; everyone else uses these names, so a wrong number is a compile error
+// instead of a silent miswiring. Kept in numeric order.
 namespace velnor::cmd {
 
 inline constexpr int kStartStop = 32745;
 inline constexpr int kFullScreen = 32776;
+inline constexpr int kEndFullScreen = 32780;
 inline constexpr int kCycleProjection = 32790;
 inline constexpr int kReset = 32794;
 inline constexpr int kLineTool = 32813;
@@ -27,7 +29,11 @@ inline constexpr int kRotateZForward = 32875;
 inline constexpr int kRotateZBackward = 32876;
 inline constexpr int kRotateXForward = 32877;
 inline constexpr int kRotateXBackward = 32878;
+inline constexpr int kMoveNearer = 32891;
+inline constexpr int kMoveFarther = 32892;
+inline constexpr int kControlBar = 32897;
 inline constexpr int kCurrentMaterial = 32901;
+inline constexpr int kNextPreset = 32903;
 inline constexpr int kCircleThroughThreePoints = 32909;
 inline constexpr int kFigureSet = 32917;
 inline constexpr int kShowGrid = 32920;
@@ -39,13 +45,24 @@ inline constexpr int kVertexColour = 32959;
 inline constexpr int kDefineRotationAngle = 32972;
 inline constexpr int kRatioPoint = 32976;
 inline constexpr int kRotateCustomAxis = 32982;
+inline constexpr int kDefineCustomAxis = 32985;
+inline constexpr int kSpeedUp = 32987;
+inline constexpr int kSlowDown = 32988;
 inline constexpr int kLiveMaterial = 32994;
 inline constexpr int kGeometricSphere = 33010;
+inline constexpr int kRotateYForward = 33020;
+inline constexpr int kRotateYBackward = 33021;
 inline constexpr int kLinks = 33023;
 inline constexpr int kImportNotes = 33026;
 inline constexpr int kExportNotes = 33027;
 inline constexpr int kHomePage = 33031;
 inline constexpr int kOpenExample = 33033;
+inline constexpr int kCentralProjection = 33040;
+inline constexpr int kOrthographicProjection = 33041;
+inline constexpr int kObliqueProjection = 33042;
+inline constexpr int kFrontView = 33046;
+inline constexpr int kTopView = 33049;
+inline constexpr int kLeftView = 33050;
 inline constexpr int kOpenImage = 33060;
 inline constexpr int kShowImage = 33061;
 inline constexpr int kSelectRegion = 33062;
@@ -58,15 +75,28 @@ inline constexpr int kRestoreImage = 33081;
 inline constexpr int kThreeView = 33091;
 inline constexpr int kImageToBitmap = 33096;
 inline constexpr int kPasteImage = 33099;
+inline constexpr int kPanLeft = 33100;
+inline constexpr int kPanRight = 33101;
+inline constexpr int kPanUp = 33102;
+inline constexpr int kPanDown = 33103;
 inline constexpr int kSolidArray = 33110;
 inline constexpr int kTextColour = 33112;
 inline constexpr int kDefineScale = 33118;
 inline constexpr int kRandomMaterial = 33123;
 inline constexpr int kCloseImage = 33128;
 inline constexpr int kSetRegionSize = 33130;
+inline constexpr int kLargeLabels = 33135;
+inline constexpr int kMediumLabels = 33136;
+inline constexpr int kSmallLabels = 33137;
 inline constexpr int kPencil = 33144;
 inline constexpr int kSmoothShading = 33171;
 inline constexpr int kHideObjects = 33174;
+inline constexpr int kOpenNotesPane = 33207;
+inline constexpr int kSpeedFast = 33212;
+inline constexpr int kSpeedFaster = 33213;
+inline constexpr int kSpeedMedium = 33214;
+inline constexpr int kSpeedSlow = 33216;
+inline constexpr int kSpeedSlower = 33217;
 inline constexpr int kZoomIn = 33221;
 inline constexpr int kZoomOut = 33222;
 inline constexpr int kLatitudeLongitude = 33231;
@@ -80,6 +110,7 @@ inline constexpr int kSaveAs = 57604;
 inline constexpr int kPrintSetup = 57606;
 inline constexpr int kPrint = 57607;
 inline constexpr int kPrintPreview = 57609;
+inline constexpr int kRecentFile = 57616;
 inline constexpr int kClear = 57632;
 inline constexpr int kCopy = 57634;
 inline constexpr int kCut = 57635;
@@ -93,7 +124,11 @@ inline constexpr int kRedo = 57644;
 inline constexpr int kAbout = 57664;
 inline constexpr int kExit = 57665;
 inline constexpr int kHelpTopics = 57667;
+inline constexpr int kNextPane = 57680;
+inline constexpr int kPreviousPane = 57681;
 inline constexpr int kInsertObject = 57856;
 inline constexpr int kObjectProperties = 57860;
+inline constexpr int kToolBar = 59392;
+inline constexpr int kStatusBar = 59393;
 
 }  // namespace velnor::cmd

@@ -108,11 +108,14 @@ std::optional<uint16_t> ButtonHandleAt(const CGpage& page, int x, int y) {
     return std::nullopt;
 }
 
-std::optional<uint16_t> TextAt(const CGpage& page, int x, int y, int viewWidth) {
-    const int fromRight = viewWidth - x;
+std::optional<uint16_t> TextAt(const CGpage& page, int x, int y,
+                               const std::function<TextPlace(const CDTextCell&)>& placeOf) {
     for (const auto& [key, text] : page.m_texts) {
-        const int tx = text->m_nPlaceX, ty = text->m_nPlaceY;
-        if (!text->m_bHidden && tx - 220 < fromRight && fromRight < tx && ty - 20 < y && y < ty) {
+        if (text->m_bHidden) {
+            continue;
+        }
+        const TextPlace at = placeOf(*text);
+        if (at.x < x && x < at.x + 220 && at.baseline - 20 < y && y < at.baseline) {
             return key;
         }
     }

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
 
+#include "editing/text_place.h"
+
 namespace velnor {
 
+class CDTextCell;
 class CGpage;
 
 // The name groups of a pick pass: every item is drawn with its group's name, then its own.
@@ -44,8 +48,10 @@ bool ClickTakesAwaySelection(const CGpage& page, const std::vector<PickHit>& hit
 
 // The 2D hit boxes of the overlay, in window pixels (y downwards). A button's handle is the
 // strip 10 pixels wide to the left of it; a dynamic text is the box 220 wide and 20 high that
-// ends at its place. Hidden buttons and texts are never hit.
+// starts at the place it is drawn at (`placeOf`) and ends at its baseline. Hidden buttons and
+// texts are never hit.
 std::optional<uint16_t> ButtonHandleAt(const CGpage& page, int x, int y);
-std::optional<uint16_t> TextAt(const CGpage& page, int x, int y, int viewWidth);
+std::optional<uint16_t> TextAt(const CGpage& page, int x, int y,
+                               const std::function<TextPlace(const CDTextCell&)>& placeOf);
 
 }  // namespace velnor

@@ -1,94 +1,82 @@
 #include "richtext/rtf_reader.h"
 
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextList>
 
 #include <algorithm>
-#include <cctype>
-#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "persistence/cp936.h"
+#include "richtext/rtf_charset.h"
+#include "richtext/rtf_document_builder.h"
+#include "richtext/rtf_format_words.h"
 #include "richtext/rtf_picture.h"
 #include "richtext/rtf_state.h"
+#include "richtext/rtf_tables.h"
+#include "richtext/rtf_tokenizer.h"
 #include "richtext/rtf_words.h"
 
 namespace velnor {
 
 namespace {
 
-// Hostile input is bounded here: deeper groups share the state of the deepest kept one, and
-// numbers are clamped before they reach a format.
+// Deeper groups share the state of the deepest kept one.
 constexpr size_t kMaxDepth = 200;
-constexpr long long kMaxNumber = 1000000000;
-constexpr int kMaxTwips = 31680;  // 22 inches
-constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxUnicodeSkip = 10;
-constexpr int kCharsetGb2312 = 134;
-constexpr int kCodePage936 = 936;
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
+bool EndsParagraph(std::string_view word) {
+    return word == "par" || word == "row" || word == "sect" || word == "page";
 }
 
-int Clamp(long long value, int low, int high) {
-    return static_cast<int>(std::clamp<long long>(value, low, high));
-}
-
-// Cp936ToUtf8 carries invalid bytes as U+DC80..U+DCFF, whose UTF-8 starts ED B2 or ED B3.
-bool HasInvalidBytes(const std::string& utf8) {
-    return utf8.find("\xED\xB2") != std::string::npos || utf8.find("\xED\xB3") != std::string::npos;
-}
-
-struct ControlWord {
-    std::string_view word;
-    bool hasNumber = false;
-    long long number = 0;
-
-    // A toggle such as \b or \b0.
-    bool On() const { return !hasNumber || number != 0; }
-    int Twips() const { return Clamp(number, -kMaxTwips, kMaxTwips); }
-};
-
+// Follows the groups and their destinations, and hands text, paragraphs and pictures to the
+// document as it meets them.
 class RtfReader {
 public:
-    RtfReader(std::string_view rtf, QTextDocument& document) : m_rtf(rtf), m_cursor(&document) {
+    RtfReader(std::string_view rtf, QTextDocument& document) : m_tokens(rtf), m_document(document) {
         m_groups.emplace_back();
     }
 
     void Read() {
-        while (m_pos < m_rtf.size() && !m_bEnded) {
-            const char c = m_rtf[m_pos++];
-            if (c == '{') {
-                OpenGroup();
-            } else if (c == '}') {
-                CloseGroup();
-            } else if (c == '\\') {
-                ReadControl();
-            } else if (c != '\r' && c != '\n') {
-                AddByte(c);
+        while (!m_bEnded) {
+            const RtfToken token = m_tokens.Next();
+            if (token.kind == RtfToken::Kind::kEnd) {
+                break;
             }
+            Take(token);
         }
         FinishParagraph(true);
-        DropFinalParagraphMark();
+        m_document.DropFinalParagraphMark();
     }
 
 private:
     RtfGroup& Top() { return m_groups.back(); }
     const RtfGroup& Top() const { return m_groups.back(); }
     RtfDestination Destination() const { return Top().destination; }
+
+    void Take(const RtfToken& token) {
+        switch (token.kind) {
+            case RtfToken::Kind::kGroupOpen:
+                OpenGroup();
+                break;
+            case RtfToken::Kind::kGroupClose:
+                CloseGroup();
+                break;
+            case RtfToken::Kind::kWord:
+                ApplyWord(token.word);
+                break;
+            case RtfToken::Kind::kSymbol:
+                ApplySymbol(token.byte);
+                break;
+            case RtfToken::Kind::kBinary:
+                ApplyBinary(token.data);
+                break;
+            default:
+                AddByte(token.byte);
+                break;
+        }
+    }
 
     void OpenGroup() {
         FlushBytes();
@@ -123,20 +111,7 @@ private:
         m_groups.pop_back();
     }
 
-    void ReadControl() {
-        if (m_pos >= m_rtf.size()) {
-            return;
-        }
-        const char c = m_rtf[m_pos];
-        if (std::isalpha(static_cast<unsigned char>(c))) {
-            ReadControlWord();
-            return;
-        }
-        ++m_pos;
-        if (c == '\'') {
-            ReadHexByte();
-            return;
-        }
+    void ApplySymbol(char c) {
         FlushBytes();
         m_nFallback = 0;
         switch (c) {
@@ -163,51 +138,22 @@ private:
         }
     }
 
-    void ReadHexByte() {
-        const int high = m_pos < m_rtf.size() ? HexDigit(m_rtf[m_pos]) : -1;
-        const int low = m_pos + 1 < m_rtf.size() ? HexDigit(m_rtf[m_pos + 1]) : -1;
-        if (high < 0 || low < 0) {
-            return;
+    // Raw bytes after \binN: picture data in a picture, else skipped.
+    void ApplyBinary(std::string_view data) {
+        FlushBytes();
+        m_nFallback = 0;
+        m_bStarred = false;
+        if (Destination() == RtfDestination::kPicture) {
+            m_picture.AddBytes(data.data(), data.size());
         }
-        m_pos += 2;
-        AddByte(static_cast<char>(high * 16 + low));
     }
 
-    void ReadControlWord() {
-        ControlWord control;
-        const size_t start = m_pos;
-        while (m_pos < m_rtf.size() && std::isalpha(static_cast<unsigned char>(m_rtf[m_pos]))) {
-            ++m_pos;
-        }
-        control.word = m_rtf.substr(start, m_pos - start);
-        const bool negative = m_pos < m_rtf.size() && m_rtf[m_pos] == '-';
-        if (negative) {
-            ++m_pos;
-        }
-        while (m_pos < m_rtf.size() && std::isdigit(static_cast<unsigned char>(m_rtf[m_pos]))) {
-            control.hasNumber = true;
-            control.number = std::min(control.number * 10 + (m_rtf[m_pos] - '0'), kMaxNumber);
-            ++m_pos;
-        }
-        if (negative) {
-            control.number = -control.number;
-        }
-        if (m_pos < m_rtf.size() && m_rtf[m_pos] == ' ') {
-            ++m_pos;
-        }
+    void ApplyWord(const RtfControlWord& control) {
         FlushBytes();
         if (control.word != "u") {
             m_nFallback = 0;
         }
-        Apply(control);
-    }
-
-    void Apply(const ControlWord& control) {
         const bool starred = std::exchange(m_bStarred, false);
-        if (control.word == "bin") {
-            ReadBinary(control.number);
-            return;
-        }
         if (Destination() == RtfDestination::kSkip) {
             return;
         }
@@ -220,10 +166,13 @@ private:
         }
         switch (Destination()) {
             case RtfDestination::kFontTable:
-                ApplyFontTableWord(control);
+                m_fontTable.ApplyWord(control);
+                if (control.word == "u") {
+                    AddUnicode(control.number);
+                }
                 break;
             case RtfDestination::kColorTable:
-                ApplyColorTableWord(control);
+                m_colorTable.ApplyWord(control);
                 break;
             case RtfDestination::kPicture:
                 m_picture.ApplyWord(control.word, control.number);
@@ -244,7 +193,7 @@ private:
             group.destination = RtfDestination::kFontTable;
         } else if (word == "colortbl") {
             group.destination = RtfDestination::kColorTable;
-            m_pendingColor = QColor();
+            m_colorTable.Begin();
         } else if (word == "pict") {
             group.destination = RtfDestination::kPicture;
             group.ownsPicture = true;
@@ -262,32 +211,6 @@ private:
         return true;
     }
 
-    void ApplyFontTableWord(const ControlWord& control) {
-        if (control.word == "f") {
-            FinishFontName();
-            m_nFontNumber = Clamp(control.number, 0, kMaxNumber);
-            m_nFontCharset = 0;
-        } else if (control.word == "fcharset") {
-            m_nFontCharset = Clamp(control.number, 0, 255);
-        } else if (control.word == "u") {
-            AddUnicode(control.number);
-        }
-    }
-
-    void ApplyColorTableWord(const ControlWord& control) {
-        const int value = Clamp(control.number, 0, 255);
-        if (!m_pendingColor.isValid()) {
-            m_pendingColor = QColor(0, 0, 0);
-        }
-        if (control.word == "red") {
-            m_pendingColor.setRed(value);
-        } else if (control.word == "green") {
-            m_pendingColor.setGreen(value);
-        } else if (control.word == "blue") {
-            m_pendingColor.setBlue(value);
-        }
-    }
-
     // Numbering words set the list of the paragraph that holds the \pn group.
     void ApplyListWord(std::string_view word) {
         const std::optional<QTextListFormat::Style> style = ListStyleOf(word);
@@ -299,9 +222,13 @@ private:
         }
     }
 
-    void ApplyTextWord(const ControlWord& control) {
-        if (ApplyDocumentWord(control) || ApplyCharacterWord(control) ||
-            ApplyParagraphWord(control)) {
+    void ApplyTextWord(const RtfControlWord& control) {
+        if (EndsParagraph(control.word)) {
+            EndParagraph();
+            return;
+        }
+        if (ApplyDocumentWord(control) || ApplyCharacterWord(control, Top().chars) ||
+            ApplyParagraphWord(control, Top().para)) {
             return;
         }
         if (const std::optional<char16_t> special = SpecialCharacterOf(control.word)) {
@@ -309,101 +236,20 @@ private:
         }
     }
 
-    bool ApplyDocumentWord(const ControlWord& control) {
+    bool ApplyDocumentWord(const RtfControlWord& control) {
         const std::string_view word = control.word;
         if (word == "ansicpg") {
-            m_nCodePage = Clamp(control.number, 0, 65535);
+            m_nCodePage = control.Clamped(0, 65535);
         } else if (word == "deff") {
-            m_nDefaultFont = Clamp(control.number, 0, kMaxNumber);
+            m_nDefaultFont = control.Index();
         } else if (word == "uc") {
-            Top().unicodeSkip = Clamp(control.number, 0, kMaxUnicodeSkip);
+            Top().unicodeSkip = control.Clamped(0, kMaxUnicodeSkip);
         } else if (word == "u") {
             AddUnicode(control.number);
         } else {
             return false;
         }
         return true;
-    }
-
-    bool ApplyCharacterWord(const ControlWord& control) {
-        RtfCharState& chars = Top().chars;
-        const std::string_view word = control.word;
-        if (word == "plain") {
-            chars = RtfCharState{};
-        } else if (word == "b") {
-            chars.bold = control.On();
-        } else if (word == "i") {
-            chars.italic = control.On();
-        } else if (word == "ulnone") {
-            chars.underline = false;
-        } else if (word == "ul" || word == "uld" || word == "uldb" || word == "ulw" ||
-                   word == "uldash" || word == "ulwave" || word == "ulth") {
-            chars.underline = control.On();
-        } else if (word == "strike" || word == "striked") {
-            chars.strike = control.On();
-        } else if (word == "f") {
-            chars.font = Clamp(control.number, 0, kMaxNumber);
-        } else if (word == "fs") {
-            chars.halfPoints = control.number > 0 ? Clamp(control.number, 2, kMaxHalfPoints) : 24;
-        } else if (word == "cf") {
-            chars.color = Clamp(control.number, 0, kMaxNumber);
-        } else if (word == "highlight" || word == "cb" || word == "chcbpat") {
-            chars.background = Clamp(control.number, 0, kMaxNumber);
-        } else if (word == "super") {
-            chars.vertical = 1;
-        } else if (word == "sub") {
-            chars.vertical = -1;
-        } else if (word == "nosupersub") {
-            chars.vertical = 0;
-        } else {
-            return false;
-        }
-        return true;
-    }
-
-    bool ApplyParagraphWord(const ControlWord& control) {
-        RtfParaState& para = Top().para;
-        const std::string_view word = control.word;
-        if (word == "pard") {
-            para = RtfParaState{};
-        } else if (word == "par" || word == "row" || word == "sect" || word == "page") {
-            EndParagraph();
-        } else if (word == "ql") {
-            para.alignment = Qt::AlignLeft;
-        } else if (word == "qc") {
-            para.alignment = Qt::AlignHCenter;
-        } else if (word == "qr") {
-            para.alignment = Qt::AlignRight;
-        } else if (word == "qj") {
-            para.alignment = Qt::AlignJustify;
-        } else if (word == "li") {
-            para.left = control.Twips();
-        } else if (word == "ri") {
-            para.right = control.Twips();
-        } else if (word == "fi") {
-            para.first = control.Twips();
-        } else if (word == "sb") {
-            para.before = control.Twips();
-        } else if (word == "sa") {
-            para.after = control.Twips();
-        } else if (word == "ls") {
-            if (para.list == QTextListFormat::ListStyleUndefined) {
-                para.list = QTextListFormat::ListDisc;
-            }
-        } else {
-            return false;
-        }
-        return true;
-    }
-
-    // Raw bytes after \binN: picture data in a picture, else skipped.
-    void ReadBinary(long long count) {
-        const size_t length =
-            std::min<size_t>(static_cast<size_t>(std::max(0LL, count)), m_rtf.size() - m_pos);
-        if (Destination() == RtfDestination::kPicture) {
-            m_picture.AddBytes(m_rtf.data() + m_pos, length);
-        }
-        m_pos += length;
     }
 
     // A byte of text (or of a table or a picture). After \uN the fallback bytes are dropped.
@@ -425,12 +271,11 @@ private:
                 break;
             case RtfDestination::kColorTable:
                 if (c == ';') {
-                    m_colors.push_back(m_pendingColor);
-                    m_pendingColor = QColor();
+                    m_colorTable.FinishEntry();
                 }
                 break;
             case RtfDestination::kPicture:
-                if (const int digit = HexDigit(c); digit >= 0) {
+                if (const int digit = HexDigitOf(c); digit >= 0) {
                     m_picture.AddHexDigit(digit);
                 }
                 break;
@@ -466,47 +311,31 @@ private:
         if (m_bytes.empty()) {
             return;
         }
-        const QString text = Decode(m_bytes);
+        const QString text = DecodeRtfBytes(m_bytes, BytesCharset(), m_nCodePage);
         m_bytes.clear();
         Deliver(text);
     }
 
-    // Bytes are code page 936 in a Chinese font. In a font of the ANSI set they are the
-    // document's code page, though writers also put Western bytes there (a² as a\'b2): bytes that
-    // are not valid code page 936 read as Latin-1, as do symbol and other sets.
-    QString Decode(const std::string& bytes) const {
-        int charset = m_nFontCharset;
-        if (Destination() != RtfDestination::kFontTable) {
-            const auto font =
-                m_fonts.find(Top().chars.font < 0 ? m_nDefaultFont : Top().chars.font);
-            charset = font == m_fonts.end() ? 0 : font->second.charset;
+    // A font's name is in its own character set; text is in its font's.
+    int BytesCharset() const {
+        if (Destination() == RtfDestination::kFontTable) {
+            return m_fontTable.EntryCharset();
         }
-        const bool ansi = (charset == 0 || charset == 1) && m_nCodePage == kCodePage936;
-        if (charset == kCharsetGb2312 || ansi) {
-            const std::string utf8 = Cp936ToUtf8(bytes);
-            if (charset == kCharsetGb2312 || !HasInvalidBytes(utf8)) {
-                return QString::fromStdString(utf8);
-            }
-        }
-        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        return m_fontTable.CharsetOf(Top().chars.font < 0 ? m_nDefaultFont : Top().chars.font);
     }
 
     void Deliver(const QString& text) {
         if (Destination() == RtfDestination::kText) {
-            m_bParagraphEnded = false;
-            m_cursor.insertText(text, CharFormatOf(Top().chars, m_fonts, m_nDefaultFont, m_colors));
+            m_document.InsertText(text, CharFormatOf(Top().chars, m_fontTable.Fonts(),
+                                                     m_nDefaultFont, m_colorTable.Colors()));
         } else if (Destination() == RtfDestination::kFontTable) {
-            m_fontName += text;
+            m_fontTable.AddToName(text);
         }
     }
 
     void FinishFontName() {
         FlushBytes();
-        if (m_nFontNumber >= 0) {
-            m_fonts[m_nFontNumber] = RtfFont{m_fontName.trimmed(), m_nFontCharset};
-        }
-        m_nFontNumber = -1;
-        m_fontName.clear();
+        m_fontTable.FinishEntry();
     }
 
     void EndParagraph() {
@@ -517,46 +346,19 @@ private:
 
     void FinishParagraph(bool last) {
         FlushBytes();
-        const RtfParaState& para = Top().para;
-        m_cursor.setBlockFormat(BlockFormatOf(para));
-        if (para.list == QTextListFormat::ListStyleUndefined) {
-            m_pList = nullptr;
-        } else if (m_pList != nullptr && m_pList->format().style() == para.list) {
-            m_pList->add(m_cursor.block());
-        } else {
-            QTextListFormat format;
-            format.setStyle(para.list);
-            m_pList = m_cursor.createList(format);
-        }
-        if (!last) {
-            m_cursor.insertBlock(QTextBlockFormat(), m_cursor.charFormat());
-            m_bParagraphEnded = true;
-        }
+        m_document.FinishParagraph(Top().para, last);
     }
 
-    // Word processors end the last paragraph with \par too; it closes that paragraph rather
-    // than opening an empty one.
-    void DropFinalParagraphMark() {
-        if (m_bParagraphEnded && m_cursor.block().length() == 1 &&
-            m_cursor.block().previous().isValid()) {
-            m_cursor.deletePreviousChar();
-        }
-    }
-
-    // A PNG or JPEG picture goes into the text where Qt can show it; other kinds are dropped.
     void InsertPicture() {
-        const bool inText = m_groups[m_groups.size() - 2].destination == RtfDestination::kText;
-        if (inText && m_picture.InsertAt(m_cursor)) {
-            m_bParagraphEnded = false;
+        if (m_groups[m_groups.size() - 2].destination == RtfDestination::kText) {
+            m_document.InsertPicture(m_picture);
         }
     }
 
-    std::string_view m_rtf;
-    QTextCursor m_cursor;
-    size_t m_pos = 0;
+    RtfTokenizer m_tokens;
+    RtfDocumentBuilder m_document;
     bool m_bEnded = false;
     bool m_bStarred = false;
-    bool m_bParagraphEnded = false;  // no text since the last paragraph mark
     std::vector<RtfGroup> m_groups;
     size_t m_nExcessDepth = 0;
     std::string m_bytes;
@@ -564,15 +366,10 @@ private:
     char16_t m_highSurrogate = 0;
     int m_nCodePage = kCodePage936;
     int m_nDefaultFont = 0;
-    std::map<int, RtfFont> m_fonts;
-    int m_nFontNumber = -1;
-    int m_nFontCharset = 0;
-    QString m_fontName;
-    std::vector<QColor> m_colors;
-    QColor m_pendingColor;
+    RtfFontTable m_fontTable;
+    RtfColorTable m_colorTable;
     RtfPicture m_picture;
     size_t m_nListGroup = 0;
-    QTextList* m_pList = nullptr;
 };
 
 }  // namespace

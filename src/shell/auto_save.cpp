@@ -11,6 +11,7 @@
 #include <exception>
 
 #include "persistence/file_replacing.h"
+#include "shell/program_profile.h"
 
 namespace velnor {
 
@@ -45,17 +46,32 @@ AutoSave::AutoSave(Snapshot snapshot, Modified modified, QObject* parent)
       m_snapshot(std::move(snapshot)),
       m_modified(std::move(modified)),
       m_strId(QUuid::createUuid().toString(QUuid::WithoutBraces)) {
-    if (const int seconds = IntervalSeconds(); seconds > 0) {
-        connect(&m_timer, &QTimer::timeout, this, &AutoSave::SaveNow);
-        m_timer.start(std::chrono::seconds(seconds));
-    }
+    connect(&m_timer, &QTimer::timeout, this, &AutoSave::SaveNow);
+    StartTimer(IntervalSeconds());
 }
 
 AutoSave::~AutoSave() = default;
 
 int AutoSave::IntervalSeconds() {
-    const QSettings settings(QStringLiteral("Kalbrix"), QStringLiteral("Velnor"));
-    return std::max(0, settings.value(kIntervalKey, kDefaultIntervalSeconds).toInt());
+    return std::max(0, ProgramProfile().value(kIntervalKey, kDefaultIntervalSeconds).toInt());
+}
+
+void AutoSave::SetIntervalSeconds(int seconds) {
+    seconds = std::max(0, seconds);
+    ProgramProfile().setValue(kIntervalKey, seconds);
+    StartTimer(seconds);
+}
+
+int AutoSave::TimerSeconds() const {
+    return m_timer.isActive() ? m_timer.interval() / 1000 : 0;
+}
+
+void AutoSave::StartTimer(int seconds) {
+    if (seconds > 0) {
+        m_timer.start(std::chrono::seconds(seconds));
+    } else {
+        m_timer.stop();
+    }
 }
 
 QString AutoSave::RecoveryFolder() {

@@ -39,6 +39,10 @@ public:
 
     // Seconds between autosaves, from the settings ("Autosave/Interval"; 0 turns it off).
     static int IntervalSeconds();
+    // Stores the interval for later starts as well and gives it to the running timer at once.
+    void SetIntervalSeconds(int seconds);
+    // The running timer's interval; 0 while autosaving is off.
+    int TimerSeconds() const;
     static QString RecoveryFolder();
     // Documents left by programs that are no longer running, newest first.
     static std::vector<RecoveredDocument> Orphans();
@@ -60,6 +64,7 @@ signals:
 private:
     QString FilePath(const QString& suffix) const;
     bool Lock();
+    void StartTimer(int seconds);
 
     Snapshot m_snapshot;
     Modified m_modified;

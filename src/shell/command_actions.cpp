@@ -25,9 +25,6 @@ namespace velnor {
 
 namespace {
 
-constexpr int kUndoId = 57643;
-constexpr int kRedoId = 57644;
-
 // The table's placeholder for the verbs of an embedded object has no item of its own.
 bool IsPlaceholder(const CommandEntry& entry) {
     return entry.text.starts_with("(");
@@ -58,13 +55,13 @@ QString ItemText(const std::string& text) {
 CommandActions::CommandActions(CPlomDoc& doc, QMainWindow& window)
     : QObject(&window), m_doc(doc), m_parent(&window) {
     BuildMenus(window);
-    m_doc.CommandProcessor().SetMenuTarget(this, kUndoId, kRedoId);
+    m_doc.CommandProcessor().SetMenuTarget(this, cmd::kUndo, cmd::kRedo);
     m_doc.CommandProcessor().UpdateMenu();
 }
 
 CommandActions::~CommandActions() {
     if (m_doc.CommandProcessor().GetMenuTarget() == this) {
-        m_doc.CommandProcessor().SetMenuTarget(nullptr, kUndoId, kRedoId);
+        m_doc.CommandProcessor().SetMenuTarget(nullptr, cmd::kUndo, cmd::kRedo);
     }
 }
 

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSettings>
 
 #include <exception>
 #include <filesystem>
@@ -19,6 +18,7 @@
 #include "persistence/document_io.h"
 #include "shell/example_file_dialog.h"
 #include "shell/notes_pane.h"
+#include "shell/program_profile.h"
 #include "shell/save_file_dialog.h"
 
 namespace velnor {
@@ -54,10 +54,6 @@ void WarnCannotOpen(const QString& path, const QString& why, const char* detail)
                                  ? QStringLiteral("不能打开文件“%1”。").arg(name)
                                  : QStringLiteral("不能打开文件“%1”：%2。").arg(name, why);
     ShowWarning((headline + QStringLiteral("\n\n") + QString::fromUtf8(detail)).toStdString());
-}
-
-QSettings Profile() {
-    return QSettings(QStringLiteral("Kalbrix"), QStringLiteral("Velnor"));
 }
 
 }  // namespace
@@ -278,7 +274,7 @@ void DocumentFiles::SetPath(const QString& path) {
 }
 
 QStringList DocumentFiles::RecentFiles() const {
-    return Profile().value(kRecentKey).toStringList();
+    return ProgramProfile().value(kRecentKey).toStringList();
 }
 
 void DocumentFiles::RememberRecent(const QString& path) {
@@ -288,7 +284,7 @@ void DocumentFiles::RememberRecent(const QString& path) {
     while (files.size() > kRecentCount) {
         files.removeLast();
     }
-    Profile().setValue(kRecentKey, files);
+    ProgramProfile().setValue(kRecentKey, files);
     FillRecentMenu();
 }
 

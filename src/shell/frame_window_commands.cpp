@@ -25,20 +25,23 @@ namespace {
 // 定义速度: command id to timer interval.
 const std::map<int, int>& Speeds() {
     static const std::map<int, int> speeds = {
-        {33212, kIntervalFast},   {33213, kIntervalFaster}, {33214, kIntervalMedium},
-        {33217, kIntervalSlower}, {33216, kIntervalSlow},
+        {cmd::kSpeedFast, kIntervalFast},     {cmd::kSpeedFaster, kIntervalFaster},
+        {cmd::kSpeedMedium, kIntervalMedium}, {cmd::kSpeedSlower, kIntervalSlower},
+        {cmd::kSpeedSlow, kIntervalSlow},
     };
     return speeds;
 }
 
 const std::map<int, int>& Projections() {
-    static const std::map<int, int> projections = {
-        {33040, kCentral}, {33041, kOrthographic}, {33042, kOblique}};
+    static const std::map<int, int> projections = {{cmd::kCentralProjection, kCentral},
+                                                   {cmd::kOrthographicProjection, kOrthographic},
+                                                   {cmd::kObliqueProjection, kOblique}};
     return projections;
 }
 
 const std::map<int, int>& LabelSizes() {
-    static const std::map<int, int> sizes = {{33135, 1}, {33136, 2}, {33137, 3}};
+    static const std::map<int, int> sizes = {
+        {cmd::kLargeLabels, 1}, {cmd::kMediumLabels, 2}, {cmd::kSmallLabels, 3}};
     return sizes;
 }
 
@@ -51,31 +54,31 @@ using ViewOperation = void (CPlomView::*)();
 
 const std::map<int, ViewOperation>& ViewOperations() {
     static const std::map<int, ViewOperation> operations = {
-        {32745, &CPlomView::StartStop},
-        {32794, &CPlomView::Reset},
-        {32877, &CPlomView::RotateXForward},
-        {32878, &CPlomView::RotateXBackward},
-        {32875, &CPlomView::RotateZForward},
-        {32876, &CPlomView::RotateZBackward},
-        {33020, &CPlomView::RotateYForward},
-        {33021, &CPlomView::RotateYBackward},
-        {32982, &CPlomView::RotateCustomAxis},
-        {33221, &CPlomView::ZoomIn},
-        {33222, &CPlomView::ZoomOut},
-        {33100, &CPlomView::PanLeft},
-        {33101, &CPlomView::PanRight},
-        {33102, &CPlomView::PanUp},
-        {33103, &CPlomView::PanDown},
-        {32891, &CPlomView::MoveNearer},
-        {32892, &CPlomView::MoveFarther},
-        {32987, &CPlomView::SpeedUp},
-        {32988, &CPlomView::SlowDown},
-        {33046, &CPlomView::FrontView},
-        {33049, &CPlomView::TopView},
-        {33050, &CPlomView::LeftView},
-        {33091, &CPlomView::ToggleThreeView},
-        {32920, &CPlomView::ToggleAxes},
-        {FrameWindowCommands::kCycleProjection, &CPlomView::CycleProjection},
+        {cmd::kStartStop, &CPlomView::StartStop},
+        {cmd::kReset, &CPlomView::Reset},
+        {cmd::kRotateXForward, &CPlomView::RotateXForward},
+        {cmd::kRotateXBackward, &CPlomView::RotateXBackward},
+        {cmd::kRotateZForward, &CPlomView::RotateZForward},
+        {cmd::kRotateZBackward, &CPlomView::RotateZBackward},
+        {cmd::kRotateYForward, &CPlomView::RotateYForward},
+        {cmd::kRotateYBackward, &CPlomView::RotateYBackward},
+        {cmd::kRotateCustomAxis, &CPlomView::RotateCustomAxis},
+        {cmd::kZoomIn, &CPlomView::ZoomIn},
+        {cmd::kZoomOut, &CPlomView::ZoomOut},
+        {cmd::kPanLeft, &CPlomView::PanLeft},
+        {cmd::kPanRight, &CPlomView::PanRight},
+        {cmd::kPanUp, &CPlomView::PanUp},
+        {cmd::kPanDown, &CPlomView::PanDown},
+        {cmd::kMoveNearer, &CPlomView::MoveNearer},
+        {cmd::kMoveFarther, &CPlomView::MoveFarther},
+        {cmd::kSpeedUp, &CPlomView::SpeedUp},
+        {cmd::kSlowDown, &CPlomView::SlowDown},
+        {cmd::kFrontView, &CPlomView::FrontView},
+        {cmd::kTopView, &CPlomView::TopView},
+        {cmd::kLeftView, &CPlomView::LeftView},
+        {cmd::kThreeView, &CPlomView::ToggleThreeView},
+        {cmd::kShowGrid, &CPlomView::ToggleAxes},
+        {cmd::kCycleProjection, &CPlomView::CycleProjection},
     };
     return operations;
 }
@@ -84,16 +87,16 @@ using FrameOperation = void (CMainFrame::*)();
 
 const std::map<int, FrameOperation>& FrameOperations() {
     static const std::map<int, FrameOperation> operations = {
-        {32776, &CMainFrame::ToggleFullScreen},
-        {FrameWindowCommands::kEndFullScreen, &CMainFrame::EndFullScreen},
-        {32842, &CMainFrame::ToggleManagerBar},
-        {32897, &CMainFrame::ToggleViewToolBar},
-        {59392, &CMainFrame::ToggleMainToolBar},
-        {59393, &CMainFrame::ToggleStatusBar},
-        {FrameWindowCommands::kOpenNotesPane, &CMainFrame::OpenNotesPane},
-        {FrameWindowCommands::kNextPreset, &CMainFrame::NextPreset},
-        {FrameWindowCommands::kNextPane, &CMainFrame::SwitchPane},
-        {FrameWindowCommands::kPreviousPane, &CMainFrame::SwitchPane},
+        {cmd::kFullScreen, &CMainFrame::ToggleFullScreen},
+        {cmd::kEndFullScreen, &CMainFrame::EndFullScreen},
+        {cmd::kManagerBar, &CMainFrame::ToggleManagerBar},
+        {cmd::kControlBar, &CMainFrame::ToggleViewToolBar},
+        {cmd::kToolBar, &CMainFrame::ToggleMainToolBar},
+        {cmd::kStatusBar, &CMainFrame::ToggleStatusBar},
+        {cmd::kOpenNotesPane, &CMainFrame::OpenNotesPane},
+        {cmd::kNextPreset, &CMainFrame::NextPreset},
+        {cmd::kNextPane, &CMainFrame::SwitchPane},
+        {cmd::kPreviousPane, &CMainFrame::SwitchPane},
         {cmd::kHomePage, &CMainFrame::ShowHelpHome},
         {cmd::kAbout, &CMainFrame::ShowAbout},
         {cmd::kHelpTopics, &CMainFrame::ShowHelpTopics},
@@ -192,7 +195,7 @@ bool FrameWindowCommands::RunViewCommand(int commandId, const CommandParams& par
         view.SetInterval(interval);
     } else if (const int size = Lookup(LabelSizes(), commandId); size >= 0) {
         view.SetLabelSize(size);
-    } else if (commandId == 32985) {
+    } else if (commandId == cmd::kDefineCustomAxis) {
         view.DefineCustomAxis();
     } else {
         return false;
@@ -238,10 +241,10 @@ bool FrameWindowCommands::IsEnabled(int commandId) const {
     if (const int projection = Lookup(Projections(), commandId); projection >= 0) {
         return m_frame.View().Control().IsProjectionEnabled(projection);
     }
-    if (commandId == 32985) {
+    if (commandId == cmd::kDefineCustomAxis) {
         return m_frame.Document().CurrentPage().m_selLines.size() == 1;
     }
-    if (commandId == 57616) {
+    if (commandId == cmd::kRecentFile) {
         return !m_frame.Files().RecentFiles().isEmpty();
     }
     return ViewOperations().contains(commandId) || FrameOperations().contains(commandId) ||
@@ -269,21 +272,21 @@ bool FrameWindowCommands::IsChecked(int commandId) const {
         return view.LabelSize() == size;
     }
     switch (commandId) {
-        case 32745:
+        case cmd::kStartStop:
             return control.m_bTimerOn;
-        case 33091:
+        case cmd::kThreeView:
             return control.m_nViewports != 1;
-        case 32920:
+        case cmd::kShowGrid:
             return view.AxesShown();
-        case 32776:
+        case cmd::kFullScreen:
             return m_frame.IsFullScreenMode();
-        case 32842:
+        case cmd::kManagerBar:
             return m_frame.ManagerBar().isVisible();
-        case 32897:
+        case cmd::kControlBar:
             return m_frame.ViewToolBar().isVisible();
-        case 59392:
+        case cmd::kToolBar:
             return m_frame.MainToolBar().isVisible();
-        case 59393:
+        case cmd::kStatusBar:
             return m_frame.statusBar()->isVisible();
         default:
             return false;

@@ -15,14 +15,6 @@ class FramePrinting;
 // main frame. Commands whose windows this program does not have (embedded objects) stay greyed.
 class FrameWindowCommands final : public IWindowCommands {
 public:
-    // Ids of keys that have no menu item.
-    static constexpr int kEndFullScreen = 32780;
-    static constexpr int kCycleProjection = 32790;
-    static constexpr int kNextPreset = 32903;
-    static constexpr int kNextPane = 57680;
-    static constexpr int kPreviousPane = 57681;
-    static constexpr int kOpenNotesPane = 33207;
-
     explicit FrameWindowCommands(CMainFrame& frame);
     ~FrameWindowCommands() override;
 

@@ -29,6 +29,7 @@
 #include "model/text_renderer_seam.h"
 #include "richtext/qt_text_renderer.h"
 #include "shell/auto_save.h"
+#include "shell/auto_save_field.h"
 #include "shell/command_actions.h"
 #include "shell/document_files.h"
 #include "shell/frame_document_views.h"
@@ -57,7 +58,6 @@ namespace {
 const QString kIdleText =
     QStringLiteral("F1:帮助主题 F2:示例文件 F3:视口切换 F4:显示模式 F5:透视类型");
 constexpr int kIdleUpdateMs = 250;
-constexpr int kUndoCommand = 57643;
 constexpr int kFloatingBarX = 300;
 
 }  // namespace
@@ -82,7 +82,7 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     m_actions->SetViewFirst(&m_windowCommands->Images());
     m_files->SetViewSaver(
         [this](const QString& path) { return m_windowCommands->Images().SaveView(path); });
-    if (QAction* recent = m_actions->Action(57616)) {
+    if (QAction* recent = m_actions->Action(cmd::kRecentFile)) {
         recent->setMenu(&m_files->RecentMenu());
     }
     BuildToolBars();
@@ -157,6 +157,7 @@ void CMainFrame::StartAutoSave() {
     connect(m_autoSave, &AutoSave::Failed, this, [this](const QString& reason) {
         statusBar()->showMessage(QStringLiteral("自动保存失败：") + reason);
     });
+    m_settings->AddProgramGroup(new AutoSaveField(*m_autoSave));
 }
 
 void CMainFrame::BuildPanes() {
@@ -238,11 +239,11 @@ void CMainFrame::AddFrameKeys() {
         connect(action, &QAction::triggered, this, [this, id] { m_windowCommands->Run(id, {}); });
         addAction(action);
     };
-    add(FrameWindowCommands::kEndFullScreen, QKeySequence(Qt::Key_Escape));
-    add(FrameWindowCommands::kNextPreset, QKeySequence(Qt::Key_F4));
-    add(FrameWindowCommands::kCycleProjection, QKeySequence(Qt::Key_F5));
-    add(FrameWindowCommands::kNextPane, QKeySequence(Qt::Key_F6));
-    add(FrameWindowCommands::kPreviousPane, QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    add(cmd::kEndFullScreen, QKeySequence(Qt::Key_Escape));
+    add(cmd::kNextPreset, QKeySequence(Qt::Key_F4));
+    add(cmd::kCycleProjection, QKeySequence(Qt::Key_F5));
+    add(cmd::kNextPane, QKeySequence(Qt::Key_F6));
+    add(cmd::kPreviousPane, QKeySequence(Qt::SHIFT | Qt::Key_F6));
     // The frame's own command that the menus of the table do not hold.
     QAction* notes =
         m_actions->Menu(QStringLiteral("视图"))->addAction(QStringLiteral("拉开文档窗口"));
@@ -262,7 +263,7 @@ void CMainFrame::ConnectMouseTools() {
     }
     connect(m_tree, &ManagerTree::PageSwitched, this, selectTool);
     // Undo may take away vertices that the pencil's chain still names.
-    connect(m_actions->Action(kUndoCommand), &QAction::triggered, this,
+    connect(m_actions->Action(cmd::kUndo), &QAction::triggered, this,
             [this] { m_view->Tools().ResetPencil(); });
 }
 

@@ -71,14 +71,18 @@ int LineWidthItem(float width) {
 
 CGlSetDlg::CGlSetDlg(CGlModel& settings, CPlomDoc& doc, CPlomView& view, QWidget* parent)
     : QWidget(parent), m_settings(settings), m_doc(doc), m_view(view) {
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MakeSwitches());
-    layout->addWidget(MakeChoices());
-    layout->addWidget(MakeButtons());
-    layout->addWidget(MakePresets());
-    layout->addWidget(MakeCalculator());
-    layout->addStretch();
+    m_column = new QVBoxLayout(this);
+    m_column->addWidget(MakeSwitches());
+    m_column->addWidget(MakeChoices());
+    m_column->addWidget(MakeButtons());
+    m_column->addWidget(MakePresets());
+    m_column->addWidget(MakeCalculator());
+    m_column->addStretch();
     SyncFromSettings();
+}
+
+void CGlSetDlg::AddProgramGroup(QWidget* group) {
+    m_column->insertWidget(m_column->count() - 1, group);
 }
 
 QWidget* CGlSetDlg::MakeSwitches() {

@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QVBoxLayout;
 
 namespace velnor {
 
@@ -19,7 +20,7 @@ class CPlomView;
 // The 设置 tab of the manager: display switches, choices, preset effects, the buttons that open
 // the colour, light, material and title dialogs, and the formula calculator. Every control acts at
 // once: the settings change, the view redraws and the document is marked modified, since the
-// settings are saved with it.
+// settings are saved with it. The program's own preferences below them are not part of it.
 class CGlSetDlg : public QWidget {
     Q_OBJECT
 
@@ -30,6 +31,8 @@ public:
     void SyncFromSettings();
     // One of the presets (1 线框 ... 5 迷彩), as its button and F4 apply it.
     void ApplyPreset(int preset);
+    // Preferences of the program rather than the document, shown below the calculator.
+    void AddProgramGroup(QWidget* group);
 
     const CCalculator& Calculator() const { return m_calculator; }
     QLineEdit* ResultField() const { return m_result; }
@@ -55,6 +58,7 @@ private:
     CPlomDoc& m_doc;
     CPlomView& m_view;
     CCalculator m_calculator;
+    QVBoxLayout* m_column = nullptr;
     std::array<QCheckBox*, 8> m_switches{};
     QComboBox* m_lineKind = nullptr;
     QComboBox* m_lineWidth = nullptr;

@@ -8,18 +8,22 @@
 #include "buttons/button_drag.h"
 #include "commands/command_error.h"
 #include "commands/command_execution.h"
+#include "commands/command_ids.h"
 #include "commands/command_table.h"
 #include "editing/pencil.h"
 #include "editing/tool_clicks.h"
 #include "model/document.h"
+#include "model/dtext_cell.h"
 #include "model/message_seam.h"
 #include "model/refresh_hint.h"
+#include "view/overlay_text_place.h"
 #include "view/pencil_cursor.h"
 #include "view/pick_pass.h"
 #include "view/plom_view.h"
 #include "view/popup_menu.h"
 #include "view/projection.h"
 #include "view/tool_feedback.h"
+#include "view/window_pixel_space.h"
 
 namespace velnor {
 
@@ -102,22 +106,22 @@ void MouseTools::PencilTool() {
 
 bool MouseTools::RunToolCommand(int commandId) {
     switch (commandId) {
-        case kSelectCommand:
+        case cmd::kSelectTool:
             SelectTool();
             return true;
-        case kLockCommand:
+        case cmd::kLockSelection:
             LockSelection();
             return true;
-        case kMidpointCommand:
+        case cmd::kMidpoint:
             MidpointTool();
             return true;
-        case kLineCommand:
+        case cmd::kLineTool:
             LineTool();
             return true;
-        case kFaceCommand:
+        case cmd::kFace:
             FaceTool();
             return true;
-        case kPencilCommand:
+        case cmd::kPencil:
             PencilTool();
             return true;
         default:
@@ -127,17 +131,17 @@ bool MouseTools::RunToolCommand(int commandId) {
 
 std::optional<bool> MouseTools::IsToolChecked(int commandId) const {
     switch (commandId) {
-        case kSelectCommand:
+        case cmd::kSelectTool:
             return m_state.m_nTool == kToolSelect;
-        case kLockCommand:
+        case cmd::kLockSelection:
             return m_state.m_nTool == kToolLocked;
-        case kMidpointCommand:
+        case cmd::kMidpoint:
             return m_state.m_nTool == kToolMidpoint;
-        case kLineCommand:
+        case cmd::kLineTool:
             return m_state.m_nTool == kToolLine;
-        case kFaceCommand:
+        case cmd::kFace:
             return m_state.m_nTool == kToolFace;
-        case kPencilCommand:
+        case cmd::kPencil:
             return m_state.m_nTool == kToolPencil;
         default:
             return std::nullopt;
@@ -187,7 +191,7 @@ void MouseTools::ClickPage(int x, int y, Qt::KeyboardModifiers modifiers) {
     CGpage& page = m_pDoc->CurrentPage();
     if (const auto button = ButtonHandleAt(page, x, y)) {
         ToggleKey(page.m_selButtons, *button);
-    } else if (const auto text = TextAt(page, x, y, m_view.width())) {
+    } else if (const auto text = TextUnderMouse(page, x, y)) {
         ToggleKey(page.m_selTexts, *text);
     } else {
         Pick(x, y, modifiers);
@@ -301,18 +305,51 @@ void MouseTools::DragWithLeftButton(int dx, int dy, Qt::KeyboardModifiers modifi
     if (!page.m_selButtons.empty()) {
         MoveSelectedButtons(page, dx, dy);
     } else if (!page.m_selTexts.empty()) {
-        for (const int key : page.m_selTexts) {
-            const auto found = page.m_texts.find(static_cast<uint16_t>(key));
-            if (found != page.m_texts.end()) {
-                found->second->m_nPlaceX -= dx;
-                found->second->m_nPlaceY += dy;
-            }
-        }
+        MoveSelectedTexts(page, dx, dy);
     } else if ((modifiers & Qt::ControlModifier) && SelectionDrag::CanDrag(page)) {
         m_drag.Move(*m_pDoc, dx, dy, WholeUnits(modifiers));
     } else {
         m_view.DragCamera(dx, dy);
     }
+}
+
+void MouseTools::WithDrawnTextPlaces(const std::function<void(const TextPlaceOf&)>& use) {
+    const FrameLayout layout = m_view.Layout();
+    m_view.makeCurrent();
+    {
+        const WindowPixelSpace pixels(layout.width, layout.height);
+        use([&](const CDTextCell& text) {
+            return OverlayTextPlace(text, m_view.Scene(), layout.width, layout.height);
+        });
+    }
+    m_view.doneCurrent();
+}
+
+std::optional<uint16_t> MouseTools::TextUnderMouse(const CGpage& page, int x, int y) {
+    const qreal ratio = m_view.devicePixelRatioF();
+    std::optional<uint16_t> key;
+    WithDrawnTextPlaces([&](const TextPlaceOf& placeOf) {
+        key = TextAt(page, static_cast<int>(x * ratio), static_cast<int>(y * ratio), placeOf);
+    });
+    return key;
+}
+
+void MouseTools::MoveSelectedTexts(CGpage& page, int dx, int dy) {
+    const qreal ratio = m_view.devicePixelRatioF();
+    const int width = m_view.Layout().width;
+    WithDrawnTextPlaces([&](const TextPlaceOf& placeOf) {
+        for (const int key : page.m_selTexts) {
+            const auto found = page.m_texts.find(static_cast<uint16_t>(key));
+            if (found == page.m_texts.end()) {
+                continue;
+            }
+            // From where it is seen: a text shifted inside follows the mouse at once.
+            CDTextCell& text = *found->second;
+            const TextPlace at = placeOf(text);
+            text.m_nPlaceX = width - at.x - static_cast<int>(dx * ratio);
+            text.m_nPlaceY = at.baseline + static_cast<int>(dy * ratio);
+        }
+    });
 }
 
 void MouseTools::FollowMouse(int x, int y, bool wholeUnits) {
@@ -345,7 +382,7 @@ void MouseTools::RightButtonDown(QMouseEvent&) {
 
 void MouseTools::LeftButtonDoubleClick(QMouseEvent&) {
     if (HasPage()) {
-        RunCommand(kPropertiesCommand);
+        RunCommand(cmd::kProperties);
     }
 }
 
@@ -354,7 +391,7 @@ void MouseTools::ContextMenu(QContextMenuEvent& event) {
         return;
     }
     if (HasPage() && m_pDoc->CurrentPage().HasSelection()) {
-        RunCommand(kPropertiesCommand);
+        RunCommand(cmd::kProperties);
         return;
     }
     const bool fromKeyboard = event.reason() == QContextMenuEvent::Keyboard;

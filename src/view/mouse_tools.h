@@ -18,6 +18,8 @@ class QMouseEvent;
 
 namespace velnor {
 
+class CDTextCell;
+class CGpage;
 class CPlomDoc;
 class CPlomView;
 
@@ -27,15 +29,6 @@ class CPlomView;
 // operations.
 class MouseTools {
 public:
-    // Command ids of the tool commands.
-    static constexpr int kSelectCommand = 32844;      // 点选图元
-    static constexpr int kLockCommand = 32827;        // 锁定选择
-    static constexpr int kMidpointCommand = 32840;    // 中点
-    static constexpr int kLineCommand = 32813;        // 线段、射线、直线、向量
-    static constexpr int kFaceCommand = 32831;        // 面
-    static constexpr int kPencilCommand = 33144;      // 铅笔
-    static constexpr int kPropertiesCommand = 32866;  // 修改图元属性
-
     explicit MouseTools(CPlomView& view);
 
     // The document whose current page the tools work on (null: the mouse only turns the camera).
@@ -87,6 +80,11 @@ private:
     std::optional<Viewport> ToolArea() const;
     std::optional<PickGroups> GroupsOfTool() const;
     void DragWithLeftButton(int dx, int dy, Qt::KeyboardModifiers modifiers);
+    // Texts are hit and moved where the overlay draws them, in the view's device pixels.
+    using TextPlaceOf = std::function<TextPlace(const CDTextCell&)>;
+    void WithDrawnTextPlaces(const std::function<void(const TextPlaceOf&)>& use);
+    std::optional<uint16_t> TextUnderMouse(const CGpage& page, int x, int y);
+    void MoveSelectedTexts(CGpage& page, int dx, int dy);
     void FollowMouse(int x, int y, bool wholeUnits);
     void RunCommand(int commandId);
     void ShowPopupMenu(const QPoint& globalPos);

@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 
-#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "view/cell_renderer.h"
 #include "view/face_palette.h"
 #include "view/gl_scene.h"
+#include "view/overlay_text_place.h"
 #include "view/render_env.h"
 #include "view/solid_renderer.h"
 #include "view/window_pixel_space.h"
@@ -272,15 +272,9 @@ void DrawOverlay(const CGpage& page, const RenderEnv& env, int width, int height
         }
     }
     const GLuint base = env.scene.ListBase();
-    const int lineHeight = env.scene.LabelPixelSize();
-    // A text whose place would run past an edge is drawn shifted inside; its place stays.
     const auto drawText = [&](const CDTextCell& text) {
-        glRasterPos2i(0, height / 2);
-        const int textWidth = static_cast<int>(LabelStringWidth(base, text.m_strText));
-        const int x = std::clamp(width - text.m_nPlaceX, 0, std::max(0, width - textWidth));
-        const int y = std::clamp(height - text.m_nPlaceY, lineHeight / 4,
-                                 std::max(lineHeight / 4, height - lineHeight));
-        glRasterPos3i(x, y, 0);
+        const TextPlace at = OverlayTextPlace(text, env.scene, width, height);
+        glRasterPos3i(at.x, height - at.baseline, 0);
         DrawDText(text, base);
     };
     SetColor(env.settings.m_labelColor);

@@ -6,39 +6,31 @@
 #include <vector>
 
 #include "commands/command_execution.h"
+#include "commands/command_ids.h"
 #include "commands/command_table.h"
 
 namespace velnor {
 
 namespace {
 
-constexpr int kFullScreen = 32776;
-constexpr int kStartStop = 32745;
-constexpr int kReset = 32794;
-constexpr int kControlBar = 32897;
-constexpr int kAxes = 32920;
-constexpr int kSelect = 32844;
-constexpr int kLock = 32827;
-constexpr int kThreeViews = 33091;
 constexpr int kProjectionSubmenu = 0;
-constexpr int kSmoothShading = 33171;
-constexpr int kPreviousPage = 32817;
-constexpr int kNextPage = 32819;
 
 // The items in groups that separators keep apart.
 const std::vector<std::vector<int>> kGroups{
-    {kFullScreen},
-    {kStartStop, kReset},
-    {kControlBar, kAxes},
-    {kSelect, kLock},
-    {kThreeViews, kProjectionSubmenu, kSmoothShading},
-    {kPreviousPage, kNextPage},
+    {cmd::kFullScreen},
+    {cmd::kStartStop, cmd::kReset},
+    {cmd::kControlBar, cmd::kShowGrid},
+    {cmd::kSelectTool, cmd::kLockSelection},
+    {cmd::kThreeView, kProjectionSubmenu, cmd::kSmoothShading},
+    {cmd::kPreviousPage, cmd::kNextPage},
 };
-const std::vector<int> kProjections{33040, 33041, 33042};
+const std::vector<int> kProjections{cmd::kCentralProjection, cmd::kOrthographicProjection,
+                                    cmd::kObliqueProjection};
 
 QString ItemText(const CommandEntry& entry) {
     // The menu bar names the switch after its grid; here it goes by the axes.
-    return entry.id == kAxes ? QStringLiteral("坐标轴") : QString::fromStdString(entry.text);
+    return entry.id == cmd::kShowGrid ? QStringLiteral("坐标轴")
+                                      : QString::fromStdString(entry.text);
 }
 
 void AddItem(QMenu& menu, int id, const CPlomDoc* doc, const std::function<void(int)>& run) {
@@ -47,9 +39,9 @@ void AddItem(QMenu& menu, int id, const CPlomDoc* doc, const std::function<void(
         return;
     }
     QAction* action = menu.addAction(ItemText(*entry));
-    if (id == kFullScreen) {
+    if (id == cmd::kFullScreen) {
         action->setIcon(QApplication::style()->standardIcon(QStyle::SP_TitleBarMaxButton));
-    } else if (id == kReset) {
+    } else if (id == cmd::kReset) {
         action->setIcon(QApplication::style()->standardIcon(QStyle::SP_BrowserReload));
     }
     if (doc) {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "editing/pick_hits.h"
 #include "geometry/page_builder.h"
+#include "model/dtext_cell.h"
 #include "model/page.h"
 
 namespace velnor::test {
@@ -100,19 +102,73 @@ TEST(OverlayHitBoxes, ButtonHandleIsTheStripLeftOfTheButton) {
     EXPECT_FALSE(ButtonHandleAt(page, r.left - 5, y));
 }
 
+constexpr int kViewWidth = 800;
+constexpr int kViewHeight = 600;
+constexpr int kLineHeight = 26;
+constexpr int kTextWidth = 100;
+
+TextPlace DrawnInTheView(const CDTextCell& text) {
+    return DrawnTextPlace(text, kTextWidth, kLineHeight, kViewWidth, kViewHeight);
+}
+
+uint16_t AddTextAt(CGpage& page, int placeX, int placeY) {
+    auto text = std::make_unique<CDTextCell>();
+    text->m_nPlaceX = placeX;
+    text->m_nPlaceY = placeY;
+    return page.AddText(std::move(text));
+}
+
 TEST(OverlayHitBoxes, TextBoxStartsAtItsPlaceFromTheRightEdge) {
     CGpage page;
-    auto text = std::make_unique<CDTextCell>();
-    text->m_nPlaceX = 300;  // starts 300 pixels from the right edge
-    text->m_nPlaceY = 100;
-    const uint16_t key = page.AddText(std::move(text));
-    const int width = 800;
-    EXPECT_EQ(TextAt(page, width - 290, 90, width), key);
-    EXPECT_EQ(TextAt(page, width - 81, 81, width), key);
-    EXPECT_FALSE(TextAt(page, width - 310, 90, width));  // left of its start
-    EXPECT_FALSE(TextAt(page, width - 79, 90, width));   // 220 pixels on
-    EXPECT_FALSE(TextAt(page, width - 290, 101, width));
-    EXPECT_FALSE(TextAt(page, width - 290, 80, width));
+    const uint16_t key = AddTextAt(page, 300, 100);  // starts 300 pixels from the right edge
+    const int width = kViewWidth;
+    EXPECT_EQ(TextAt(page, width - 290, 90, DrawnInTheView), key);
+    EXPECT_EQ(TextAt(page, width - 81, 81, DrawnInTheView), key);
+    EXPECT_FALSE(TextAt(page, width - 310, 90, DrawnInTheView));  // left of its start
+    EXPECT_FALSE(TextAt(page, width - 79, 90, DrawnInTheView));   // 220 pixels on
+    EXPECT_FALSE(TextAt(page, width - 290, 101, DrawnInTheView));
+    EXPECT_FALSE(TextAt(page, width - 290, 80, DrawnInTheView));
+}
+
+TEST(OverlayHitBoxes, ATextShiftedInsideIsHitWhereItIsDrawnNotAtItsStoredPlace) {
+    CGpage page;
+    // Stored 40 pixels from the right edge and below the bottom: drawn 100 from the right edge,
+    // a quarter line above the bottom.
+    const uint16_t key = AddTextAt(page, 40, 640);
+    const int drawnX = kViewWidth - kTextWidth, drawnBaseline = kViewHeight - kLineHeight / 4;
+    const int storedX = kViewWidth - 40, storedBaseline = 640;
+    EXPECT_EQ(TextAt(page, drawnX + 5, drawnBaseline - 5, DrawnInTheView), key);
+    EXPECT_FALSE(TextAt(page, storedX + 5, storedBaseline - 5, DrawnInTheView));
+    EXPECT_FALSE(TextAt(page, drawnX - 5, drawnBaseline - 5, DrawnInTheView));
+}
+
+TEST(DrawnTextPlaces, ATextRunningPastAnEdgeIsShiftedInside) {
+    struct Case {
+        const char* name;
+        int placeX, placeY, textWidth, viewHeight;
+        TextPlace drawn;
+    };
+    const Case cases[] = {
+        {"inside", 300, 100, kTextWidth, kViewHeight, {500, 100}},
+        {"past the right edge", 40, 100, kTextWidth, kViewHeight, {700, 100}},
+        {"right of the view", -50, 100, kTextWidth, kViewHeight, {700, 100}},
+        {"left of the view", 900, 100, kTextWidth, kViewHeight, {0, 100}},
+        {"wider than the view", 300, 100, 900, kViewHeight, {0, 100}},
+        {"past the bottom", 300, 598, kTextWidth, kViewHeight, {500, 594}},
+        {"above the top", 300, 10, kTextWidth, kViewHeight, {500, kLineHeight}},
+        {"view lower than a line", 300, 10, kTextWidth, 20, {500, 14}},
+        {"far left, damaged", INT32_MAX, INT32_MAX, kTextWidth, kViewHeight, {0, 594}},
+        {"far right, damaged", INT32_MIN, INT32_MIN, kTextWidth, kViewHeight, {700, kLineHeight}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CDTextCell text;
+        text.m_nPlaceX = c.placeX;
+        text.m_nPlaceY = c.placeY;
+        EXPECT_EQ(DrawnTextPlace(text, c.textWidth, kLineHeight, kViewWidth, c.viewHeight),
+                  c.drawn);
+        EXPECT_EQ(text.m_nPlaceX, c.placeX) << "the stored place stays";
+    }
 }
 
 TEST(OverlayHitBoxes, ToggleKeyRemovesOrAppends) {

@@ -2,9 +2,11 @@
 
 #include <QContextMenuEvent>
 
+#include <optional>
 #include <vector>
 
 #include "gui/picking_fixture.h"
+#include "gui/render_fixture.h"
 
 namespace velnor::test {
 namespace {
@@ -77,6 +79,43 @@ TEST_F(MouseDragTest, DraggingATextMovesItsPlace) {
     Release(inside + QPoint(-25, 15));
     EXPECT_EQ(Page().m_texts.at(key)->m_nPlaceX, 325);
     EXPECT_EQ(Page().m_texts.at(key)->m_nPlaceY, 115);
+    EXPECT_EQ(doc.CommandProcessor().Count(), 0);
+}
+
+// The leftmost column of the view's frame where a text of `colour` shows between two rows.
+std::optional<int> LeftmostTextColumn(CPlomView& view, int top, int bottom, bool (*colour)(Pixel)) {
+    view.update();
+    QApplication::processEvents();
+    const QImage frame = view.grabFramebuffer();
+    for (int x = 0; x < frame.width(); ++x) {
+        for (int y = top; y < bottom; ++y) {
+            if (colour(PixelAt(frame, x, y))) {
+                return x;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+TEST_F(MouseDragTest, ATextShiftedInsideTheViewIsPickedAndDraggedWhereItIsDrawn) {
+    auto text = std::make_unique<CDTextCell>(2);
+    text->m_strText = "|AB|=3.1623";
+    text->m_nPlaceX = 20;  // stored to start 20 pixels from the right edge: it would run past it
+    text->m_nPlaceY = 100;
+    const uint16_t key = doc.CurrentPage().AddText(std::move(text));
+    const std::optional<int> drawn = LeftmostTextColumn(*view, 75, 100, IsLabelMagenta);
+    ASSERT_TRUE(drawn);
+    ASSERT_LT(*drawn, view->width() - 80) << "drawn shifted inside";
+
+    Press({*drawn + 10, 92});
+    EXPECT_EQ(Page().m_selTexts, std::vector<int>{key});
+    DragTo({*drawn - 20, 112});
+    Release({*drawn - 20, 112});
+    // It follows the mouse from where it was seen, not from its stored place out of sight.
+    const std::optional<int> moved = LeftmostTextColumn(*view, 95, 120, IsSelectionRed);
+    ASSERT_TRUE(moved);
+    EXPECT_NEAR(*moved, *drawn - 30, 1);
+    EXPECT_EQ(Page().m_texts.at(key)->m_nPlaceY, 120);
     EXPECT_EQ(doc.CommandProcessor().Count(), 0);
 }
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +18,8 @@
 #include "shell/auto_save.h"
 #include "shell/document_files.h"
 #include "shell/main_frame.h"
+#include "shell/program_profile.h"
+#include "shell/settings_bar.h"
 
 namespace velnor {
 namespace {
@@ -120,6 +123,66 @@ TEST_F(AutoSaveTest, ARunningCopysFileIsNotAnOrphanAndSavingOrANewDocumentRemove
         EXPECT_FALSE(IsOrphan(ownFile));
         end(frame);
         EXPECT_FALSE(QFileInfo::exists(ownFile));
+    }
+}
+
+// The tests change the teacher's interval; it is put back after them.
+class StoredIntervalKept {
+public:
+    StoredIntervalKept() : m_value(ProgramProfile().value(kIntervalKey)) {}
+    ~StoredIntervalKept() {
+        if (m_value.isValid()) {
+            ProgramProfile().setValue(kIntervalKey, m_value);
+        } else {
+            ProgramProfile().remove(kIntervalKey);
+        }
+    }
+
+private:
+    static inline const QString kIntervalKey = QStringLiteral("Autosave/Interval");
+    QVariant m_value;
+};
+
+QSpinBox* IntervalField(CMainFrame& frame) {
+    return frame.Settings().findChild<QSpinBox*>(QStringLiteral("AutosaveMinutes"));
+}
+
+TEST_F(AutoSaveTest, TheIntervalFieldSetsTheStoredIntervalAndTheRunningTimerNotTheDocument) {
+    const StoredIntervalKept kept;
+    CMainFrame frame;
+    QSpinBox* field = IntervalField(frame);
+    ASSERT_NE(field, nullptr);
+    struct Case {
+        std::function<void()> change;
+        const char* shown;
+        int seconds;
+    };
+    const Case cases[] = {
+        {[&] { field->setValue(5); }, "5 分钟", 300},
+        {[&] { field->setValue(0); }, "关闭", 0},
+        {[&] { QTest::keyClick(field, Qt::Key_Up); }, "1 分钟", 60},
+        {[&] { field->setValue(120); }, "120 分钟", 7200},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        c.change();
+        EXPECT_EQ(field->text(), QString::fromUtf8(c.shown));
+        EXPECT_EQ(AutoSave::IntervalSeconds(), c.seconds);
+        EXPECT_EQ(frame.Recovery().TimerSeconds(), c.seconds);
+        EXPECT_FALSE(frame.Document().IsModified());
+    }
+}
+
+TEST_F(AutoSaveTest, ALaterStartShowsTheStoredIntervalAndKeepsIt) {
+    const StoredIntervalKept kept;
+    const std::pair<int, const char*> cases[] = {{0, "关闭"}, {90, "2 分钟"}, {20, "1 分钟"}};
+    for (const auto& [seconds, shown] : cases) {
+        SCOPED_TRACE(shown);
+        ProgramProfile().setValue(QStringLiteral("Autosave/Interval"), seconds);
+        CMainFrame frame;
+        EXPECT_EQ(IntervalField(frame)->text(), QString::fromUtf8(shown));
+        EXPECT_EQ(frame.Recovery().TimerSeconds(), seconds);
+        EXPECT_EQ(AutoSave::IntervalSeconds(), seconds) << "showing it does not round it";
     }
 }
 
