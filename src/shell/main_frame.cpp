@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -196,8 +198,17 @@ void CMainFrame::BuildManagerBar() {
     auto* tabs = new QTabWidget(m_managerBar);
     m_tree = new ManagerTree(*m_doc, tabs);
     m_settings = new CGlSetDlg(SceneSettings(), *m_doc, *m_view, tabs);
+    // The settings are taller than a small screen: they scroll instead of making the window
+    // taller than the screen.
+    auto* settingsPane = new QScrollArea(tabs);
+    settingsPane->setFrameShape(QFrame::NoFrame);
+    settingsPane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    settingsPane->setWidgetResizable(true);
+    settingsPane->setWidget(m_settings);
+    settingsPane->setMinimumWidth(m_settings->minimumSizeHint().width() +
+                                  settingsPane->verticalScrollBar()->sizeHint().width());
     tabs->addTab(m_tree, QStringLiteral("目录"));
-    tabs->addTab(m_settings, QStringLiteral("设置"));
+    tabs->addTab(settingsPane, QStringLiteral("设置"));
     m_managerBar->setWidget(tabs);
     m_managerBar->setMinimumWidth(200);
     addDockWidget(Qt::LeftDockWidgetArea, m_managerBar);

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidgetItem>
@@ -286,6 +287,17 @@ TEST_F(MainFrameTest, EscapeOutsideFullScreenDoesNothingAndFullScreenComesBack) 
 
 namespace velnor {
 namespace {
+
+TEST_F(MainFrameTest, ALaptopScreenHoldsTheWindowWithTheSettingsScrolling) {
+    EXPECT_LE(frame.minimumSizeHint().height(), 700);
+    auto* tabs = frame.ManagerBar().findChild<QTabWidget*>();
+    ASSERT_NE(tabs, nullptr);
+    tabs->setCurrentIndex(1);
+    frame.resize(1280, 700);
+    QTest::qWait(100);
+    EXPECT_EQ(frame.height(), 700);
+    frame.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/main_frame_settings_small.png"));
+}
 
 TEST(MainFrameStart, CommandLineFileOpensOnceTheViewIsReady) {
     QStandardPaths::setTestModeEnabled(true);
