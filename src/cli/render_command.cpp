@@ -151,6 +151,9 @@ QString DrawVectorPage(DocumentFileContent& content, const RenderOptions& o) {
     layout.height = o.height;
     layout.projection = camera.m_nProjection;
     layout.viewports = camera.m_nViewports;
+    for (const auto& other : content.pages) {
+        layout.componentPages.push_back(other.get());
+    }
     return WriteVectorFigure(QString::fromStdString(o.output), page, content.settings, layout);
 }
 

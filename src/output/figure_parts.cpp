@@ -1,11 +1,36 @@
 #include "output/figure_parts.h"
 
+#include <cmath>
 #include <optional>
 
 namespace velnor {
 
+namespace {
+
+// The plane through the projected corners, from the first three that span a triangle; nothing
+// when the polygon is seen edge-on.
+std::optional<DepthMask> MaskOf(const std::vector<ScreenPoint>& p, const QPolygonF& outline) {
+    for (size_t i = 2; i < p.size(); ++i) {
+        const double ux = p[1].at.x() - p[0].at.x(), uy = p[1].at.y() - p[0].at.y();
+        const double vx = p[i].at.x() - p[0].at.x(), vy = p[i].at.y() - p[0].at.y();
+        const double ud = p[1].depth - p[0].depth, vd = p[i].depth - p[0].depth;
+        const double det = ux * vy - uy * vx;
+        if (std::fabs(det) < 1e-6) {
+            continue;
+        }
+        const double dx = (ud * vy - uy * vd) / det;
+        const double dy = (ux * vd - ud * vx) / det;
+        return DepthMask{outline, outline.boundingRect(), dx, dy,
+                         p[0].depth - dx * p[0].at.x() - dy * p[0].at.y()};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 void FigureParts::AddSurface(const SceneProjector& projector, const std::vector<QVector3D>& corners,
-                             Occlusion occlusion, const QBrush& brush) {
+                             Occlusion occlusion, const QBrush& brush, bool ofSolid,
+                             bool depthMask) {
     std::vector<ScreenPoint> projected;
     QPolygonF outline;
     double depth = 0.0;
@@ -23,7 +48,39 @@ void FigureParts::AddSurface(const SceneProjector& projector, const std::vector<
     }
     surfaces.Add(projected, occlusion);
     if (brush.style() != Qt::NoBrush) {
-        fills.push_back({outline, depth / static_cast<double>(projected.size()), brush});
+        fills.push_back(
+            {outline, depth / static_cast<double>(projected.size()), brush, {}, ofSolid});
+    }
+    if (depthMask) {
+        if (auto mask = MaskOf(projected, outline)) {
+            masks.push_back(std::move(*mask));
+        }
+    }
+}
+
+void FigureParts::AddShape(const SceneProjector& projector,
+                           const std::vector<std::vector<QVector3D>>& outlines,
+                           const QBrush& brush) {
+    QPainterPath shape;
+    shape.setFillRule(Qt::WindingFill);
+    double depth = 0.0;
+    int count = 0;
+    for (const auto& corners : outlines) {
+        QPolygonF outline;
+        for (const QVector3D& corner : corners) {
+            const std::optional<ScreenPoint> p = projector.Project(corner);
+            if (!p) {
+                return;
+            }
+            outline << p->at;
+            depth += p->depth;
+            ++count;
+        }
+        shape.addPolygon(outline);
+        shape.closeSubpath();
+    }
+    if (count > 0) {
+        fills.push_back({{}, depth / count, brush, shape, true});
     }
 }
 

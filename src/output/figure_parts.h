@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QImage>
+#include <QPainterPath>
 #include <QPolygonF>
 #include <QRectF>
 
@@ -13,11 +14,25 @@
 
 namespace velnor {
 
-// A filled polygon of the figure, painted farthest first.
+// A filled polygon of the figure, painted farthest first. A shape with holes (a letter) comes
+// as a path instead. A solid's polygons are hidden by the surfaces drawn only into depth.
 struct PaintedPolygon {
     QPolygonF outline;
     double depth;
     QBrush brush;
+    QPainterPath shape = {};
+    bool ofSolid = false;
+};
+
+// A surface the view draws only into depth in line mode (a face, the body of an outline solid):
+// it hides the parts of painted solids behind it. Its depth is the plane
+// depth = depthX * x + depthY * y + depthC.
+struct DepthMask {
+    QPolygonF outline;
+    QRectF bounds;
+    double depthX, depthY, depthC;
+
+    double DepthAt(const QPointF& p) const { return depthX * p.x() + depthY * p.y() + depthC; }
 };
 
 // A straight piece of a line after clipping, split against the surfaces when drawn.
@@ -37,6 +52,7 @@ struct PlacedImage {
 // hidden-line splitting needs every surface before the first line.
 struct FigureParts {
     std::vector<PaintedPolygon> fills;
+    std::vector<DepthMask> masks;
     HiddenLineSplitter surfaces;
     std::vector<StrokedSegment> segments;
     std::vector<PaintedPolygon> arrowHeads;
@@ -44,8 +60,14 @@ struct FigureParts {
 
     // Adds the polygon's projection as a surface that hides lines, and, when `brush` is not
     // Qt::NoBrush, as a filled polygon. Corners at or behind the eye leave it out.
+    // `ofSolid` marks the fill of a painted solid; `depthMask` makes the polygon a depth mask too.
     void AddSurface(const SceneProjector& projector, const std::vector<QVector3D>& corners,
-                    Occlusion occlusion, const QBrush& brush);
+                    Occlusion occlusion, const QBrush& brush, bool ofSolid = false,
+                    bool depthMask = false);
+    // A painted solid's flat shape with holes, from its outlines (the non-zero rule); it hides
+    // no lines.
+    void AddShape(const SceneProjector& projector,
+                  const std::vector<std::vector<QVector3D>>& outlines, const QBrush& brush);
     // Adds the clipped pieces of a polyline (homogeneous corners: w = 0 for a point at infinity).
     void AddPolyline(const SceneProjector& projector, const std::vector<QVector4D>& corners,
                      const QColor& color, bool dashedWhereHidden);

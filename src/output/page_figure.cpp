@@ -4,6 +4,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 
 #include "model/gl_model.h"
@@ -14,6 +15,7 @@
 #include "output/label_text.h"
 #include "output/plane_clipping.h"
 #include "output/solid_figure.h"
+#include "output/solid_geometry.h"
 #include "view/face_palette.h"
 
 namespace velnor {
@@ -87,7 +89,8 @@ void AddFaces(FigureParts& parts, const CGpage& page, const SceneProjector& proj
             brush = PaletteBrush(selected, style);
         }
         parts.AddSurface(projector, corners,
-                         page.m_bFillFaces ? Occlusion::kCovers : Occlusion::kDashes, brush);
+                         page.m_bFillFaces ? Occlusion::kCovers : Occlusion::kDashes, brush, false,
+                         !page.m_bFillFaces);
     }
 }
 
@@ -144,18 +147,100 @@ QPen LinePen(const QColor& color, double width, bool dashed) {
     return pen;
 }
 
-void PaintFills(QPainter& painter, std::vector<PaintedPolygon>& fills) {
+// What of a fill the depth masks in front of it leave: all of it, or the part (empty: none).
+struct Uncovered {
+    bool all = true;
+    QPainterPath part;
+};
+
+QPainterPath PathOf(const PaintedPolygon& fill) {
+    if (!fill.shape.isEmpty()) {
+        return fill.shape;
+    }
+    QPainterPath path;
+    path.addPolygon(fill.outline);
+    path.closeSubpath();
+    return path;
+}
+
+// Whether some line through an edge of either convex polygon has each wholly on one side.
+bool Separated(const QPolygonF& p, const QPolygonF& q) {
+    for (const QPolygonF* polygon : {&p, &q}) {
+        for (qsizetype i = 0; i < polygon->size(); ++i) {
+            const QPointF a = (*polygon)[i];
+            const QPointF edge = (*polygon)[(i + 1) % polygon->size()] - a;
+            const auto side = [&](const QPointF& x) {
+                return edge.x() * (x.y() - a.y()) - edge.y() * (x.x() - a.x());
+            };
+            const auto [pLow, pHigh] = std::minmax_element(
+                p.begin(), p.end(), [&](auto& u, auto& v) { return side(u) < side(v); });
+            const auto [qLow, qHigh] = std::minmax_element(
+                q.begin(), q.end(), [&](auto& u, auto& v) { return side(u) < side(v); });
+            if (side(*pHigh) <= side(*qLow) || side(*qHigh) <= side(*pLow)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Only a solid's fill is hidden by the masks, as the view draws solids after the depth pass.
+Uncovered UncoveredPart(const PaintedPolygon& fill, const std::vector<DepthMask>& masks) {
+    if (!fill.ofSolid) {
+        return {};
+    }
+    const QRectF bounds =
+        fill.shape.isEmpty() ? fill.outline.boundingRect() : fill.shape.boundingRect();
+    QPointF middle = bounds.center();
+    if (!fill.outline.isEmpty()) {
+        middle = std::accumulate(fill.outline.begin(), fill.outline.end(), QPointF()) /
+                 static_cast<double>(fill.outline.size());
+    }
+    QPainterPath cut;
+    cut.setFillRule(Qt::WindingFill);
+    for (const DepthMask& mask : masks) {
+        if (!mask.bounds.intersects(bounds) || mask.DepthAt(middle) >= fill.depth ||
+            (!fill.outline.isEmpty() && Separated(fill.outline, mask.outline))) {
+            continue;
+        }
+        if (!fill.outline.isEmpty() &&
+            std::all_of(fill.outline.begin(), fill.outline.end(), [&](const QPointF& p) {
+                return mask.outline.containsPoint(p, Qt::OddEvenFill);
+            })) {
+            return {false, {}};
+        }
+        cut.addPolygon(mask.outline);
+        cut.closeSubpath();
+    }
+    if (cut.isEmpty()) {
+        return {};
+    }
+    return {false, PathOf(fill).subtracted(cut)};
+}
+
+void PaintFills(QPainter& painter, std::vector<PaintedPolygon>& fills,
+                const std::vector<DepthMask>& masks) {
     std::stable_sort(
         fills.begin(), fills.end(),
         [](const PaintedPolygon& a, const PaintedPolygon& b) { return a.depth > b.depth; });
     for (const PaintedPolygon& fill : fills) {
+        const Uncovered uncovered = UncoveredPart(fill, masks);
+        if (!uncovered.all && uncovered.part.isEmpty()) {
+            continue;
+        }
         // A hairline of the fill's own colour closes the seams between neighbouring facets.
         painter.setPen(
             fill.brush.style() == Qt::SolidPattern
                 ? QPen(fill.brush.color(), 0.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
                 : QPen(Qt::NoPen));
         painter.setBrush(fill.brush);
-        painter.drawPolygon(fill.outline);
+        if (!uncovered.all) {
+            painter.drawPath(uncovered.part);
+        } else if (fill.shape.isEmpty()) {
+            painter.drawPolygon(fill.outline);
+        } else {
+            painter.drawPath(fill.shape);
+        }
     }
 }
 
@@ -228,18 +313,59 @@ void PaintLabelsAndDots(QPainter& painter, const CGpage& page, const SceneProjec
               style.palette.Ink(style.settings.m_selectColor));
 }
 
+// The page a page component shows: the last one compiled under its number, as in the view.
+const CGpage* ComponentPage(const FigureStyle& style, int number) {
+    const CGpage* found = nullptr;
+    for (const CGpage* page : style.componentPages) {
+        if (page && page->m_nComponentList == number) {
+            found = page;
+        }
+    }
+    return found;
+}
+
+bool IsPageComponent(const CSubassembly& solid) {
+    return solid.m_nKind >= kSolidPageComponent && solid.m_nKind != kSolidBitmapText;
+}
+
+// A page drawn within a page drawn within ... stops here, as a list calling itself would.
+constexpr int kDeepestComponent = 4;
+
+// What one page draws, and in the frames of its page components the pages they show; each page
+// drawn with the projector of its frame, for its labels.
+void AddPageParts(FigureParts& parts, std::vector<std::pair<const CGpage*, SceneProjector>>& drawn,
+                  const CGpage& page, const SceneProjector& projector, const FigureStyle& style,
+                  int depth) {
+    AddFaces(parts, page, projector, style);
+    AddSolids(parts, page, projector, style);
+    AddLines(parts, page, projector, style);
+    drawn.emplace_back(&page, projector);
+    if (depth == kDeepestComponent) {
+        return;
+    }
+    for (const auto& [key, solid] : page.m_solids) {
+        if (solid->m_bHidden || !IsPageComponent(*solid)) {
+            continue;
+        }
+        if (const CGpage* shown = ComponentPage(style, solid->m_nComponent)) {
+            AddPageParts(parts, drawn, *shown,
+                         projector.Moved(SolidOrientation(*solid) * SolidScale(*solid)), style,
+                         depth + 1);
+        }
+    }
+}
+
 }  // namespace
 
 void DrawPageFigure(QPainter& painter, const CGpage& page, const SceneProjector& projector,
                     const FigureStyle& style) {
     FigureParts parts;
-    AddFaces(parts, page, projector, style);
-    AddSolids(parts, page, projector, style);
-    AddLines(parts, page, projector, style);
+    std::vector<std::pair<const CGpage*, SceneProjector>> drawn;
+    AddPageParts(parts, drawn, page, projector, style, 0);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    PaintFills(painter, parts.fills);
+    PaintFills(painter, parts.fills, parts.masks);
     PaintSegments(painter, parts, style.settings.m_fLineWidth);
     painter.setPen(Qt::NoPen);
     for (const PaintedPolygon& head : parts.arrowHeads) {
@@ -249,8 +375,10 @@ void DrawPageFigure(QPainter& painter, const CGpage& page, const SceneProjector&
     for (const PlacedImage& image : parts.images) {
         painter.drawImage(image.place, image.image);
     }
-    if (!page.m_bFillFaces) {
-        PaintLabelsAndDots(painter, page, projector, style);
+    for (const auto& [shown, frame] : drawn) {
+        if (!shown->m_bFillFaces) {
+            PaintLabelsAndDots(painter, *shown, frame, style);
+        }
     }
     painter.restore();
 }

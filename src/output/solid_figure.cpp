@@ -110,6 +110,8 @@ public:
         }
     }
 
+    bool Cuts() const { return !m_planes.empty(); }
+
     std::vector<QVector3D> Polygon(const std::vector<QVector3D>& unit) const {
         std::vector<QVector3D> corners;
         for (const QVector3D& p : unit) {
@@ -138,23 +140,61 @@ private:
     std::vector<ClipPlane> m_planes;
 };
 
+// Whether a facet turned counter-clockwise seen from outside shows its outer side. The
+// drawing's y runs downwards; a mirroring scale turns the facet over.
+bool FacesTheEye(const SceneProjector& projector, const std::vector<QVector3D>& corners,
+                 bool mirrored) {
+    std::vector<QPointF> at;
+    for (const QVector3D& corner : corners) {
+        const auto p = projector.Project(corner);
+        if (!p) {
+            return true;
+        }
+        at.push_back(p->at);
+    }
+    double area = 0.0;
+    for (size_t i = 0; i < at.size(); ++i) {
+        const QPointF& a = at[i];
+        const QPointF& b = at[(i + 1) % at.size()];
+        area += a.x() * b.y() - a.y() * b.x();
+    }
+    return mirrored ? area > 0.0 : area < 0.0;
+}
+
 void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
               const SceneProjector& projector, const FigureStyle& style) {
     const bool fillMode = page.m_bFillFaces != 0;
     const SceneProjector oriented = projector.Moved(SolidOrientation(solid));
     const SceneProjector placed = oriented.Moved(SolidScale(solid));
-    const SolidGeometry geometry = SolidShape(solid, placed.EyeDirection());
+    const SolidGeometry geometry = SolidShape(solid, placed.EyeDirection(), style.settings);
     const SolidClipper clipper(solid, page);
     const QColor own = ToColor(style.settings.m_componentColor);
+    // Of a closed solid that no plane cuts open, the facets turned away are hidden by the rest.
+    const bool cullBack = geometry.closed && !clipper.Cuts();
+    const auto& scale = solid.m_scale;
+    const bool mirrored = scale[0] * scale[1] * scale[2] < 0.0f;
     for (const Facet& facet : geometry.painted) {
+        const std::vector<QVector3D> corners = clipper.Polygon(facet.corners);
+        if (cullBack && !FacesTheEye(oriented, corners, mirrored)) {
+            continue;
+        }
         const QColor base = facet.color.isValid() ? facet.color : own;
-        parts.AddSurface(oriented, clipper.Polygon(facet.corners), Occlusion::kCovers,
-                         style.palette.Fill(Shaded(base, placed, facet, style.settings)));
+        parts.AddSurface(oriented, corners, Occlusion::kCovers,
+                         style.palette.Fill(Shaded(base, placed, facet, style.settings)), true);
+    }
+    const Facet facingZ{{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}, {}};
+    const QBrush letterBrush = style.palette.Fill(Shaded(own, placed, facingZ, style.settings));
+    for (const std::vector<Polyline>& face : geometry.letterFaces) {
+        std::vector<std::vector<QVector3D>> outlines;
+        for (const Polyline& outline : face) {
+            outlines.push_back(clipper.Polygon(outline));
+        }
+        parts.AddShape(oriented, outlines, letterBrush);
     }
     if (!fillMode) {
         for (const Facet& facet : geometry.hiding) {
             parts.AddSurface(oriented, clipper.Polygon(facet.corners), Occlusion::kDashes,
-                             Qt::NoBrush);
+                             Qt::NoBrush, false, true);
         }
     }
     for (const Polyline& line : geometry.lines) {

@@ -4,8 +4,13 @@
 #include <cmath>
 #include <numbers>
 
+#include "model/gl_model.h"
 #include "model/subassembly.h"
+#include "output/regular_polyhedra.h"
+#include "output/round_solid_facets.h"
+#include "output/title_facets.h"
 #include "view/solid_silhouettes.h"
+#include "view/teapot_mesh.h"
 
 namespace velnor {
 
@@ -40,14 +45,47 @@ void AddDisk(std::vector<Facet>& facets, double radius, double z) {
 }
 
 void AddSphere(std::vector<Facet>& facets, double radius) {
-    constexpr int kStacks = 12;
-    for (int i = 0; i < kStacks; ++i) {
-        const double p0 = std::numbers::pi * i / kStacks - std::numbers::pi / 2;
-        const double p1 = std::numbers::pi * (i + 1) / kStacks - std::numbers::pi / 2;
-        const double r0 = radius * std::cos(p0), r1 = radius * std::cos(p1);
-        const double z0 = radius * std::sin(p0), z1 = radius * std::sin(p1);
-        AddSide(facets, r0, r1, z0, z1);
+    AddSphereFacets(facets, QVector3D(), radius, kSlices, kSlices / 2);
+}
+
+void AddTeapot(std::vector<Facet>& facets) {
+    for (const auto& [a, b, c] : Teapot().triangles) {
+        facets.push_back({{a, b, c}, {}});
     }
+}
+
+void AddWireTeapot(std::vector<Polyline>& lines) {
+    for (const auto& [a, b] : Teapot().segments) {
+        lines.push_back({a, b});
+    }
+}
+
+// The regular polyhedra, solid (painted faces) or wire (edges).
+bool AddRegularPolyhedron(SolidGeometry& g, uint8_t kind) {
+    struct Form {
+        uint8_t solid, wire;
+        RegularPolyhedron shape;
+    };
+    constexpr Form kForms[] = {
+        {kSolidTetrahedron, kSolidTetrahedronWire, RegularPolyhedron::kTetrahedron},
+        {kSolidOctahedron, kSolidOctahedronWire, RegularPolyhedron::kOctahedron},
+        {kSolidDodecahedron, kSolidDodecahedronWire, RegularPolyhedron::kDodecahedron},
+        {kSolidIcosahedron, kSolidIcosahedronWire, RegularPolyhedron::kIcosahedron}};
+    for (const Form& form : kForms) {
+        if (kind == form.solid) {
+            for (const auto& face : PolyhedronFaces(form.shape)) {
+                g.painted.push_back({face, {}});
+            }
+            g.closed = true;
+            return true;
+        }
+        if (kind == form.wire) {
+            const auto& edges = PolyhedronEdges(form.shape);
+            g.lines.insert(g.lines.end(), edges.begin(), edges.end());
+            return true;
+        }
+    }
+    return false;
 }
 
 void AddCube(std::vector<Facet>& facets) {
@@ -189,11 +227,16 @@ QMatrix4x4 SolidScale(const CSubassembly& s) {
     return m;
 }
 
-SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye) {
+SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye,
+                         const CGlModel& settings) {
     SolidGeometry g;
+    if (AddRegularPolyhedron(g, solid.m_nKind)) {
+        return g;
+    }
     switch (solid.m_nKind) {
         case kSolidSphere:
             AddSphere(g.painted, 1.0);
+            g.closed = true;
             break;
         case kSolidPlane:
             g.painted.push_back({{{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}}, Qt::blue});
@@ -204,11 +247,28 @@ SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye) {
         case kSolidCone:
             AddSide(g.painted, 1.0, 0.0, 0.0, 1.0);
             break;
+        case kSolidTorus:
+            AddTorusFacets(g.painted);
+            g.closed = true;
+            break;
+        case kSolidTitle:
+            AddTitleShape(g, settings);
+            break;
         case kSolidCube:
             AddCube(g.painted);
             break;
+        case kSolidTeapot:
+            AddTeapot(g.painted);
+            break;
+        case kSolidTeapotWire:
+            AddWireTeapot(g.lines);
+            break;
         case kSolidDisk:
             AddDisk(g.painted, 1.0, 0.0);
+            break;
+        case kSolidC60:
+            AddMoleculeFacets(g.painted, settings.m_bLighting != 0);
+            g.closed = true;
             break;
         case kSolidCircleOutline:
             g.lines.push_back(Circle(1.0, 0.0));

@@ -8,6 +8,7 @@
 
 namespace velnor {
 
+class CGlModel;
 class CSubassembly;
 
 // One flat piece of a painted solid, in the solid's unit frame. An invalid colour means the
@@ -21,10 +22,15 @@ using Polyline = std::vector<QVector3D>;
 
 // What the view draws for a solid, as geometry in its unit frame.
 struct SolidGeometry {
-    std::vector<Facet> painted;           // shaded solids: sphere, cylinder, cone, cube, ...
-    std::vector<Facet> hiding;            // the bodies of outline solids, drawn into depth only
-    std::vector<Polyline> lines;          // wire forms and silhouettes
+    std::vector<Facet> painted;   // shaded solids: sphere, cylinder, cone, cube, ...
+    std::vector<Facet> hiding;    // the bodies of outline solids, drawn into depth only
+    std::vector<Polyline> lines;  // wire forms and silhouettes
+    // Flat faces with holes, painted, hiding no lines: the fronts and backs of the title's
+    // letters, each as its outlines (the non-zero rule).
+    std::vector<std::vector<Polyline>> letterFaces;
     bool linesDashedWhereHidden = false;  // silhouettes and circles; wires are simply hidden
+    // The painted facets enclose the solid, each counter-clockwise seen from outside.
+    bool closed = false;
 };
 
 // The solid's placement: position, direction and spin (the frame its clip planes are given in),
@@ -32,9 +38,9 @@ struct SolidGeometry {
 QMatrix4x4 SolidOrientation(const CSubassembly& solid);
 QMatrix4x4 SolidScale(const CSubassembly& solid);
 
-// The geometry of a solid seen from `eye` (the direction towards the eye in its unit frame).
-// Kinds without a vector form here (polyhedra, torus, teapot, title, molecule, page components)
-// give nothing.
-SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye);
+// The geometry of a solid seen from `eye` (the direction towards the eye in its unit frame);
+// the title comes from the settings, the teapots from OpenGL (nothing where there is none).
+// Page components have no form of their own here and give nothing.
+SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye, const CGlModel& settings);
 
 }  // namespace velnor

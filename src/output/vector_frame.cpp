@@ -104,7 +104,7 @@ void DrawThreeViews(QPainter& painter, const CGpage* page, const QMatrix4x4& pro
 
 void DrawVectorFrame(QPainter& painter, const CGpage* page, const CGlModel& settings,
                      const VectorLayout& layout, const OutputPalette& palette) {
-    const FigureStyle style{settings, palette, layout.labelPixelSize};
+    const FigureStyle style{settings, palette, layout.labelPixelSize, layout.componentPages};
     painter.fillRect(QRectF(0, 0, layout.width, layout.height), palette.Background());
     const QMatrix4x4 projection = LayoutProjection(layout);
     if (layout.viewports == 4) {

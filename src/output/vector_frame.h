@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class QPainter;
 
 namespace velnor {
@@ -9,7 +11,8 @@ class CGpage;
 class OutputPalette;
 
 // The view's frame as the vector drawing takes it: its size in drawing units (pixels of the
-// view), the projection, single or three-view layout, the label size in pixels and the axes.
+// view), the projection, single or three-view layout, the label size in pixels, the axes, and
+// the document's pages, where page components find the page they show.
 struct VectorLayout {
     int width = 800;
     int height = 600;
@@ -17,6 +20,7 @@ struct VectorLayout {
     int viewports = 1;   // 1 single view, 4 three-view layout
     int labelPixelSize = 26;
     bool showAxes = false;  // 坐标轴/显示网格
+    std::vector<const CGpage*> componentPages;
 };
 
 // One frame of the page (none: only the background) in the rectangle 0, 0, width, height of the

@@ -47,7 +47,8 @@ QString FramePrinting::PrintToFile(const QString& path, bool allPages) {
     QPrinter printer;
     printer.setPrintRange(allPages ? QPrinter::AllPages : QPrinter::CurrentPage);
     const std::vector<const CGpage*> pages = ChosenPages(printer);
-    return PrintSheetsToPdf(path, pages, SceneSettings(), ViewVectorLayout(m_frame.View()));
+    return PrintSheetsToPdf(path, pages, SceneSettings(),
+                            ViewVectorLayout(m_frame.Document(), m_frame.View()));
 }
 
 std::vector<const CGpage*> FramePrinting::ChosenPages(const QPrinter& printer) const {
@@ -70,7 +71,8 @@ std::vector<const CGpage*> FramePrinting::ChosenPages(const QPrinter& printer) c
 
 void FramePrinting::PrintOn(QPrinter& printer) {
     const std::vector<const CGpage*> pages = ChosenPages(printer);
-    PrintSheets(printer, pages, SceneSettings(), ViewVectorLayout(m_frame.View()));
+    PrintSheets(printer, pages, SceneSettings(),
+                ViewVectorLayout(m_frame.Document(), m_frame.View()));
 }
 
 }  // namespace velnor

@@ -8,7 +8,7 @@
 
 namespace velnor {
 
-VectorLayout ViewVectorLayout(const CPlomView& view) {
+VectorLayout ViewVectorLayout(const CPlomDoc& doc, const CPlomView& view) {
     VectorLayout layout;
     layout.width = std::max(1, view.width());
     layout.height = std::max(1, view.height());
@@ -16,11 +16,14 @@ VectorLayout ViewVectorLayout(const CPlomView& view) {
     layout.viewports = view.Control().m_nViewports;
     layout.labelPixelSize = view.LabelPixelSize();
     layout.showAxes = view.AxesShown();
+    for (const auto& page : doc.m_pages) {
+        layout.componentPages.push_back(page.get());
+    }
     return layout;
 }
 
 QString ExportViewFigure(const QString& path, const CPlomDoc& doc, const CPlomView& view) {
-    return WriteVectorFigure(path, doc.CurrentPage(), SceneSettings(), ViewVectorLayout(view));
+    return WriteVectorFigure(path, doc.CurrentPage(), SceneSettings(), ViewVectorLayout(doc, view));
 }
 
 }  // namespace velnor

@@ -45,6 +45,12 @@ int CountNear(const QImage& image, int x, int y, int radius,
     return CountIn(image, x - radius, y - radius, 2 * radius + 1, 2 * radius + 1, test);
 }
 
+std::unique_ptr<CSubassembly> MakeSolid(uint8_t kind, const Float3& position, float size) {
+    return std::make_unique<CSubassembly>(kind, 0, position, 0.0f, Float3{0, 0, 1},
+                                          Float3{size, size, size}, 0.5, 0, Plane{0, 0, 1, 0},
+                                          Plane{0, 0, -1, 0});
+}
+
 bool IsLineGreen(Pixel p) {
     return p.g > 100 && p.r < 90 && p.b < 90;
 }

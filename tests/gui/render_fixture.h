@@ -48,6 +48,9 @@ bool IsBlack(Pixel p);
 double CoveredFraction(const QImage& image, std::array<double, 2> a, std::array<double, 2> b,
                        const std::function<bool(Pixel)>& test, int samples = 200);
 
+// A solid of `kind` at `position`, upright, scaled by `size` every way.
+std::unique_ptr<CSubassembly> MakeSolid(uint8_t kind, const Float3& position, float size);
+
 // Renders pages offscreen with fresh default settings for each test, and saves the pictures.
 class RenderTest : public testing::Test {
 protected:

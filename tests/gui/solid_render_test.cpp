@@ -6,12 +6,6 @@
 namespace velnor::test {
 namespace {
 
-std::unique_ptr<CSubassembly> Solid(uint8_t kind, const Float3& position, float size) {
-    return std::make_unique<CSubassembly>(kind, 0, position, 0.0f, Float3{0, 0, 1},
-                                          Float3{size, size, size}, 0.5, 0, Plane{0, 0, 1, 0},
-                                          Plane{0, 0, -1, 0});
-}
-
 bool IsLit(Pixel p) {
     return p.r + p.g + p.b > 40;
 }
@@ -51,7 +45,7 @@ TEST_F(RenderTest, EverySolidKindDrawsSomething) {
             page.AddSolid(std::move(text));
             continue;
         }
-        auto solid = Solid(kinds[i], {x, y, 0}, kinds[i] == kSolidTitle ? 1.0f : 1.8f);
+        auto solid = MakeSolid(kinds[i], {x, y, 0}, kinds[i] == kSolidTitle ? 1.0f : 1.8f);
         solid->m_nComponent = 1;
         // Tilted well away from the eye, so that cone and frustum sides show their silhouettes.
         solid->m_direction = {1.0f, 0.3f, 0.6f};
@@ -104,7 +98,7 @@ TEST(LazyListsTest, ComponentCompiledFirstLeavesTheShapesWhole) {
 
 TEST_F(RenderTest, SelectedSolidShowsItsOutlineInTheSelectionColour) {
     CGpage page;
-    const uint16_t key = page.AddSolid(Solid(kSolidCube, {0, 0, 0}, 3.0f));
+    const uint16_t key = page.AddSolid(MakeSolid(kSolidCube, {0, 0, 0}, 3.0f));
     LookFromTop(Settings());
     const QImage plain = Render(&page, "solid_unselected");
     EXPECT_EQ(CountIn(plain, 0, 0, kWidth, kHeight, IsSelectionRed), 0);
@@ -117,7 +111,7 @@ TEST_F(RenderTest, SelectedSolidShowsItsOutlineInTheSelectionColour) {
 
 TEST_F(RenderTest, SolidsTakeTheComponentColourWithoutLighting) {
     CGpage page;
-    page.AddSolid(Solid(kSolidSphere, {0, 0, 0}, 3.0f));
+    page.AddSolid(MakeSolid(kSolidSphere, {0, 0, 0}, 3.0f));
     Settings().m_componentColor = {0, 0, 255};
     const QImage image = Render(&page, "sphere_component_colour");
     const Pixel centre = PixelAt(image, kWidth / 2, kHeight / 2);
@@ -127,7 +121,7 @@ TEST_F(RenderTest, SolidsTakeTheComponentColourWithoutLighting) {
 
 TEST_F(RenderTest, OwnMaterialOverridesTheSceneMaterial) {
     CGpage page;
-    auto solid = Solid(kSolidSphere, {0, 0, 0}, 3.0f);
+    auto solid = MakeSolid(kSolidSphere, {0, 0, 0}, 3.0f);
     solid->m_bOwnMaterial = 1;
     solid->m_material = {{0.0f, 0.0f, 0.0f, 1}, {1.0f, 0.0f, 0.0f, 1}, {0, 0, 0, 1}, 0};
     page.AddSolid(std::move(solid));
@@ -141,7 +135,7 @@ TEST_F(RenderTest, OwnMaterialOverridesTheSceneMaterial) {
 
 TEST_F(RenderTest, FrustumWithEqualEndsIsDrawnWithACorrectedRatio) {
     CGpage page;
-    auto solid = Solid(kSolidFrustumSide, {0, 0, 0}, 3.0f);
+    auto solid = MakeSolid(kSolidFrustumSide, {0, 0, 0}, 3.0f);
     solid->m_dShape = 1.0;
     const uint16_t key = page.AddSolid(std::move(solid));
     Render(&page, "frustum_corrected");
@@ -150,7 +144,7 @@ TEST_F(RenderTest, FrustumWithEqualEndsIsDrawnWithACorrectedRatio) {
 
 TEST_F(RenderTest, ConeSeenDownItsAxisHasNoSideLines) {
     CGpage page;
-    page.AddSolid(Solid(kSolidConeSide, {0, 0, 0}, 3.0f));
+    page.AddSolid(MakeSolid(kSolidConeSide, {0, 0, 0}, 3.0f));
     LookFromTop(Settings());
     const QImage image = Render(&page, "cone_from_above");
     EXPECT_EQ(CountIn(image, 0, 0, kWidth, kHeight, IsLit), 0);
@@ -158,7 +152,7 @@ TEST_F(RenderTest, ConeSeenDownItsAxisHasNoSideLines) {
 
 TEST_F(RenderTest, CylinderSideShowsTwoSilhouetteLines) {
     CGpage page;
-    auto solid = Solid(kSolidCylinderSide, {0, -4, 0}, 3.0f);
+    auto solid = MakeSolid(kSolidCylinderSide, {0, -4, 0}, 3.0f);
     solid->m_scale = {3, 3, 8};
     solid->m_direction = {0, 1, 0};  // lying along y, seen from the top
     page.AddSolid(std::move(solid));
@@ -176,7 +170,7 @@ TEST_F(RenderTest, CylinderSideShowsTwoSilhouetteLines) {
 
 TEST_F(RenderTest, SolidTurnedUpsideDownKeepsItsAxesPointingDown) {
     CGpage page;
-    auto solid = Solid(kSolidConeSide, {0, 0, 0}, 4.0f);
+    auto solid = MakeSolid(kSolidConeSide, {0, 0, 0}, 4.0f);
     solid->m_direction = {0, 0, -1};
     const uint16_t key = page.AddSolid(std::move(solid));
     page.m_selSolids.push_back(key);

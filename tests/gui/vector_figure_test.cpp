@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "gui/svg_strokes.h"
 #include "model/gl_model.h"
 #include "model/page.h"
 #include "output/figure_files.h"
@@ -21,44 +22,6 @@
 
 namespace velnor::test {
 namespace {
-
-// One straight stroke of the drawing, and whether its group is dashed.
-struct Stroke {
-    QPointF a, b;
-    bool dashed;
-};
-
-// The strokes and texts of an SVG from QSvgGenerator: every line is a polyline of two points in
-// a group that carries the pen.
-struct SvgContent {
-    std::vector<Stroke> strokes;
-    QStringList texts;
-
-    int Count(bool dashed) const {
-        return static_cast<int>(std::count_if(strokes.begin(), strokes.end(),
-                                              [&](const Stroke& s) { return s.dashed == dashed; }));
-    }
-};
-
-SvgContent ReadSvg(const QString& svg) {
-    SvgContent content;
-    for (const QString& group : svg.split(QStringLiteral("<g "))) {
-        const bool dashed = group.section('>', 0, 0).contains(QStringLiteral("stroke-dasharray"));
-        static const QRegularExpression line(
-            QStringLiteral(R"(<polyline[^>]*points="([-\d.]+),([-\d.]+) ([-\d.]+),([-\d.]+) ")"));
-        for (auto m = line.globalMatch(group); m.hasNext();) {
-            const auto match = m.next();
-            content.strokes.push_back({{match.captured(1).toDouble(), match.captured(2).toDouble()},
-                                       {match.captured(3).toDouble(), match.captured(4).toDouble()},
-                                       dashed});
-        }
-        static const QRegularExpression text(QStringLiteral(R"(<text[^>]*>([^<]*)</text>)"));
-        for (auto m = text.globalMatch(group); m.hasNext();) {
-            content.texts << m.next().captured(1);
-        }
-    }
-    return content;
-}
 
 QString SvgOf(const CGpage& page, const CGlModel& settings, const VectorLayout& layout,
               const QString& path) {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QVector3D>
+
+#include <array>
+#include <vector>
+
+namespace velnor {
+
+// The GLUT teapot of size 1 as the view draws it, read back from OpenGL once and kept: the
+// solid teapot's triangles and the wire teapot's segments, in the solid's unit frame. Both are
+// empty where no OpenGL context can be made. Needs a QGuiApplication.
+struct TeapotMesh {
+    std::vector<std::array<QVector3D, 3>> triangles;
+    std::vector<std::array<QVector3D, 2>> segments;
+};
+
+const TeapotMesh& Teapot();
+
+}  // namespace velnor

@@ -1,0 +1,397 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QProcess>
+#include <QSvgGenerator>
+#include <QSvgRenderer>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "gui/render_fixture.h"
+#include "gui/svg_strokes.h"
+#include "output/figure_files.h"
+#include "output/output_palette.h"
+#include "output/vector_frame.h"
+#include "persistence/document_file.h"
+
+namespace velnor::test {
+namespace {
+
+// A page drawn in line mode with nothing but what the scene adds.
+std::unique_ptr<CGpage> EmptyPage() {
+    auto page = std::make_unique<CGpage>();
+    page->m_bFillFaces = 0;
+    return page;
+}
+
+void AddSquare(CGpage& page, float left, float right, float z) {
+    const int first = page.m_nVertexCount;
+    for (const auto& [x, y] :
+         {std::pair{left, -8.0f}, {right, -8.0f}, {right, 8.0f}, {left, 8.0f}}) {
+        page.AddVertex(x, y, z);
+    }
+    page.AddFace(std::array<int, 4>{first, first + 1, first + 2, first + 3});
+    page.ClearSelection();
+    std::fill(page.m_bShown.begin(), page.m_bShown.end(), 0);
+}
+
+// A segment whose ends are neither labelled nor selected.
+void AddSegment(CGpage& page, const Float3& from, const Float3& to) {
+    const int first = page.m_nVertexCount;
+    page.AddVertex(from[0], from[1], from[2]);
+    page.AddVertex(to[0], to[1], to[2]);
+    page.AddLine(static_cast<uint8_t>(first), static_cast<uint8_t>(first + 1), kSegment);
+    page.ClearSelection();
+    std::fill(page.m_bShown.begin(), page.m_bShown.end(), 0);
+}
+
+// The page shown by page components numbered 1: a segment along x from -1 to 1.
+std::unique_ptr<CGpage> ComponentSource() {
+    auto page = EmptyPage();
+    AddSegment(*page, {-1, 0, 0}, {1, 0, 0});
+    page->m_nComponentList = 1;
+    return page;
+}
+
+// The SVG of the page drawn into a picture the size of the frame.
+QImage VectorPicture(const CGpage& page, const CGlModel& settings, const VectorLayout& layout,
+                     const std::string& name) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&bytes);
+    generator.setSize(QSize(kWidth, kHeight));
+    generator.setViewBox(QRect(0, 0, kWidth, kHeight));
+    QPainter painter(&generator);
+    DrawVectorFrame(painter, &page, settings, layout, OutputPalette::Screen(settings));
+    painter.end();
+    QSvgRenderer renderer(bytes.data());
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QPainter onImage(&image);
+    renderer.render(&onImage);
+    onImage.end();
+    image.save(QDir(QStringLiteral(VELNOR_SCREENSHOT_DIR))
+                   .filePath(QString::fromStdString(name) + "_svg.png"));
+    return image;
+}
+
+bool IsDrawn(const QImage& image, int x, int y) {
+    const Pixel p = PixelAt(image, x, y);
+    return p.r + p.g + p.b > 60;
+}
+
+// The share of the drawn pixels of `a` that have a drawn pixel of `b` within two pixels.
+double ShareNear(const QImage& a, const QImage& b) {
+    int drawn = 0, near = 0;
+    for (int y = 2; y < a.height() - 2; ++y) {
+        for (int x = 2; x < a.width() - 2; ++x) {
+            if (!IsDrawn(a, x, y)) {
+                continue;
+            }
+            ++drawn;
+            bool found = false;
+            for (int dy = -2; dy <= 2 && !found; ++dy) {
+                for (int dx = -2; dx <= 2 && !found; ++dx) {
+                    found = IsDrawn(b, x + dx, y + dy);
+                }
+            }
+            near += found ? 1 : 0;
+        }
+    }
+    return drawn == 0 ? 0.0 : static_cast<double>(near) / drawn;
+}
+
+struct Scene {
+    const char* name;
+    std::function<void(CGpage&)> build;
+    bool fromAbove;
+};
+
+const Scene kScenes[] = {
+    {"tetrahedron",
+     [](CGpage& p) {
+         p.AddSolid(MakeSolid(kSolidTetrahedron, {0, 0, 0}, 4));
+     },
+     false},
+    {"octahedron",
+     [](CGpage& p) {
+         p.AddSolid(MakeSolid(kSolidOctahedron, {0, 0, 0}, 6));
+     },
+     false},
+    {"dodecahedron",
+     [](CGpage& p) {
+         p.AddSolid(MakeSolid(kSolidDodecahedron, {0, 0, 0}, 4));
+     },
+     false},
+    {"icosahedron",
+     [](CGpage& p) {
+         p.AddSolid(MakeSolid(kSolidIcosahedron, {0, 0, 0}, 6));
+     },
+     false},
+    {"torus",
+     [](CGpage& p) {
+         p.AddSolid(MakeSolid(kSolidTorus, {0, 0, 0}, 6));
+     },
+     false},
+    {"teapot",
+     [](CGpage& p) {
+         p.AddSolid(MakeSolid(kSolidTeapot, {0, 0, 0}, 4));
+     },
+     false},
+    {"teapot_wire",
+     [](CGpage& p) {
+         p.AddSolid(MakeSolid(kSolidTeapotWire, {0, 0, 0}, 4));
+     },
+     false},
+    {"title",
+     [](CGpage& p) {
+         p.AddSolid(MakeSolid(kSolidTitle, {0, 0, 0}, 3));
+     },
+     false},
+    {"molecule",
+     [](CGpage& p) {
+         p.AddSolid(MakeSolid(kSolidC60, {0, 0, 0}, 8));
+     },
+     false},
+    {"tetrahedron_wire",
+     [](CGpage& p) {
+         p.AddSolid(MakeSolid(kSolidTetrahedronWire, {0, 0, 0}, 4));
+     },
+     false},
+    {"octahedron_wire",
+     [](CGpage& p) {
+         p.AddSolid(MakeSolid(kSolidOctahedronWire, {0, 0, 0}, 6));
+     },
+     false},
+    {"dodecahedron_wire",
+     [](CGpage& p) {
+         p.AddSolid(MakeSolid(kSolidDodecahedronWire, {0, 0, 0}, 4));
+     },
+     false},
+    {"icosahedron_wire",
+     [](CGpage& p) {
+         p.AddSolid(MakeSolid(kSolidIcosahedronWire, {0, 0, 0}, 6));
+     },
+     false},
+    {"page_component",
+     [](CGpage& p) {
+         auto component = MakeSolid(kSolidPageComponent, {2, 1, 0}, 4);
+         component->m_nComponent = 1;
+         p.AddSolid(std::move(component));
+     },
+     false},
+    // A face drawn only into depth hides the half of a sphere, and of a wire solid, behind it.
+    {"sphere_behind_face",
+     [](CGpage& p) {
+         AddSquare(p, 0, 8, 5);
+         p.AddSolid(MakeSolid(kSolidSphere, {0, 0, 0}, 4));
+     },
+     true},
+    {"wire_behind_face",
+     [](CGpage& p) {
+         AddSquare(p, 0, 8, 5);
+         p.AddSolid(MakeSolid(kSolidIcosahedronWire, {0, 0, 0}, 6));
+     },
+     true},
+};
+
+void PrintTo(const Scene& scene, std::ostream* os) {
+    *os << scene.name;
+}
+
+class VectorSolidKindsTest : public RenderTest, public testing::WithParamInterface<Scene> {};
+
+// The vector figure and the view's picture of the same page cover the same pixels.
+TEST_P(VectorSolidKindsTest, LooksAsInTheView) {
+    const Scene& scene = GetParam();
+    if (scene.fromAbove) {
+        Settings().m_camera.m_fAngleX = 0.0f;
+        Settings().m_camera.m_fAngleAxis = 0.0f;
+    }
+    const auto source = ComponentSource();
+    s_renderer->CompileComponent(*source, 1, false);
+    auto page = EmptyPage();
+    scene.build(*page);
+    const QImage view = Render(page.get(), std::string("kinds_") + scene.name + "_gl");
+    VectorLayout layout;
+    layout.componentPages = {source.get()};
+    const QImage vector =
+        VectorPicture(*page, Settings(), layout, std::string("kinds_") + scene.name);
+    EXPECT_GT(ShareNear(view, vector), 0.9);
+    EXPECT_GT(ShareNear(vector, view), 0.9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, VectorSolidKindsTest, testing::ValuesIn(kScenes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Every solid kind of the program on one page, seven to a row, with lighting.
+std::unique_ptr<CGpage> EveryKindPage() {
+    auto page = EmptyPage();
+    page->m_strName = "每种组件";
+    int place = 0;
+    for (uint8_t kind = 0; kind <= kSolidPageComponent; ++kind) {
+        const float x = -13.2f + 4.4f * static_cast<float>(place % 7);
+        const float y = 6.6f - 4.4f * static_cast<float>(place / 7);
+        ++place;
+        const bool large = kind == kSolidTitle || kind == kSolidC60 || kind == kSolidTorus ||
+                           kind == kSolidOctahedron || kind == kSolidIcosahedron ||
+                           kind == kSolidOctahedronWire || kind == kSolidIcosahedronWire;
+        auto solid = MakeSolid(kind, {x, y, 0}, kind == kSolidTitle ? 0.8f : large ? 1.6f : 1.0f);
+        solid->m_nComponent = 1;
+        page->AddSolid(std::move(solid));
+    }
+    return page;
+}
+
+QString Screenshot(const char* name) {
+    return QDir(QStringLiteral(VELNOR_SCREENSHOT_DIR)).filePath(QString::fromUtf8(name));
+}
+
+// The page of every kind as a document (for velnor-cli), as SVG and PDF pictures and as the
+// view draws it: the two pictures cover the same pixels.
+TEST_F(VectorSolidKindsTest, EveryKindOnOnePageLooksAsInTheView) {
+    Settings().m_bLighting = 1;
+    const auto source = ComponentSource();
+    s_renderer->CompileComponent(*source, 1, false);
+    const auto page = EveryKindPage();
+    const std::vector<const CGpage*> pages{page.get(), source.get()};
+    const std::string names[] = {"线段"};
+    const std::vector<uint8_t> bytes =
+        EncodeDocumentFile({Settings(), 3, names, pages, std::string_view()});
+    QFile document(Screenshot("every_kind.plm"));
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+    document.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    document.close();
+
+    VectorLayout layout;
+    layout.componentPages = pages;
+    const QImage view = Render(page.get(), "every_kind_gl");
+    const QImage vector = VectorPicture(*page, Settings(), layout, "every_kind");
+    EXPECT_GT(ShareNear(view, vector), 0.9);
+    EXPECT_GT(ShareNear(vector, view), 0.9);
+    ASSERT_EQ(WriteFigureSvg(Screenshot("every_kind.svg"), *page, Settings(), layout), QString());
+    ASSERT_EQ(WriteFigurePdf(Screenshot("every_kind.pdf"), *page, Settings(), layout), QString());
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("96"),
+                       QStringLiteral("-singlefile"), Screenshot("every_kind.pdf"),
+                       Screenshot("every_kind_pdf")});
+}
+
+// Where no OpenGL context can be made, the teapots are left out and the rest still drawn.
+TEST(VectorFigureWithoutOpenGlTest, LeavesTheTeapotOutAndDrawsTheRest) {
+    const CGlModel settings;
+    auto page = EmptyPage();
+    page->AddSolid(MakeSolid(kSolidTeapot, {-5, 0, 0}, 3));
+    page->AddSolid(MakeSolid(kSolidTetrahedron, {5, 0, 0}, 3));
+    const std::vector<const CGpage*> pages{page.get()};
+    const std::vector<uint8_t> bytes =
+        EncodeDocumentFile({settings, 2, {}, pages, std::string_view()});
+    QFile document(Screenshot("teapot_without_gl.plm"));
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+    document.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    document.close();
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("minimal"));
+    cli.setProcessEnvironment(environment);
+    cli.start(
+        QStringLiteral(VELNOR_CLI),
+        {QStringLiteral("render"), Screenshot("teapot_without_gl.plm"), QStringLiteral("--page"),
+         QStringLiteral("1"), QStringLiteral("--size"), QStringLiteral("800x600"),
+         QStringLiteral("-o"), Screenshot("teapot_without_gl.svg")});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(cli.exitCode(), 0);
+    QFile svg(Screenshot("teapot_without_gl.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    // The tetrahedron's face towards the eye, nothing of the teapot's thousands of triangles.
+    const int fills = static_cast<int>(svg.readAll().count("<path"));
+    EXPECT_GE(fills, 1);
+    EXPECT_LT(fills, 20);
+}
+
+QString SvgText(const CGpage& page, const CGlModel& settings) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&bytes);
+    QPainter painter(&generator);
+    DrawVectorFrame(painter, &page, settings, {}, OutputPalette::Screen(settings));
+    painter.end();
+    return QString::fromUtf8(bytes.data());
+}
+
+// Every edge of a wire polyhedron is one unbroken stroke from a view where none is seen
+// end-on, and none is dashed: the view draws a wire's hidden parts not at all.
+TEST(VectorWirePolyhedraTest, DrawsEachEdgeOnceAndNoneDashed) {
+    struct Case {
+        uint8_t kind;
+        int edges;
+    };
+    const Case cases[] = {{kSolidTetrahedronWire, 6},
+                          {kSolidOctahedronWire, 12},
+                          {kSolidDodecahedronWire, 30},
+                          {kSolidIcosahedronWire, 30}};
+    CGlModel settings;
+    settings.m_camera.m_fAngleX = -63.0f;
+    settings.m_camera.m_fAngleAxis = 17.0f;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int{c.kind});
+        auto page = EmptyPage();
+        page->AddSolid(MakeSolid(c.kind, {0, 0, 0}, 3));
+        const SvgContent svg = ReadSvg(SvgText(*page, settings));
+        EXPECT_EQ(svg.Count(false), c.edges);
+        EXPECT_EQ(svg.Count(true), 0);
+    }
+}
+
+// Seen from above (25 pixels a unit, the origin at x = 400), a line at y = 0.5 through the
+// middle of a closed solid of scale 3 is hidden where it runs inside: the facets facing the eye
+// hide it, not those turned away.
+TEST(VectorClosedSolidsTest, HideTheLineThroughTheirMiddle) {
+    const double sphereChord = std::sqrt(9.0 - 0.25) * 25;
+    const auto torusX = [](double r) { return std::sqrt(r * r - 0.25) * 25; };
+    struct Case {
+        uint8_t kind;
+        std::vector<std::pair<double, double>> shown;
+    };
+    const Case cases[] = {
+        {kSolidSphere, {{200, 400 - sphereChord}, {400 + sphereChord, 600}}},
+        {kSolidOctahedron, {{200, 400 - 62.5}, {400 + 62.5, 600}}},
+        {kSolidTorus,
+         {{200, 400 - torusX(3.6)},
+          {400 - torusX(2.4), 400 + torusX(2.4)},
+          {400 + torusX(3.6), 600}}},
+    };
+    CGlModel settings;
+    settings.m_camera.m_fAngleX = 0.0f;
+    settings.m_camera.m_fAngleAxis = 0.0f;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int{c.kind});
+        auto page = EmptyPage();
+        AddSegment(*page, {-8, 0.5f, 0}, {8, 0.5f, 0});
+        page->AddSolid(MakeSolid(c.kind, {0, 0, 0}, 3));
+        std::vector<std::pair<double, double>> shown;
+        for (const Stroke& s : ReadSvg(SvgText(*page, settings)).strokes) {
+            EXPECT_FALSE(s.dashed);
+            shown.push_back(std::minmax({s.a.x(), s.b.x()}));
+        }
+        std::sort(shown.begin(), shown.end());
+        ASSERT_EQ(shown.size(), c.shown.size());
+        for (size_t i = 0; i < shown.size(); ++i) {
+            EXPECT_NEAR(shown[i].first, c.shown[i].first, 2.5);
+            EXPECT_NEAR(shown[i].second, c.shown[i].second, 2.5);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velnor::test
