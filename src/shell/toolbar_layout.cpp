@@ -96,7 +96,10 @@ void FillToolBar(QToolBar& bar, const std::vector<ToolButton>& buttons, CommandA
         // The long tooltip of the line tool keeps only its first word on the button.
         QString text = QString::fromUtf8(button.tip);
         text = text.section(QStringLiteral("、"), 0, 0);
-        QAction* tool = bar.addAction(CommandIcon(button.id), text);
+        const int id = button.id;
+        QAction* item = actions.Action(id);
+        // Sharing the menu item's icon reads each picture once.
+        QAction* tool = bar.addAction(item != nullptr ? item->icon() : CommandIcon(id), text);
         tool->setToolTip(QString::fromUtf8(button.tip));
         if (button.add != nullptr) {
             QObject::connect(tool, &QAction::triggered, &actions,
@@ -106,8 +109,6 @@ void FillToolBar(QToolBar& bar, const std::vector<ToolButton>& buttons, CommandA
                              });
             continue;
         }
-        const int id = button.id;
-        QAction* item = actions.Action(id);
         if (item == nullptr) {
             // A command with a key but no menu item (透视类型).
             QObject::connect(tool, &QAction::triggered, &actions,

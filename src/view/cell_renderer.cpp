@@ -9,11 +9,27 @@
 #include "model/face_cell.h"
 #include "model/gl_model.h"
 #include "view/cell_batches.h"
+#include "view/gl_scene.h"
 #include "view/render_env.h"
 
 namespace velnor {
 
 namespace {
+
+// The bytes of a text that have label glyphs, at most as many as one call takes.
+struct LabelGlyphs {
+    explicit LabelGlyphs(std::string_view text) {
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte >= 32 && byte < 128 && count < codes.size()) {
+                codes[count++] = byte;
+            }
+        }
+    }
+
+    std::array<GLubyte, 256> codes{};
+    size_t count = 0;
+};
 
 void ApplyMaterial(GLenum face, const Material& m) {
     glMaterialfv(face, GL_AMBIENT, m.ambient.data());
@@ -34,30 +50,20 @@ void DrawFace(const CFaceCell& face) {
 }
 
 void CallLabelString(GLuint listBase, std::string_view text) {
-    std::array<GLubyte, 256> glyphs{};
-    size_t count = 0;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 32 && byte < 128 && count < glyphs.size()) {
-            glyphs[count++] = byte;
-        }
-    }
-    if (count > 0) {
+    const LabelGlyphs glyphs(text);
+    if (glyphs.count > 0) {
         glListBase(listBase);
-        glCallLists(static_cast<GLsizei>(count), GL_UNSIGNED_BYTE, glyphs.data());
+        glCallLists(static_cast<GLsizei>(glyphs.count), GL_UNSIGNED_BYTE, glyphs.codes.data());
     }
 }
 
-float LabelStringWidth(GLuint listBase, std::string_view text) {
-    std::array<GLfloat, 4> before{}, after{};
-    glGetFloatv(GL_CURRENT_RASTER_POSITION, before.data());
-    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
-    glDepthMask(GL_FALSE);
-    CallLabelString(listBase, text);
-    glPopAttrib();
-    glGetFloatv(GL_CURRENT_RASTER_POSITION, after.data());
-    return after[0] - before[0];
+float LabelStringWidth(const GlScene& scene, std::string_view text) {
+    const LabelGlyphs glyphs(text);
+    float width = 0.0f;
+    for (size_t i = 0; i < glyphs.count; ++i) {
+        width += scene.LabelAdvance(glyphs.codes[i]);
+    }
+    return width;
 }
 
 void ShiftRasterPosition(float dx, float dy) {

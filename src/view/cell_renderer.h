@@ -9,6 +9,7 @@ namespace velnor {
 class CBitText;
 class CDTextCell;
 class CFaceCell;
+class GlScene;
 struct RenderEnv;
 
 // A single face (the palette passes colour each face) through the page's position table, which
@@ -17,14 +18,13 @@ void DrawFace(const CFaceCell& face);
 
 // A string through the label glyphs, starting at the current raster position. Only characters
 // 32..127 have glyphs; other bytes are skipped rather than calling unrelated lists of the block.
-// How far `text` advances the raster position, in pixels; nothing is drawn. The current raster
-// position must be valid, and is left advanced.
-float LabelStringWidth(GLuint listBase, std::string_view text);
+void CallLabelString(GLuint listBase, std::string_view text);
+
+// How far CallLabelString moves the raster position for `text`, in pixels.
+float LabelStringWidth(const GlScene& scene, std::string_view text);
 
 // Moves the current raster position by (dx, dy) pixels.
 void ShiftRasterPosition(float dx, float dy);
-
-void CallLabelString(GLuint listBase, std::string_view text);
 
 // A dynamic text at the current raster position, in the current colour.
 void DrawDText(const CDTextCell& text, GLuint listBase);

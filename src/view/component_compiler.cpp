@@ -14,6 +14,8 @@ void CompileComponent(CGpage& page, int number, const CGlModel& settings, const 
     if (list == 0) {
         return;
     }
+    // No list can be compiled while this one is.
+    scene.BuildAll();
     // The vertex arrays are read while compiling, so the list keeps this page's positions.
     glNewList(list, GL_COMPILE);
     DrawPage(page, RenderEnv{settings, scene}, positionsAsColors);

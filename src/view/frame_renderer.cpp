@@ -51,7 +51,7 @@ void RotateByCamera(const ViewCamera& camera) {
 
 void DrawAxesIfShown(const RenderEnv& env, const FrameLayout& layout) {
     if (layout.showAxes) {
-        glCallList(env.scene.ListBase() + lists::kAxes);
+        glCallList(env.scene.List(lists::kAxes));
     }
 }
 

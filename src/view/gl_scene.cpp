@@ -3,15 +3,30 @@
 #include <GL/glu.h>
 
 #include "model/gl_model.h"
+#include "view/gl_setup.h"
 #include "view/images/image_files.h"
 #include "view/images/texture_files.h"
-#include "view/label_font.h"
 #include "view/list_layout.h"
 #include "view/scene_state.h"
 #include "view/title_text.h"
 #include "view/unit_shapes.h"
 
 namespace velnor {
+
+namespace {
+
+// Compiling runs in the middle of a frame; what the builders set outside the lists (pixel
+// storage, client arrays that some GLUT shapes switch off) must not leak into it.
+template <typename Build>
+void CompileKeepingState(Build build) {
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
+    build();
+    glPopClientAttrib();
+    glPopAttrib();
+}
+
+}  // namespace
 
 void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
     InitContextState(settings);
@@ -21,12 +36,9 @@ void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
     m_componentBase = glGenLists(lists::kMaxComponents);
     m_shapeBase = glGenLists(static_cast<GLsizei>(GlutShape::kCount));
     settings.m_nListBase = m_base;
+    m_settings = &settings;
     BuildLabelFont(labelPixelSize);
     BuildUnitShapes(m_base);
-    BuildTitle(settings);
-    BuildGlutShapes(m_shapeBase);
-    // Some shapes switch the vertex array off behind our back while they compile.
-    glEnableClientState(GL_VERTEX_ARRAY);
     glFlush();
 }
 
@@ -70,6 +82,40 @@ void GlScene::Release() {
     glDeleteTextures(static_cast<GLsizei>(m_textures.size()), m_textures.data());
     m_base = m_componentBase = m_shapeBase = 0;
     m_textures = {};
+    m_settings = nullptr;
+    m_bGlutListsBuilt = m_bTitleBuilt = false;
+}
+
+GLuint GlScene::List(int offset) const {
+    if (offset == lists::kBallAndStick || offset == lists::kAxes) {
+        BuildGlutLists();
+    } else if (offset == lists::kTitle && !m_bTitleBuilt) {
+        BuildTitle();
+    }
+    return m_base + static_cast<GLuint>(offset);
+}
+
+GLuint GlScene::Shape(GlutShape shape) const {
+    BuildGlutLists();
+    return m_shapeBase + static_cast<GLuint>(shape);
+}
+
+void GlScene::BuildAll() const {
+    List(lists::kTitle);
+    BuildGlutLists();
+}
+
+void GlScene::BuildGlutLists() const {
+    if (m_bGlutListsBuilt || m_base == 0) {
+        return;
+    }
+    m_bGlutListsBuilt = true;
+    InitGlutOnce();
+    CompileKeepingState([this] {
+        BuildGlutShapes(m_shapeBase);
+        BuildBallAndStick(m_base + lists::kBallAndStick, m_base + lists::kCylinderSide);
+        BuildAxes(m_base + lists::kAxes, m_base);
+    });
 }
 
 GLuint GlScene::ComponentList(int number) const {
@@ -80,12 +126,22 @@ GLuint GlScene::ComponentList(int number) const {
 }
 
 void GlScene::BuildLabelFont(int pixelSize) {
-    velnor::BuildLabelFont(m_base, pixelSize);
+    m_labelAdvances = velnor::BuildLabelFont(m_base, pixelSize);
     m_nLabelPixels = pixelSize;
 }
 
-void GlScene::BuildTitle(const CGlModel& settings) {
-    velnor::BuildTitle(m_base, settings);
+void GlScene::RebuildTitle() const {
+    if (m_bTitleBuilt) {
+        BuildTitle();
+    }
+}
+
+void GlScene::BuildTitle() const {
+    if (m_settings == nullptr) {
+        return;
+    }
+    m_bTitleBuilt = true;
+    CompileKeepingState([this] { velnor::BuildTitle(m_base, *m_settings); });
 }
 
 }  // namespace velnor

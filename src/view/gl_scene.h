@@ -3,8 +3,10 @@
 #include <GL/gl.h>
 
 #include <array>
+#include <string_view>
 
 #include "view/glut_shapes.h"
+#include "view/label_font.h"
 
 namespace velnor {
 
@@ -14,52 +16,76 @@ struct PixelBuffer;
 
 // The OpenGL objects the figure is drawn with: the block of display lists (label glyphs, title,
 // unit shapes), separate blocks for the page components and the GLUT shapes, and the three
-// textures. One per context;
-// the window and the offscreen renderer each own one.
+// textures. One per context; the window and the offscreen renderer each own one.
+//
+// The lists most pages need are compiled at once. The GLUT shapes (with the lists that use GLUT:
+// ball-and-stick model and axes) and the title are compiled when first asked for, which keeps
+// their cost, and GLUT's own start, out of the program's start.
 class GlScene {
 public:
     GlScene() = default;
     GlScene(const GlScene&) = delete;
     GlScene& operator=(const GlScene&) = delete;
 
-    // With the context current: constant state, the settings, textures, every display list and the
-    // label font at `labelPixelSize`. Writes the list base into the settings.
+    // With the context current: constant state, the settings, textures, the list names and the
+    // label font at `labelPixelSize`. Writes the list base into the settings, and keeps them for
+    // compiling the title later.
     void InitGL(CGlModel& settings, int labelPixelSize);
     // With the context current: deletes the lists and textures.
     void Release();
     bool IsInitialized() const { return m_base != 0; }
 
     GLuint ListBase() const { return m_base; }
+    // With the context current: the list at `offset` of the block (see list_layout.h), compiled
+    // now if it was left for later.
+    GLuint List(int offset) const;
+    // With the context current: the list holding a GLUT shape, compiled now if need be.
+    GLuint Shape(GlutShape shape) const;
+    // With the context current: compiles every list left for later. Call before compiling a list
+    // that may call them, since no list can be compiled while another is.
+    void BuildAll() const;
+
     // The list of page component `number` (1..22), or 0 for a number outside that range.
     GLuint ComponentList(int number) const;
     GLuint Texture(uint32_t index) const {
         return m_textures[index < m_textures.size() ? index : 0];
     }
     const std::array<GLuint, 3>& Textures() const { return m_textures; }
-    // The list holding a GLUT shape.
-    GLuint Shape(GlutShape shape) const { return m_shapeBase + static_cast<GLuint>(shape); }
 
     // With the context current: texture `index` takes the picture, with its mipmaps. The texture
     // stays bound.
     void LoadTexture(uint32_t index, const PixelBuffer& pixels);
 
-    // With the context current: rebuild the label glyphs or the title lists.
+    // With the context current: rebuild the label glyphs.
     void BuildLabelFont(int pixelSize);
     // The pixel height of the label font, for placing texts inside the view.
     int LabelPixelSize() const { return m_nLabelPixels; }
-    void BuildTitle(const CGlModel& settings);
+    // How far a label glyph moves the raster position, in pixels (none for a code without one).
+    float LabelAdvance(unsigned char code) const {
+        return code < m_labelAdvances.size() ? m_labelAdvances[code] : 0.0f;
+    }
+    // With the context current: the title follows the settings. It is compiled again now only if
+    // it was compiled already.
+    void RebuildTitle() const;
 
 private:
     void CreateTextures();
     // Textures 2, 1, 0 from the pictures installed with the program (a missing one stays empty);
     // then the texture index is 0 and texture 0 is bound.
     void LoadStartupTextures(CGlModel& settings);
+    void BuildGlutLists() const;
+    void BuildTitle() const;
 
     GLuint m_base = 0;
     GLuint m_componentBase = 0;
     GLuint m_shapeBase = 0;
     std::array<GLuint, 3> m_textures{};
     int m_nLabelPixels = 0;
+    LabelAdvances m_labelAdvances{};
+    const CGlModel* m_settings = nullptr;
+    // The lists compiled on first use: a cache, so asking for them stays a const question.
+    mutable bool m_bGlutListsBuilt = false;
+    mutable bool m_bTitleBuilt = false;
 };
 
 }  // namespace velnor

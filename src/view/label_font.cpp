@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include <cmath>
+#include <algorithm>
 #include <vector>
 
 namespace velnor {
@@ -22,58 +22,58 @@ QFont LabelFont(int pixelSize, bool italic) {
     return font;
 }
 
-// Renders one character and compiles it as a glBitmap that advances the raster position by the
-// character's width. Italic glyphs may reach left of their origin; the bitmap covers that too.
-void CompileGlyph(GLuint name, const QFont& font, char ch) {
+// Compiles the characters first .. last - 1 of one face as glBitmaps that advance the raster
+// position by the character's width. Italic glyphs may reach left of their origin; the bitmap
+// covers that too. One picture and one painter serve every glyph: making them per glyph costs
+// more than drawing the glyph.
+void CompileGlyphs(GLuint base, const QFont& font, int first, int last, LabelAdvances& advances) {
     const QFontMetrics metrics(font);
-    const QString text(QChar::fromLatin1(ch));
-    const QRect ink = metrics.boundingRect(text);
-    const int advance = metrics.horizontalAdvance(text);
-    const int left = std::min(0, ink.left()) - 1;
-    const int right = std::max(advance, ink.right() + 1) + 1;
-    const int width = right - left;
     const int height = metrics.ascent() + metrics.descent() + 2;
+    QImage image(3 * metrics.maxWidth() + 4, height, QImage::Format_Grayscale8);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    std::vector<GLubyte> bits;
+    for (int ch = first; ch < last; ++ch) {
+        const QString text(QChar::fromLatin1(static_cast<char>(ch)));
+        const QRect ink = metrics.boundingRect(text);
+        const int advance = metrics.horizontalAdvance(text);
+        const int left = std::min(0, ink.left()) - 1;
+        const int right = std::max(advance, ink.right() + 1) + 1;
+        const int width = std::min(right - left, image.width());
 
-    QImage image(width, height, QImage::Format_Grayscale8);
-    image.fill(0);
-    {
-        QPainter painter(&image);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
+        painter.fillRect(0, 0, width, height, Qt::black);
         painter.drawText(-left, metrics.ascent() + 1, text);
-    }
 
-    const int bytesPerRow = (width + 7) / 8;
-    std::vector<GLubyte> bits(static_cast<size_t>(bytesPerRow) * height, 0);
-    for (int y = 0; y < height; ++y) {
-        const uchar* row = image.constScanLine(height - 1 - y);  // glBitmap rows go upwards
-        for (int x = 0; x < width; ++x) {
-            if (row[x] > 127) {
-                bits[static_cast<size_t>(y) * bytesPerRow + x / 8] |=
-                    static_cast<GLubyte>(0x80 >> (x % 8));
+        const int bytesPerRow = (width + 7) / 8;
+        bits.assign(static_cast<size_t>(bytesPerRow) * height, 0);
+        for (int y = 0; y < height; ++y) {
+            const uchar* row = image.constScanLine(height - 1 - y);  // glBitmap rows go upwards
+            for (int x = 0; x < width; ++x) {
+                if (row[x] > 127) {
+                    bits[static_cast<size_t>(y) * bytesPerRow + x / 8] |=
+                        static_cast<GLubyte>(0x80 >> (x % 8));
+                }
             }
         }
+        glNewList(base + ch, GL_COMPILE);
+        glBitmap(width, height, static_cast<GLfloat>(-left),
+                 static_cast<GLfloat>(metrics.descent() + 1), static_cast<GLfloat>(advance), 0.0f,
+                 bits.data());
+        glEndList();
+        advances[static_cast<size_t>(ch)] = static_cast<float>(advance);
     }
-    glNewList(name, GL_COMPILE);
-    glBitmap(width, height, static_cast<GLfloat>(-left),
-             static_cast<GLfloat>(metrics.descent() + 1), static_cast<GLfloat>(advance), 0.0f,
-             bits.data());
-    glEndList();
 }
 
 }  // namespace
 
-void BuildLabelFont(GLuint base, int pixelSize) {
-    const QFont small = LabelFont(static_cast<int>(pixelSize * 0.8), false);
-    const QFont main = LabelFont(pixelSize, true);
+LabelAdvances BuildLabelFont(GLuint base, int pixelSize) {
+    LabelAdvances advances{};
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    for (int ch = 32; ch < 64; ++ch) {
-        CompileGlyph(base + ch, small, static_cast<char>(ch));
-    }
-    for (int ch = 64; ch < 128; ++ch) {
-        CompileGlyph(base + ch, main, static_cast<char>(ch));
-    }
+    CompileGlyphs(base, LabelFont(static_cast<int>(pixelSize * 0.8), false), 32, 64, advances);
+    CompileGlyphs(base, LabelFont(pixelSize, true), 64, 128, advances);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    return advances;
 }
 
 }  // namespace velnor

@@ -23,7 +23,6 @@
 #include "view/popup_menu.h"
 #include "view/projection.h"
 #include "view/tool_feedback.h"
-#include "view/window_pixel_space.h"
 
 namespace velnor {
 
@@ -313,43 +312,31 @@ void MouseTools::DragWithLeftButton(int dx, int dy, Qt::KeyboardModifiers modifi
     }
 }
 
-void MouseTools::WithDrawnTextPlaces(const std::function<void(const TextPlaceOf&)>& use) {
+TextPlace MouseTools::DrawnTextPlace(const CDTextCell& text) const {
     const FrameLayout layout = m_view.Layout();
-    m_view.makeCurrent();
-    {
-        const WindowPixelSpace pixels(layout.width, layout.height);
-        use([&](const CDTextCell& text) {
-            return OverlayTextPlace(text, m_view.Scene(), layout.width, layout.height);
-        });
-    }
-    m_view.doneCurrent();
+    return OverlayTextPlace(text, m_view.Scene(), layout.width, layout.height);
 }
 
 std::optional<uint16_t> MouseTools::TextUnderMouse(const CGpage& page, int x, int y) {
     const qreal ratio = m_view.devicePixelRatioF();
-    std::optional<uint16_t> key;
-    WithDrawnTextPlaces([&](const TextPlaceOf& placeOf) {
-        key = TextAt(page, static_cast<int>(x * ratio), static_cast<int>(y * ratio), placeOf);
-    });
-    return key;
+    return TextAt(page, static_cast<int>(x * ratio), static_cast<int>(y * ratio),
+                  [this](const CDTextCell& text) { return DrawnTextPlace(text); });
 }
 
 void MouseTools::MoveSelectedTexts(CGpage& page, int dx, int dy) {
     const qreal ratio = m_view.devicePixelRatioF();
     const int width = m_view.Layout().width;
-    WithDrawnTextPlaces([&](const TextPlaceOf& placeOf) {
-        for (const int key : page.m_selTexts) {
-            const auto found = page.m_texts.find(static_cast<uint16_t>(key));
-            if (found == page.m_texts.end()) {
-                continue;
-            }
-            // From where it is seen: a text shifted inside follows the mouse at once.
-            CDTextCell& text = *found->second;
-            const TextPlace at = placeOf(text);
-            text.m_nPlaceX = width - at.x - static_cast<int>(dx * ratio);
-            text.m_nPlaceY = at.baseline + static_cast<int>(dy * ratio);
+    for (const int key : page.m_selTexts) {
+        const auto found = page.m_texts.find(static_cast<uint16_t>(key));
+        if (found == page.m_texts.end()) {
+            continue;
         }
-    });
+        // From where it is seen: a text shifted inside follows the mouse at once.
+        CDTextCell& text = *found->second;
+        const TextPlace at = DrawnTextPlace(text);
+        text.m_nPlaceX = width - at.x - static_cast<int>(dx * ratio);
+        text.m_nPlaceY = at.baseline + static_cast<int>(dy * ratio);
+    }
 }
 
 void MouseTools::FollowMouse(int x, int y, bool wholeUnits) {

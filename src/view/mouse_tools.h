@@ -81,8 +81,7 @@ private:
     std::optional<PickGroups> GroupsOfTool() const;
     void DragWithLeftButton(int dx, int dy, Qt::KeyboardModifiers modifiers);
     // Texts are hit and moved where the overlay draws them, in the view's device pixels.
-    using TextPlaceOf = std::function<TextPlace(const CDTextCell&)>;
-    void WithDrawnTextPlaces(const std::function<void(const TextPlaceOf&)>& use);
+    TextPlace DrawnTextPlace(const CDTextCell& text) const;
     std::optional<uint16_t> TextUnderMouse(const CGpage& page, int x, int y);
     void MoveSelectedTexts(CGpage& page, int dx, int dy);
     void FollowMouse(int x, int y, bool wholeUnits);

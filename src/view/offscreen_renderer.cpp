@@ -15,7 +15,6 @@ OffscreenRenderer::OffscreenRenderer(CGlModel& settings, int labelPixelSize)
     : m_settings(settings),
       m_surface(std::make_unique<QOffscreenSurface>()),
       m_context(std::make_unique<QOpenGLContext>()) {
-    InitGlutOnce();
     m_surface->setFormat(CompatibilityFormat());
     m_surface->create();
     m_context->setFormat(CompatibilityFormat());

@@ -67,7 +67,6 @@ void CPlomView::SetPage(CGpage* page, bool positionsAsColors) {
 }
 
 void CPlomView::initializeGL() {
-    InitGlutOnce();
     m_scene.InitGL(m_settings, LabelPixels(m_nLabelSize));
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &CPlomView::ReleaseGL);
     if (m_whenReady) {
@@ -345,7 +344,7 @@ void CPlomView::SetLineStipple(int choice) {
 void CPlomView::RebuildTitle() {
     if (m_scene.IsInitialized()) {
         makeCurrent();
-        m_scene.BuildTitle(m_settings);
+        m_scene.RebuildTitle();
         doneCurrent();
     }
     update();

@@ -56,7 +56,7 @@ void Unplace() {
 }
 
 void CallList(const RenderEnv& env, int offset) {
-    glCallList(env.scene.ListBase() + offset);
+    glCallList(env.scene.List(offset));
 }
 
 void CallShape(const RenderEnv& env, GlutShape shape) {

@@ -134,8 +134,7 @@ void CursorWithCoordinates(const Point3d& c, const GlScene& scene) {
     if (!valid) {
         return;
     }
-    const float width = LabelStringWidth(scene.ListBase(), text);
-    glRasterPos3d(at[0], at[1], at[2]);
+    const float width = LabelStringWidth(scene, text);
     OutlinedText(at, ShiftInside(width, scene.LabelPixelSize()), text, scene.ListBase());
 }
 

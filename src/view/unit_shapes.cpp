@@ -148,8 +148,6 @@ void BuildUnitShapes(GLuint base) {
     CompileQuadrics(base);
     CompileSquare(base + lists::kSquare);
     CompileArrowHead(base + lists::kArrowHead);
-    BuildBallAndStick(base + lists::kBallAndStick, base + lists::kCylinderSide);
-    BuildAxes(base + lists::kAxes, base);
 }
 
 }  // namespace velnor

@@ -4,17 +4,16 @@
 
 namespace velnor {
 
-// Compiles the unit shapes of the list block (cube, circles, disk, cylinders, sphere, cone,
-// square, arrow head, ball-and-stick model and the axes). The label glyphs must exist already,
-// since the axes are lettered with them.
+// Compiles the unit shapes of the list block drawn without GLUT: cube, circles, disk, cylinders,
+// sphere, cone, square and arrow head.
 void BuildUnitShapes(GLuint base);
 
 // The ball-and-stick truncated icosahedron into list `name`; sticks use the cylinder side at
-// `cylinderSide`.
+// `cylinderSide`. Needs GLUT.
 void BuildBallAndStick(GLuint name, GLuint cylinderSide);
 
 // The axes, the three framing squares and the grid into list `name`, lettered with the label
-// glyphs of the block at `base`.
+// glyphs of the block at `base`. Needs GLUT.
 void BuildAxes(GLuint name, GLuint base);
 
 }  // namespace velnor

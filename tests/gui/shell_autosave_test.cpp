@@ -58,11 +58,22 @@ TEST(AutoSaveChild, DISABLED_AutosavesAndIsKilled) {
     ::kill(::getpid(), SIGKILL);
 }
 
+// Test programs running beside this one (other build trees) share the test data folder: this
+// test and its child get a home of their own, so that only the child's orphan is found.
+class OwnHome {
+public:
+    OwnHome() : m_old(qgetenv("HOME")) { qputenv("HOME", m_home.path().toLocal8Bit()); }
+    ~OwnHome() { qputenv("HOME", m_old); }
+    OwnHome(const OwnHome&) = delete;
+    OwnHome& operator=(const OwnHome&) = delete;
+
+private:
+    QTemporaryDir m_home;
+    QByteArray m_old;
+};
+
 TEST_F(AutoSaveTest, AKilledProgramsDocumentIsOfferedBackWithItsLastAutosave) {
-    // Only this test leaves crashed runs behind: clear those of an earlier run.
-    for (const RecoveredDocument& orphan : AutoSave::Orphans()) {
-        AutoSave::Remove(orphan);
-    }
+    const OwnHome home;
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
                 {QStringLiteral("--gtest_filter=AutoSaveChild.*"),

@@ -67,6 +67,35 @@ TEST_F(RenderTest, EverySolidKindDrawsSomething) {
     }
 }
 
+// The GLUT shapes are compiled on first use, but no list can be compiled while another is: a
+// page component compiled before anything else was drawn leaves them whole, for itself and for
+// the solids drawn later.
+TEST(LazyListsTest, ComponentCompiledFirstLeavesTheShapesWhole) {
+    CGlModel settings;
+    OffscreenRenderer renderer(settings);
+    CGpage component;
+    component.AddSolid(Solid(kSolidC60, {0, 0, 0}, 1.0f));
+    renderer.CompileComponent(component, 1, false);
+
+    CGpage page;
+    auto holder = Solid(kSolidPageComponent, {-8, 0, 0}, 1.5f);
+    holder->m_nComponent = 1;
+    page.AddSolid(std::move(holder));
+    page.AddSolid(Solid(kSolidTetrahedron, {0, 0, 0}, 1.5f));
+    page.AddSolid(Solid(kSolidTeapot, {8, 0, 0}, 1.0f));
+    LookFromTop(settings);
+    FrameLayout layout;
+    layout.width = kWidth;
+    layout.height = kHeight;
+    const QImage image = renderer.Render(&page, layout);
+    for (const int x : {-8, 0, 8}) {
+        SCOPED_TRACE(x);
+        const auto at = OrthoPixel({static_cast<double>(x), 0, 0}, 0, 0);
+        EXPECT_GT(CountNear(image, static_cast<int>(at[0]), static_cast<int>(at[1]), 20, IsLit),
+                  100);
+    }
+}
+
 TEST_F(RenderTest, SelectedSolidShowsItsOutlineInTheSelectionColour) {
     CGpage page;
     const uint16_t key = page.AddSolid(MakeSolid(kSolidCube, {0, 0, 0}, 3.0f));

@@ -2,6 +2,8 @@
 
 #include "gui/render_fixture.h"
 #include "model/bit_text.h"
+#include "view/cell_renderer.h"
+#include "view/gl_scene.h"
 
 namespace velnor::test {
 namespace {
@@ -71,6 +73,30 @@ TEST_F(RenderTest, NonAsciiLabelBytesAreSkipped) {
     EXPECT_LT(magenta, 400);
     EXPECT_EQ(CountIn(image, 0, 0, kWidth, kHeight, [](Pixel p) { return p.b > 100 && p.r < 50; }),
               0);
+}
+
+// Texts are placed by the widths the glyphs were made with; they must be what drawing advances.
+TEST_F(RenderTest, LabelWidthIsHowFarTheGlyphsMoveTheRasterPosition) {
+    FrameLayout layout;
+    layout.width = kWidth;
+    layout.height = kHeight;
+    s_renderer->ClearOnly(layout);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, layout.width, 0, layout.height, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const GlScene& scene = s_renderer->Scene();
+    for (const char* text : {"A1", "|AB|=3.1623", "xyz W", "点A", ""}) {
+        SCOPED_TRACE(text);
+        glRasterPos2i(10, 300);
+        std::array<GLfloat, 4> before{}, after{};
+        glGetFloatv(GL_CURRENT_RASTER_POSITION, before.data());
+        CallLabelString(scene.ListBase(), text);
+        glGetFloatv(GL_CURRENT_RASTER_POSITION, after.data());
+        EXPECT_FLOAT_EQ(LabelStringWidth(scene, text), after[0] - before[0]);
+    }
+    EXPECT_GT(LabelStringWidth(scene, "AB"), LabelStringWidth(scene, "A"));
 }
 
 }  // namespace
