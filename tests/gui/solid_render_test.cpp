@@ -74,15 +74,15 @@ TEST(LazyListsTest, ComponentCompiledFirstLeavesTheShapesWhole) {
     CGlModel settings;
     OffscreenRenderer renderer(settings);
     CGpage component;
-    component.AddSolid(Solid(kSolidC60, {0, 0, 0}, 1.0f));
+    component.AddSolid(MakeSolid(kSolidC60, {0, 0, 0}, 1.0f));
     renderer.CompileComponent(component, 1, false);
 
     CGpage page;
-    auto holder = Solid(kSolidPageComponent, {-8, 0, 0}, 1.5f);
+    auto holder = MakeSolid(kSolidPageComponent, {-8, 0, 0}, 1.5f);
     holder->m_nComponent = 1;
     page.AddSolid(std::move(holder));
-    page.AddSolid(Solid(kSolidTetrahedron, {0, 0, 0}, 1.5f));
-    page.AddSolid(Solid(kSolidTeapot, {8, 0, 0}, 1.0f));
+    page.AddSolid(MakeSolid(kSolidTetrahedron, {0, 0, 0}, 1.5f));
+    page.AddSolid(MakeSolid(kSolidTeapot, {8, 0, 0}, 1.0f));
     LookFromTop(settings);
     FrameLayout layout;
     layout.width = kWidth;
