@@ -49,8 +49,8 @@ void AddSphere(std::vector<Facet>& facets, double radius) {
 }
 
 void AddTeapot(std::vector<Facet>& facets) {
-    for (const auto& [a, b, c] : Teapot().triangles) {
-        facets.push_back({{a, b, c}, {}});
+    for (const auto& piece : Teapot().pieces) {
+        facets.push_back({piece, {}});
     }
 }
 

@@ -33,12 +33,46 @@ std::vector<GLfloat> Feedback(void (*draw)()) {
     return {};
 }
 
+using Triangle = std::array<QVector3D, 3>;
+
+QVector3D Normal(const QVector3D& a, const QVector3D& b, const QVector3D& c) {
+    return QVector3D::crossProduct(b - a, c - a).normalized();
+}
+
+// Two triangles a b c and a c d of a grid are the quad a b c d when it is flat and convex:
+// the triangles at its four corners all turn alike.
+bool JoinsIntoQuad(const Triangle& first, const Triangle& second) {
+    const auto& [a, b, c] = first;
+    const QVector3D& d = second[2];
+    if (second[0] != a || second[1] != c) {
+        return false;
+    }
+    const QVector3D n = Normal(a, b, c);
+    return QVector3D::dotProduct(n, Normal(a, c, d)) > 0.95f &&
+           QVector3D::dotProduct(n, Normal(b, c, d)) > 0.0f &&
+           QVector3D::dotProduct(n, Normal(a, b, d)) > 0.0f;
+}
+
+std::vector<std::vector<QVector3D>> JoinedInPairs(const std::vector<Triangle>& triangles) {
+    std::vector<std::vector<QVector3D>> pieces;
+    for (size_t i = 0; i < triangles.size(); ++i) {
+        const Triangle& t = triangles[i];
+        if (i + 1 < triangles.size() && JoinsIntoQuad(t, triangles[i + 1])) {
+            pieces.push_back({t[0], t[1], t[2], triangles[i + 1][2]});
+            ++i;
+        } else {
+            pieces.push_back({t[0], t[1], t[2]});
+        }
+    }
+    return pieces;
+}
+
 // Reads the feedback tokens: polygons as fans of triangles, lines as segments.
 class FeedbackReader {
 public:
     explicit FeedbackReader(const std::vector<GLfloat>& values) : m_values(values) {}
 
-    void ReadInto(TeapotMesh& mesh) {
+    void ReadInto(std::vector<Triangle>& triangles, TeapotMesh& mesh) {
         while (m_next < m_values.size()) {
             const auto token = static_cast<GLenum>(Take());
             if (token == GL_POLYGON_TOKEN) {
@@ -48,7 +82,7 @@ public:
                     corners.push_back(Vertex());
                 }
                 for (size_t i = 2; i < corners.size(); ++i) {
-                    mesh.triangles.push_back({corners[0], corners[i - 1], corners[i]});
+                    triangles.push_back({corners[0], corners[i - 1], corners[i]});
                 }
             } else if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
                 const QVector3D a = Vertex();
@@ -105,8 +139,10 @@ TeapotMesh ReadTeapot() {
     glDisable(GL_CULL_FACE);
     glDisable(GL_LIGHTING);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    FeedbackReader(Feedback(&SolidTeapot)).ReadInto(mesh);
-    FeedbackReader(Feedback(&WireTeapot)).ReadInto(mesh);
+    std::vector<Triangle> triangles;
+    FeedbackReader(Feedback(&SolidTeapot)).ReadInto(triangles, mesh);
+    FeedbackReader(Feedback(&WireTeapot)).ReadInto(triangles, mesh);
+    mesh.pieces = JoinedInPairs(triangles);
     context.doneCurrent();
     if (previous && previousSurface) {
         previous->makeCurrent(previousSurface);

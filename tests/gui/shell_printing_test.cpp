@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QColor>
 #include <QDialog>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -12,11 +14,13 @@
 
 #include "commands/command_ids.h"
 #include "model/document.h"
+#include "model/page.h"
 #include "shell/command_actions.h"
 #include "shell/frame_printing.h"
 #include "shell/main_frame.h"
 #include "shell/view_figure.h"
 #include "view/demo_page.h"
+#include "view/plom_view.h"
 
 namespace velnor {
 namespace {
@@ -94,6 +98,37 @@ TEST_F(ShellPrintingTest, TheFigureOfTheViewGoesToSvgAndPdf) {
         EXPECT_GT(file.size(), 500);
     }
     EXPECT_FALSE(frame.Document().IsModified());
+}
+
+int BluePixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.blue() > 150 && c.red() < 90 && c.green() < 90 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// The teapot of the figure is read from an OpenGL context of its own; the view's context is
+// current again afterwards and draws as before.
+TEST_F(ShellPrintingTest, ATeapotGoesToTheFigureAndTheViewDrawsOn) {
+    frame.Document().CurrentPage().AddSolid(std::make_unique<CSubassembly>(
+        kSolidTeapot, 0, Float3{0, 0, 0}, 0.0f, Float3{0, 0, 1}, Float3{4, 4, 4}, 0.5, 0,
+        Plane{0, 0, 1, 0}, Plane{0, 0, -1, 0}));
+    frame.View().update();
+    QApplication::processEvents();
+    const int before = BluePixels(frame.View().grabFramebuffer());
+    ASSERT_GT(before, 1000);
+    const QString path = dir.filePath(QStringLiteral("teapot.svg"));
+    ASSERT_EQ(ExportViewFigure(path, frame.Document(), frame.View()), QString());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_GT(file.readAll().count("<path"), 1000);
+    frame.View().update();
+    QApplication::processEvents();
+    EXPECT_NEAR(BluePixels(frame.View().grabFramebuffer()), before, before / 20);
 }
 
 }  // namespace
