@@ -12,6 +12,7 @@
 #include "geometry/page_geometry.h"
 #include "geometry/polyhedron_net.h"
 #include "geometry/tolerances.h"
+#include "model/cell_keys.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 
@@ -158,6 +159,11 @@ bool AddPolyhedronNet(CPlomDoc& doc) {
     }
     if (page.m_nNextButtonId + FoldButtonCount(net) - 1 > CGpage::kLastButtonKey) {
         ShowMessage(kButtonLimitMessage);
+        return false;
+    }
+    if (!page.HasKeysFor({.lines = static_cast<int>(NetEdges(net).size()),
+                          .faces = static_cast<int>(net.faces.size())})) {
+        ShowMessage(kPageFullMessage);
         return false;
     }
     RecordAdditions(doc, "添加展开图", AddNet(page, net));

@@ -10,6 +10,7 @@
 #include "geometry/construction_messages.h"
 #include "geometry/page_geometry.h"
 #include "geometry/plane_section.h"
+#include "model/cell_keys.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 
@@ -178,6 +179,11 @@ bool AddCrossSection(CPlomDoc& doc) {
     }
     if (!page.HasRoomFor(static_cast<int>(plan.newCorners.size()))) {
         ShowMessage(kVertexLimitMessage);
+        return false;
+    }
+    if (!page.HasKeysFor({.lines = static_cast<int>(plan.sides.size()),
+                          .faces = static_cast<int>(plan.faces.size())})) {
+        ShowMessage(kPageFullMessage);
         return false;
     }
     RecordAdditions(doc, "添加截面", AddSection(page, section, plan));

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -205,6 +207,20 @@ TEST_F(CrossSectionTest, NeedsThreePointsOrOneFaceAndRefusesWithoutRoom) {
     EXPECT_FALSE(AddCrossSection(doc));
     EXPECT_EQ(messages.texts, std::vector<std::string>{"本页顶点数已达界限,请新建一页"});
     EXPECT_TRUE(PagesEqual(*before, Page()));
+}
+
+TEST_F(CrossSectionTest, RefusesWhenThePageHasNoKeyForItsLinesAndChangesNothing) {
+    Prepare(kCases[0]);
+    for (int key = 1; key <= UINT16_MAX; ++key) {
+        Page().m_lines.try_emplace(static_cast<uint16_t>(key),
+                                   std::make_unique<CLineCell>(kA, kB, 0));
+    }
+    const auto before = CopyPage(Page());
+    const int steps = History().Count();
+    EXPECT_FALSE(AddCrossSection(doc));
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"本页图元数已达界限,请新建一页"});
+    EXPECT_TRUE(PagesEqual(*before, Page()));
+    EXPECT_EQ(History().Count(), steps);
 }
 
 }  // namespace
