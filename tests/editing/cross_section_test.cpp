@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -211,10 +209,7 @@ TEST_F(CrossSectionTest, NeedsThreePointsOrOneFaceAndRefusesWithoutRoom) {
 
 TEST_F(CrossSectionTest, RefusesWhenThePageHasNoKeyForItsLinesAndChangesNothing) {
     Prepare(kCases[0]);
-    for (int key = 1; key <= UINT16_MAX; ++key) {
-        Page().m_lines.try_emplace(static_cast<uint16_t>(key),
-                                   std::make_unique<CLineCell>(kA, kB, 0));
-    }
+    TakeEveryLineKey(Page());
     const auto before = CopyPage(Page());
     const int steps = History().Count();
     EXPECT_FALSE(AddCrossSection(doc));

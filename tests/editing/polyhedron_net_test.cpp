@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <functional>
-#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -208,14 +206,7 @@ const RefusalCase kRefusals[] = {
      "本页顶点数已达界限,请新建一页"},
     {"room for 4 more buttons", [](CGpage& page) { page.m_nNextButtonId = 3121; },
      "本页按钮数已达界限,请新建一页"},
-    {"every line key taken",
-     [](CGpage& page) {
-         for (int key = 1; key <= UINT16_MAX; ++key) {
-             page.m_lines.try_emplace(static_cast<uint16_t>(key),
-                                      std::make_unique<CLineCell>(kA, kB, 0));
-         }
-     },
-     "本页图元数已达界限,请新建一页"},
+    {"every line key taken", test::TakeEveryLineKey, "本页图元数已达界限,请新建一页"},
 };
 
 class PolyhedronNetRefusalTest : public EditingTest,
