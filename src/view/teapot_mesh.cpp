@@ -12,7 +12,8 @@ namespace velnor {
 namespace {
 
 // The teapot is drawn scaled by this into the unit cube, so that nothing of it is clipped, on a
-// viewport of 2 x 2: a window coordinate w is then the scene coordinate (w - 1) / kShrink.
+// viewport of 2 x 2: a window x or y of w is then the scene's (w - 1) / kShrink, a depth d its
+// (2 d - 1) / kShrink.
 constexpr float kShrink = 0.25f;
 constexpr size_t kLargestBuffer = size_t{1} << 26;
 
