@@ -142,7 +142,7 @@ std::optional<bool> ImageMenu::EnabledInsteadOfDocument(int commandId) const {
     if (commandId == cmd::kClear && region) {
         return false;
     }
-    if (commandId == cmd::kPaste && HoldsBitmap(ClipboardData())) {
+    if (commandId == cmd::kPaste && ClipboardHoldsBitmap()) {
         return true;
     }
     return std::nullopt;

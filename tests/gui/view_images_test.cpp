@@ -177,6 +177,18 @@ TEST(ClipboardBitmapTest, OnlyThirtyTwoBitBitmapsArePasted) {
                                         "无法取得剪贴板数据,不能完成粘贴! ", "不能打开剪贴板!"}));
 }
 
+// The answer is kept between questions, so it must follow every change of the clipboard.
+TEST(ClipboardBitmapTest, TheKeptAnswerFollowsTheClipboard) {
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    clipboard.setText(QStringLiteral("文字"));
+    EXPECT_FALSE(ClipboardHoldsBitmap());
+    clipboard.setImage(Corners(6, 4).convertToFormat(QImage::Format_ARGB32));
+    EXPECT_TRUE(ClipboardHoldsBitmap());
+    EXPECT_TRUE(ClipboardHoldsBitmap());
+    clipboard.clear();
+    EXPECT_FALSE(ClipboardHoldsBitmap());
+}
+
 // The view with an image of its own, for what needs OpenGL and the mouse.
 class ViewImageTest : public testing::Test {
 protected:

@@ -1,5 +1,7 @@
 #include "view/images/clipboard_bitmap.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QtEndian>
 
@@ -40,6 +42,16 @@ std::optional<std::pair<QImage, int>> ClipboardBitmap(const QMimeData& data) {
 
 bool HoldsBitmap(const QMimeData* data) {
     return data && (data->hasImage() || data->hasFormat(kBmpType));
+}
+
+bool ClipboardHoldsBitmap() {
+    static std::optional<bool> answer;
+    static const QMetaObject::Connection forgetOnChange = QObject::connect(
+        QGuiApplication::clipboard(), &QClipboard::dataChanged, [] { answer.reset(); });
+    if (!answer) {
+        answer = HoldsBitmap(QGuiApplication::clipboard()->mimeData());
+    }
+    return *answer;
 }
 
 std::optional<PixelBuffer> PasteBitmap(const QMimeData* data) {

@@ -232,7 +232,7 @@ bool ImageCommands::IsEnabled(int commandId) const {
         case cmd::kSetRegionSize:
             return true;
         case cmd::kPasteImage:
-            return HoldsBitmap(QGuiApplication::clipboard()->mimeData());
+            return ClipboardHoldsBitmap();
         case cmd::kSaveRegion:
             // A picture of the figure alone is worth saving too.
             return m_image.HasImage() || m_image.m_bRegion;
