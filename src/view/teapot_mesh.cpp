@@ -68,7 +68,7 @@ std::vector<std::vector<QVector3D>> JoinedInPairs(const std::vector<Triangle>& t
     return pieces;
 }
 
-// Reads the feedback tokens: polygons as fans of triangles, lines as segments.
+// Reads the feedback tokens: polygons as fans of triangles, line strips as polylines.
 class FeedbackReader {
 public:
     explicit FeedbackReader(const std::vector<GLfloat>& values) : m_values(values) {}
@@ -87,7 +87,12 @@ public:
                 }
             } else if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
                 const QVector3D a = Vertex();
-                mesh.segments.push_back({a, Vertex()});
+                const QVector3D b = Vertex();
+                if (token == GL_LINE_RESET_TOKEN || mesh.lines.empty() ||
+                    mesh.lines.back().back() != a) {
+                    mesh.lines.push_back({a});
+                }
+                mesh.lines.back().push_back(b);
             } else if (token == GL_PASS_THROUGH_TOKEN) {
                 Take();
             } else {
