@@ -89,7 +89,7 @@ void FigureParts::AddPolyline(const SceneProjector& projector,
                               bool dashedWhereHidden) {
     for (size_t i = 0; i + 1 < corners.size(); ++i) {
         if (const auto clipped = projector.ClipSegment(corners[i], corners[i + 1])) {
-            segments.push_back({clipped->first, clipped->second, color, dashedWhereHidden});
+            segments.push_back({clipped->first, clipped->second, color, dashedWhereHidden, i > 0});
         }
     }
 }

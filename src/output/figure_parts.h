@@ -40,6 +40,7 @@ struct StrokedSegment {
     ScreenPoint a, b;
     QColor color;
     bool dashedWhereHidden;
+    bool followsPrevious = false;  // the next piece of the polyline of the segment before it
 };
 
 // A picture placed on the drawing (a bitmap text).
@@ -68,7 +69,8 @@ struct FigureParts {
     // no lines.
     void AddShape(const SceneProjector& projector,
                   const std::vector<std::vector<QVector3D>>& outlines, const QBrush& brush);
-    // Adds the clipped pieces of a polyline (homogeneous corners: w = 0 for a point at infinity).
+    // Adds the clipped pieces of a polyline (homogeneous corners: w = 0 for a point at infinity);
+    // where they stay joined they are drawn as one line.
     void AddPolyline(const SceneProjector& projector, const std::vector<QVector4D>& corners,
                      const QColor& color, bool dashedWhereHidden);
 };

@@ -244,32 +244,52 @@ void PaintFills(QPainter& painter, std::vector<PaintedPolygon>& fills,
     }
 }
 
+// A run of joined pieces of one line, in one colour.
+struct Stroke {
+    QPolygonF points;
+    QColor color;
+};
+
+// Adds a piece, extending the last stroke where the piece continues it.
+void AddPiece(std::vector<Stroke>& strokes, const QLineF& piece, const QColor& color,
+              bool follows) {
+    if (follows && !strokes.empty() && strokes.back().color == color &&
+        QLineF(strokes.back().points.last(), piece.p1()).length() < 1e-6) {
+        strokes.back().points << piece.p2();
+    } else {
+        strokes.push_back({QPolygonF{piece.p1(), piece.p2()}, color});
+    }
+}
+
 // Every dashed part first, then every solid one, as the view's two passes draw them.
 void PaintSegments(QPainter& painter, const FigureParts& parts, double width) {
-    struct Piece {
-        QLineF line;
-        QColor color;
-    };
-    std::vector<Piece> dashes, solids;
+    std::vector<Stroke> dashes, solids;
     for (const StrokedSegment& s : parts.segments) {
         const SplitLine split = parts.surfaces.Split(s.a, s.b);
         const QLineF whole(s.a.at, s.b.at);
+        const auto add = [&](std::vector<Stroke>& strokes, const LinePart& part) {
+            AddPiece(strokes, QLineF(whole.pointAt(part.from), whole.pointAt(part.to)), s.color,
+                     s.followsPrevious && part.from == 0.0);
+        };
         for (const LinePart& part : split.visible) {
-            solids.push_back({QLineF(whole.pointAt(part.from), whole.pointAt(part.to)), s.color});
+            add(solids, part);
         }
         if (s.dashedWhereHidden) {
             for (const LinePart& part : split.dashed) {
-                dashes.push_back(
-                    {QLineF(whole.pointAt(part.from), whole.pointAt(part.to)), s.color});
+                add(dashes, part);
             }
         }
     }
     painter.setBrush(Qt::NoBrush);
-    for (const auto* pieces : {&dashes, &solids}) {
-        const bool dashed = pieces == &dashes;
-        for (const Piece& piece : *pieces) {
-            painter.setPen(LinePen(piece.color, width, dashed));
-            painter.drawLine(piece.line);
+    for (const auto* strokes : {&dashes, &solids}) {
+        const bool dashed = strokes == &dashes;
+        for (const Stroke& stroke : *strokes) {
+            painter.setPen(LinePen(stroke.color, width, dashed));
+            if (stroke.points.size() == 2) {
+                painter.drawLine(stroke.points[0], stroke.points[1]);
+            } else {
+                painter.drawPolyline(stroke.points);
+            }
         }
     }
 }

@@ -197,12 +197,26 @@ void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
                              Qt::NoBrush, false, true);
         }
     }
+    const QColor ink = style.palette.Ink(own);
+    const bool dashed = geometry.linesDashedWhereHidden && !fillMode;
     for (const Polyline& line : geometry.lines) {
+        // The clip planes may cut the line into runs.
+        std::vector<QVector4D> run;
         for (size_t i = 0; i + 1 < line.size(); ++i) {
-            if (const auto piece = clipper.Segment(line[i], line[i + 1])) {
-                parts.AddPolyline(oriented, {piece->first, piece->second}, style.palette.Ink(own),
-                                  geometry.linesDashedWhereHidden && !fillMode);
+            const auto piece = clipper.Segment(line[i], line[i + 1]);
+            if (!run.empty() && (!piece || piece->first != run.back())) {
+                parts.AddPolyline(oriented, run, ink, dashed);
+                run.clear();
             }
+            if (piece) {
+                if (run.empty()) {
+                    run.push_back(piece->first);
+                }
+                run.push_back(piece->second);
+            }
+        }
+        if (!run.empty()) {
+            parts.AddPolyline(oriented, run, ink, dashed);
         }
     }
 }

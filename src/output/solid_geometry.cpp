@@ -55,9 +55,8 @@ void AddTeapot(std::vector<Facet>& facets) {
 }
 
 void AddWireTeapot(std::vector<Polyline>& lines) {
-    for (const auto& [a, b] : Teapot().segments) {
-        lines.push_back({a, b});
-    }
+    const auto& wires = Teapot().lines;
+    lines.insert(lines.end(), wires.begin(), wires.end());
 }
 
 // The regular polyhedra, solid (painted faces) or wire (edges).

@@ -12,7 +12,8 @@ namespace velnor {
 namespace {
 
 // The teapot is drawn scaled by this into the unit cube, so that nothing of it is clipped, on a
-// viewport of 2 x 2: a window coordinate w is then the scene coordinate (w - 1) / kShrink.
+// viewport of 2 x 2: a window x or y of w is then the scene's (w - 1) / kShrink, a depth d its
+// (2 d - 1) / kShrink.
 constexpr float kShrink = 0.25f;
 constexpr size_t kLargestBuffer = size_t{1} << 26;
 
@@ -67,7 +68,7 @@ std::vector<std::vector<QVector3D>> JoinedInPairs(const std::vector<Triangle>& t
     return pieces;
 }
 
-// Reads the feedback tokens: polygons as fans of triangles, lines as segments.
+// Reads the feedback tokens: polygons as fans of triangles, line strips as polylines.
 class FeedbackReader {
 public:
     explicit FeedbackReader(const std::vector<GLfloat>& values) : m_values(values) {}
@@ -86,7 +87,12 @@ public:
                 }
             } else if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
                 const QVector3D a = Vertex();
-                mesh.segments.push_back({a, Vertex()});
+                const QVector3D b = Vertex();
+                if (token == GL_LINE_RESET_TOKEN || mesh.lines.empty() ||
+                    mesh.lines.back().back() != a) {
+                    mesh.lines.push_back({a});
+                }
+                mesh.lines.back().push_back(b);
             } else if (token == GL_PASS_THROUGH_TOKEN) {
                 Take();
             } else {

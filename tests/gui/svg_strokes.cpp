@@ -9,12 +9,16 @@ SvgContent ReadSvg(const QString& svg) {
     for (const QString& group : svg.split(QStringLiteral("<g "))) {
         const bool dashed = group.section('>', 0, 0).contains(QStringLiteral("stroke-dasharray"));
         static const QRegularExpression line(
-            QStringLiteral(R"(<polyline[^>]*points="([-\d.]+),([-\d.]+) ([-\d.]+),([-\d.]+) ")"));
+            QStringLiteral(R"re(<polyline[^>]*points="([^"]*)")re"));
         for (auto m = line.globalMatch(group); m.hasNext();) {
-            const auto match = m.next();
-            content.strokes.push_back({{match.captured(1).toDouble(), match.captured(2).toDouble()},
-                                       {match.captured(3).toDouble(), match.captured(4).toDouble()},
-                                       dashed});
+            std::vector<QPointF> points;
+            for (const QString& point : m.next().captured(1).split(' ', Qt::SkipEmptyParts)) {
+                points.emplace_back(point.section(',', 0, 0).toDouble(),
+                                    point.section(',', 1, 1).toDouble());
+            }
+            for (size_t i = 0; i + 1 < points.size(); ++i) {
+                content.strokes.push_back({points[i], points[i + 1], dashed});
+            }
         }
         static const QRegularExpression text(QStringLiteral(R"(<text[^>]*>([^<]*)</text>)"));
         for (auto m = text.globalMatch(group); m.hasNext();) {

@@ -353,6 +353,38 @@ TEST(VectorWirePolyhedraTest, DrawsEachEdgeOnceAndNoneDashed) {
     }
 }
 
+// A curve is drawn as one line per run, not piece by piece: seen from above, a circle outline
+// whose right half lies behind a face is one solid line on the left and, dashed, the two
+// quarters on the right (it starts at the right).
+TEST(VectorCurvesTest, ComeAsOneLinePerRun) {
+    struct Case {
+        bool behindFace;
+        int solidLines, dashedLines;
+    };
+    const Case cases[] = {{false, 1, 0}, {true, 1, 2}};
+    CGlModel settings;
+    settings.m_camera.m_fAngleX = 0.0f;
+    settings.m_camera.m_fAngleAxis = 0.0f;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.behindFace);
+        auto page = EmptyPage();
+        if (c.behindFace) {
+            AddSquare(*page, 0, 8, 5);
+        }
+        page->AddSolid(MakeSolid(kSolidCircleOutline, {0, 0, 0}, 3));
+        const QString svg = SvgText(*page, settings);
+        int solid = 0, dashed = 0;
+        for (const QString& group : svg.split(QStringLiteral("<g "))) {
+            const int lines = static_cast<int>(group.count(QStringLiteral("<polyline")));
+            (group.section('>', 0, 0).contains(QStringLiteral("stroke-dasharray")) ? dashed
+                                                                                   : solid) +=
+                lines;
+        }
+        EXPECT_EQ(solid, c.solidLines);
+        EXPECT_EQ(dashed, c.dashedLines);
+    }
+}
+
 // Seen from above (25 pixels a unit, the origin at x = 400), a line at y = 0.5 through the
 // middle of a closed solid of scale 3 is hidden where it runs inside: the facets facing the eye
 // hide it, not those turned away.
