@@ -37,7 +37,8 @@ class CGpage {
 public:
     static constexpr int kMaxVertices = 200;
     static constexpr uint16_t kFirstButtonKey = 3024;
-    // Button keys are also window control ids; the view takes presses up to this one.
+    // Each key places its button 30 pixels lower; past this one a button lies some 2000 pixels
+    // down, below any window, so a net refuses fold buttons that would pass it.
     static constexpr uint16_t kLastButtonKey = 3124;
 
     CGpage() = default;
