@@ -12,6 +12,7 @@
 #include "shell/save_file_dialog.h"
 #include "view/images/clipboard_bitmap.h"
 #include "view/images/image_files.h"
+#include "view/images/view_image.h"
 #include "view/plom_view.h"
 
 namespace velnor {
@@ -174,8 +175,8 @@ void ImageMenu::SetRegionSize(const CommandParams& params) {
     const RegionSize size{params.Integer("width", current.width),
                           params.Integer("height", current.height)};
     for (const int side : {size.width, size.height}) {
-        if (side < 1 || side > kLargestRegionSide) {
-            throw CommandError(RangeRefusal(1, kLargestRegionSide, true));
+        if (side < 1 || side > CViewImage::kLargestRegionSide) {
+            throw CommandError(RangeRefusal(1, CViewImage::kLargestRegionSide, true));
         }
     }
     m_view.Images().SetRegionSize(size.width, size.height);

@@ -7,13 +7,15 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "view/images/view_image.h"
+
 namespace velnor {
 
 namespace {
 
 QSpinBox* SideBox(int value, QWidget* parent) {
     auto* box = new QSpinBox(parent);
-    box->setRange(1, kLargestRegionSide);
+    box->setRange(1, CViewImage::kLargestRegionSide);
     box->setValue(value);
     box->setSuffix(QStringLiteral(" 像素"));
     return box;

@@ -6,9 +6,6 @@ class QWidget;
 
 namespace velnor {
 
-// A region larger than any screen is of no use; 1 pixel is the least that can be saved.
-inline constexpr int kLargestRegionSide = 8192;
-
 struct RegionSize {
     int width = 0;
     int height = 0;

@@ -25,6 +25,8 @@ class CViewImage {
 public:
     static constexpr int kMaxX = 1024;  // how far the image may be dragged, whatever the window
     static constexpr int kMaxY = 780;
+    // A region larger than any screen is of no use; 1 pixel is the least that can be saved.
+    static constexpr int kLargestRegionSide = 8192;
 
     bool HasImage() const { return !m_pOrigPixels.Empty(); }
     bool HasDisplayed() const { return !m_pPixels.Empty(); }
