@@ -16,8 +16,6 @@ class AutoSaveField : public QGroupBox {
 public:
     explicit AutoSaveField(AutoSave& autoSave, QWidget* parent = nullptr);
 
-    QSpinBox* Minutes() const { return m_minutes; }
-
 private:
     AutoSave& m_autoSave;
     QSpinBox* m_minutes = nullptr;

@@ -1,6 +1,5 @@
 #include "view/images/pixel_buffer.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace velnor {
@@ -27,20 +26,6 @@ PixelBuffer PixelsFromImage(const QImage& image) {
                     rgb.constScanLine(y), rowBytes);
     }
     return pixels;
-}
-
-QImage ImageFromPixels(const PixelBuffer& pixels) {
-    QImage image(pixels.width, pixels.height, QImage::Format_RGB888);
-    if (image.isNull()) {
-        return image;
-    }
-    const size_t rowBytes = static_cast<size_t>(pixels.width) * 3;
-    const int rowSize = PixelBuffer::RowSize(pixels.width);
-    for (int y = 0; y < pixels.height; ++y) {
-        std::memcpy(image.scanLine(y),
-                    &pixels.bytes[static_cast<size_t>(pixels.height - 1 - y) * rowSize], rowBytes);
-    }
-    return image;
 }
 
 }  // namespace velnor

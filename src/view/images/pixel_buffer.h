@@ -26,7 +26,4 @@ struct PixelBuffer {
 // conversion runs out of memory.
 PixelBuffer PixelsFromImage(const QImage& image);
 
-// The buffer as a top-down 24-bit QImage.
-QImage ImageFromPixels(const PixelBuffer& pixels);
-
 }  // namespace velnor
