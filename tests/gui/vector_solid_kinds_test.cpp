@@ -8,6 +8,7 @@
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -231,6 +232,63 @@ TEST_P(VectorSolidKindsTest, LooksAsInTheView) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, VectorSolidKindsTest, testing::ValuesIn(kScenes),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The mean colour of the drawn pixels.
+std::array<double, 3> MeanDrawnColour(const QImage& image) {
+    std::array<double, 3> sum{};
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (IsDrawn(image, x, y)) {
+                const Pixel p = PixelAt(image, x, y);
+                sum[0] += p.r;
+                sum[1] += p.g;
+                sum[2] += p.b;
+                ++count;
+            }
+        }
+    }
+    for (double& channel : sum) {
+        channel /= std::max(count, 1);
+    }
+    return sum;
+}
+
+// Under light the view paints a solid in its material, unless 颜色材质 lets the drawing colours
+// through; the vector figure must not print a grey solid in colour, or the reverse.
+TEST_F(RenderTest, VectorSolidsTakeTheViewsColoursUnderLight) {
+    struct Case {
+        const char* name;
+        uint8_t kind;
+        bool lighting, colorMaterial, ownRedMaterial;
+    };
+    const Case cases[] = {
+        {"lit_sphere", kSolidSphere, true, false, false},
+        {"lit_red_sphere", kSolidSphere, true, false, true},
+        {"lit_cube", kSolidCube, true, false, false},
+        {"lit_coloured_cube", kSolidCube, true, true, false},
+        {"unlit_cube", kSolidCube, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Settings().m_bLighting = c.lighting;
+        Settings().m_bColorMaterial = c.colorMaterial;
+        auto page = EmptyPage();
+        auto solid = MakeSolid(c.kind, {0, 0, 0}, 4);
+        if (c.ownRedMaterial) {
+            solid->m_bOwnMaterial = 1;
+            solid->m_material.diffuse = {0.9f, 0.1f, 0.1f, 1.0f};
+        }
+        page->AddSolid(std::move(solid));
+        const auto view =
+            MeanDrawnColour(Render(page.get(), std::string("colour_") + c.name + "_gl"));
+        const auto vector =
+            MeanDrawnColour(VectorPicture(*page, Settings(), {}, std::string("colour_") + c.name));
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_NEAR(vector[i], view[i], 40.0) << "channel " << i;
+        }
+    }
+}
 
 // Every solid kind of the program on one page, seven to a row, with lighting.
 std::unique_ptr<CGpage> EveryKindPage() {
