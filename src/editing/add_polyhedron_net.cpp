@@ -8,8 +8,8 @@
 
 #include "editing/net_fold_buttons.h"
 #include "editing/record_additions.h"
-#include "geometry/construction_messages.h"
 #include "geometry/page_geometry.h"
+#include "geometry/page_room.h"
 #include "geometry/polyhedron_net.h"
 #include "geometry/tolerances.h"
 #include "model/document.h"
@@ -152,8 +152,9 @@ bool AddPolyhedronNet(CPlomDoc& doc) {
         return false;
     }
     const PolyhedronNet& net = std::get<PolyhedronNet>(unfolded);
-    if (!page.HasRoomFor(static_cast<int>(net.vertices.size()))) {
-        ShowMessage(kVertexLimitMessage);
+    if (!RoomForCells(page, {.points = static_cast<int>(net.vertices.size()),
+                             .lines = static_cast<int>(NetEdges(net).size()),
+                             .faces = static_cast<int>(net.faces.size())})) {
         return false;
     }
     if (page.m_nNextButtonId + FoldButtonCount(net) - 1 > CGpage::kLastButtonKey) {

@@ -6,8 +6,8 @@
 #include "editing/record_additions.h"
 #include "geometry/circle_constructions.h"
 #include "geometry/circle_solids.h"
-#include "geometry/construction_messages.h"
 #include "geometry/page_geometry.h"
+#include "geometry/page_room.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 
@@ -47,8 +47,7 @@ bool AddCircleNormal(CPlomDoc& doc) {
         return false;
     }
     // Both ends or neither: a lone centre would be a change nobody recorded.
-    if (!page.HasRoomFor(2)) {
-        ShowMessage(kVertexLimitMessage);
+    if (!RoomForCells(page, {.points = 2, .lines = 1})) {
         return false;
     }
     const Vec3 c = ToVec3(circle->m_position);

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "editing/record_additions.h"
-#include "geometry/construction_messages.h"
 #include "geometry/page_geometry.h"
+#include "geometry/page_room.h"
 #include "geometry/plane_section.h"
 #include "model/document.h"
 #include "model/message_seam.h"
@@ -176,8 +176,9 @@ bool AddCrossSection(CPlomDoc& doc) {
         ShowMessage(kNothingNewMessage);
         return false;
     }
-    if (!page.HasRoomFor(static_cast<int>(plan.newCorners.size()))) {
-        ShowMessage(kVertexLimitMessage);
+    if (!RoomForCells(page, {.points = static_cast<int>(plan.newCorners.size()),
+                             .lines = static_cast<int>(plan.sides.size()),
+                             .faces = static_cast<int>(plan.faces.size())})) {
         return false;
     }
     RecordAdditions(doc, "添加截面", AddSection(page, section, plan));

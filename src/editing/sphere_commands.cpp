@@ -6,7 +6,7 @@
 #include "editing/cmd_add_points.h"
 #include "editing/cmd_compound.h"
 #include "geometry/circle_solids.h"
-#include "geometry/construction_messages.h"
+#include "geometry/page_room.h"
 #include "geometry/sphere_constructions.h"
 #include "geometry/sphere_messages.h"
 #include "model/document.h"
@@ -42,8 +42,7 @@ bool AddSphereAxis(CPlomDoc& doc) {
         ShowMessage(kNotUprightSphereMessage);
         return false;
     }
-    if (!page.HasRoomFor(2)) {
-        ShowMessage(kVertexLimitMessage);
+    if (!RoomForCells(page, {.points = 2, .lines = 1})) {
         return false;
     }
     const Vec3 c = ToVec3(sphere->m_position);

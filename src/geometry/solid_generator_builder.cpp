@@ -3,10 +3,9 @@
 #include <memory>
 #include <vector>
 
-#include "geometry/construction_messages.h"
+#include "geometry/page_room.h"
 #include "model/color.h"
 #include "model/gl_model.h"
-#include "model/message_seam.h"
 
 namespace velnor {
 
@@ -75,15 +74,9 @@ AddedCells FigureBuilder::Finish(char nextLabel) {
 }
 
 bool RoomForFigure(const CGpage& page, int vertices) {
-    if (!page.HasRoomFor(vertices)) {
-        ShowMessage(kVertexLimitMessage);
-        return false;
-    }
-    if (!page.HasKeysFor(kMostCellsOfAFigure)) {
-        ShowMessage(kPageFullMessage);
-        return false;
-    }
-    return true;
+    AddedCells cells = kMostCellsOfAFigure;
+    cells.points = vertices;
+    return RoomForCells(page, cells);
 }
 
 std::string LetterLabel(int i, const char* suffix) {

@@ -1,13 +1,10 @@
 #include "richtext/rtf_picture.h"
 
 #include <QImage>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextImageFormat>
-#include <QUrl>
 
 #include <algorithm>
 
+#include "richtext/inserted_image.h"
 #include "richtext/rtf_state.h"
 
 namespace velnor {
@@ -16,13 +13,6 @@ namespace {
 
 constexpr long long kMaxGoal = 31680 * 100;
 constexpr double kMaxPixels = 10000.0;
-
-// Names of pictures are unique in the whole program, so that text read here can be pasted into
-// another document beside pictures of its own.
-QString NewImageName() {
-    static int s_nImages = 0;
-    return QStringLiteral("velnor-image:%1").arg(++s_nImages);
-}
 
 double Pixels(int goal, int scale, int natural) {
     const double pixels = goal > 0 ? goal / kTwipsPerPixel * scale / 100.0 : natural;
@@ -66,13 +56,8 @@ bool RtfPicture::InsertAt(QTextCursor& cursor) const {
     if (m_format == nullptr || !image.loadFromData(m_data, m_format)) {
         return false;
     }
-    const QString name = NewImageName();
-    cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), image);
-    QTextImageFormat format;
-    format.setName(name);
-    format.setWidth(Pixels(m_nGoalWidth, m_nScaleX, image.width()));
-    format.setHeight(Pixels(m_nGoalHeight, m_nScaleY, image.height()));
-    cursor.insertImage(format);
+    InsertImage(cursor, image, Pixels(m_nGoalWidth, m_nScaleX, image.width()),
+                Pixels(m_nGoalHeight, m_nScaleY, image.height()));
     return true;
 }
 

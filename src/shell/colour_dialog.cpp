@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "model/gl_model.h"
+#include "shell/rgb_colour.h"
 
 namespace velnor {
 
@@ -27,10 +28,6 @@ constexpr std::array<ColourField, 8> kFields = {{
     {"文本颜色", &CGlModel::m_textColor},
 }};
 
-QColor ToQColor(const Rgb& rgb) {
-    return QColor(rgb.r, rgb.g, rgb.b);
-}
-
 }  // namespace
 
 CGLCOLORDLG::CGLCOLORDLG(CGlModel& settings, std::function<void()> applied, QWidget* parent)
@@ -46,9 +43,7 @@ CGLCOLORDLG::CGLCOLORDLG(CGlModel& settings, std::function<void()> applied, QWid
         connect(button, &QPushButton::clicked, this, [this, i] {
             const QColor chosen = QColorDialog::getColor(ToQColor(m_colours[i]), this);
             if (chosen.isValid()) {
-                m_colours[i] = {static_cast<uint8_t>(chosen.red()),
-                                static_cast<uint8_t>(chosen.green()),
-                                static_cast<uint8_t>(chosen.blue())};
+                m_colours[i] = ToRgb(chosen);
                 ShowColours();
             }
         });
@@ -71,8 +66,7 @@ CGLCOLORDLG::CGLCOLORDLG(CGlModel& settings, std::function<void()> applied, QWid
 
 void CGLCOLORDLG::ShowColours() {
     for (size_t i = 0; i < m_buttons.size(); ++i) {
-        m_buttons[i]->setStyleSheet(
-            QStringLiteral("background-color: %1").arg(ToQColor(m_colours[i]).name()));
+        m_buttons[i]->setStyleSheet(SwatchStyle(m_colours[i]));
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include <array>
 
+#include "richtext/inserted_image.h"
 #include "richtext/rtf_reader.h"
 
 namespace velnor {
@@ -61,14 +62,7 @@ void PastePicture(QTextCursor& cursor, const QMimeData& data) {
     if (image.isNull()) {
         return;
     }
-    static int s_nPasted = 0;
-    const QString name = QStringLiteral("velnor-pasted:%1").arg(++s_nPasted);
-    cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), image);
-    QTextImageFormat format;
-    format.setName(name);
-    format.setWidth(image.width());
-    format.setHeight(image.height());
-    cursor.insertImage(format);
+    InsertImage(cursor, image, image.width(), image.height());
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "view/projection.h"
 #include "view/render_env.h"
 #include "view/scene_state.h"
+#include "view/window_pixel_space.h"
 
 namespace velnor {
 
@@ -29,19 +30,9 @@ constexpr int kCaptionMargin = 6;
 void Caption(const RenderEnv& env, const char* text, int width, int height) {
     const Rgb c = env.settings.m_labelColor;
     glColor3ub(c.r, c.g, c.b);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, width, 0, height, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    const WindowPixelSpace pixels(width, height);
     glRasterPos2i(kCaptionMargin, height - kCaptionMargin - env.scene.LabelPixelSize());
     CallLabelString(env.scene.ListBase(), text);
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
 }
 
 void RotateByCamera(const ViewCamera& camera) {

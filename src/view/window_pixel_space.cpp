@@ -5,7 +5,6 @@
 namespace velnor {
 
 WindowPixelSpace::WindowPixelSpace(int width, int height) {
-    glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();

@@ -207,5 +207,16 @@ TEST_F(CrossSectionTest, NeedsThreePointsOrOneFaceAndRefusesWithoutRoom) {
     EXPECT_TRUE(PagesEqual(*before, Page()));
 }
 
+TEST_F(CrossSectionTest, RefusesWhenThePageHasNoKeyForItsLinesAndChangesNothing) {
+    Prepare(kCases[0]);
+    TakeEveryLineKey(Page());
+    const auto before = CopyPage(Page());
+    const int steps = History().Count();
+    EXPECT_FALSE(AddCrossSection(doc));
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"本页图元数已达界限,请新建一页"});
+    EXPECT_TRUE(PagesEqual(*before, Page()));
+    EXPECT_EQ(History().Count(), steps);
+}
+
 }  // namespace
 }  // namespace velnor::test

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <memory>
+
 #include "model/document.h"
 #include "support/recording_button_windows.h"
 #include "support/recording_document_views.h"
@@ -9,6 +12,13 @@
 #include "support/recording_messages.h"
 
 namespace velnor::test {
+
+// Fills every free line key of the page, as 65,535 lines would, so that no new line fits.
+inline void TakeEveryLineKey(CGpage& page) {
+    for (int key = 1; key <= UINT16_MAX; ++key) {
+        page.m_lines.try_emplace(static_cast<uint16_t>(key), std::make_unique<CLineCell>(0, 1, 0));
+    }
+}
 
 // A new document with every seam recorded.
 class EditingTest : public ::testing::Test {

@@ -206,6 +206,7 @@ const RefusalCase kRefusals[] = {
      "本页顶点数已达界限,请新建一页"},
     {"room for 4 more buttons", [](CGpage& page) { page.m_nNextButtonId = 3121; },
      "本页按钮数已达界限,请新建一页"},
+    {"every line key taken", test::TakeEveryLineKey, "本页图元数已达界限,请新建一页"},
 };
 
 class PolyhedronNetRefusalTest : public EditingTest,

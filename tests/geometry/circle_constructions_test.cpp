@@ -116,6 +116,19 @@ TEST_F(CircleConstructions, NormalNeedsACircleAndRoomForBothEnds) {
     EXPECT_EQ(Page().m_nVertexCount, 199);
 }
 
+TEST_F(CircleConstructions, NormalNeedsAKeyForItsLineAndAddsNothingWithout) {
+    AddPoints(Page(), {{1, 0, 0}, {0, 1, 0}, {-1, 0, 0}});
+    SelectAll();
+    ASSERT_TRUE(AddCircleThroughThreePoints(doc));
+    Page().m_selSolids = {1};
+    test::TakeEveryLineKey(Page());
+    const int steps = History().Count();
+    EXPECT_FALSE(AddCircleNormal(doc));
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{"本页图元数已达界限,请新建一页"}));
+    EXPECT_EQ(Page().m_nVertexCount, 3);
+    EXPECT_EQ(History().Count(), steps);
+}
+
 TEST_F(CircleConstructions, MovingPointStartsOnTheCircleThroughThreePoints) {
     AddPoints(Page(), {{3, 0, 1}, {0, 3, 1}, {-3, 0, 1}});
     SelectAll();

@@ -86,6 +86,15 @@ TEST_F(SphereConstructions, AxisRunsFromTheNorthPoleToTheSouthPole) {
     EXPECT_TRUE(Page().m_lines.empty());
 }
 
+TEST_F(SphereConstructions, AxisNeedsAKeyForItsLineAndAddsNothingWithout) {
+    SelectSphere({1, 2, 3}, 4);
+    test::TakeEveryLineKey(Page());
+    EXPECT_FALSE(AddSphereAxis(doc));
+    EXPECT_EQ(messages.texts, std::vector<std::string>{"本页图元数已达界限,请新建一页"});
+    EXPECT_EQ(Page().m_nVertexCount, 0);
+    EXPECT_FALSE(History().CanUndo());
+}
+
 TEST_F(SphereConstructions, TurnedOrStretchedSpheresRefuseAxisAndLatitude) {
     SelectSphere({}, 4, {0.1f, 0, 1});
     EXPECT_FALSE(AddSphereAxis(doc));

@@ -6,6 +6,7 @@
 #include "model/document.h"
 #include "model/gl_model.h"
 #include "shell/dialogs/command_dialogs.h"
+#include "shell/rgb_colour.h"
 
 namespace velnor {
 
@@ -14,8 +15,7 @@ namespace {
 // The colour the picker opens with: the first selected vertex's, or the text colour.
 QColor CurrentColour(const DialogContext& context) {
     if (context.entry.id == cmd::kTextColour) {
-        const Rgb text = SceneSettings().m_textColor;
-        return QColor(text.r, text.g, text.b);
+        return ToQColor(SceneSettings().m_textColor);
     }
     const CGpage& page = context.doc.CurrentPage();
     if (page.m_selPoints.empty()) {

@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "model/message_seam.h"
+#include "shell/rgb_colour.h"
 
 namespace velnor {
 
@@ -35,10 +36,6 @@ int ChosenIndex(const QWidget& widget) {
         return list->currentRow();
     }
     return static_cast<const QComboBox&>(widget).currentIndex();
-}
-
-QString ColourStyle(const Rgb& c) {
-    return QStringLiteral("background-color: rgb(%1, %2, %3);").arg(c.r).arg(c.g).arg(c.b);
 }
 
 }  // namespace
@@ -111,17 +108,15 @@ QPushButton* ValuesDialog::AddColour(const Rgb& colour) {
     m_colour = new QPushButton(this);
     m_colour->setObjectName(QStringLiteral("colour"));
     m_colour->setMinimumWidth(kNumberWidth);
-    m_colour->setStyleSheet(ColourStyle(colour));
+    m_colour->setStyleSheet(SwatchStyle(colour));
     connect(m_colour, &QPushButton::clicked, this, [this] {
-        QColorDialog picker(QColor(m_rgb.r, m_rgb.g, m_rgb.b), this);
+        QColorDialog picker(ToQColor(m_rgb), this);
         picker.setObjectName(QStringLiteral("colourPicker"));
         picker.setWindowTitle(QStringLiteral("颜色"));
         picker.setOption(QColorDialog::DontUseNativeDialog);
         if (picker.exec() == QDialog::Accepted) {
-            const QColor chosen = picker.selectedColor();
-            m_rgb = {static_cast<uint8_t>(chosen.red()), static_cast<uint8_t>(chosen.green()),
-                     static_cast<uint8_t>(chosen.blue())};
-            m_colour->setStyleSheet(ColourStyle(m_rgb));
+            m_rgb = ToRgb(picker.selectedColor());
+            m_colour->setStyleSheet(SwatchStyle(m_rgb));
         }
     });
     return m_colour;
