@@ -290,6 +290,38 @@ TEST_F(RenderTest, VectorSolidsTakeTheViewsColoursUnderLight) {
     }
 }
 
+// With 彩色线条 a segment takes its end points' colours: the end's throughout, or blended from
+// the start's with 色彩平滑.
+TEST_F(RenderTest, VectorSegmentsTakeTheirEndPointsColours) {
+    for (const bool smooth : {false, true}) {
+        SCOPED_TRACE(smooth);
+        Settings().m_bColorLines = 1;
+        Settings().m_bSmoothColors = smooth;
+        Settings().m_camera.m_fAngleX = 0.0f;
+        Settings().m_camera.m_fAngleAxis = 0.0f;
+        auto page = EmptyPage();
+        AddSegment(*page, {-8, 0, 0}, {8, 0, 0});
+        page->m_color[0] = {1.0f, 0.0f, 0.0f};
+        page->m_color[1] = {0.0f, 0.0f, 1.0f};
+        const std::string name = smooth ? "blended_segment" : "end_coloured_segment";
+        const QImage view = Render(page.get(), name + "_gl");
+        const QImage vector = VectorPicture(*page, Settings(), {}, name);
+        // In proportions: the edges of a line are smoothed differently in the two pictures.
+        const auto proportions = [](std::array<double, 3> mean) {
+            const double sum = std::max(mean[0] + mean[1] + mean[2], 1.0);
+            return std::array<double, 3>{mean[0] / sum, mean[1] / sum, mean[2] / sum};
+        };
+        const auto viewShare = proportions(MeanDrawnColour(view));
+        const auto vectorShare = proportions(MeanDrawnColour(vector));
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_NEAR(vectorShare[i], viewShare[i], 0.15) << "channel " << i;
+        }
+        const auto start = OrthoPixel({-7, 0, 0}, 0, 0);
+        const Pixel nearStart = PixelAt(vector, static_cast<int>(start[0]), kHeight / 2);
+        EXPECT_EQ(nearStart.r > nearStart.b, smooth);
+    }
+}
+
 // Every solid kind of the program on one page, seven to a row, with lighting.
 std::unique_ptr<CGpage> EveryKindPage() {
     auto page = EmptyPage();
