@@ -94,4 +94,12 @@ void FigureParts::AddPolyline(const SceneProjector& projector,
     }
 }
 
+void FigureParts::AddBlendedSegment(const SceneProjector& projector, const QVector4D& a,
+                                    const QVector4D& b, const QColor& from, const QColor& to,
+                                    bool dashedWhereHidden) {
+    if (const auto clipped = projector.ClipSegment(a, b)) {
+        segments.push_back({clipped->first, clipped->second, from, dashedWhereHidden, false, to});
+    }
+}
+
 }  // namespace velnor

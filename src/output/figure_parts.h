@@ -41,6 +41,7 @@ struct StrokedSegment {
     QColor color;
     bool dashedWhereHidden;
     bool followsPrevious = false;  // the next piece of the polyline of the segment before it
+    QColor endColor;               // where valid, the colour runs from `color` at a to this at b
 };
 
 // A picture placed on the drawing (a bitmap text).
@@ -73,6 +74,9 @@ struct FigureParts {
     // where they stay joined they are drawn as one line.
     void AddPolyline(const SceneProjector& projector, const std::vector<QVector4D>& corners,
                      const QColor& color, bool dashedWhereHidden);
+    // Adds the clipped segment a-b, its colour running from `from` at a to `to` at b.
+    void AddBlendedSegment(const SceneProjector& projector, const QVector4D& a, const QVector4D& b,
+                           const QColor& from, const QColor& to, bool dashedWhereHidden);
 };
 
 }  // namespace velnor

@@ -102,6 +102,28 @@ void AddArrowHead(FigureParts& parts, const QVector3D& end, const QVector3D& d,
     }
 }
 
+struct LineEnds {
+    QColor start, end;
+};
+
+// With 彩色线条 the view draws segments and vectors in the colours of their end points: blended
+// along the line with 色彩平滑, else the end point's colour throughout. Rays and lines it draws
+// in the line colour.
+std::optional<LineEnds> VertexColours(const CGpage& page, const CLineCell& line,
+                                      const FigureStyle& style) {
+    if (!style.settings.m_bColorLines || line.m_nKind == kRay || line.m_nKind == kStraightLine) {
+        return std::nullopt;
+    }
+    const auto colour = [&](uint8_t v) {
+        const Float3& c = page.m_color[v];
+        return style.palette.Ink(QColor::fromRgbF(std::clamp(c[0], 0.0f, 1.0f),
+                                                  std::clamp(c[1], 0.0f, 1.0f),
+                                                  std::clamp(c[2], 0.0f, 1.0f)));
+    };
+    const QColor end = colour(line.m_nEnd);
+    return LineEnds{style.settings.m_bSmoothColors ? colour(line.m_nStart) : end, end};
+}
+
 void AddLines(FigureParts& parts, const CGpage& page, const SceneProjector& projector,
               const FigureStyle& style) {
     const std::optional<ClipPlane> clip = PageClip(page);
@@ -115,6 +137,8 @@ void AddLines(FigureParts& parts, const CGpage& page, const SceneProjector& proj
             std::find(page.m_selLines.begin(), page.m_selLines.end(), key) != page.m_selLines.end();
         const QColor color =
             style.palette.Ink(selected ? style.settings.m_selectColor : style.settings.m_lineColor);
+        const std::optional<LineEnds> ends =
+            selected ? std::nullopt : VertexColours(page, *line, style);
         const QVector3D p0 = At(page.m_pos[line->m_nStart]);
         const QVector3D p1 = At(page.m_pos[line->m_nEnd]);
         const QVector3D d = p1 - p0;
@@ -128,13 +152,18 @@ void AddLines(FigureParts& parts, const CGpage& page, const SceneProjector& proj
             pieces.emplace_back(QVector4D(p0, 1.0f), QVector4D(p1, 1.0f));
         }
         for (auto [a, b] : pieces) {
-            if (!clip || ClipSegmentToPlane(a, b, *clip)) {
-                parts.AddPolyline(projector, {a, b}, color, dashed);
+            if (clip && !ClipSegmentToPlane(a, b, *clip)) {
+                continue;
+            }
+            if (ends && ends->start != ends->end) {
+                parts.AddBlendedSegment(projector, a, b, ends->start, ends->end, dashed);
+            } else {
+                parts.AddPolyline(projector, {a, b}, ends ? ends->end : color, dashed);
             }
         }
         if (line->m_nKind != kSegment && line->m_nKind != kRay && line->m_nKind != kStraightLine &&
             d.length() > 0.0f && (!clip || IsOnKeptSide(p1, *clip))) {
-            AddArrowHead(parts, p1, d, projector, color);
+            AddArrowHead(parts, p1, d, projector, ends ? ends->end : color);
         }
     }
 }
@@ -261,6 +290,29 @@ void AddPiece(std::vector<Stroke>& strokes, const QLineF& piece, const QColor& c
     }
 }
 
+QColor Blend(const QColor& from, const QColor& to, double t) {
+    return QColor::fromRgbF(static_cast<float>(from.redF() + (to.redF() - from.redF()) * t),
+                            static_cast<float>(from.greenF() + (to.greenF() - from.greenF()) * t),
+                            static_cast<float>(from.blueF() + (to.blueF() - from.blueF()) * t));
+}
+
+// A piece of a segment whose colour runs from `from` at its start to `to` at its end, as steps
+// of a few pixels each: SVG pens take no gradient. A dashed piece keeps one colour, its middle's,
+// or the steps would break the dashes.
+void AddBlendedPiece(std::vector<Stroke>& strokes, const QLineF& piece, const QColor& from,
+                     const QColor& to, bool dashed) {
+    constexpr double kStepPixels = 6.0;
+    constexpr int kMostSteps = 48;
+    const int steps =
+        dashed ? 1 : std::clamp(static_cast<int>(piece.length() / kStepPixels), 1, kMostSteps);
+    for (int i = 0; i < steps; ++i) {
+        const double t0 = static_cast<double>(i) / steps;
+        const double t1 = static_cast<double>(i + 1) / steps;
+        strokes.push_back(
+            {QPolygonF{piece.pointAt(t0), piece.pointAt(t1)}, Blend(from, to, (t0 + t1) / 2.0)});
+    }
+}
+
 // Every dashed part first, then every solid one, as the view's two passes draw them.
 void PaintSegments(QPainter& painter, const FigureParts& parts, double width) {
     std::vector<Stroke> dashes, solids;
@@ -268,8 +320,13 @@ void PaintSegments(QPainter& painter, const FigureParts& parts, double width) {
         const SplitLine split = parts.surfaces.Split(s.a, s.b);
         const QLineF whole(s.a.at, s.b.at);
         const auto add = [&](std::vector<Stroke>& strokes, const LinePart& part) {
-            AddPiece(strokes, QLineF(whole.pointAt(part.from), whole.pointAt(part.to)), s.color,
-                     s.followsPrevious && part.from == 0.0);
+            const QLineF piece(whole.pointAt(part.from), whole.pointAt(part.to));
+            if (s.endColor.isValid()) {
+                AddBlendedPiece(strokes, piece, Blend(s.color, s.endColor, part.from),
+                                Blend(s.color, s.endColor, part.to), &strokes == &dashes);
+            } else {
+                AddPiece(strokes, piece, s.color, s.followsPrevious && part.from == 0.0);
+            }
         };
         for (const LinePart& part : split.visible) {
             add(solids, part);

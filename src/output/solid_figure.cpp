@@ -61,11 +61,32 @@ void AddBitText(FigureParts& parts, const CBitText& text, const SceneProjector& 
                             QRectF(corner, QSizeF(text.m_nWidth, text.m_nHeight))});
 }
 
-// Flat shading: the light of the settings falling on the facet, both sides lit alike.
-QColor Shaded(const QColor& base, const SceneProjector& projector, const Facet& facet,
-              const CGlModel& settings) {
+// The solid's material as the light sees it: under light the view paints with the material's
+// diffuse part (the solid's own material, or the scene's), unless 颜色材质 lets the drawing
+// colour stand for it; unlit, the component colour.
+struct SolidPaint {
+    QColor diffuse;
+    Rgba ambient;
+};
+
+SolidPaint PaintOf(const CSubassembly& solid, const CGlModel& settings) {
+    const Material& material = solid.m_bOwnMaterial ? solid.m_material : settings.m_material;
+    if (!settings.m_bLighting || settings.m_bColorMaterial) {
+        return {ToColor(settings.m_componentColor), material.ambient};
+    }
+    const Rgba& d = material.diffuse;
+    return {QColor::fromRgbF(std::clamp(d[0], 0.0f, 1.0f), std::clamp(d[1], 0.0f, 1.0f),
+                             std::clamp(d[2], 0.0f, 1.0f)),
+            material.ambient};
+}
+
+// Flat shading as the view's fixed light gives it: the ambient light (the light's and the
+// scene's 0.2) on the material's ambient part, and the diffuse light falling on the facet on
+// `diffuse`, both sides lit alike.
+QColor Shaded(const QColor& diffuse, const Rgba& ambient, const SceneProjector& projector,
+              const Facet& facet, const CGlModel& settings) {
     if (!settings.m_bLighting || facet.corners.size() < 3) {
-        return base;
+        return diffuse;
     }
     const QMatrix4x4& toEye = projector.ModelView();
     const QVector3D p0 = toEye.map(facet.corners[0]);
@@ -76,11 +97,16 @@ QColor Shaded(const QColor& base, const SceneProjector& projector, const Facet& 
     const QVector3D toLight =
         (l[3] == 0.0f ? QVector3D(l[0], l[1], l[2]) : QVector3D(l[0], l[1], l[2]) - p0)
             .normalized();
-    const float ambient = settings.m_lightAmbient[0] + 0.2f;
-    const float lit = std::clamp(
-        ambient + settings.m_lightDiffuse[0] * std::fabs(QVector3D::dotProduct(normal, toLight)),
-        0.0f, 1.0f);
-    return QColor::fromRgbF(base.redF() * lit, base.greenF() * lit, base.blueF() * lit);
+    const float facing = std::fabs(QVector3D::dotProduct(normal, toLight));
+    const auto channel = [&](float material, int i) {
+        const float ambientLight = settings.m_lightAmbient[static_cast<size_t>(i)] + 0.2f;
+        const float diffuseLight = settings.m_lightDiffuse[static_cast<size_t>(i)];
+        return std::clamp(
+            ambientLight * ambient[static_cast<size_t>(i)] + diffuseLight * facing * material, 0.0f,
+            1.0f);
+    };
+    return QColor::fromRgbF(channel(diffuse.redF(), 0), channel(diffuse.greenF(), 1),
+                            channel(diffuse.blueF(), 2));
 }
 
 // The solid's own clip planes, in its frame before the scale, as the view loads them.
@@ -168,7 +194,7 @@ void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
     const SceneProjector placed = oriented.Moved(SolidScale(solid));
     const SolidGeometry geometry = SolidShape(solid, placed.EyeDirection(), style.settings);
     const SolidClipper clipper(solid, page);
-    const QColor own = ToColor(style.settings.m_componentColor);
+    const SolidPaint paint = PaintOf(solid, style.settings);
     // Of a closed solid that no plane cuts open, the facets turned away are hidden by the rest.
     const bool cullBack = geometry.closed && !clipper.Cuts();
     const auto& scale = solid.m_scale;
@@ -178,12 +204,14 @@ void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
         if (cullBack && !FacesTheEye(oriented, corners, mirrored)) {
             continue;
         }
-        const QColor base = facet.color.isValid() ? facet.color : own;
-        parts.AddSurface(oriented, corners, Occlusion::kCovers,
-                         style.palette.Fill(Shaded(base, placed, facet, style.settings)), true);
+        const QColor base = facet.color.isValid() ? facet.color : paint.diffuse;
+        parts.AddSurface(
+            oriented, corners, Occlusion::kCovers,
+            style.palette.Fill(Shaded(base, paint.ambient, placed, facet, style.settings)), true);
     }
     const Facet facingZ{{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}, {}};
-    const QBrush letterBrush = style.palette.Fill(Shaded(own, placed, facingZ, style.settings));
+    const QBrush letterBrush =
+        style.palette.Fill(Shaded(paint.diffuse, paint.ambient, placed, facingZ, style.settings));
     for (const std::vector<Polyline>& face : geometry.letterFaces) {
         std::vector<std::vector<QVector3D>> outlines;
         for (const Polyline& outline : face) {
@@ -197,7 +225,7 @@ void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
                              Qt::NoBrush, false, true);
         }
     }
-    const QColor ink = style.palette.Ink(own);
+    const QColor ink = style.palette.Ink(paint.diffuse);
     const bool dashed = geometry.linesDashedWhereHidden && !fillMode;
     for (const Polyline& line : geometry.lines) {
         // The clip planes may cut the line into runs.

@@ -87,7 +87,7 @@ bool AddRegularPolyhedron(SolidGeometry& g, uint8_t kind) {
     return false;
 }
 
-void AddCube(std::vector<Facet>& facets) {
+void AddCube(std::vector<Facet>& facets, bool coloured) {
     struct Side {
         int axis;
         float sign;
@@ -101,7 +101,7 @@ void AddCube(std::vector<Facet>& facets) {
                                      {0, -1, QColor(0, 255, 0)}}};
     constexpr std::array<std::array<float, 2>, 4> kSquare{{{-1, -1}, {1, -1}, {1, 1}, {-1, 1}}};
     for (const Side& side : sides) {
-        Facet facet{{}, side.color};
+        Facet facet{{}, coloured ? side.color : QColor()};
         for (const auto& corner : kSquare) {
             QVector3D p;
             p[side.axis] = side.sign;
@@ -232,13 +232,17 @@ SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye,
     if (AddRegularPolyhedron(g, solid.m_nKind)) {
         return g;
     }
+    // Under light without 颜色材质 the material stands for every drawing colour of a shape: its
+    // facets then take the solid's colour.
+    const bool coloured = !settings.m_bLighting || settings.m_bColorMaterial;
     switch (solid.m_nKind) {
         case kSolidSphere:
             AddSphere(g.painted, 1.0);
             g.closed = true;
             break;
         case kSolidPlane:
-            g.painted.push_back({{{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}}, Qt::blue});
+            g.painted.push_back({{{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}},
+                                 coloured ? QColor(Qt::blue) : QColor()});
             break;
         case kSolidCylinder:
             AddSide(g.painted, 1.0, 1.0, 0.0, 1.0);
@@ -254,7 +258,7 @@ SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye,
             AddTitleShape(g, settings);
             break;
         case kSolidCube:
-            AddCube(g.painted);
+            AddCube(g.painted, coloured);
             break;
         case kSolidTeapot:
             AddTeapot(g.painted);

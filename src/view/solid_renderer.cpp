@@ -253,17 +253,17 @@ void DrawSolid(CSubassembly& solid, const RenderEnv& env) {
         }
         return;
     }
+    // The cube's and the plane's lists colour their own faces; the next solid must still get
+    // the component colour.
+    glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
     if (solid.m_bOwnMaterial) {
-        glPushAttrib(GL_LIGHTING_BIT);
         ApplyOwnMaterial(solid.m_material);
     }
     Orient(solid);
     ClipAndScale(solid, 1.0f);
     DrawShape(solid, env);
     Unplace();
-    if (solid.m_bOwnMaterial) {
-        glPopAttrib();
-    }
+    glPopAttrib();
 }
 
 void DrawSolidOutline(CSubassembly& solid, const RenderEnv& env) {

@@ -111,6 +111,8 @@ TEST_F(RenderTest, SelectedSolidShowsItsOutlineInTheSelectionColour) {
 
 TEST_F(RenderTest, SolidsTakeTheComponentColourWithoutLighting) {
     CGpage page;
+    // Drawn first, the cube colours its own faces; the sphere after it keeps the component colour.
+    page.AddSolid(MakeSolid(kSolidCube, {-8, 0, 0}, 1.0f));
     page.AddSolid(MakeSolid(kSolidSphere, {0, 0, 0}, 3.0f));
     Settings().m_componentColor = {0, 0, 255};
     const QImage image = Render(&page, "sphere_component_colour");

@@ -8,6 +8,7 @@
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -231,6 +232,95 @@ TEST_P(VectorSolidKindsTest, LooksAsInTheView) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, VectorSolidKindsTest, testing::ValuesIn(kScenes),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The mean colour of the drawn pixels.
+std::array<double, 3> MeanDrawnColour(const QImage& image) {
+    std::array<double, 3> sum{};
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (IsDrawn(image, x, y)) {
+                const Pixel p = PixelAt(image, x, y);
+                sum[0] += p.r;
+                sum[1] += p.g;
+                sum[2] += p.b;
+                ++count;
+            }
+        }
+    }
+    for (double& channel : sum) {
+        channel /= std::max(count, 1);
+    }
+    return sum;
+}
+
+// Under light the view paints a solid in its material, unless 颜色材质 lets the drawing colours
+// through; the vector figure must not print a grey solid in colour, or the reverse.
+TEST_F(RenderTest, VectorSolidsTakeTheViewsColoursUnderLight) {
+    struct Case {
+        const char* name;
+        uint8_t kind;
+        bool lighting, colorMaterial, ownRedMaterial;
+    };
+    const Case cases[] = {
+        {"lit_sphere", kSolidSphere, true, false, false},
+        {"lit_red_sphere", kSolidSphere, true, false, true},
+        {"lit_cube", kSolidCube, true, false, false},
+        {"lit_coloured_cube", kSolidCube, true, true, false},
+        {"unlit_cube", kSolidCube, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Settings().m_bLighting = c.lighting;
+        Settings().m_bColorMaterial = c.colorMaterial;
+        auto page = EmptyPage();
+        auto solid = MakeSolid(c.kind, {0, 0, 0}, 4);
+        if (c.ownRedMaterial) {
+            solid->m_bOwnMaterial = 1;
+            solid->m_material.diffuse = {0.9f, 0.1f, 0.1f, 1.0f};
+        }
+        page->AddSolid(std::move(solid));
+        const auto view =
+            MeanDrawnColour(Render(page.get(), std::string("colour_") + c.name + "_gl"));
+        const auto vector =
+            MeanDrawnColour(VectorPicture(*page, Settings(), {}, std::string("colour_") + c.name));
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_NEAR(vector[i], view[i], 40.0) << "channel " << i;
+        }
+    }
+}
+
+// With 彩色线条 a segment takes its end points' colours: the end's throughout, or blended from
+// the start's with 色彩平滑.
+TEST_F(RenderTest, VectorSegmentsTakeTheirEndPointsColours) {
+    for (const bool smooth : {false, true}) {
+        SCOPED_TRACE(smooth);
+        Settings().m_bColorLines = 1;
+        Settings().m_bSmoothColors = smooth;
+        Settings().m_camera.m_fAngleX = 0.0f;
+        Settings().m_camera.m_fAngleAxis = 0.0f;
+        auto page = EmptyPage();
+        AddSegment(*page, {-8, 0, 0}, {8, 0, 0});
+        page->m_color[0] = {1.0f, 0.0f, 0.0f};
+        page->m_color[1] = {0.0f, 0.0f, 1.0f};
+        const std::string name = smooth ? "blended_segment" : "end_coloured_segment";
+        const QImage view = Render(page.get(), name + "_gl");
+        const QImage vector = VectorPicture(*page, Settings(), {}, name);
+        // In proportions: the edges of a line are smoothed differently in the two pictures.
+        const auto proportions = [](std::array<double, 3> mean) {
+            const double sum = std::max(mean[0] + mean[1] + mean[2], 1.0);
+            return std::array<double, 3>{mean[0] / sum, mean[1] / sum, mean[2] / sum};
+        };
+        const auto viewShare = proportions(MeanDrawnColour(view));
+        const auto vectorShare = proportions(MeanDrawnColour(vector));
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_NEAR(vectorShare[i], viewShare[i], 0.15) << "channel " << i;
+        }
+        const auto start = OrthoPixel({-7, 0, 0}, 0, 0);
+        const Pixel nearStart = PixelAt(vector, static_cast<int>(start[0]), kHeight / 2);
+        EXPECT_EQ(nearStart.r > nearStart.b, smooth);
+    }
+}
 
 // Every solid kind of the program on one page, seven to a row, with lighting.
 std::unique_ptr<CGpage> EveryKindPage() {
