@@ -52,4 +52,10 @@ struct CommandEntry {
     CommandCheck check;               // none: every value that reads as its kind is taken
 };
 
+// The table's placeholder for the verbs of an embedded object, "(OLE verb items)", has no menu
+// item of its own.
+inline bool IsPlaceholder(const CommandEntry& entry) {
+    return entry.text.starts_with("(");
+}
+
 }  // namespace velnor

@@ -25,11 +25,6 @@ namespace velnor {
 
 namespace {
 
-// The table's placeholder for the verbs of an embedded object has no item of its own.
-bool IsPlaceholder(const CommandEntry& entry) {
-    return entry.text.starts_with("(");
-}
-
 // Embedded objects need a service this platform does not have: their items stay greyed and
 // their prompts say why.
 constexpr std::array kEmbeddedObjectIds{cmd::kLinks, cmd::kInsertObject, cmd::kObjectProperties};

@@ -26,10 +26,10 @@ const QString kPlaceholder =
 QStringList CompletionWords() {
     QStringList words;
     for (const CommandEntry& entry : CommandTable()) {
-        QString text = QString::fromStdString(entry.text);
-        if (text.startsWith('(')) {
+        if (IsPlaceholder(entry)) {
             continue;
         }
+        QString text = QString::fromStdString(entry.text);
         if (text.endsWith(QStringLiteral("..."))) {
             text.chop(3);
         }

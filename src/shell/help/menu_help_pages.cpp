@@ -19,11 +19,6 @@ QString SubMenu(const std::string& path) {
     return QString::fromStdString(path).section(QLatin1Char('/'), 1);
 }
 
-// The verbs of an embedded object have a placeholder in the table, not an item.
-bool IsMenuItem(const CommandEntry& entry) {
-    return !entry.text.starts_with("(");
-}
-
 QString Keys(const CommandEntry& entry) {
     QStringList keys;
     for (const std::string& key : entry.keys) {
@@ -68,7 +63,7 @@ QString MenuHelpPage(const QString& menu) {
     QString rows;
     QString subMenu;
     for (const CommandEntry& entry : CommandTable()) {
-        if (TopMenu(entry.menu) != menu || !IsMenuItem(entry)) {
+        if (TopMenu(entry.menu) != menu || IsPlaceholder(entry)) {
             continue;
         }
         // A submenu's items follow a row with its name.
