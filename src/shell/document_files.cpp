@@ -10,6 +10,7 @@
 #include <exception>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "model/document.h"
 #include "model/message_seam.h"
@@ -75,12 +76,15 @@ QString ExamplesFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-DocumentFiles::DocumentFiles(CPlomDoc& doc, NotesPane& notes, QWidget& window)
+DocumentFiles::DocumentFiles(CPlomDoc& doc, NotesPane& notes, QWidget& window, ViewSaver saveView,
+                             FigureExport exportFigure)
     : QObject(&window),
       m_doc(doc),
       m_notes(notes),
       m_window(window),
-      m_recentMenu(new QMenu(QStringLiteral("最近的文件"), &window)) {
+      m_recentMenu(new QMenu(QStringLiteral("最近的文件"), &window)),
+      m_saveView(std::move(saveView)),
+      m_exportFigure(std::move(exportFigure)) {
     FillRecentMenu();
 }
 
@@ -177,14 +181,14 @@ bool DocumentFiles::SaveAs(const QString& file) {
     if (choice.type == 0) {
         return SavePath(choice.path);
     }
-    if (m_exportFigure && IsVectorFigurePath(choice.path)) {
+    if (IsVectorFigurePath(choice.path)) {
         const QString error = m_exportFigure(choice.path);
         if (!error.isEmpty()) {
             ShowMessage(error.toStdString());
         }
         return error.isEmpty();
     }
-    return m_saveView ? m_saveView(choice.path) : SavePath(choice.path);
+    return m_saveView(choice.path);
 }
 
 bool DocumentFiles::SavePath(const QString& path) {

@@ -23,7 +23,13 @@ class DocumentFiles : public QObject {
     Q_OBJECT
 
 public:
-    DocumentFiles(CPlomDoc& doc, NotesPane& notes, QWidget& window);
+    // Saves a picture of the whole view to a .bmp, .jpg, .gif or .png path.
+    using ViewSaver = std::function<bool(const QString& path)>;
+    // Writes the figure to an .svg or .pdf path: an empty string, or why it failed.
+    using FigureExport = std::function<QString(const QString& path)>;
+
+    DocumentFiles(CPlomDoc& doc, NotesPane& notes, QWidget& window, ViewSaver saveView,
+                  FigureExport exportFigure);
 
     // Each asks to save a modified document first where it would replace it. The commands that
     // take a `file` ask for it with a file dialog when it is empty; each returns whether it did
@@ -38,9 +44,6 @@ public:
     // as an SVG or PDF drawing; the chosen type decides, or the extension of a given `file`. A
     // picture or a drawing leaves the document's own file and modified state as they are.
     bool SaveAs(const QString& file);
-    void SetViewSaver(std::function<bool(const QString&)> saveView) {
-        m_saveView = std::move(saveView);
-    }
     bool SavePath(const QString& path);
     // Asks whether to save a modified document; false when the user cancels (or saving failed).
     bool SaveModified();
@@ -49,10 +52,6 @@ public:
     bool OpenRecovered(const QString& recoveryFile, const QString& originalPath);
     // The document with the notes as they are in the pane, as a document file holds it.
     std::vector<uint8_t> Snapshot();
-
-    // Writes the figure to an .svg or .pdf path: an empty string, or why it failed.
-    using FigureExport = std::function<QString(const QString& path)>;
-    void SetFigureExport(FigureExport exportFigure) { m_exportFigure = std::move(exportFigure); }
 
     bool ImportNotes(const QString& file);
     bool ExportNotes(const QString& file);
@@ -85,7 +84,7 @@ private:
     QWidget& m_window;
     QMenu* m_recentMenu;
     QString m_strPath;
-    std::function<bool(const QString&)> m_saveView;
+    ViewSaver m_saveView;
     FigureExport m_exportFigure;
 };
 

@@ -77,13 +77,12 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     m_clipboard = std::make_unique<SystemClipboard>();
     m_textRenderer = std::make_unique<QtTextRenderer>();
     BuildManagerBar();
-    m_files = new DocumentFiles(*m_doc, *m_notes, *this);
-    m_files->SetFigureExport(
+    m_files = new DocumentFiles(
+        *m_doc, *m_notes, *this,
+        [this](const QString& path) { return m_windowCommands->Images().SaveView(path); },
         [this](const QString& path) { return ExportViewFigure(path, *m_doc, *m_view); });
     m_actions = new CommandActions(*m_doc, *this);
     m_actions->SetViewFirst(&m_windowCommands->Images());
-    m_files->SetViewSaver(
-        [this](const QString& path) { return m_windowCommands->Images().SaveView(path); });
     if (QAction* recent = m_actions->Action(cmd::kRecentFile)) {
         recent->setMenu(&m_files->RecentMenu());
     }
