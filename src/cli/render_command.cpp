@@ -1,5 +1,6 @@
 #include "cli/render_command.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -60,6 +61,13 @@ bool ParseSize(const std::string& text, int& width, int& height) {
            width <= 8192 && height <= 8192;
 }
 
+// A picture goes out as PNG, a drawing as SVG or PDF; any other name would get bytes of another
+// kind than it says.
+bool IsKnownOutput(const std::string& path) {
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    return suffix == QStringLiteral("png") || IsVectorFigurePath(QString::fromStdString(path));
+}
+
 // Returns the options, or nothing after printing what is wrong.
 std::optional<RenderOptions> Parse(int argc, char** argv) {
     RenderOptions o;
@@ -86,7 +94,7 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
             return std::nullopt;
         }
     }
-    if (o.width == 0 || o.output.empty() || o.demo == !o.file.empty()) {
+    if (o.width == 0 || !IsKnownOutput(o.output) || o.demo == !o.file.empty()) {
         std::fprintf(stderr, "%s", kUsage);
         return std::nullopt;
     }

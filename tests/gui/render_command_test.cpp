@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStringList>
@@ -79,7 +80,7 @@ TEST_F(RenderCommandTest, ThreeViewsAndProjectionsAreOptions) {
 
 TEST_F(RenderCommandTest, RefusesAPageThatIsNotThere) {
     const auto [code, errors] =
-        RunCli({"render", file, "--page", "3", "--size", "80x60", "-o", out + "x"});
+        RunCli({"render", file, "--page", "3", "--size", "80x60", "-o", dir.filePath("never.png")});
     EXPECT_EQ(code, 1);
     EXPECT_TRUE(errors.contains(QStringLiteral("2 pages")));
 }
@@ -99,6 +100,10 @@ TEST_F(RenderCommandTest, RefusesBadArguments) {
     EXPECT_EQ(RunCli({"render", file, "--size", "0x60", "-o", out}).first, 2);
     EXPECT_EQ(RunCli({"render", file, "--size", "80x60"}).first, 2);
     EXPECT_EQ(RunCli({"render", file, "--size", "80x60", "--projection", "3", "-o", out}).first, 2);
+    // A picture is only ever PNG: a .jpg would get PNG bytes under a JPEG name.
+    const QString jpeg = dir.filePath(QStringLiteral("picture.jpg"));
+    EXPECT_EQ(RunCli({"render", file, "--size", "80x60", "-o", jpeg}).first, 2);
+    EXPECT_FALSE(QFileInfo::exists(jpeg));
 }
 
 TEST_F(RenderCommandTest, VectorFormsFollowTheExtension) {
