@@ -8,21 +8,6 @@
 
 namespace velnor {
 
-namespace {
-
-template <bool (*kCanConstruct)(const CGpage&)>
-bool PageAllows(const CPlomDoc& doc) {
-    return kCanConstruct(doc.CurrentPage());
-}
-
-template <bool (*kConstruct)(CPlomDoc&)>
-CommandOutcome Construct(CPlomDoc& doc, const CommandParams&) {
-    kConstruct(doc);
-    return CommandOutcome::kDone;
-}
-
-}  // namespace
-
 CommandEntry MidpointItem() {
     return DocumentItem(
         32840, "中点", "用鼠标创建线段中点",
@@ -33,12 +18,12 @@ CommandEntry MidpointItem() {
             RunMidpointCommand(doc);
             return CommandOutcome::kDone;
         },
-        PageAllows<CanConstructMidpoint>);
+        PageAllows(CanConstructMidpoint));
 }
 
 CommandEntry IntersectionItem() {
-    return DocumentItem(32855, "交点", "画线与线或线与面的交点", Construct<RunIntersectionCommand>,
-                        PageAllows<CanConstructIntersection>);
+    return DocumentItem(32855, "交点", "画线与线或线与面的交点", Plain(RunIntersectionCommand),
+                        PageAllows(CanConstructIntersection));
 }
 
 CommandEntry RatioPointItem() {
@@ -48,7 +33,7 @@ CommandEntry RatioPointItem() {
             RunRatioPointCommand(doc, params.Integer("m", 1), params.Integer("n", 1));
             return CommandOutcome::kDone;
         },
-        PageAllows<CanConstructRatioPoints>);
+        PageAllows(CanConstructRatioPoints));
     entry.params = {"m", "n"};
     entry.dialogFirst = true;
     // m : n = −1 and n = 0 name no point of the line.
@@ -62,29 +47,28 @@ CommandEntry RatioPointItem() {
 
 CommandEntry SymmetricPointItem() {
     return DocumentItem(33243, "点关于点的对称点", "作一点关于另一点的对称点",
-                        Construct<RunSymmetricPointCommand>,
-                        PageAllows<CanConstructSymmetricPoint>);
+                        Plain(RunSymmetricPointCommand), PageAllows(CanConstructSymmetricPoint));
 }
 
 CommandEntry PerpendicularItem() {
-    return DocumentItem(32857, "垂线", "画点到线或点到面的垂线段",
-                        Construct<RunPerpendicularCommand>, PageAllows<CanConstructPerpendicular>);
+    return DocumentItem(32857, "垂线", "画点到线或点到面的垂线段", Plain(RunPerpendicularCommand),
+                        PageAllows(CanConstructPerpendicular));
 }
 
 CommandEntry CommonPerpendicularItem() {
     return DocumentItem(32864, "公垂线段", "画异面直线公垂线段",
-                        Construct<RunCommonPerpendicularCommand>,
-                        PageAllows<CanConstructCommonPerpendicular>);
+                        Plain(RunCommonPerpendicularCommand),
+                        PageAllows(CanConstructCommonPerpendicular));
 }
 
 CommandEntry ParallelItem() {
-    return DocumentItem(32873, "平行线", "过一点画线的平行线", Construct<RunParallelCommand>,
-                        PageAllows<CanConstructParallel>);
+    return DocumentItem(32873, "平行线", "过一点画线的平行线", Plain(RunParallelCommand),
+                        PageAllows(CanConstructParallel));
 }
 
 CommandEntry AngleBisectorItem() {
     return DocumentItem(33256, "角平分线", "根据选取的三点画三角形角平分线",
-                        Construct<RunAngleBisectorCommand>, PageAllows<CanConstructAngleBisector>);
+                        Plain(RunAngleBisectorCommand), PageAllows(CanConstructAngleBisector));
 }
 
 }  // namespace velnor

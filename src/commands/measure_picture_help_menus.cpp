@@ -72,7 +72,7 @@ CommandEntry DistanceItem() {
             RunMeasureCommand(doc, DistanceMeasureRequest(doc.CurrentPage()));
             return CommandOutcome::kDone;
         },
-        [](const CPlomDoc& doc) { return CanMeasureDistance(doc.CurrentPage()); });
+        PageAllows(CanMeasureDistance));
 }
 
 }  // namespace

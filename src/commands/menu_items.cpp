@@ -1,5 +1,7 @@
 #include "commands/menu_items.h"
 
+#include "model/document.h"
+
 namespace velnor {
 
 CommandEntry WindowItem(CommandOwner owner, int id, std::string text, std::string prompt,
@@ -32,6 +34,17 @@ CommandOperation Plain(void (*operation)(CPlomDoc&)) {
         operation(doc);
         return CommandOutcome::kDone;
     };
+}
+
+CommandOperation Plain(bool (*operation)(CPlomDoc&)) {
+    return [operation](CPlomDoc& doc, const CommandParams&) {
+        operation(doc);
+        return CommandOutcome::kDone;
+    };
+}
+
+CommandRule PageAllows(bool (*allowed)(const CGpage&)) {
+    return [allowed](const CPlomDoc& doc) { return allowed(doc.CurrentPage()); };
 }
 
 std::vector<CommandEntry> InMenu(const std::string& menu, std::vector<CommandEntry> entries) {

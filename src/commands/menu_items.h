@@ -7,6 +7,8 @@
 
 namespace velnor {
 
+class CGpage;
+
 // Helpers for writing the menus of the command table.
 
 CommandEntry WindowItem(CommandOwner owner, int id, std::string text, std::string prompt,
@@ -28,8 +30,13 @@ CommandEntry TakesFile(CommandEntry entry);
 CommandEntry DocumentItem(int id, std::string text, std::string prompt, CommandOperation run,
                           CommandRule enabled = {}, std::vector<std::string> keys = {});
 
-// An operation that takes no values and always completes.
+// An operation that takes no values and always completes; one that returns whether it added
+// anything says why not itself.
 CommandOperation Plain(void (*operation)(CPlomDoc&));
+CommandOperation Plain(bool (*operation)(CPlomDoc&));
+
+// Enabled while the current page allows the command.
+CommandRule PageAllows(bool (*allowed)(const CGpage&));
 
 // Names the menu of every entry.
 std::vector<CommandEntry> InMenu(const std::string& menu, std::vector<CommandEntry> entries);

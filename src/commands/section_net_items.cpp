@@ -8,30 +8,14 @@
 
 namespace velnor {
 
-namespace {
-
-// A command that works from the selection of the current page and refuses with its own messages.
-template <bool (*kAdd)(CPlomDoc&), bool (*kCanAdd)(const CGpage&)>
-CommandEntry SelectionItem(int id, const char* text, const char* prompt) {
-    return DocumentItem(
-        id, text, prompt,
-        [](CPlomDoc& doc, const CommandParams&) {
-            kAdd(doc);
-            return CommandOutcome::kDone;
-        },
-        [](const CPlomDoc& doc) { return kCanAdd(doc.CurrentPage()); });
-}
-
-}  // namespace
-
 CommandEntry CrossSectionItem() {
-    return SelectionItem<AddCrossSection, CanAddCrossSection>(cmd::kSection, "截面",
-                                                              "作出平面与图形的截面");
+    return DocumentItem(cmd::kSection, "截面", "作出平面与图形的截面", Plain(AddCrossSection),
+                        PageAllows(CanAddCrossSection));
 }
 
 CommandEntry PolyhedronNetItem() {
-    return SelectionItem<AddPolyhedronNet, CanAddPolyhedronNet>(
-        cmd::kNet, "展开图", "作出多面体的展开图，并添加折叠按钮");
+    return DocumentItem(cmd::kNet, "展开图", "作出多面体的展开图，并添加折叠按钮",
+                        Plain(AddPolyhedronNet), PageAllows(CanAddPolyhedronNet));
 }
 
 }  // namespace velnor

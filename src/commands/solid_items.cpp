@@ -27,17 +27,6 @@ Plane PlaneParams(const CommandParams& params, const char* suffix, const Plane& 
             params.Number("c" + s, fallback[2]), params.Number("d" + s, fallback[3])};
 }
 
-template <bool (*kAllowed)(const CGpage&)>
-bool PageAllows(const CPlomDoc& doc) {
-    return kAllowed(doc.CurrentPage());
-}
-
-template <bool (*kAdd)(CPlomDoc&)>
-CommandOutcome Add(CPlomDoc& doc, const CommandParams&) {
-    kAdd(doc);
-    return CommandOutcome::kDone;
-}
-
 CommandEntry WithDialog(CommandEntry entry, std::vector<std::string> params) {
     entry.params = std::move(params);
     entry.dialogFirst = true;
@@ -154,28 +143,28 @@ void ApplyComponentParams(const CommandParams& params, ComponentValues& values, 
 }
 
 CommandEntry CircleThroughThreePointsItem() {
-    return DocumentItem(32909, "过三点的圆", "过三点的圆", Add<AddCircleThroughThreePoints>,
-                        PageAllows<CanAddCircleThroughThreePoints>);
+    return DocumentItem(32909, "过三点的圆", "过三点的圆", Plain(AddCircleThroughThreePoints),
+                        PageAllows(CanAddCircleThroughThreePoints));
 }
 
 CommandEntry CircleNormalItem() {
-    return DocumentItem(33238, "圆的法线", "作过圆心的圆的法线", Add<AddCircleNormal>,
-                        PageAllows<IsCircleSelected>);
+    return DocumentItem(33238, "圆的法线", "作过圆心的圆的法线", Plain(AddCircleNormal),
+                        PageAllows(IsCircleSelected));
 }
 
 CommandEntry GeometricSphereItem() {
-    return DocumentItem(33010, "几何球体", "添加几何球体", Add<AddToolbarGeometricSphere>);
+    return DocumentItem(33010, "几何球体", "添加几何球体", Plain(AddToolbarGeometricSphere));
 }
 
 CommandEntry SphereAxisItem() {
-    return DocumentItem(33245, "球的轴", "添加过球的南北极的线", Add<AddSphereAxis>,
-                        PageAllows<IsSphereSelected>);
+    return DocumentItem(33245, "球的轴", "添加过球的南北极的线", Plain(AddSphereAxis),
+                        PageAllows(IsSphereSelected));
 }
 
 CommandEntry LatitudeLongitudeItem() {
     CommandEntry entry = WithDialog(
         DocumentItem(33231, "球上的点、纬线、经线", "根据经纬度作球面上的点及过这点的纬线、经线",
-                     AddLatitudeLongitudeFromParams, PageAllows<IsSphereSelected>),
+                     AddLatitudeLongitudeFromParams, PageAllows(IsSphereSelected)),
         {"lat", "lon", "parallel", "meridian", "point"});
     entry.check = CheckLatitudeLongitude;
     return entry;
