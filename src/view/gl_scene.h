@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 
 #include <array>
-#include <string_view>
 
 #include "view/glut_shapes.h"
 #include "view/label_font.h"
@@ -69,7 +68,7 @@ public:
 
 private:
     void CreateTextures();
-    // Textures 2, 1, 0 from the pictures installed with the program (a missing one stays empty).
+    // Textures 0, 1, 2 from the pictures installed with the program (a missing one stays empty).
     void LoadStartupTextures() const;
     void Upload(GLuint texture, const PixelBuffer& pixels) const;
     void BuildGlutLists() const;
@@ -82,7 +81,7 @@ private:
     int m_nLabelPixels = 0;
     LabelAdvances m_labelAdvances{};
     const CGlModel* m_settings = nullptr;
-    // The lists compiled on first use: a cache, so asking for them stays a const question.
+    // What is made on first use: a cache, so asking for it stays a const question.
     mutable bool m_bGlutListsBuilt = false;
     mutable bool m_bTitleBuilt = false;
     mutable bool m_bTexturesLoaded = false;
