@@ -50,7 +50,6 @@ public:
     GLuint Texture(uint32_t index) const {
         return m_textures[index < m_textures.size() ? index : 0];
     }
-    const std::array<GLuint, 3>& Textures() const { return m_textures; }
 
     // With the context current: texture `index` takes the picture, with its mipmaps. The texture
     // stays bound.
