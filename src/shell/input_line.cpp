@@ -59,7 +59,11 @@ InputLine::InputLine(WindowScriptRunner& runner, QWidget* parent)
     auto* caption = new QLabel(QStringLiteral("输入栏"), this);
     m_edit->setObjectName(QStringLiteral("InputLineEdit"));
     m_edit->setPlaceholderText(kPlaceholder);
-    m_edit->setClearButtonEnabled(true);
+    // The clear button shows only over text, and its icon's first lookup in the icon theme is
+    // slow: it is set up with the first text, not at the program's start.
+    connect(
+        m_edit, &QLineEdit::textChanged, this, [this] { m_edit->setClearButtonEnabled(true); },
+        Qt::SingleShotConnection);
     auto* completer = new QCompleter(CompletionWords(), m_edit);
     completer->setFilterMode(Qt::MatchContains);
     completer->setMaxVisibleItems(12);

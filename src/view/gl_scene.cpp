@@ -15,13 +15,14 @@ namespace velnor {
 
 namespace {
 
-// Compiling runs in the middle of a frame; what the builders set outside the lists (pixel
-// storage, client arrays that some GLUT shapes switch off) must not leak into it.
-template <typename Build>
-void CompileKeepingState(Build build) {
+// Lists and textures left for later are made in the middle of a frame; what making them sets
+// (the bound texture, pixel storage, client arrays that some GLUT shapes switch off) must not
+// leak into it.
+template <typename Make>
+void WithStateKept(Make make) {
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
-    build();
+    make();
     glPopClientAttrib();
     glPopAttrib();
 }
@@ -31,7 +32,7 @@ void CompileKeepingState(Build build) {
 void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
     InitContextState(settings);
     CreateTextures();
-    LoadStartupTextures(settings);
+    settings.m_nTexture = 0;
     m_base = glGenLists(lists::kBlockSize);
     m_componentBase = glGenLists(lists::kMaxComponents);
     m_shapeBase = glGenLists(static_cast<GLsizei>(GlutShape::kCount));
@@ -49,24 +50,38 @@ void GlScene::CreateTextures() {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     }
-}
-
-void GlScene::LoadStartupTextures(CGlModel& settings) {
-    for (int index = static_cast<int>(m_textures.size()) - 1; index >= 0; --index) {
-        settings.m_nTexture = index;
-        const QString file = TextureFile(index + 1);
-        if (file.isEmpty()) {
-            continue;
-        }
-        if (const auto pixels = ReadImageFileQuietly(file)) {
-            LoadTexture(static_cast<uint32_t>(index), *pixels);
-        }
-    }
     glBindTexture(GL_TEXTURE_2D, m_textures[0]);
 }
 
+void GlScene::LoadStartupTextures() const {
+    if (m_bTexturesLoaded || m_base == 0) {
+        return;
+    }
+    m_bTexturesLoaded = true;
+    WithStateKept([this] {
+        for (size_t index = 0; index < m_textures.size(); ++index) {
+            const QString file = TextureFile(static_cast<int>(index) + 1);
+            if (file.isEmpty()) {
+                continue;
+            }
+            if (const auto pixels = ReadImageFileQuietly(file)) {
+                Upload(m_textures[index], *pixels);
+            }
+        }
+    });
+}
+
+GLuint GlScene::Texture(uint32_t index) const {
+    LoadStartupTextures();
+    return m_textures[index < m_textures.size() ? index : 0];
+}
+
 void GlScene::LoadTexture(uint32_t index, const PixelBuffer& pixels) {
-    glBindTexture(GL_TEXTURE_2D, Texture(index));
+    Upload(Texture(index), pixels);
+}
+
+void GlScene::Upload(GLuint texture, const PixelBuffer& pixels) const {
+    glBindTexture(GL_TEXTURE_2D, texture);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     gluBuild2DMipmaps(GL_TEXTURE_2D, 3, pixels.width, pixels.height, GL_RGB, GL_UNSIGNED_BYTE,
                       pixels.bytes.data());
@@ -83,7 +98,7 @@ void GlScene::Release() {
     m_base = m_componentBase = m_shapeBase = 0;
     m_textures = {};
     m_settings = nullptr;
-    m_bGlutListsBuilt = m_bTitleBuilt = false;
+    m_bGlutListsBuilt = m_bTitleBuilt = m_bTexturesLoaded = false;
 }
 
 GLuint GlScene::List(int offset) const {
@@ -103,6 +118,7 @@ GLuint GlScene::Shape(GlutShape shape) const {
 void GlScene::BuildAll() const {
     List(lists::kTitle);
     BuildGlutLists();
+    LoadStartupTextures();
 }
 
 void GlScene::BuildGlutLists() const {
@@ -111,7 +127,7 @@ void GlScene::BuildGlutLists() const {
     }
     m_bGlutListsBuilt = true;
     InitGlutOnce();
-    CompileKeepingState([this] {
+    WithStateKept([this] {
         BuildGlutShapes(m_shapeBase);
         BuildBallAndStick(m_base + lists::kBallAndStick, m_base + lists::kCylinderSide);
         BuildAxes(m_base + lists::kAxes, m_base);
@@ -141,7 +157,7 @@ void GlScene::BuildTitle() const {
         return;
     }
     m_bTitleBuilt = true;
-    CompileKeepingState([this] { velnor::BuildTitle(m_base, *m_settings); });
+    WithStateKept([this] { velnor::BuildTitle(m_base, *m_settings); });
 }
 
 }  // namespace velnor

@@ -19,17 +19,17 @@ struct PixelBuffer;
 // textures. One per context; the window and the offscreen renderer each own one.
 //
 // The lists most pages need are compiled at once. The GLUT shapes (with the lists that use GLUT:
-// ball-and-stick model and axes) and the title are compiled when first asked for, which keeps
-// their cost, and GLUT's own start, out of the program's start.
+// ball-and-stick model and axes), the title and the start-up textures' pictures are made when
+// first asked for, which keeps their cost, and GLUT's own start, out of the program's start.
 class GlScene {
 public:
     GlScene() = default;
     GlScene(const GlScene&) = delete;
     GlScene& operator=(const GlScene&) = delete;
 
-    // With the context current: constant state, the settings, textures, the list names and the
-    // label font at `labelPixelSize`. Writes the list base into the settings, and keeps them for
-    // compiling the title later.
+    // With the context current: constant state, the settings, the textures' names, the list names
+    // and the label font at `labelPixelSize`. Writes the list base and texture index 0 into the
+    // settings, and keeps them for compiling the title later.
     void InitGL(CGlModel& settings, int labelPixelSize);
     // With the context current: deletes the lists and textures.
     void Release();
@@ -41,15 +41,15 @@ public:
     GLuint List(int offset) const;
     // With the context current: the list holding a GLUT shape, compiled now if need be.
     GLuint Shape(GlutShape shape) const;
-    // With the context current: compiles every list left for later. Call before compiling a list
-    // that may call them, since no list can be compiled while another is.
+    // With the context current: compiles every list and loads every texture left for later. Call
+    // before compiling a list that may use them, since no list can be compiled while another is.
     void BuildAll() const;
 
     // The list of page component `number` (1..22), or 0 for a number outside that range.
     GLuint ComponentList(int number) const;
-    GLuint Texture(uint32_t index) const {
-        return m_textures[index < m_textures.size() ? index : 0];
-    }
+    // With the context current: texture `index` (0 for one out of range), its start-up picture
+    // loaded now if need be.
+    GLuint Texture(uint32_t index) const;
 
     // With the context current: texture `index` takes the picture, with its mipmaps. The texture
     // stays bound.
@@ -69,9 +69,9 @@ public:
 
 private:
     void CreateTextures();
-    // Textures 2, 1, 0 from the pictures installed with the program (a missing one stays empty);
-    // then the texture index is 0 and texture 0 is bound.
-    void LoadStartupTextures(CGlModel& settings);
+    // Textures 2, 1, 0 from the pictures installed with the program (a missing one stays empty).
+    void LoadStartupTextures() const;
+    void Upload(GLuint texture, const PixelBuffer& pixels) const;
     void BuildGlutLists() const;
     void BuildTitle() const;
 
@@ -85,6 +85,7 @@ private:
     // The lists compiled on first use: a cache, so asking for them stays a const question.
     mutable bool m_bGlutListsBuilt = false;
     mutable bool m_bTitleBuilt = false;
+    mutable bool m_bTexturesLoaded = false;
 };
 
 }  // namespace velnor

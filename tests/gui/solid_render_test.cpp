@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "gui/render_fixture.h"
 #include "model/bit_text.h"
 
@@ -94,6 +96,28 @@ TEST(LazyListsTest, ComponentCompiledFirstLeavesTheShapesWhole) {
         EXPECT_GT(CountNear(image, static_cast<int>(at[0]), static_cast<int>(at[1]), 20, IsLit),
                   100);
     }
+}
+
+// The start-up pictures are loaded when a textured solid is first drawn, not at the start.
+TEST(LazyListsTest, ATexturedSolidShowsItsStartUpPicture) {
+    CGlModel settings;
+    OffscreenRenderer renderer(settings);
+    settings.m_bTexturing = 1;
+    settings.m_bLighting = 0;
+    CGpage page;
+    page.AddSolid(MakeSolid(kSolidSphere, {0, 0, 0}, 6.0f));
+    LookFromTop(settings);
+    FrameLayout layout;
+    layout.width = kWidth;
+    layout.height = kHeight;
+    const QImage image = renderer.Render(&page, layout);
+    std::set<QRgb> colours;
+    for (int y = kHeight / 2 - 40; y < kHeight / 2 + 40; ++y) {
+        for (int x = kWidth / 2 - 40; x < kWidth / 2 + 40; ++x) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    EXPECT_GT(colours.size(), 20u);
 }
 
 TEST_F(RenderTest, SelectedSolidShowsItsOutlineInTheSelectionColour) {
