@@ -366,14 +366,6 @@ void CGpage::Clear() {
     ClearSelection();
 }
 
-void CGpage::ShowButtonWindows(bool show) const {
-    for (const auto& [key, button] : m_buttons) {
-        if (!button->m_bHidden) {
-            ButtonWindows().Show(key, show);
-        }
-    }
-}
-
 void CGpage::CreateButtonWindows(bool visible) const {
     for (const auto& [key, button] : m_buttons) {
         CreateButtonWindow(*button, visible);

@@ -92,9 +92,6 @@ public:
     // settings.
     void Clear();
 
-    // Shows or hides the windows of the buttons that are not hidden (the page becomes current or
-    // stops being current).
-    void ShowButtonWindows(bool show) const;
     // Creates the windows of all buttons (shown, unless hidden, when `visible`), or destroys them
     // (the page enters or leaves the document).
     void CreateButtonWindows(bool visible) const;

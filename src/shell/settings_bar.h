@@ -37,8 +37,6 @@ public:
     const CCalculator& Calculator() const { return m_calculator; }
     QLineEdit* ResultField() const { return m_result; }
     QLineEdit* FormulaField() const { return m_formula; }
-    QLineEdit* XField() const { return m_x; }
-    QLineEdit* YField() const { return m_y; }
     QCheckBox* SwitchBox(int index) const { return m_switches[static_cast<size_t>(index)]; }
 
 private:

@@ -69,7 +69,6 @@ public:
 
     const ToolState& State() const { return m_state; }
     ToolState& State() { return m_state; }
-    const MouseRay& Ray() const { return m_ray; }
 
 private:
     void StopTimer();
