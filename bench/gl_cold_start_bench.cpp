@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,31 +18,24 @@ namespace {
 
 constexpr int kRepetitions = 15;
 
-// Runs a program to its end; false when it could not start or did not end well.
-bool RunToEnd(std::vector<std::string> arguments) {
+// Runs a program to its end: the seconds it took, or nothing when it could not start or did not
+// end well.
+std::optional<double> SecondsToEnd(std::vector<std::string> arguments) {
     std::vector<char*> argv;
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
     if (posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-        return false;
+        return std::nullopt;
     }
     int status = 0;
-    return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-void TimeStarts(benchmark::State& state, const std::vector<std::string>& command) {
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        if (!RunToEnd(command)) {
-            state.SkipWithError("the program did not start and end by itself");
-            return;
-        }
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        state.SetIterationTime(elapsed.count());
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        return std::nullopt;
     }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 // Both windows cover the benchmark's screen, as a maximized window does on a desktop: without a
@@ -49,13 +43,43 @@ void TimeStarts(benchmark::State& state, const std::vector<std::string>& command
 // less than the program, which would compare a small picture with a large one.
 constexpr const char* kGeometry = "1600x1000+0+0";
 
+const std::vector<std::string> kProgram = {VELNOR_PROGRAM, COLD_START_DOCUMENT,
+                                           "--quit-after-first-frame", "-geometry", kGeometry};
+const std::vector<std::string> kBareWindow = {BARE_GL_WINDOW, "-geometry", kGeometry};
+
+void TimeStarts(benchmark::State& state, const std::vector<std::string>& command) {
+    for (auto _ : state) {
+        const std::optional<double> seconds = SecondsToEnd(command);
+        if (!seconds) {
+            state.SkipWithError("the program did not start and end by itself");
+            return;
+        }
+        state.SetIterationTime(*seconds);
+    }
+}
+
 void BM_ColdStartWithDocument(benchmark::State& state) {
-    TimeStarts(state, {VELNOR_PROGRAM, COLD_START_DOCUMENT, "--quit-after-first-frame", "-geometry",
-                       kGeometry});
+    TimeStarts(state, kProgram);
 }
 
 void BM_ColdStartBareGlWindow(benchmark::State& state) {
-    TimeStarts(state, {BARE_GL_WINDOW, "-geometry", kGeometry});
+    TimeStarts(state, kBareWindow);
+}
+
+// The two started in turn, so that each pair meets the machine in the same state: the time is
+// the program's, and `ratio` is its time over the bare window's started right after it.
+void BM_ColdStartAgainstBareWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        const std::optional<double> program = SecondsToEnd(kProgram);
+        const std::optional<double> bare = SecondsToEnd(kBareWindow);
+        if (!program || !bare) {
+            state.SkipWithError("a program did not start and end by itself");
+            return;
+        }
+        state.SetIterationTime(*program);
+        state.counters["bare_ms"] = *bare * 1000.0;
+        state.counters["ratio"] = *program / *bare;
+    }
 }
 
 BENCHMARK(BM_ColdStartWithDocument)
@@ -65,6 +89,12 @@ BENCHMARK(BM_ColdStartWithDocument)
     ->Repetitions(kRepetitions)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_ColdStartBareGlWindow)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ColdStartAgainstBareWindow)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)

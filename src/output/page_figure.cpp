@@ -4,6 +4,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <optional>
 
@@ -247,6 +248,22 @@ Uncovered UncoveredPart(const PaintedPolygon& fill, const std::vector<DepthMask>
     return {false, PathOf(fill).subtracted(cut)};
 }
 
+// Outlines go out on a grid of a quarter pixel, far finer than any print shows: a PDF then writes
+// two decimals instead of six, and compresses the shorter numbers much faster.
+QPointF OnOutputGrid(const QPointF& p) {
+    constexpr double kSteps = 4.0;
+    return {std::round(p.x() * kSteps) / kSteps, std::round(p.y() * kSteps) / kSteps};
+}
+
+QPolygonF OnOutputGrid(const QPolygonF& polygon) {
+    QPolygonF snapped;
+    snapped.reserve(polygon.size());
+    for (const QPointF& p : polygon) {
+        snapped << OnOutputGrid(p);
+    }
+    return snapped;
+}
+
 void PaintFills(QPainter& painter, std::vector<PaintedPolygon>& fills,
                 const std::vector<DepthMask>& masks) {
     std::stable_sort(
@@ -266,7 +283,7 @@ void PaintFills(QPainter& painter, std::vector<PaintedPolygon>& fills,
         if (!uncovered.all) {
             painter.drawPath(uncovered.part);
         } else if (fill.shape.isEmpty()) {
-            painter.drawPolygon(fill.outline);
+            painter.drawPolygon(OnOutputGrid(fill.outline));
         } else {
             painter.drawPath(fill.shape);
         }
@@ -343,9 +360,9 @@ void PaintSegments(QPainter& painter, const FigureParts& parts, double width) {
         for (const Stroke& stroke : *strokes) {
             painter.setPen(LinePen(stroke.color, width, dashed));
             if (stroke.points.size() == 2) {
-                painter.drawLine(stroke.points[0], stroke.points[1]);
+                painter.drawLine(OnOutputGrid(stroke.points[0]), OnOutputGrid(stroke.points[1]));
             } else {
-                painter.drawPolyline(stroke.points);
+                painter.drawPolyline(OnOutputGrid(stroke.points));
             }
         }
     }
