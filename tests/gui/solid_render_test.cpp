@@ -69,15 +69,30 @@ TEST_F(RenderTest, EverySolidKindDrawsSomething) {
     }
 }
 
+// A renderer made just now, so that what it makes on first use is not there yet; it draws pages
+// seen from the top.
+struct FreshRenderer {
+    FreshRenderer() { LookFromTop(settings); }
+
+    QImage Render(CGpage& page) {
+        FrameLayout layout;
+        layout.width = kWidth;
+        layout.height = kHeight;
+        return renderer.Render(&page, layout);
+    }
+
+    CGlModel settings;
+    OffscreenRenderer renderer{settings};
+};
+
 // The GLUT shapes are compiled on first use, but no list can be compiled while another is: a
 // page component compiled before anything else was drawn leaves them whole, for itself and for
 // the solids drawn later.
 TEST(LazyListsTest, ComponentCompiledFirstLeavesTheShapesWhole) {
-    CGlModel settings;
-    OffscreenRenderer renderer(settings);
+    FreshRenderer fresh;
     CGpage component;
     component.AddSolid(MakeSolid(kSolidC60, {0, 0, 0}, 1.0f));
-    renderer.CompileComponent(component, 1, false);
+    fresh.renderer.CompileComponent(component, 1, false);
 
     CGpage page;
     auto holder = MakeSolid(kSolidPageComponent, {-8, 0, 0}, 1.5f);
@@ -85,11 +100,7 @@ TEST(LazyListsTest, ComponentCompiledFirstLeavesTheShapesWhole) {
     page.AddSolid(std::move(holder));
     page.AddSolid(MakeSolid(kSolidTetrahedron, {0, 0, 0}, 1.5f));
     page.AddSolid(MakeSolid(kSolidTeapot, {8, 0, 0}, 1.0f));
-    LookFromTop(settings);
-    FrameLayout layout;
-    layout.width = kWidth;
-    layout.height = kHeight;
-    const QImage image = renderer.Render(&page, layout);
+    const QImage image = fresh.Render(page);
     for (const int x : {-8, 0, 8}) {
         SCOPED_TRACE(x);
         const auto at = OrthoPixel({static_cast<double>(x), 0, 0}, 0, 0);
@@ -100,17 +111,12 @@ TEST(LazyListsTest, ComponentCompiledFirstLeavesTheShapesWhole) {
 
 // The start-up pictures are loaded when a textured solid is first drawn, not at the start.
 TEST(LazyListsTest, ATexturedSolidShowsItsStartUpPicture) {
-    CGlModel settings;
-    OffscreenRenderer renderer(settings);
-    settings.m_bTexturing = 1;
-    settings.m_bLighting = 0;
+    FreshRenderer fresh;
+    fresh.settings.m_bTexturing = 1;
+    fresh.settings.m_bLighting = 0;
     CGpage page;
     page.AddSolid(MakeSolid(kSolidSphere, {0, 0, 0}, 6.0f));
-    LookFromTop(settings);
-    FrameLayout layout;
-    layout.width = kWidth;
-    layout.height = kHeight;
-    const QImage image = renderer.Render(&page, layout);
+    const QImage image = fresh.Render(page);
     std::set<QRgb> colours;
     for (int y = kHeight / 2 - 40; y < kHeight / 2 + 40; ++y) {
         for (int x = kWidth / 2 - 40; x < kWidth / 2 + 40; ++x) {
