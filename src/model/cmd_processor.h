@@ -13,9 +13,6 @@ namespace velnor {
 // menu labelled with the command each would act on.
 class CCmdProcessor {
 public:
-    static constexpr int kUndoId = 57643;
-    static constexpr int kRedoId = 57644;
-
     using CmdList = std::list<std::unique_ptr<CCmd>>;
 
     explicit CCmdProcessor(int maxCmds) : m_nMaxCmds(maxCmds) {}
@@ -53,8 +50,9 @@ private:
     // end() stands for "nothing to undo".
     CmdList::iterator m_posCurrent = m_cmdList.end();
     IMenuItems* m_pMenuWnd = nullptr;
-    int m_nUndoID = kUndoId;
-    int m_nRedoID = kRedoId;
+    // The menu's own ids for its Undo and Redo items, given with the menu.
+    int m_nUndoID = 0;
+    int m_nRedoID = 0;
 };
 
 }  // namespace velnor

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "commands/command_ids.h"
 #include "model/document.h"
 #include "support/recording_button_windows.h"
 #include "support/recording_document_views.h"
@@ -25,14 +26,13 @@ class EditingTest : public ::testing::Test {
 protected:
     EditingTest() {
         doc.OnNewDocument();
-        doc.CommandProcessor().SetMenuTarget(&MenuItems(), CCmdProcessor::kUndoId,
-                                             CCmdProcessor::kRedoId);
+        doc.CommandProcessor().SetMenuTarget(&MenuItems(), cmd::kUndo, cmd::kRedo);
         views.Forget();
     }
 
     CGpage& Page() { return doc.CurrentPage(); }
     CCmdProcessor& History() { return doc.CommandProcessor(); }
-    const std::string& UndoText() { return menu.items[CCmdProcessor::kUndoId].text; }
+    const std::string& UndoText() { return menu.items[cmd::kUndo].text; }
 
     RecordingMessages messages;
     RecordingDocumentViews views;

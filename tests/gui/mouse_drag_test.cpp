@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "commands/command_ids.h"
 #include "gui/picking_fixture.h"
 #include "gui/render_fixture.h"
 
@@ -137,7 +138,7 @@ TEST_F(MouseDragTest, ContextMenuWithASelectionOpensTheProperties) {
     Click(AtVertex(0));
     QContextMenuEvent event(QContextMenuEvent::Mouse, AtVertex(0), view->mapToGlobal(AtVertex(0)));
     QApplication::sendEvent(view.get(), &event);
-    EXPECT_EQ(ran, std::vector<int>{32866});
+    EXPECT_EQ(ran, std::vector<int>{cmd::kProperties});
 
     view->Tools().PencilTool();  // no menu in the pencil
     QApplication::sendEvent(view.get(), &event);
@@ -148,7 +149,7 @@ TEST_F(MouseDragTest, DoubleClickOpensTheProperties) {
     std::vector<int> ran;
     view->Tools().SetCommandRunner([&](int id) { ran.push_back(id); });
     Send(QEvent::MouseButtonDblClick, AtVertex(0), Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(ran, std::vector<int>{32866});
+    EXPECT_EQ(ran, std::vector<int>{cmd::kProperties});
 }
 
 }  // namespace

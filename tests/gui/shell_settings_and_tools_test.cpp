@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QTreeWidgetItem>
 
+#include "commands/command_ids.h"
 #include "model/document.h"
 #include "model/gl_model.h"
 #include "model/page.h"
@@ -66,7 +67,7 @@ TEST_F(ShellToolsTest, CubeButtonAddsTheLabelledCubeToPageAndTree) {
                   10000u + 1001u + static_cast<unsigned>(index));
     }
     EXPECT_EQ(frame.Tree().FindItem(10000 + 3000)->childCount(), 12);
-    EXPECT_EQ(frame.Actions().Action(57643)->text(), "撤消 添加正方体(&U)");
+    EXPECT_EQ(frame.Actions().Action(cmd::kUndo)->text(), "撤消 添加正方体(&U)");
 }
 
 TEST_F(ShellToolsTest, RenamingAVertexInTheTreeRenamesItsLines) {

@@ -21,6 +21,7 @@
 
 #include <functional>
 
+#include "commands/command_ids.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 #include "model/page.h"
@@ -89,9 +90,12 @@ struct ToolCase {
 TEST_F(WindowFixesTest, TheActiveToolIsCheckedInTheMenuAndOnItsButton) {
     AddTriangle();
     const ToolCase tools[] = {
-        {33144, &CMainFrame::MainToolBar}, {32813, &CMainFrame::MainToolBar},
-        {32840, &CMainFrame::MainToolBar}, {32831, &CMainFrame::MainToolBar},
-        {32827, &CMainFrame::ViewToolBar}, {32844, &CMainFrame::ViewToolBar},
+        {cmd::kPencil, &CMainFrame::MainToolBar},
+        {cmd::kLineTool, &CMainFrame::MainToolBar},
+        {cmd::kMidpoint, &CMainFrame::MainToolBar},
+        {cmd::kFace, &CMainFrame::MainToolBar},
+        {cmd::kLockSelection, &CMainFrame::ViewToolBar},
+        {cmd::kSelectTool, &CMainFrame::ViewToolBar},
     };
     for (const ToolCase& tool : tools) {
         SCOPED_TRACE(tool.id);
@@ -116,7 +120,7 @@ TEST_F(WindowFixesTest, TheActiveToolIsCheckedInTheMenuAndOnItsButton) {
 }
 
 TEST_F(WindowFixesTest, KeysWorkRightAfterAMessageBoxCloses) {
-    Action(32824).trigger();  // a second page, current
+    Action(cmd::kNewPage).trigger();  // a second page, current
     ASSERT_EQ(doc.CurrentPageNumber(), 2);
     WhenModalOpens([](QWidget& box) { QTest::keyClick(&box, Qt::Key_Return); });
     ShowMessage("一个报告");
@@ -247,7 +251,7 @@ TEST_F(WindowFixesTest, LeavingFullScreenBringsBackTheLayout) {
 TEST_F(WindowFixesTest, TheTreeFollowsTheFigureAndSwitchesPages) {
     AddTriangle();
     const uint32_t firstPage = doc.CurrentPage().m_nId * 10000u;
-    Action(32824).trigger();
+    Action(cmd::kNewPage).trigger();
     ManagerTree& tree = frame.Tree();
     const uint32_t secondPage = doc.CurrentPage().m_nId * 10000u;
     EXPECT_EQ(tree.currentItem(), tree.FindItem(secondPage));

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/command_ids.h"
 #include "model/cmd_processor.h"
 #include "support/recording_menu_items.h"
 
@@ -37,7 +38,7 @@ private:
 
 class CmdProcessorTest : public ::testing::Test {
 protected:
-    CmdProcessorTest() { processor.SetMenuTarget(&MenuItems(), 57643, 57644); }
+    CmdProcessorTest() { processor.SetMenuTarget(&MenuItems(), cmd::kUndo, cmd::kRedo); }
 
     std::unique_ptr<LoggingCmd> Cmd(const std::string& name, bool* deleted = nullptr) {
         return std::make_unique<LoggingCmd>(name, log, deleted);
@@ -47,8 +48,8 @@ protected:
             processor.AddCommand(Cmd(std::to_string(i)));
         }
     }
-    std::string UndoText() { return menu.items[57643].text; }
-    std::string RedoText() { return menu.items[57644].text; }
+    std::string UndoText() { return menu.items[cmd::kUndo].text; }
+    std::string RedoText() { return menu.items[cmd::kRedo].text; }
 
     test::RecordingMenuItems menu;
     std::vector<std::string> log;
@@ -70,9 +71,9 @@ TEST_F(CmdProcessorTest, TheHundredAndFirstCommandDropsTheOldest) {
     EXPECT_FALSE(processor.Undo());
     EXPECT_EQ(log.size(), 100u);
     EXPECT_EQ(UndoText(), "撤消\tCtrl+Z(&U)");
-    EXPECT_FALSE(menu.items[57643].enabled);
+    EXPECT_FALSE(menu.items[cmd::kUndo].enabled);
     EXPECT_EQ(RedoText(), "重做 2(&R)\tCtrl+R");
-    EXPECT_TRUE(menu.items[57644].enabled);
+    EXPECT_TRUE(menu.items[cmd::kRedo].enabled);
 }
 
 TEST_F(CmdProcessorTest, AnEditAfterUndoDeletesTheUndoneCommand) {
@@ -85,7 +86,7 @@ TEST_F(CmdProcessorTest, AnEditAfterUndoDeletesTheUndoneCommand) {
     EXPECT_EQ(processor.Count(), 2);
     EXPECT_FALSE(processor.CanRedo());
     EXPECT_EQ(RedoText(), "重做(&R)\tCtrl+R");
-    EXPECT_FALSE(menu.items[57644].enabled);
+    EXPECT_FALSE(menu.items[cmd::kRedo].enabled);
     EXPECT_EQ(UndoText(), "撤消 添加面(&U)\tCtrl+Z");
 }
 
@@ -151,13 +152,13 @@ TEST_F(CmdProcessorTest, ARefusingCommandKeepsThePosition) {
 TEST_F(CmdProcessorTest, MenuTextsFollowNamesAndUndoability) {
     processor.AddCommand(Cmd(""));
     EXPECT_EQ(UndoText(), "撤消(&U)\tCtrl+Z");
-    EXPECT_TRUE(menu.items[57643].enabled);
+    EXPECT_TRUE(menu.items[cmd::kUndo].enabled);
 
     auto locked = Cmd("锁定");
     locked->m_bUndoable = false;
     processor.AddCommand(std::move(locked));
     EXPECT_EQ(UndoText(), "不能撤消 锁定(&U)\tCtrl+Z");
-    EXPECT_FALSE(menu.items[57643].enabled);
+    EXPECT_FALSE(menu.items[cmd::kUndo].enabled);
     EXPECT_FALSE(processor.Undo());
 
     auto lockedNameless = Cmd("");
@@ -169,7 +170,7 @@ TEST_F(CmdProcessorTest, MenuTextsFollowNamesAndUndoability) {
     processor.AddCommand(Cmd(""));
     processor.Undo();
     EXPECT_EQ(RedoText(), "重做(&R)\tCtrl+R");
-    EXPECT_TRUE(menu.items[57644].enabled);
+    EXPECT_TRUE(menu.items[cmd::kRedo].enabled);
 }
 
 TEST_F(CmdProcessorTest, WithoutAMenuTargetNothingIsRelabelled) {
@@ -196,8 +197,8 @@ TEST_F(CmdProcessorTest, ResetGreysBothItems) {
     processor.Undo();
     processor.Reset();
     EXPECT_EQ(processor.Count(), 0);
-    EXPECT_FALSE(menu.items[57643].enabled);
-    EXPECT_FALSE(menu.items[57644].enabled);
+    EXPECT_FALSE(menu.items[cmd::kUndo].enabled);
+    EXPECT_FALSE(menu.items[cmd::kRedo].enabled);
 }
 
 }  // namespace
