@@ -25,7 +25,7 @@ bool IsBlackAndWhiteScheme(const CGlModel& s) {
 
 OutputPalette OutputPalette::Screen(const CGlModel& settings) {
     const Rgb bg = settings.m_bgColor;
-    return OutputPalette(Mode::kScreen, QColor(bg.r, bg.g, bg.b));
+    return OutputPalette(Mode::kScreen, ToQColor(bg));
 }
 
 OutputPalette OutputPalette::Paper(const CGlModel& settings) {

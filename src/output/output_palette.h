@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "model/color.h"
+#include "view/qt_colour.h"
 
 namespace velnor {
 
@@ -18,7 +19,7 @@ public:
 
     QColor Background() const { return m_background; }
     // A line, label, text or dot.
-    QColor Ink(Rgb color) const { return Ink(QColor(color.r, color.g, color.b)); }
+    QColor Ink(Rgb color) const { return Ink(ToQColor(color)); }
     QColor Ink(const QColor& color) const;
     // A painted face or solid.
     QColor Fill(const QColor& color) const;

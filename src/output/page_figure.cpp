@@ -18,6 +18,7 @@
 #include "output/solid_figure.h"
 #include "output/solid_geometry.h"
 #include "view/face_palette.h"
+#include "view/qt_colour.h"
 
 namespace velnor {
 
@@ -27,10 +28,6 @@ constexpr double kDotDiameter = 6.0;
 // The view's line stipple 0x03FF: ten pixels drawn, six left out.
 constexpr double kDashOn = 10.0;
 constexpr double kDashOff = 6.0;
-
-QColor ToColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
 
 QVector3D At(const Float3& p) {
     return QVector3D(p[0], p[1], p[2]);
@@ -85,7 +82,7 @@ void AddFaces(FigureParts& parts, const CGpage& page, const SceneProjector& proj
             brush = PaletteBrush(number++, style);
         } else if (selected >= 0 && style.settings.m_nFillStipple != 0) {
             brush =
-                QBrush(style.palette.Fill(ToColor(style.settings.m_fillColor)), Qt::Dense4Pattern);
+                QBrush(style.palette.Fill(ToQColor(style.settings.m_fillColor)), Qt::Dense4Pattern);
         } else if (selected >= 0) {
             brush = PaletteBrush(selected, style);
         }

@@ -15,14 +15,11 @@
 #include "output/figure_style.h"
 #include "output/plane_clipping.h"
 #include "output/solid_geometry.h"
+#include "view/qt_colour.h"
 
 namespace velnor {
 
 namespace {
-
-QColor ToColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
 
 // The picture of a bitmap text: glBitmap rows from the bottom, the high bit first.
 QImage BitTextImage(const CBitText& text, const QColor& color) {
@@ -72,7 +69,7 @@ struct SolidPaint {
 SolidPaint PaintOf(const CSubassembly& solid, const CGlModel& settings) {
     const Material& material = solid.m_bOwnMaterial ? solid.m_material : settings.m_material;
     if (!settings.m_bLighting || settings.m_bColorMaterial) {
-        return {ToColor(settings.m_componentColor), material.ambient};
+        return {ToQColor(settings.m_componentColor), material.ambient};
     }
     const Rgba& d = material.diffuse;
     return {QColor::fromRgbF(std::clamp(d[0], 0.0f, 1.0f), std::clamp(d[1], 0.0f, 1.0f),
