@@ -1,4 +1,5 @@
 #include "buttons/add_button_commands.h"
+#include "commands/command_ids.h"
 #include "commands/menu_items.h"
 #include "commands/transform_definition_commands.h"
 #include "editing/transform_commands.h"
@@ -70,7 +71,7 @@ std::vector<CommandEntry> SelectionTransformItems() {
 
 std::vector<CommandEntry> ButtonItems() {
     std::vector<CommandEntry> items{
-        ButtonItem<kButtonShow>(33191, "隐藏/显示", "添加\"隐藏/显示\"按钮"),
+        ButtonItem<kButtonShow>(cmd::kShowButton, "隐藏/显示", "添加\"隐藏/显示\"按钮"),
         ButtonItem<kButtonTranslate>(33193, "平移", "添加\"平移\"按钮"),
         ButtonItem<kButtonRotate>(33196, "旋转", "添加\"旋转\"按钮"),
         ButtonItem<kButtonParallel>(33198, "并行系列", "添加\"并行动作系列\"按钮"),

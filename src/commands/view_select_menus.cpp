@@ -1,3 +1,4 @@
+#include "commands/command_ids.h"
 #include "commands/display_toggles.h"
 #include "commands/menu_items.h"
 #include "commands/selection_commands.h"
@@ -82,7 +83,7 @@ std::vector<CommandEntry> SelectMenu() {
                      [](const CPlomDoc& doc) { return !doc.IsLastPage(); }, {"PageDown"}),
         DocumentItem(33205, "选择当前页图元", "选择当前页内所有图元", Plain(SelectAllCells)),
         DocumentItem(33088, "取消选择", "取消选择", Plain(Deselect)),
-        DocumentItem(32957, "选择所有可见点", "选择所有点",
+        DocumentItem(cmd::kSelectVisiblePoints, "选择所有可见点", "选择所有点",
                      Plain(SelectVisibleOf<SelectionKind::kPoints>)),
         DocumentItem(33007, "选择所有可见线", "选择所有线",
                      Plain(SelectVisibleOf<SelectionKind::kLines>)),

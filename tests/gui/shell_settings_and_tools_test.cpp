@@ -88,8 +88,8 @@ TEST_F(ShellToolsTest, RenamingAVertexInTheTreeRenamesItsLines) {
 
 TEST_F(ShellToolsTest, ActionButtonIsAPushButtonOnTheViewThatRunsTheAnimation) {
     ToolButton(frame.MainToolBar(), "正方体")->trigger();
-    frame.Actions().Run(32957);  // 选择所有可见点
-    frame.Actions().Run(33191);  // 隐藏/显示 button for them
+    frame.Actions().Run(cmd::kSelectVisiblePoints);
+    frame.Actions().Run(cmd::kShowButton);  // a 隐藏/显示 button for them
     CGpage& page = doc.CurrentPage();
     ASSERT_EQ(page.m_buttons.size(), 1u);
     QPushButton* button = frame.ButtonWindows().Button(page.m_buttons.begin()->first);

@@ -139,14 +139,15 @@ TEST_F(WindowFixesTest, StandardDialogsAndMenusReadInChinese) {
     EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(QStringLiteral("否")));
     EXPECT_TRUE(box.button(QMessageBox::Cancel)->text().startsWith(QStringLiteral("取消")));
     // Embedded objects have no service here: greyed, and the prompt says so.
-    for (const int id : {57856, 33023, 57860}) {
+    for (const int id : {cmd::kInsertObject, cmd::kLinks, cmd::kObjectProperties}) {
         EXPECT_FALSE(Action(id).isEnabled()) << id;
         EXPECT_TRUE(Action(id).statusTip().endsWith(QStringLiteral("（本平台不提供嵌入对象服务）")))
             << id;
     }
     // The menu shows Ctrl+Z for 撤消; Alt+Backspace still works.
-    EXPECT_EQ(Action(57643).shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
-    EXPECT_TRUE(Action(57643).shortcuts().contains(QKeySequence(QStringLiteral("Alt+Backspace"))));
+    EXPECT_EQ(Action(cmd::kUndo).shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_TRUE(
+        Action(cmd::kUndo).shortcuts().contains(QKeySequence(QStringLiteral("Alt+Backspace"))));
 }
 
 struct UnreadableFile {
@@ -277,7 +278,7 @@ TEST_F(WindowFixesTest, TheTreeFollowsTheFigureAndSwitchesPages) {
 
     clickItem(firstPage + 3001);  // the line AB, on the page that is current now
     EXPECT_EQ(doc.CurrentPage().m_selLines, std::vector<int>{1});
-    Action(57643).trigger();  // the switch is undone like 上一页
+    Action(cmd::kUndo).trigger();  // the switch is undone like 上一页
     EXPECT_EQ(doc.CurrentPageNumber(), 2);
 }
 
