@@ -145,7 +145,8 @@ TEST_F(NotesPaneTest, ScreenshotOfFormattedNotes) {
     Notes().ShowRtf(kLessonNotes);
     frame.OpenNotesPane();
     QTest::qWait(200);
-    frame.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/notes_pane.png"));
+    EXPECT_TRUE(Notes().isVisible());
+    EXPECT_TRUE(frame.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/notes_pane.png")));
 }
 
 }  // namespace

@@ -95,7 +95,8 @@ TEST(TextEditDialog, ScreenshotWithFormattedText) {
     test::TypeText(edit, QStringLiteral("a2+b2=c2"));
     edit.setAlignment(Qt::AlignHCenter);
     QTest::qWait(100);
-    dialog.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/text_edit_dialog.png"));
+    EXPECT_EQ(edit.toPlainText(), QStringLiteral("勾股定理 a2+b2=c2"));
+    EXPECT_TRUE(dialog.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/text_edit_dialog.png")));
 }
 
 class AddTextTest : public testing::Test {
