@@ -2,11 +2,10 @@
 
 #include <QPointF>
 
-#include <cstdint>
 #include <span>
-#include <unordered_map>
 #include <vector>
 
+#include "output/cell_index.h"
 #include "output/scene_projector.h"
 
 namespace velnor {
@@ -56,17 +55,9 @@ private:
     // The part of a-b that lies inside the polygon and behind it, if any.
     bool Behind(const Polygon& polygon, const ScreenPoint& a, const ScreenPoint& b,
                 LinePart& part) const;
-    // The polygons whose bounds meet the cells the segment a-b passes, each once.
-    std::vector<uint32_t> Near(const QPointF& a, const QPointF& b) const;
 
     std::vector<Polygon> m_polygons;
-    // The polygons by the square cells of the drawing their bounds meet; those too large for
-    // cells are always looked at.
-    std::unordered_map<int64_t, std::vector<uint32_t>> m_cells;
-    std::vector<uint32_t> m_large;
-    // Scratch of Near(): the last search that took each polygon.
-    mutable std::vector<uint32_t> m_takenBy;
-    mutable uint32_t m_search = 0;
+    CellIndex m_index;
     bool m_coverAll = false;
 };
 
