@@ -34,7 +34,7 @@ void Line(QPainter& painter, const SceneProjector& projector, const QVector3D& a
 void Letter(QPainter& painter, const SceneProjector& projector, const char* letter,
             const QVector3D& at, const FigureStyle& style, const QColor& color) {
     if (const auto p = projector.Project(at); p && projector.InsideVolume(at)) {
-        DrawLabelText(painter, p->at, letter, style.labelPixelSize, color, false);
+        style.labelFont.Draw(painter, p->at, letter, color, false);
     }
 }
 

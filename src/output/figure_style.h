@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "output/label_text.h"
 #include "output/output_palette.h"
 
 namespace velnor {
@@ -9,12 +10,12 @@ namespace velnor {
 class CGlModel;
 class CGpage;
 
-// What the figure takes besides the page: the scene settings, the colours of the target and the
-// label size of the view, and the pages that page components show.
+// What the figure takes besides the page: the scene settings, the colours of the target, the
+// label font at the view's size, and the pages that page components show.
 struct FigureStyle {
     const CGlModel& settings;
     OutputPalette palette;
-    int labelPixelSize = 26;
+    LabelFont labelFont{26};
     std::span<const CGpage* const> componentPages = {};
 };
 

@@ -1,15 +1,14 @@
 #include "output/label_text.h"
 
-#include <QFont>
-#include <QFontMetricsF>
 #include <QPainter>
-#include <QString>
+
+#include <algorithm>
 
 namespace velnor {
 
 namespace {
 
-QFont LabelFont(int pixelSize, bool italic) {
+QFont MakeFont(int pixelSize, bool italic) {
     QFont font(QStringLiteral("Liberation Serif"));
     font.setStyleHint(QFont::Serif);
     font.setPixelSize(std::max(1, pixelSize));
@@ -25,16 +24,31 @@ bool IsSmall(char32_t c) {
 
 }  // namespace
 
-void DrawLabelText(QPainter& painter, QPointF at, std::string_view text, int pixelSize,
-                   const QColor& color, bool lowerSmallRuns) {
+LabelFont::LabelFont(int pixelSize)
+    : m_pixelSize(pixelSize),
+      m_letters(MakeFont(pixelSize, true)),
+      m_small(MakeFont(static_cast<int>(pixelSize * 0.8), false)),
+      m_lettersMetrics(m_letters),
+      m_smallMetrics(m_small) {}
+
+double LabelFont::Advance(const QString& run, bool small) const {
+    QHash<QString, double>& known = small ? m_smallAdvances : m_lettersAdvances;
+    const auto found = known.constFind(run);
+    if (found != known.cend()) {
+        return *found;
+    }
+    const double advance = (small ? m_smallMetrics : m_lettersMetrics).horizontalAdvance(run);
+    known.insert(run, advance);
+    return advance;
+}
+
+void LabelFont::Draw(QPainter& painter, QPointF at, std::string_view text, const QColor& color,
+                     bool lowerSmallRuns) const {
     const QString all = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     if (all.isEmpty()) {
         return;
     }
-    const QFont main = LabelFont(pixelSize, true);
-    const QFont small = LabelFont(static_cast<int>(pixelSize * 0.8), false);
-    const double lowered = lowerSmallRuns ? pixelSize * 0.15 : 0.0;
-    painter.save();
+    const double lowered = lowerSmallRuns ? m_pixelSize * 0.15 : 0.0;
     painter.setPen(color);
     const QList<uint> codes = all.toUcs4();
     qsizetype start = 0;
@@ -46,13 +60,11 @@ void DrawLabelText(QPainter& painter, QPointF at, std::string_view text, int pix
         }
         const QString run = QString::fromUcs4(
             reinterpret_cast<const char32_t*>(codes.constData() + start), end - start);
-        const QFont& font = isSmall ? small : main;
-        painter.setFont(font);
+        painter.setFont(isSmall ? m_small : m_letters);
         painter.drawText(at + QPointF(0, isSmall ? lowered : 0.0), run);
-        at.rx() += QFontMetricsF(font).horizontalAdvance(run);
+        at.rx() += Advance(run, isSmall);
         start = end;
     }
-    painter.restore();
 }
 
 }  // namespace velnor

@@ -4,7 +4,7 @@
 #include <QPen>
 
 #include <algorithm>
-#include <cmath>
+#include <future>
 #include <numeric>
 #include <optional>
 
@@ -13,7 +13,10 @@
 #include "output/cone_outline.h"
 #include "output/figure_parts.h"
 #include "output/figure_style.h"
+#include "output/fill_run.h"
 #include "output/label_text.h"
+#include "output/line_strokes.h"
+#include "output/output_grid.h"
 #include "output/plane_clipping.h"
 #include "output/solid_figure.h"
 #include "output/solid_geometry.h"
@@ -25,9 +28,6 @@ namespace velnor {
 namespace {
 
 constexpr double kDotDiameter = 6.0;
-// The view's line stipple 0x03FF: ten pixels drawn, six left out.
-constexpr double kDashOn = 10.0;
-constexpr double kDashOff = 6.0;
 
 QVector3D At(const Float3& p) {
     return QVector3D(p[0], p[1], p[2]);
@@ -166,14 +166,6 @@ void AddLines(FigureParts& parts, const CGpage& page, const SceneProjector& proj
     }
 }
 
-QPen LinePen(const QColor& color, double width, bool dashed) {
-    QPen pen(color, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    if (dashed) {
-        pen.setDashPattern({kDashOn / width, kDashOff / width});
-    }
-    return pen;
-}
-
 // What of a fill the depth masks in front of it leave: all of it, or the part (empty: none).
 struct Uncovered {
     bool all = true;
@@ -226,7 +218,10 @@ Uncovered UncoveredPart(const PaintedPolygon& fill, const std::vector<DepthMask>
     QPainterPath cut;
     cut.setFillRule(Qt::WindingFill);
     for (const DepthMask& mask : masks) {
-        if (!mask.bounds.intersects(bounds) || mask.DepthAt(middle) >= fill.depth ||
+        // The cheapest tests first: most masks lie behind the fill or beside it.
+        if (mask.DepthAt(middle) >= fill.depth || mask.bounds.right() <= bounds.left() ||
+            mask.bounds.left() >= bounds.right() || mask.bounds.bottom() <= bounds.top() ||
+            mask.bounds.top() >= bounds.bottom() ||
             (!fill.outline.isEmpty() && Separated(fill.outline, mask.outline))) {
             continue;
         }
@@ -245,124 +240,33 @@ Uncovered UncoveredPart(const PaintedPolygon& fill, const std::vector<DepthMask>
     return {false, PathOf(fill).subtracted(cut)};
 }
 
-// Outlines go out on a grid of a quarter pixel, far finer than any print shows: a PDF then writes
-// two decimals instead of six, and compresses the shorter numbers much faster.
-QPointF OnOutputGrid(const QPointF& p) {
-    constexpr double kSteps = 4.0;
-    return {std::round(p.x() * kSteps) / kSteps, std::round(p.y() * kSteps) / kSteps};
-}
-
-QPolygonF OnOutputGrid(const QPolygonF& polygon) {
-    QPolygonF snapped;
-    snapped.reserve(polygon.size());
-    for (const QPointF& p : polygon) {
-        snapped << OnOutputGrid(p);
-    }
-    return snapped;
-}
-
 void PaintFills(QPainter& painter, std::vector<PaintedPolygon>& fills,
                 const std::vector<DepthMask>& masks) {
     std::stable_sort(
         fills.begin(), fills.end(),
         [](const PaintedPolygon& a, const PaintedPolygon& b) { return a.depth > b.depth; });
+    FillRun run;
     for (const PaintedPolygon& fill : fills) {
         const Uncovered uncovered = UncoveredPart(fill, masks);
         if (!uncovered.all && uncovered.part.isEmpty()) {
             continue;
         }
-        // A hairline of the fill's own colour closes the seams between neighbouring facets.
-        painter.setPen(
-            fill.brush.style() == Qt::SolidPattern
-                ? QPen(fill.brush.color(), 0.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
-                : QPen(Qt::NoPen));
-        painter.setBrush(fill.brush);
-        if (!uncovered.all) {
-            painter.drawPath(uncovered.part);
-        } else if (fill.shape.isEmpty()) {
-            painter.drawPolygon(OnOutputGrid(fill.outline));
+        const bool whole = uncovered.all && fill.shape.isEmpty();
+        if (!whole || !run.Takes(fill.brush)) {
+            run.Paint(painter);
+        }
+        if (whole && run.Takes(fill.brush)) {
+            run.Add(fill.brush, output_grid::Polygon(fill.outline));
+            continue;
+        }
+        UseFillPaint(painter, fill.brush);
+        if (!whole) {
+            painter.drawPath(output_grid::Path(uncovered.all ? fill.shape : uncovered.part));
         } else {
-            painter.drawPath(fill.shape);
+            painter.drawPolygon(output_grid::Polygon(fill.outline));
         }
     }
-}
-
-// A run of joined pieces of one line, in one colour.
-struct Stroke {
-    QPolygonF points;
-    QColor color;
-};
-
-// Adds a piece, extending the last stroke where the piece continues it.
-void AddPiece(std::vector<Stroke>& strokes, const QLineF& piece, const QColor& color,
-              bool follows) {
-    if (follows && !strokes.empty() && strokes.back().color == color &&
-        QLineF(strokes.back().points.last(), piece.p1()).length() < 1e-6) {
-        strokes.back().points << piece.p2();
-    } else {
-        strokes.push_back({QPolygonF{piece.p1(), piece.p2()}, color});
-    }
-}
-
-QColor Blend(const QColor& from, const QColor& to, double t) {
-    return QColor::fromRgbF(static_cast<float>(from.redF() + (to.redF() - from.redF()) * t),
-                            static_cast<float>(from.greenF() + (to.greenF() - from.greenF()) * t),
-                            static_cast<float>(from.blueF() + (to.blueF() - from.blueF()) * t));
-}
-
-// A piece of a segment whose colour runs from `from` at its start to `to` at its end, as steps
-// of a few pixels each: SVG pens take no gradient. A dashed piece keeps one colour, its middle's,
-// or the steps would break the dashes.
-void AddBlendedPiece(std::vector<Stroke>& strokes, const QLineF& piece, const QColor& from,
-                     const QColor& to, bool dashed) {
-    constexpr double kStepPixels = 6.0;
-    constexpr int kMostSteps = 48;
-    const int steps =
-        dashed ? 1 : std::clamp(static_cast<int>(piece.length() / kStepPixels), 1, kMostSteps);
-    for (int i = 0; i < steps; ++i) {
-        const double t0 = static_cast<double>(i) / steps;
-        const double t1 = static_cast<double>(i + 1) / steps;
-        strokes.push_back(
-            {QPolygonF{piece.pointAt(t0), piece.pointAt(t1)}, Blend(from, to, (t0 + t1) / 2.0)});
-    }
-}
-
-// Every dashed part first, then every solid one, as the view's two passes draw them.
-void PaintSegments(QPainter& painter, const FigureParts& parts, double width) {
-    std::vector<Stroke> dashes, solids;
-    for (const StrokedSegment& s : parts.segments) {
-        const SplitLine split = parts.surfaces.Split(s.a, s.b);
-        const QLineF whole(s.a.at, s.b.at);
-        const auto add = [&](std::vector<Stroke>& strokes, const LinePart& part) {
-            const QLineF piece(whole.pointAt(part.from), whole.pointAt(part.to));
-            if (s.endColor.isValid()) {
-                AddBlendedPiece(strokes, piece, Blend(s.color, s.endColor, part.from),
-                                Blend(s.color, s.endColor, part.to), &strokes == &dashes);
-            } else {
-                AddPiece(strokes, piece, s.color, s.followsPrevious && part.from == 0.0);
-            }
-        };
-        for (const LinePart& part : split.visible) {
-            add(solids, part);
-        }
-        if (s.dashedWhereHidden) {
-            for (const LinePart& part : split.dashed) {
-                add(dashes, part);
-            }
-        }
-    }
-    painter.setBrush(Qt::NoBrush);
-    for (const auto* strokes : {&dashes, &solids}) {
-        const bool dashed = strokes == &dashes;
-        for (const Stroke& stroke : *strokes) {
-            painter.setPen(LinePen(stroke.color, width, dashed));
-            if (stroke.points.size() == 2) {
-                painter.drawLine(OnOutputGrid(stroke.points[0]), OnOutputGrid(stroke.points[1]));
-            } else {
-                painter.drawPolyline(OnOutputGrid(stroke.points));
-            }
-        }
-    }
+    run.Paint(painter);
 }
 
 void PaintDots(QPainter& painter, const CGpage& page, const SceneProjector& projector,
@@ -393,7 +297,7 @@ void PaintLabelsAndDots(QPainter& painter, const CGpage& page, const SceneProjec
         const QVector3D at = At(page.m_pos[i]) + QVector3D(0.2f, 0.2f, 0.2f);
         const auto p = projector.Project(at);
         if (p && projector.InsideVolume(at) && (!clip || IsOnKeptSide(at, *clip))) {
-            DrawLabelText(painter, p->at, page.m_label[i], style.labelPixelSize, labelColor, true);
+            style.labelFont.Draw(painter, p->at, page.m_label[i], labelColor, true);
         }
     }
     if (page.m_bShowDots) {
@@ -453,15 +357,19 @@ void DrawPageFigure(QPainter& painter, const CGpage& page, const SceneProjector&
     FigureParts parts;
     std::vector<std::pair<const CGpage*, SceneProjector>> drawn;
     AddPageParts(parts, drawn, page, projector, style, 0);
+    // The hidden parts of the lines are found on a second thread while the fills are painted:
+    // the two take about as long, and each reads only its own part of the figure.
+    std::future<LineStrokes> strokes =
+        std::async(std::launch::async, [&parts] { return StrokesOf(parts); });
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     PaintFills(painter, parts.fills, parts.masks);
-    PaintSegments(painter, parts, style.settings.m_fLineWidth);
+    PaintStrokes(painter, strokes.get(), style.settings.m_fLineWidth);
     painter.setPen(Qt::NoPen);
     for (const PaintedPolygon& head : parts.arrowHeads) {
         painter.setBrush(head.brush);
-        painter.drawPolygon(head.outline);
+        painter.drawPolygon(output_grid::Polygon(head.outline));
     }
     for (const PlacedImage& image : parts.images) {
         painter.drawImage(image.place, image.image);

@@ -48,8 +48,8 @@ QMatrix4x4 CameraTurn(const ViewCamera& camera) {
 void Caption(QPainter& painter, const SceneProjector& projector, const char* text,
              const FigureStyle& style) {
     if (const auto at = projector.Project(QVector3D(-9.0f, 9.0f, 0.0f))) {
-        DrawLabelText(painter, at->at, text, style.labelPixelSize,
-                      style.palette.Ink(style.settings.m_labelColor), false);
+        style.labelFont.Draw(painter, at->at, text, style.palette.Ink(style.settings.m_labelColor),
+                             false);
     }
 }
 
@@ -58,8 +58,8 @@ void DrawTexts(QPainter& painter, const CGpage& page, const VectorLayout& layout
                const FigureStyle& style) {
     const auto draw = [&](const CDTextCell& text, Rgb color) {
         if (!text.m_bHidden) {
-            DrawLabelText(painter, QPointF(layout.width - text.m_nPlaceX, text.m_nPlaceY),
-                          text.m_strText, style.labelPixelSize, style.palette.Ink(color), false);
+            style.labelFont.Draw(painter, QPointF(layout.width - text.m_nPlaceX, text.m_nPlaceY),
+                                 text.m_strText, style.palette.Ink(color), false);
         }
     };
     for (const auto& [key, text] : page.m_texts) {
@@ -104,7 +104,9 @@ void DrawThreeViews(QPainter& painter, const CGpage* page, const QMatrix4x4& pro
 
 void DrawVectorFrame(QPainter& painter, const CGpage* page, const CGlModel& settings,
                      const VectorLayout& layout, const OutputPalette& palette) {
-    const FigureStyle style{settings, palette, layout.labelPixelSize, layout.componentPages};
+    const FigureStyle style{settings, palette, LabelFont(layout.labelPixelSize),
+                            layout.componentPages};
+    painter.save();
     painter.fillRect(QRectF(0, 0, layout.width, layout.height), palette.Background());
     const QMatrix4x4 projection = LayoutProjection(layout);
     if (layout.viewports == 4) {
@@ -118,6 +120,7 @@ void DrawVectorFrame(QPainter& painter, const CGpage* page, const CGlModel& sett
     if (page) {
         DrawTexts(painter, *page, layout, style);
     }
+    painter.restore();
 }
 
 }  // namespace velnor
