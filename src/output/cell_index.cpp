@@ -8,8 +8,8 @@ namespace velnor {
 
 namespace {
 
-// The side of a cell, in drawing units, and the most cells an item or a question spans in either
-// direction before it is answered without the cells.
+// The side of a cell, in drawing units, and the most cells an item or a segment spans in either
+// direction before it is taken without the cells.
 constexpr double kCell = 32.0;
 constexpr double kMostCells = 256.0;
 
@@ -59,26 +59,13 @@ void CellIndex::TakeCell(int64_t column, int64_t row) const {
     }
 }
 
-const std::vector<uint32_t>& CellIndex::Meeting(const QRectF& box) const {
-    if (TooLarge(box)) {
-        m_found.resize(m_count);
-        std::iota(m_found.begin(), m_found.end(), 0u);
-        return m_found;
-    }
-    StartAnswer();
-    for (int64_t column = CellOf(box.left()); column <= CellOf(box.right()); ++column) {
-        for (int64_t row = CellOf(box.top()); row <= CellOf(box.bottom()); ++row) {
-            TakeCell(column, row);
-        }
-    }
-    return m_found;
-}
-
 const std::vector<uint32_t>& CellIndex::Along(const QPointF& a, const QPointF& b) const {
     const auto [left, right] = std::minmax({a.x(), b.x()});
     const auto [top, bottom] = std::minmax({a.y(), b.y()});
     if (TooLarge(QRectF(QPointF(left, top), QPointF(right, bottom)))) {
-        return Meeting(QRectF(QPointF(left, top), QPointF(right, bottom)));
+        m_found.resize(m_count);
+        std::iota(m_found.begin(), m_found.end(), 0u);
+        return m_found;
     }
     StartAnswer();
     // Column by column, the rows between the heights of the segment at the column's sides.

@@ -10,16 +10,14 @@
 namespace velnor {
 
 // Items of the drawing (polygons, by their bounds) filed by the square cells their bounds meet,
-// so that what lies near a box or a segment is found without looking at every item. Items too
-// large for the cells are always found. An answer holds each item once, in no set order, and
-// lasts until the next question.
+// so that what lies near a segment is found without looking at every item. Items too large for
+// the cells are always found. An answer holds each item once, in no set order, and lasts until
+// the next question.
 class CellIndex {
 public:
     // Files the next item: the first is 0, then 1, ...
     void Add(const QRectF& bounds);
 
-    // The items whose cells meet the box.
-    const std::vector<uint32_t>& Meeting(const QRectF& box) const;
     // The items whose cells meet the cells the segment a-b passes.
     const std::vector<uint32_t>& Along(const QPointF& a, const QPointF& b) const;
 

@@ -251,6 +251,7 @@ void PaintFills(QPainter& painter, std::vector<PaintedPolygon>& fills,
         if (!uncovered.all && uncovered.part.isEmpty()) {
             continue;
         }
+        // Whole polygons gather into runs of one brush; any other fill ends the run.
         const bool whole = uncovered.all && fill.shape.isEmpty();
         if (!whole || !run.Takes(fill.brush)) {
             run.Paint(painter);
