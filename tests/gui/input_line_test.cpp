@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "commands/command_execution.h"
+#include "commands/command_ids.h"
 #include "commands/command_table.h"
 #include "model/document.h"
 #include "model/page.h"
@@ -238,8 +239,13 @@ TEST_F(InputLineTest, WindowCommandsRunFromTheLine) {
         const char* line;
         int id;  // the command whose check mark the line turns over
     } cases[] = {
-        {"三视图", 33091},   {"33091", 33091}, {"斜(二测)投影", 33042}, {"控制条", 32897},
-        {"显示网格", 32920}, {"较慢", 33217},  {"管理栏", 32842},
+        {"三视图", cmd::kThreeView},
+        {"33091", cmd::kThreeView},  // the command's number, as a script may give it
+        {"斜(二测)投影", cmd::kObliqueProjection},
+        {"控制条", cmd::kControlBar},
+        {"显示网格", cmd::kShowGrid},
+        {"较慢", cmd::kSpeedSlower},
+        {"管理栏", cmd::kManagerBar},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -327,7 +333,7 @@ TEST_F(InputLineTest, AScriptRunsItsLinesOneAfterAnotherAndWaitsForTheirDialogs)
     };
     ASSERT_TRUE(QTest::qWaitFor(lastVertexAt9, 10000));
     EXPECT_TRUE(answer.title.contains(QStringLiteral("图元集"))) << answer.title.toStdString();
-    EXPECT_TRUE(Checked(33091));
+    EXPECT_TRUE(Checked(cmd::kThreeView));
     EXPECT_GT(Page().m_nVertexCount, 1);
     EXPECT_FALSE(Page().m_lines.empty());
 }

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "commands/command_ids.h"
 #include "view/popup_menu.h"
 
 namespace velnor::test {
@@ -41,7 +42,7 @@ TEST(ViewPopupMenu, ChoosingAnItemRunsItsCommand) {
             action->trigger();
         }
     }
-    EXPECT_EQ(ran, std::vector<int>{32827});
+    EXPECT_EQ(ran, std::vector<int>{cmd::kLockSelection});
 }
 
 }  // namespace

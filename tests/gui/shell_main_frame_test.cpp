@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTreeWidgetItem>
 
+#include "commands/command_ids.h"
 #include "commands/command_table.h"
 #include "model/document.h"
 #include "model/page.h"
@@ -88,14 +89,15 @@ TEST_F(MainFrameTest, MenusHoldEveryTableCommandWithItsKeysAndPrompt) {
     }
     EXPECT_GT(items, 150);
 
-    const QList<QKeySequence> undoKeys = Action(57643).shortcuts();
+    const QList<QKeySequence> undoKeys = Action(cmd::kUndo).shortcuts();
     EXPECT_TRUE(undoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Z)));
     EXPECT_TRUE(undoKeys.contains(QKeySequence(Qt::ALT | Qt::Key_Backspace)));
-    EXPECT_TRUE(Action(33100).shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_Left)));
-    EXPECT_TRUE(Action(32877).shortcuts().contains(QKeySequence(Qt::Key_Down)));
-    EXPECT_TRUE(Action(32817).shortcuts().contains(QKeySequence(Qt::Key_PageUp)));
-    EXPECT_TRUE(Action(32745).shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Return)));
-    EXPECT_TRUE(Action(57635).shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_Delete)));
+    EXPECT_TRUE(Action(cmd::kPanLeft).shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_Left)));
+    EXPECT_TRUE(Action(cmd::kRotateXForward).shortcuts().contains(QKeySequence(Qt::Key_Down)));
+    EXPECT_TRUE(Action(cmd::kPreviousPage).shortcuts().contains(QKeySequence(Qt::Key_PageUp)));
+    EXPECT_TRUE(
+        Action(cmd::kStartStop).shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Return)));
+    EXPECT_TRUE(Action(cmd::kCut).shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_Delete)));
 }
 
 TEST_F(MainFrameTest, NoKeyIsTakenTwice) {
@@ -123,55 +125,56 @@ TEST_F(MainFrameTest, MenuBarShowsTheMenusInOrder) {
 
 TEST_F(MainFrameTest, NewPageFromTheMenuAddsAPageToDocumentTreeAndStatusBar) {
     ASSERT_EQ(PageItems(), QStringList{" 第一页 "});
-    Trigger(32824);
+    Trigger(cmd::kNewPage);
     EXPECT_EQ(doc.m_pages.size(), 2u);
     EXPECT_EQ(doc.CurrentPage().m_strName, " 第二页 ");
     EXPECT_EQ(PageItems(), (QStringList{" 第一页 ", " 第二页 "}));
     EXPECT_EQ(frame.PageName(), " 第二页 ");
     EXPECT_TRUE(frame.isWindowModified());
-    EXPECT_TRUE(Action(32817).isEnabled());
-    EXPECT_FALSE(Action(32819).isEnabled());
+    EXPECT_TRUE(Action(cmd::kPreviousPage).isEnabled());
+    EXPECT_FALSE(Action(cmd::kNextPage).isEnabled());
 }
 
 TEST_F(MainFrameTest, UndoAndRedoTextsFollowTheHistory) {
-    EXPECT_FALSE(Action(57643).isEnabled());
-    Trigger(32824);
-    EXPECT_EQ(Action(57643).text(), "撤消 新建页(&U)");
-    EXPECT_TRUE(Action(57643).isEnabled());
-    Trigger(57643);
+    EXPECT_FALSE(Action(cmd::kUndo).isEnabled());
+    Trigger(cmd::kNewPage);
+    EXPECT_EQ(Action(cmd::kUndo).text(), "撤消 新建页(&U)");
+    EXPECT_TRUE(Action(cmd::kUndo).isEnabled());
+    Trigger(cmd::kUndo);
     EXPECT_EQ(doc.m_pages.size(), 1u);
-    EXPECT_EQ(Action(57643).text(), "撤消");
-    EXPECT_FALSE(Action(57643).isEnabled());
-    EXPECT_EQ(Action(57644).text(), "重做 新建页(&R)");
-    EXPECT_TRUE(Action(57644).isEnabled());
+    EXPECT_EQ(Action(cmd::kUndo).text(), "撤消");
+    EXPECT_FALSE(Action(cmd::kUndo).isEnabled());
+    EXPECT_EQ(Action(cmd::kRedo).text(), "重做 新建页(&R)");
+    EXPECT_TRUE(Action(cmd::kRedo).isEnabled());
 }
 
 TEST_F(MainFrameTest, CommandsWithoutAnOperationOrWindowStayGreyed) {
     frame.Actions().UpdateStates();
-    EXPECT_FALSE(Action(57856).isEnabled());  // 插入新对象: no embedded objects on this platform
-    EXPECT_TRUE(Action(33060).isEnabled());   // 打开图象
-    EXPECT_FALSE(Action(33075).isEnabled());  // 缩放图象: no image yet
-    EXPECT_TRUE(Action(33221).isEnabled());   // 放大
-    EXPECT_TRUE(Action(33040).isEnabled());   // 中心投影
-    Trigger(33091);                           // three views allow only the orthographic one
-    EXPECT_TRUE(Action(33091).isChecked());
-    EXPECT_FALSE(Action(33040).isEnabled());
-    EXPECT_TRUE(Action(33041).isChecked());
+    EXPECT_FALSE(Action(cmd::kInsertObject)
+                     .isEnabled());  // 插入新对象: no embedded objects on this platform
+    EXPECT_TRUE(Action(cmd::kOpenImage).isEnabled());          // 打开图象
+    EXPECT_FALSE(Action(cmd::kScaleImage).isEnabled());        // 缩放图象: no image yet
+    EXPECT_TRUE(Action(cmd::kZoomIn).isEnabled());             // 放大
+    EXPECT_TRUE(Action(cmd::kCentralProjection).isEnabled());  // 中心投影
+    Trigger(cmd::kThreeView);  // three views allow only the orthographic one
+    EXPECT_TRUE(Action(cmd::kThreeView).isChecked());
+    EXPECT_FALSE(Action(cmd::kCentralProjection).isEnabled());
+    EXPECT_TRUE(Action(cmd::kOrthographicProjection).isChecked());
 }
 
 TEST_F(MainFrameTest, CopiedPageGoesThroughTheSystemClipboardAndPastesAsANewPage) {
-    Trigger(57642);
-    Trigger(57634);
+    Trigger(cmd::kSelectWholePage);
+    Trigger(cmd::kCopy);
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_FALSE(data->data("application/x-velnor-morv").isEmpty());
-    Trigger(57637);
+    Trigger(cmd::kPaste);
     EXPECT_EQ(doc.m_pages.size(), 2u);
     EXPECT_EQ(PageItems().size(), 2);
 }
 
 TEST_F(MainFrameTest, SelectingTheWholePageMarksItInTheStatusBar) {
-    Trigger(57642);
+    Trigger(cmd::kSelectWholePage);
     EXPECT_EQ(frame.PageName(), " 第一页  ( 选中√) ");
 }
 
@@ -204,7 +207,7 @@ TEST_F(MainFrameTest, CalculatorShowsEightAtStartAndFollowsTheFormula) {
 }
 
 TEST_F(MainFrameTest, OpeningADamagedFileKeepsTheDocumentAndSaysWhy) {
-    Trigger(32824);
+    Trigger(cmd::kNewPage);
     QTemporaryDir dir;
     const QString path = dir.filePath("damaged.plm");
     QFile file(path);
@@ -230,7 +233,7 @@ TEST_F(MainFrameTest, ExampleFilesAreFoundAndOpen) {
 }
 
 TEST_F(MainFrameTest, SavedNotesAndPagesComeBackWhenOpened) {
-    Trigger(32824);
+    Trigger(cmd::kNewPage);
     frame.Notes().setPlainText("正方体的对角线\n第二行");
     EXPECT_TRUE(frame.isWindowModified());
     QTemporaryDir dir;
@@ -260,13 +263,13 @@ TEST_F(MainFrameTest, UneditedNotesKeepTheirLoadedBytes) {
 }
 
 TEST_F(MainFrameTest, EscapeOutsideFullScreenDoesNothingAndFullScreenComesBack) {
-    Trigger(32776);
+    Trigger(cmd::kFullScreen);
     EXPECT_TRUE(frame.IsFullScreenMode());
     EXPECT_FALSE(frame.ManagerBar().isVisible());
-    Action(32842).trigger();
+    Action(cmd::kManagerBar).trigger();
     EXPECT_TRUE(frame.ManagerBar().isVisible());
     EXPECT_TRUE(frame.ManagerBar().isFloating());
-    Trigger(32776);
+    Trigger(cmd::kFullScreen);
     EXPECT_FALSE(frame.IsFullScreenMode());
     EXPECT_TRUE(frame.ManagerBar().isVisible());
     EXPECT_FALSE(frame.ManagerBar().isFloating());
@@ -276,7 +279,7 @@ TEST_F(MainFrameTest, EscapeOutsideFullScreenDoesNothingAndFullScreenComesBack) 
     EXPECT_FALSE(frame.IsFullScreenMode());
     EXPECT_TRUE(frame.menuBar()->isVisible());
 
-    Trigger(32776);
+    Trigger(cmd::kFullScreen);
     QTest::keyClick(&frame, Qt::Key_Escape);
     EXPECT_FALSE(frame.IsFullScreenMode());
     EXPECT_TRUE(frame.ManagerBar().isVisible());
@@ -305,7 +308,7 @@ TEST(MainFrameStart, CommandLineFileOpensOnceTheViewIsReady) {
     const QString path = dir.filePath("start.plm");
     {
         CMainFrame writer;
-        writer.Actions().Run(32824);
+        writer.Actions().Run(cmd::kNewPage);
         ASSERT_TRUE(writer.Files().SavePath(path));
     }
     CMainFrame frame;
