@@ -77,7 +77,7 @@ TEST_F(MainFrameTest, MenusHoldEveryTableCommandWithItsKeysAndPrompt) {
         }
         QAction& action = Action(entry.id);
         // Undo and Redo are relabelled by the history.
-        if (entry.id != 57643 && entry.id != 57644) {
+        if (entry.id != cmd::kUndo && entry.id != cmd::kRedo) {
             EXPECT_EQ(action.text().toStdString(), entry.text) << entry.id;
         }
         // The embedded-object items add why they are greyed.
