@@ -1,32 +1,8 @@
 #include "output/figure_parts.h"
 
-#include <cmath>
 #include <optional>
 
 namespace velnor {
-
-namespace {
-
-// The plane through the projected corners, from the first three that span a triangle; nothing
-// when the polygon is seen edge-on.
-std::optional<DepthMask> MaskOf(const std::vector<ScreenPoint>& p, const QPolygonF& outline) {
-    for (size_t i = 2; i < p.size(); ++i) {
-        const double ux = p[1].at.x() - p[0].at.x(), uy = p[1].at.y() - p[0].at.y();
-        const double vx = p[i].at.x() - p[0].at.x(), vy = p[i].at.y() - p[0].at.y();
-        const double ud = p[1].depth - p[0].depth, vd = p[i].depth - p[0].depth;
-        const double det = ux * vy - uy * vx;
-        if (std::fabs(det) < 1e-6) {
-            continue;
-        }
-        const double dx = (ud * vy - uy * vd) / det;
-        const double dy = (ux * vd - ud * vx) / det;
-        return DepthMask{outline, outline.boundingRect(), dx, dy,
-                         p[0].depth - dx * p[0].at.x() - dy * p[0].at.y()};
-    }
-    return std::nullopt;
-}
-
-}  // namespace
 
 void FigureParts::AddSurface(const SceneProjector& projector, const std::vector<QVector3D>& corners,
                              Occlusion occlusion, const QBrush& brush, bool ofSolid,
@@ -52,8 +28,8 @@ void FigureParts::AddSurface(const SceneProjector& projector, const std::vector<
             {outline, depth / static_cast<double>(projected.size()), brush, {}, ofSolid});
     }
     if (depthMask) {
-        if (auto mask = MaskOf(projected, outline)) {
-            masks.push_back(std::move(*mask));
+        if (const auto plane = DepthPlaneOf(projected)) {
+            masks.push_back({outline, outline.boundingRect(), *plane});
         }
     }
 }
@@ -89,7 +65,8 @@ void FigureParts::AddPolyline(const SceneProjector& projector,
                               bool dashedWhereHidden) {
     for (size_t i = 0; i + 1 < corners.size(); ++i) {
         if (const auto clipped = projector.ClipSegment(corners[i], corners[i + 1])) {
-            segments.push_back({clipped->first, clipped->second, color, dashedWhereHidden, i > 0});
+            segments.push_back(
+                {clipped->first, clipped->second, color, dashedWhereHidden, i > 0, QColor()});
         }
     }
 }

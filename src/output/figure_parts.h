@@ -9,6 +9,7 @@
 
 #include <vector>
 
+#include "output/drawing_plane.h"
 #include "output/hidden_line_splitter.h"
 #include "output/scene_projector.h"
 
@@ -25,14 +26,11 @@ struct PaintedPolygon {
 };
 
 // A surface the view draws only into depth in line mode (a face, the body of an outline solid):
-// it hides the parts of painted solids behind it. Its depth is the plane
-// depth = depthX * x + depthY * y + depthC.
+// it hides the parts of painted solids behind it.
 struct DepthMask {
     QPolygonF outline;
     QRectF bounds;
-    double depthX, depthY, depthC;
-
-    double DepthAt(const QPointF& p) const { return depthX * p.x() + depthY * p.y() + depthC; }
+    DepthPlane depth;
 };
 
 // A straight piece of a line after clipping, split against the surfaces when drawn.

@@ -7,8 +7,11 @@
 #include <bit>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <unordered_map>
 #include <utility>
+
+#include "output/drawing_plane.h"
 
 namespace velnor {
 
@@ -44,16 +47,6 @@ struct EdgeHash {
     }
 };
 
-double SignedArea(const QPolygonF& p) {
-    double area = 0.0;
-    for (qsizetype i = 0; i < p.size(); ++i) {
-        const QPointF& a = p[i];
-        const QPointF& b = p[(i + 1) % p.size()];
-        area += a.x() * b.y() - a.y() * b.x();
-    }
-    return area / 2.0;
-}
-
 }  // namespace
 
 void UseFillPaint(QPainter& painter, const QBrush& brush) {
@@ -70,7 +63,8 @@ QPainterPath UnionOutline(const std::vector<QPolygonF>& polygons) {
     // The directed edges no neighbour has cancelled, with how many times each is left.
     std::unordered_map<Edge, int, EdgeHash> left;
     for (QPolygonF polygon : polygons) {
-        const double area = SignedArea(polygon);
+        const double area =
+            SignedArea(std::span<const QPointF>(polygon.constData(), polygon.size()));
         if (area == 0.0) {
             continue;
         }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace velnor {
 
@@ -16,17 +17,6 @@ constexpr double kInsideMargin = 0.05;
 constexpr double kDepthMargin = 1e-5;
 // Parts shorter than this, in drawing units, are joined to their neighbours.
 constexpr double kShortestPart = 1.0;
-double Cross(const QPointF& u, const QPointF& v) {
-    return u.x() * v.y() - u.y() * v.x();
-}
-
-double SignedArea(const std::vector<QPointF>& p) {
-    double area = 0.0;
-    for (size_t i = 0; i < p.size(); ++i) {
-        area += Cross(p[i], p[(i + 1) % p.size()]);
-    }
-    return area / 2.0;
-}
 
 // Joins overlapping parts and parts closer than `gap`; parts that come within `gap` of an end of
 // the line reach it.
@@ -97,13 +87,15 @@ void HiddenLineSplitter::Add(std::span<const ScreenPoint> corners, Occlusion occ
         at.push_back(c.at);
     }
     const double area = SignedArea(at);
-    if (std::fabs(area) < 1e-3) {
+    const std::optional<DepthPlane> plane = DepthPlaneOf(corners);
+    if (std::fabs(area) < 1e-3 || !plane) {
         return;
     }
     if (area < 0.0) {
         std::reverse(at.begin(), at.end());
     }
     Polygon polygon;
+    polygon.plane = *plane;
     polygon.occlusion = occlusion;
     for (size_t i = 0; i < at.size(); ++i) {
         const QPointF edge = at[(i + 1) % at.size()] - at[i];
@@ -112,24 +104,6 @@ void HiddenLineSplitter::Add(std::span<const ScreenPoint> corners, Occlusion occ
             polygon.edges.push_back({at[i], edge / length});
         }
     }
-    // The plane of depths through the corner triangle of the largest area.
-    const ScreenPoint& p0 = corners[0];
-    size_t best = 1;
-    double bestCross = 0.0;
-    for (size_t i = 1; i + 1 < corners.size(); ++i) {
-        const double c = Cross(corners[i].at - p0.at, corners[i + 1].at - p0.at);
-        if (std::fabs(c) > std::fabs(bestCross)) {
-            bestCross = c;
-            best = i;
-        }
-    }
-    const ScreenPoint& p1 = corners[best];
-    const ScreenPoint& p2 = corners[best + 1];
-    const QPointF u = p1.at - p0.at, v = p2.at - p0.at;
-    const double du = p1.depth - p0.depth, dv = p2.depth - p0.depth;
-    polygon.depthX = (du * v.y() - dv * u.y()) / bestCross;
-    polygon.depthY = (dv * u.x() - du * v.x()) / bestCross;
-    polygon.depthC = p0.depth - polygon.depthX * p0.at.x() - polygon.depthY * p0.at.y();
     const auto [minX, maxX] = std::minmax_element(
         at.begin(), at.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
     const auto [minY, maxY] = std::minmax_element(
@@ -158,10 +132,8 @@ bool HiddenLineSplitter::Behind(const Polygon& polygon, const ScreenPoint& a, co
         return t0 < t1;
     };
     // The plane first: it turns away the lines in front, about half of those near, at less cost.
-    const auto plane = [&](const QPointF& p) {
-        return polygon.depthX * p.x() + polygon.depthY * p.y() + polygon.depthC;
-    };
-    if (!keepPositive(a.depth - plane(a.at) - kDepthMargin, b.depth - plane(b.at) - kDepthMargin)) {
+    if (!keepPositive(a.depth - polygon.plane.At(a.at) - kDepthMargin,
+                      b.depth - polygon.plane.At(b.at) - kDepthMargin)) {
         return false;
     }
     for (const Edge& edge : polygon.edges) {

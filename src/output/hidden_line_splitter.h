@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "output/cell_index.h"
+#include "output/drawing_plane.h"
 #include "output/scene_projector.h"
 
 namespace velnor {
@@ -47,7 +48,7 @@ private:
     };
     struct Polygon {
         std::vector<Edge> edges;
-        double depthX, depthY, depthC;  // depth = depthX * x + depthY * y + depthC
+        DepthPlane plane;
         double left, top, right, bottom;
         Occlusion occlusion;
     };

@@ -2,32 +2,14 @@
 
 #include <QPainter>
 
-#include <algorithm>
+#include "view/label_font.h"
 
 namespace velnor {
 
-namespace {
-
-QFont MakeFont(int pixelSize, bool italic) {
-    QFont font(QStringLiteral("Liberation Serif"));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(std::max(1, pixelSize));
-    font.setBold(true);
-    font.setItalic(italic);
-    return font;
-}
-
-// The view's glyphs: characters below '@' come from the small upright font.
-bool IsSmall(char32_t c) {
-    return c < 64;
-}
-
-}  // namespace
-
 LabelFont::LabelFont(int pixelSize)
     : m_pixelSize(pixelSize),
-      m_letters(MakeFont(pixelSize, true)),
-      m_small(MakeFont(static_cast<int>(pixelSize * 0.8), false)),
+      m_letters(LabelFace(pixelSize, true)),
+      m_small(LabelFace(pixelSize, false)),
       m_lettersMetrics(m_letters),
       m_smallMetrics(m_small) {}
 
@@ -53,9 +35,9 @@ void LabelFont::Draw(QPainter& painter, QPointF at, std::string_view text, const
     const QList<uint> codes = all.toUcs4();
     qsizetype start = 0;
     while (start < codes.size()) {
-        const bool isSmall = IsSmall(codes[start]);
+        const bool isSmall = !IsLetterCode(codes[start]);
         qsizetype end = start;
-        while (end < codes.size() && IsSmall(codes[end]) == isSmall) {
+        while (end < codes.size() && !IsLetterCode(codes[end]) == isSmall) {
             ++end;
         }
         const QString run = QString::fromUcs4(

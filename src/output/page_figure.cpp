@@ -219,7 +219,7 @@ Uncovered UncoveredPart(const PaintedPolygon& fill, const std::vector<DepthMask>
     cut.setFillRule(Qt::WindingFill);
     for (const DepthMask& mask : masks) {
         // The cheapest tests first: most masks lie behind the fill or beside it.
-        if (mask.DepthAt(middle) >= fill.depth || mask.bounds.right() <= bounds.left() ||
+        if (mask.depth.At(middle) >= fill.depth || mask.bounds.right() <= bounds.left() ||
             mask.bounds.left() >= bounds.right() || mask.bounds.bottom() <= bounds.top() ||
             mask.bounds.top() >= bounds.bottom() ||
             (!fill.outline.isEmpty() && Separated(fill.outline, mask.outline))) {

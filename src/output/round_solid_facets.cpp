@@ -11,9 +11,11 @@ namespace {
 
 constexpr double kTurn = 2.0 * std::numbers::pi;
 
-// The view lights the molecule with materials of these diffuse colours.
-const QColor kStickColor = QColor::fromRgbF(0.7f, 0.7f, 0.7f);
-const QColor kAtomColor = QColor::fromRgbF(0.9f, 0.15f, 0.1f);
+// Lit, the molecule's parts take its materials' diffuse colours.
+QColor DiffuseOf(const MoleculeMaterial& material) {
+    const auto& d = material.diffuse;
+    return QColor::fromRgbF(d[0], d[1], d[2]);
+}
 
 // A small number of sides is enough for the molecule's tiny atoms and sticks.
 constexpr int kAtomSlices = 8;
@@ -96,11 +98,11 @@ void AddTorusFacets(std::vector<Facet>& facets) {
 
 void AddMoleculeFacets(std::vector<Facet>& facets, bool lit) {
     for (const auto& [from, to] : Molecule().sticks) {
-        AddStick(facets, ToVector(from), ToVector(to), lit ? kStickColor : QColor());
+        AddStick(facets, ToVector(from), ToVector(to), lit ? DiffuseOf(kStickMaterial) : QColor());
     }
     for (const MoleculePoint& atom : Molecule().atoms) {
         AddSphereFacets(facets, ToVector(atom), kAtomRadius, kAtomSlices, kAtomStacks,
-                        lit ? kAtomColor : QColor());
+                        lit ? DiffuseOf(kAtomMaterial) : QColor());
     }
 }
 

@@ -11,6 +11,7 @@
 #include "model/bit_text.h"
 #include "model/gl_model.h"
 #include "model/page.h"
+#include "output/drawing_plane.h"
 #include "output/figure_parts.h"
 #include "output/figure_style.h"
 #include "output/plane_clipping.h"
@@ -175,12 +176,7 @@ bool FacesTheEye(const SceneProjector& projector, const std::vector<QVector3D>& 
         }
         at.push_back(p->at);
     }
-    double area = 0.0;
-    for (size_t i = 0; i < at.size(); ++i) {
-        const QPointF& a = at[i];
-        const QPointF& b = at[(i + 1) % at.size()];
-        area += a.x() * b.y() - a.y() * b.x();
-    }
+    const double area = SignedArea(at);
     return mirrored ? area > 0.0 : area < 0.0;
 }
 

@@ -29,12 +29,12 @@ void Atom(const MoleculePoint& p) {
     glPopMatrix();
 }
 
-void SetMaterial(const GLfloat (&ambient)[4], const GLfloat (&diffuse)[4], GLfloat shininess) {
+void SetMaterial(const MoleculeMaterial& material) {
     constexpr GLfloat kSpecular[4] = {0.6f, 0.6f, 0.6f, 1.0f};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, material.ambient.data());
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, material.diffuse.data());
     glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, kSpecular);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, material.shininess);
 }
 
 }  // namespace
@@ -42,11 +42,11 @@ void SetMaterial(const GLfloat (&ambient)[4], const GLfloat (&diffuse)[4], GLflo
 void BuildBallAndStick(GLuint name, GLuint cylinderSide) {
     glNewList(name, GL_COMPILE);
     glPushAttrib(GL_LIGHTING_BIT);
-    SetMaterial({0.2f, 0.2f, 0.2f, 1.0f}, {0.7f, 0.7f, 0.7f, 1.0f}, 30.0f);
+    SetMaterial(kStickMaterial);
     for (const auto& [from, to] : Molecule().sticks) {
         Stick(from, to, cylinderSide);
     }
-    SetMaterial({0.25f, 0.05f, 0.05f, 1.0f}, {0.9f, 0.15f, 0.1f, 1.0f}, 60.0f);
+    SetMaterial(kAtomMaterial);
     for (const MoleculePoint& atom : Molecule().atoms) {
         Atom(atom);
     }

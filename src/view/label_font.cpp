@@ -12,14 +12,11 @@ namespace velnor {
 
 namespace {
 
-QFont LabelFont(int pixelSize, bool italic) {
-    QFont font(QStringLiteral("Liberation Serif"));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    font.setItalic(italic);
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
+// The glyphs become bitmaps of one bit a pixel: grey edges would only be cut off.
+QFont BitmapFace(int pixelSize, bool letters) {
+    QFont face = LabelFace(pixelSize, letters);
+    face.setStyleStrategy(QFont::NoAntialias);
+    return face;
 }
 
 // Compiles the characters first .. last - 1 of one face as glBitmaps that advance the raster
@@ -67,11 +64,20 @@ void CompileGlyphs(GLuint base, const QFont& font, int first, int last, LabelAdv
 
 }  // namespace
 
+QFont LabelFace(int pixelSize, bool letters) {
+    QFont face(QStringLiteral("Liberation Serif"));
+    face.setStyleHint(QFont::Serif);
+    face.setPixelSize(std::max(1, letters ? pixelSize : static_cast<int>(pixelSize * 0.8)));
+    face.setBold(true);
+    face.setItalic(letters);
+    return face;
+}
+
 LabelAdvances BuildLabelFont(GLuint base, int pixelSize) {
     LabelAdvances advances{};
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    CompileGlyphs(base, LabelFont(static_cast<int>(pixelSize * 0.8), false), 32, 64, advances);
-    CompileGlyphs(base, LabelFont(pixelSize, true), 64, 128, advances);
+    CompileGlyphs(base, BitmapFace(pixelSize, false), 32, kFirstLetterCode, advances);
+    CompileGlyphs(base, BitmapFace(pixelSize, true), kFirstLetterCode, 128, advances);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     return advances;
 }

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <QFont>
+
 #include <array>
 
 namespace velnor {
@@ -10,6 +12,17 @@ namespace velnor {
 inline constexpr int kLabelSizeLarge = 36;
 inline constexpr int kLabelSizeMedium = 26;
 inline constexpr int kLabelSizeSmall = 16;
+
+// Codes from '@' on are letters, in the label font's bold italic face at the label size; the
+// codes below (blank, digits, punctuation) are in its upright face at 0.8 of that size.
+inline constexpr char32_t kFirstLetterCode = 64;
+
+inline bool IsLetterCode(char32_t code) {
+    return code >= kFirstLetterCode;
+}
+
+// The label font's face for letters or for the codes below them, for labels of `pixelSize`.
+QFont LabelFace(int pixelSize, bool letters);
 
 // How far each label glyph moves the raster position, in pixels, by character code; codes
 // without a glyph have none.

@@ -14,6 +14,16 @@ struct MoleculeLayout {
     std::vector<std::array<MoleculePoint, 2>> sticks;
 };
 
+// The materials the molecule is lit with: grey sticks and red atoms.
+struct MoleculeMaterial {
+    std::array<float, 4> ambient, diffuse;
+    float shininess;
+};
+inline constexpr MoleculeMaterial kStickMaterial{
+    {0.2f, 0.2f, 0.2f, 1.0f}, {0.7f, 0.7f, 0.7f, 1.0f}, 30.0f};
+inline constexpr MoleculeMaterial kAtomMaterial{
+    {0.25f, 0.05f, 0.05f, 1.0f}, {0.9f, 0.15f, 0.1f, 1.0f}, 60.0f};
+
 inline constexpr double kAtomRadius = 0.06;
 inline constexpr double kStickRadius = 0.015;
 inline constexpr double kStickLength = 0.35048741;  // a third of the icosahedron's edge
