@@ -1,8 +1,5 @@
 #include "output/page_figure.h"
 
-#include <QPainter>
-#include <QPen>
-
 #include <algorithm>
 #include <future>
 #include <numeric>
@@ -11,12 +8,12 @@
 #include "model/gl_model.h"
 #include "model/page.h"
 #include "output/cone_outline.h"
+#include "output/figure_canvas.h"
 #include "output/figure_parts.h"
 #include "output/figure_style.h"
 #include "output/fill_run.h"
 #include "output/label_text.h"
 #include "output/line_strokes.h"
-#include "output/output_grid.h"
 #include "output/plane_clipping.h"
 #include "output/solid_figure.h"
 #include "output/solid_geometry.h"
@@ -240,72 +237,83 @@ Uncovered UncoveredPart(const PaintedPolygon& fill, const std::vector<DepthMask>
     return {false, PathOf(fill).subtracted(cut)};
 }
 
-void PaintFills(QPainter& painter, std::vector<PaintedPolygon>& fills,
+void PaintFills(FigureCanvas& canvas, std::vector<PaintedPolygon>& fills,
                 const std::vector<DepthMask>& masks) {
     std::stable_sort(
         fills.begin(), fills.end(),
         [](const PaintedPolygon& a, const PaintedPolygon& b) { return a.depth > b.depth; });
     FillRun run;
+    std::optional<FigureLayer> runLayer;
     for (const PaintedPolygon& fill : fills) {
         const Uncovered uncovered = UncoveredPart(fill, masks);
         if (!uncovered.all && uncovered.part.isEmpty()) {
             continue;
         }
-        // Whole polygons gather into runs of one brush; any other fill ends the run.
+        // Whole polygons gather into runs of one brush and layer; any other fill ends the run.
+        const FigureLayer layer = fill.ofSolid ? FigureLayer::kSolids : FigureLayer::kFaces;
         const bool whole = uncovered.all && fill.shape.isEmpty();
-        if (!whole || !run.Takes(fill.brush)) {
-            run.Paint(painter);
+        if (!whole || !run.Takes(fill.brush) || layer != runLayer) {
+            run.Paint(canvas);
+        }
+        if (layer != runLayer) {
+            canvas.BeginLayer(layer);
+            runLayer = layer;
         }
         if (whole && run.Takes(fill.brush)) {
-            run.Add(fill.brush, output_grid::Polygon(fill.outline));
-            continue;
-        }
-        UseFillPaint(painter, fill.brush);
-        if (!whole) {
-            painter.drawPath(output_grid::Path(uncovered.all ? fill.shape : uncovered.part));
+            run.Add(fill.brush, fill.outline);
+        } else if (whole) {
+            canvas.Fill(fill.outline, fill.brush);
         } else {
-            painter.drawPolygon(output_grid::Polygon(fill.outline));
+            canvas.Fill(uncovered.all ? fill.shape : uncovered.part, fill.brush);
         }
     }
-    run.Paint(painter);
+    run.Paint(canvas);
 }
 
-void PaintDots(QPainter& painter, const CGpage& page, const SceneProjector& projector,
+void PaintDots(FigureCanvas& canvas, const CGpage& page, const SceneProjector& projector,
                const std::vector<int>& vertices, const QColor& color) {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(color);
     for (const int v : vertices) {
         if (v < 0 || v >= page.m_nVertexCount) {
             continue;
         }
         if (const auto p = projector.Project(At(page.m_pos[v]))) {
-            painter.drawEllipse(p->at, kDotDiameter / 2, kDotDiameter / 2);
+            canvas.Dot(p->at, kDotDiameter / 2, color);
         }
     }
 }
 
-// Labels show through faces; they start a little above and beside their vertex.
-void PaintLabelsAndDots(QPainter& painter, const CGpage& page, const SceneProjector& projector,
-                        const FigureStyle& style) {
-    const std::optional<ClipPlane> clip = PageClip(page);
-    const QColor labelColor = style.palette.Ink(style.settings.m_labelColor);
+std::vector<int> ShownVertices(const CGpage& page) {
     std::vector<int> shown;
     for (int i = 0; i < page.m_nVertexCount; ++i) {
-        if (!page.m_bShown[i]) {
-            continue;
+        if (page.m_bShown[i]) {
+            shown.push_back(i);
         }
-        shown.push_back(i);
+    }
+    return shown;
+}
+
+// Labels show through faces; they start a little above and beside their vertex.
+void PaintLabels(FigureCanvas& canvas, const CGpage& page, const SceneProjector& projector,
+                 const FigureStyle& style) {
+    const std::optional<ClipPlane> clip = PageClip(page);
+    const QColor labelColor = style.palette.Ink(style.settings.m_labelColor);
+    for (const int i : ShownVertices(page)) {
         const QVector3D at = At(page.m_pos[i]) + QVector3D(0.2f, 0.2f, 0.2f);
         const auto p = projector.Project(at);
         if (p && projector.InsideVolume(at) && (!clip || IsOnKeptSide(at, *clip))) {
-            style.labelFont.Draw(painter, p->at, page.m_label[i], labelColor, true);
+            canvas.Text(style.labelFont.Layout(p->at, page.m_label[i], labelColor, true),
+                        style.labelFont, true);
         }
     }
+}
+
+void PaintDotsOf(FigureCanvas& canvas, const CGpage& page, const SceneProjector& projector,
+                 const FigureStyle& style) {
     if (page.m_bShowDots) {
-        PaintDots(painter, page, projector, shown,
+        PaintDots(canvas, page, projector, ShownVertices(page),
                   style.palette.Ink(style.settings.m_newPointColor));
     }
-    PaintDots(painter, page, projector, page.m_selPoints,
+    PaintDots(canvas, page, projector, page.m_selPoints,
               style.palette.Ink(style.settings.m_selectColor));
 }
 
@@ -353,7 +361,7 @@ void AddPageParts(FigureParts& parts, std::vector<std::pair<const CGpage*, Scene
 
 }  // namespace
 
-void DrawPageFigure(QPainter& painter, const CGpage& page, const SceneProjector& projector,
+void DrawPageFigure(FigureCanvas& canvas, const CGpage& page, const SceneProjector& projector,
                     const FigureStyle& style) {
     FigureParts parts;
     std::vector<std::pair<const CGpage*, SceneProjector>> drawn;
@@ -363,24 +371,28 @@ void DrawPageFigure(QPainter& painter, const CGpage& page, const SceneProjector&
     std::future<LineStrokes> strokes =
         std::async(std::launch::async, [&parts] { return StrokesOf(parts); });
 
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    PaintFills(painter, parts.fills, parts.masks);
-    PaintStrokes(painter, strokes.get(), style.settings.m_fLineWidth);
-    painter.setPen(Qt::NoPen);
+    PaintFills(canvas, parts.fills, parts.masks);
+    PaintStrokes(canvas, strokes.get(), style.settings.m_fLineWidth);
     for (const PaintedPolygon& head : parts.arrowHeads) {
-        painter.setBrush(head.brush);
-        painter.drawPolygon(output_grid::Polygon(head.outline));
+        canvas.Fill(head.outline, head.brush);
     }
+    canvas.BeginLayer(FigureLayer::kImages);
     for (const PlacedImage& image : parts.images) {
-        painter.drawImage(image.place, image.image);
+        canvas.Image(image.place, image.image);
     }
+    // Labels, then the dots over them, in line mode only, as the view draws them.
+    canvas.BeginLayer(FigureLayer::kLabels);
     for (const auto& [shown, frame] : drawn) {
         if (!shown->m_bFillFaces) {
-            PaintLabelsAndDots(painter, *shown, frame, style);
+            PaintLabels(canvas, *shown, frame, style);
         }
     }
-    painter.restore();
+    canvas.BeginLayer(FigureLayer::kPoints);
+    for (const auto& [shown, frame] : drawn) {
+        if (!shown->m_bFillFaces) {
+            PaintDotsOf(canvas, *shown, frame, style);
+        }
+    }
 }
 
 }  // namespace velnor
