@@ -292,15 +292,18 @@ std::vector<int> ShownVertices(const CGpage& page) {
     return shown;
 }
 
-// Labels show through faces; they start a little above and beside their vertex.
+// Labels show through faces; they start a little above and beside their vertex. A painted
+// solid in front of that point hides the label, as the view's solids, drawn after the labels,
+// cover them.
 void PaintLabels(FigureCanvas& canvas, const CGpage& page, const SceneProjector& projector,
-                 const FigureStyle& style) {
+                 const HiddenLineSplitter& surfaces, const FigureStyle& style) {
     const std::optional<ClipPlane> clip = PageClip(page);
     const QColor labelColor = style.palette.Ink(style.settings.m_labelColor);
     for (const int i : ShownVertices(page)) {
         const QVector3D at = At(page.m_pos[i]) + QVector3D(0.2f, 0.2f, 0.2f);
         const auto p = projector.Project(at);
-        if (p && projector.InsideVolume(at) && (!clip || IsOnKeptSide(at, *clip))) {
+        if (p && projector.InsideVolume(at) && (!clip || IsOnKeptSide(at, *clip)) &&
+            !surfaces.Covers(*p)) {
             canvas.Text(style.labelFont.Layout(p->at, page.m_label[i], labelColor, true),
                         style.labelFont, true);
         }
@@ -384,7 +387,7 @@ void DrawPageFigure(FigureCanvas& canvas, const CGpage& page, const SceneProject
     canvas.BeginLayer(FigureLayer::kLabels);
     for (const auto& [shown, frame] : drawn) {
         if (!shown->m_bFillFaces) {
-            PaintLabels(canvas, *shown, frame, style);
+            PaintLabels(canvas, *shown, frame, parts.surfaces, style);
         }
     }
     canvas.BeginLayer(FigureLayer::kPoints);

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "gui/render_fixture.h"
 #include "gui/svg_strokes.h"
 #include "model/gl_model.h"
 #include "model/page.h"
@@ -119,6 +120,23 @@ TEST_F(VectorFigureTest, SvgIsMadeForAPersonToEdit) {
     ASSERT_TRUE(found.hasMatch());
     const double width = LabelFont(26).Layout({}, measure, Qt::white, false).width;
     EXPECT_LE(found.captured(1).toDouble() + width, 800.5);
+}
+
+// Seen from above, a painted sphere hides the label of a point below it, as the view's solids
+// cover labels; the label of a point above it stays.
+TEST_F(VectorFigureTest, LabelsBehindAPaintedSolidAreHidden) {
+    settings.m_camera.m_fAngleX = 0.0f;
+    settings.m_camera.m_fAngleAxis = 0.0f;
+    CGpage page;
+    page.m_bFillFaces = 0;
+    page.AddVertex(0, 0, -8);
+    page.AddVertex(0, 0, 8);
+    page.m_label[0] = "Below";
+    page.m_label[1] = "Above";
+    page.AddSolid(MakeSolid(kSolidSphere, {0, 0, 0}, 3));
+    const SvgContent svg = ReadSvg(SvgOf(page, settings, {}, Path("covered.svg")));
+    EXPECT_FALSE(svg.texts.contains(QStringLiteral("Below")));
+    EXPECT_TRUE(svg.texts.contains(QStringLiteral("Above")));
 }
 
 // Seen from above, a line from (-8, 0, 1) to (8, 0, -1) passes down through the square face
