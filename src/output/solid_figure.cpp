@@ -78,22 +78,14 @@ SolidPaint PaintOf(const CSubassembly& solid, const CGlModel& settings) {
             material.ambient};
 }
 
-// Flat shading as the view's fixed light gives it: the ambient light (the light's and the
-// scene's 0.2) on the material's ambient part, and the diffuse light falling on the facet on
-// `diffuse`, both sides lit alike.
-QColor Shaded(const QColor& diffuse, const Rgba& ambient, const SceneProjector& projector,
-              const Facet& facet, const CGlModel& settings) {
-    if (!settings.m_bLighting || facet.corners.size() < 3) {
-        return diffuse;
-    }
-    const QMatrix4x4& toEye = projector.ModelView();
-    const QVector3D p0 = toEye.map(facet.corners[0]);
-    const QVector3D p1 = toEye.map(facet.corners[1]);
-    const QVector3D p2 = toEye.map(facet.corners[2]);
-    const QVector3D normal = QVector3D::crossProduct(p1 - p0, p2 - p0).normalized();
+// The colour the view's fixed light gives `diffuse` at `point` with `normal` (both in the eye's
+// frame): the ambient light (the light's and the scene's 0.2) on the material's ambient part,
+// and the diffuse light falling on it, both sides lit alike.
+QColor Lit(const QColor& diffuse, const Rgba& ambient, const QVector3D& normal,
+           const QVector3D& point, const CGlModel& settings) {
     const auto& l = settings.m_lightPosition;
     const QVector3D toLight =
-        (l[3] == 0.0f ? QVector3D(l[0], l[1], l[2]) : QVector3D(l[0], l[1], l[2]) - p0)
+        (l[3] == 0.0f ? QVector3D(l[0], l[1], l[2]) : QVector3D(l[0], l[1], l[2]) - point)
             .normalized();
     const float facing = std::fabs(QVector3D::dotProduct(normal, toLight));
     const auto channel = [&](float material, int i) {
@@ -105,6 +97,20 @@ QColor Shaded(const QColor& diffuse, const Rgba& ambient, const SceneProjector& 
     };
     return QColor::fromRgbF(channel(diffuse.redF(), 0), channel(diffuse.greenF(), 1),
                             channel(diffuse.blueF(), 2));
+}
+
+// Flat shading of a facet as the view gives it under light.
+QColor Shaded(const QColor& diffuse, const Rgba& ambient, const SceneProjector& projector,
+              const Facet& facet, const CGlModel& settings) {
+    if (!settings.m_bLighting || facet.corners.size() < 3) {
+        return diffuse;
+    }
+    const QMatrix4x4& toEye = projector.ModelView();
+    const QVector3D p0 = toEye.map(facet.corners[0]);
+    const QVector3D p1 = toEye.map(facet.corners[1]);
+    const QVector3D p2 = toEye.map(facet.corners[2]);
+    const QVector3D normal = QVector3D::crossProduct(p1 - p0, p2 - p0).normalized();
+    return Lit(diffuse, ambient, normal, p0, settings);
 }
 
 // The solid's own clip planes, in its frame before the scale, as the view loads them.
@@ -180,6 +186,28 @@ bool FacesTheEye(const SceneProjector& projector, const std::vector<QVector3D>& 
     return mirrored ? area > 0.0 : area < 0.0;
 }
 
+// Under light the view shades a wire vertex by vertex, its normals pointing away from the
+// solid's middle, and blends the colours along each edge.
+void AddLitWire(FigureParts& parts, const std::vector<Polyline>& lines, const SolidClipper& clipper,
+                const SceneProjector& oriented, const SceneProjector& placed,
+                const SolidPaint& paint, const FigureStyle& style) {
+    const QMatrix4x4& toEye = placed.ModelView();
+    const QMatrix4x4 normalsToEye = toEye.inverted().transposed();
+    const auto colourAt = [&](const QVector3D& v) {
+        return style.palette.Ink(Lit(paint.diffuse, paint.ambient,
+                                     normalsToEye.mapVector(v).normalized(), toEye.map(v),
+                                     style.settings));
+    };
+    for (const Polyline& line : lines) {
+        for (size_t i = 0; i + 1 < line.size(); ++i) {
+            if (const auto piece = clipper.Segment(line[i], line[i + 1])) {
+                parts.AddBlendedSegment(oriented, piece->first, piece->second, colourAt(line[i]),
+                                        colourAt(line[i + 1]), false);
+            }
+        }
+    }
+}
+
 void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
               const SceneProjector& projector, const FigureStyle& style) {
     const bool fillMode = page.m_bFillFaces != 0;
@@ -218,8 +246,12 @@ void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
                              Qt::NoBrush, false, true);
         }
     }
-    const QColor ink = style.palette.Ink(paint.diffuse);
     const bool dashed = geometry.linesDashedWhereHidden && !fillMode;
+    if (style.settings.m_bLighting && !geometry.linesDashedWhereHidden) {
+        AddLitWire(parts, geometry.lines, clipper, oriented, placed, paint, style);
+        return;
+    }
+    const QColor ink = style.palette.Ink(paint.diffuse);
     for (const Polyline& line : geometry.lines) {
         // The clip planes may cut the line into runs.
         std::vector<QVector4D> run;

@@ -240,6 +240,9 @@ TEST_F(RenderTest, VectorSolidsTakeTheViewsColoursUnderLight) {
         {"lit_cube", kSolidCube, true, false, false},
         {"lit_coloured_cube", kSolidCube, true, true, false},
         {"unlit_cube", kSolidCube, false, false, false},
+        {"lit_wire_sphere", kSolidSphereWire, true, false, false},
+        {"lit_wire_cuboid", kSolidCuboidWire, true, false, false},
+        {"lit_wire_octahedron", kSolidOctahedronWire, true, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
