@@ -113,30 +113,14 @@ QColor Shaded(const QColor& diffuse, const Rgba& ambient, const SceneProjector& 
     return Lit(diffuse, ambient, normal, p0, settings);
 }
 
-// The solid's own clip planes, in its frame before the scale, as the view loads them.
-std::vector<ClipPlane> SolidClipPlanes(const CSubassembly& solid) {
-    std::vector<ClipPlane> planes;
-    if (solid.m_nClipMode == 1 || solid.m_nClipMode == 3) {
-        planes.push_back(solid.m_clipPlane1);
-    }
-    if (solid.m_nClipMode == 2 || solid.m_nClipMode == 3) {
-        planes.push_back(solid.m_clipPlane2);
-    }
-    return planes;
-}
-
 // Scales unit-frame corners into the frame of the clip planes and cuts them there: by the
 // solid's own planes and by the page's, turned into that frame.
 class SolidClipper {
 public:
-    SolidClipper(const CSubassembly& solid, const CGpage& page)
+    SolidClipper(const CSubassembly& solid, std::span<const ClipPlane> pagePlanes)
         : m_scale(SolidScale(solid)), m_planes(SolidClipPlanes(solid)) {
-        if (page.m_bClip) {
-            const auto& c = page.m_clipPlane;
-            const QVector4D turned = SolidOrientation(solid).transposed().map(
-                QVector4D(static_cast<float>(c[0]), static_cast<float>(c[1]),
-                          static_cast<float>(c[2]), static_cast<float>(c[3])));
-            m_planes.push_back({turned.x(), turned.y(), turned.z(), turned.w()});
+        for (const ClipPlane& plane : pagePlanes) {
+            m_planes.push_back(PlaneInFrame(plane, SolidOrientation(solid)));
         }
     }
 
@@ -209,12 +193,13 @@ void AddLitWire(FigureParts& parts, const std::vector<Polyline>& lines, const So
 }
 
 void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
-              const SceneProjector& projector, const FigureStyle& style) {
+              std::span<const ClipPlane> pagePlanes, const SceneProjector& projector,
+              const FigureStyle& style) {
     const bool fillMode = page.m_bFillFaces != 0;
     const SceneProjector oriented = projector.Moved(SolidOrientation(solid));
     const SceneProjector placed = oriented.Moved(SolidScale(solid));
     const SolidGeometry geometry = SolidShape(solid, placed.EyeDirection(), style.settings);
-    const SolidClipper clipper(solid, page);
+    const SolidClipper clipper(solid, pagePlanes);
     const SolidPaint paint = PaintOf(solid, style.settings);
     // Of a closed solid that no plane cuts open, the facets turned away are hidden by the rest.
     const bool cullBack = geometry.closed && !clipper.Cuts();
@@ -276,8 +261,19 @@ void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
 
 }  // namespace
 
-void AddSolids(FigureParts& parts, const CGpage& page, const SceneProjector& projector,
-               const FigureStyle& style) {
+std::vector<ClipPlane> SolidClipPlanes(const CSubassembly& solid) {
+    std::vector<ClipPlane> planes;
+    if (solid.m_nClipMode == 1 || solid.m_nClipMode == 3) {
+        planes.push_back(solid.m_clipPlane1);
+    }
+    if (solid.m_nClipMode == 2 || solid.m_nClipMode == 3) {
+        planes.push_back(solid.m_clipPlane2);
+    }
+    return planes;
+}
+
+void AddSolids(FigureParts& parts, const CGpage& page, std::span<const ClipPlane> pagePlanes,
+               const SceneProjector& projector, const FigureStyle& style) {
     for (const auto& [key, solid] : page.m_solids) {
         if (solid->m_bHidden) {
             continue;
@@ -288,7 +284,7 @@ void AddSolids(FigureParts& parts, const CGpage& page, const SceneProjector& pro
             }
             continue;
         }
-        AddSolid(parts, *solid, page, projector, style);
+        AddSolid(parts, *solid, page, pagePlanes, projector, style);
     }
 }
 

@@ -390,6 +390,36 @@ QString SvgText(const CGpage& page, const CGlModel& settings) {
     return QString::fromStdString(svg.Finish());
 }
 
+// A page component's clip plane cuts the page it shows, as the view clips the page's list: seen
+// from above (25 pixels a unit, the origin at x = 400), the plane x >= 0 of the component keeps
+// the right half of the shown segment, scaled from -1..1 to -4..4.
+TEST(VectorPageComponentTest, ItsClipPlanesCutTheShownPage) {
+    CGlModel settings;
+    settings.m_camera.m_fAngleX = 0.0f;
+    settings.m_camera.m_fAngleAxis = 0.0f;
+    const auto source = ComponentSource();
+    VectorLayout layout;
+    layout.componentPages = {source.get()};
+    for (const uint8_t clipMode : {0, 1}) {
+        SCOPED_TRACE(int{clipMode});
+        auto page = EmptyPage();
+        auto component = MakeSolid(kSolidPageComponent, {0, 0, 0}, 4);
+        component->m_nComponent = 1;
+        component->m_nClipMode = clipMode;
+        component->m_clipPlane1 = {1, 0, 0, 0};
+        page->AddSolid(std::move(component));
+        SvgCanvas svg(QSize(kWidth, kHeight), QString());
+        DrawVectorFrame(svg, page.get(), settings, layout, OutputPalette::Screen(settings));
+        const SvgContent content = ReadSvg(QString::fromStdString(svg.Finish()));
+        ASSERT_EQ(content.strokes.size(), 1u);
+        const Stroke& stroke = content.strokes[0];
+        const double left = std::min(stroke.a.x(), stroke.b.x());
+        const double right = std::max(stroke.a.x(), stroke.b.x());
+        EXPECT_NEAR(left, clipMode == 0 ? 300 : 400, 1.0);
+        EXPECT_NEAR(right, 500, 1.0);
+    }
+}
+
 // Every edge of a wire polyhedron is one unbroken stroke from a view where none is seen
 // end-on, and none is dashed: the view draws a wire's hidden parts not at all.
 TEST(VectorWirePolyhedraTest, DrawsEachEdgeOnceAndNoneDashed) {
