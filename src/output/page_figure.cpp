@@ -14,6 +14,7 @@
 #include "output/fill_run.h"
 #include "output/label_text.h"
 #include "output/line_strokes.h"
+#include "output/output_grid.h"
 #include "output/plane_clipping.h"
 #include "output/solid_figure.h"
 #include "output/solid_geometry.h"
@@ -263,7 +264,8 @@ void PaintFills(FigureCanvas& canvas, std::vector<PaintedPolygon>& fills,
             runLayer = layer;
         }
         if (whole && run.Takes(fill.brush)) {
-            run.Add(fill.brush, fill.outline);
+            // On the grid first, so that corners neighbours share meet to the bit.
+            run.Add(fill.brush, output_grid::Polygon(fill.outline));
         } else if (whole) {
             canvas.Fill(fill.outline, fill.brush);
         } else {

@@ -18,10 +18,6 @@ constexpr double kMillimetresPerPixel = 25.4 / 96.0;
 constexpr int kPlaces = 2;
 constexpr int kMillimetrePlaces = 4;
 
-std::string Hex(const QColor& color) {
-    return color.name(QColor::HexRgb).toStdString();
-}
-
 }  // namespace
 
 SvgCanvas::SvgCanvas(QSize size, const QString& title) {
@@ -38,27 +34,43 @@ SvgCanvas::SvgCanvas(QSize size, const QString& title) {
     m_svg += "</title>\n";
 }
 
-void SvgCanvas::Number(double value) {
+// ` name="value"`, the value on the output grid's places.
+void SvgCanvas::Attribute(const char* name, double value) {
+    m_svg += ' ';
+    m_svg += name;
+    m_svg += "=\"";
     AppendDecimal(m_svg, value, kPlaces);
+    m_svg += '"';
 }
 
-void SvgCanvas::Point(const QPointF& p) {
-    const QPointF on = output_grid::Point(p);
-    Number(on.x());
-    m_svg += ',';
-    Number(on.y());
+void SvgCanvas::Attribute(const char* name, const QColor& color) {
+    m_svg += ' ';
+    m_svg += name;
+    m_svg += "=\"" + color.name(QColor::HexRgb).toStdString() + '"';
+}
+
+void SvgCanvas::Points(const QPolygonF& points) {
+    m_svg += R"( points=")";
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const QPointF on = output_grid::Point(points[i]);
+        if (i > 0) {
+            m_svg += ' ';
+        }
+        AppendDecimal(m_svg, on.x(), kPlaces);
+        m_svg += ',';
+        AppendDecimal(m_svg, on.y(), kPlaces);
+    }
+    m_svg += '"';
 }
 
 void SvgCanvas::Background(const QRectF& area, const QColor& color) {
-    m_svg += R"(<rect id="background" x=")";
-    Number(area.x());
-    m_svg += R"(" y=")";
-    Number(area.y());
-    m_svg += R"(" width=")";
-    Number(area.width());
-    m_svg += R"(" height=")";
-    Number(area.height());
-    m_svg += R"(" fill=")" + Hex(color) + "\"/>\n";
+    m_svg += R"(<rect id="background")";
+    Attribute("x", area.x());
+    Attribute("y", area.y());
+    Attribute("width", area.width());
+    Attribute("height", area.height());
+    Attribute("fill", color);
+    m_svg += "/>\n";
 }
 
 void SvgCanvas::BeginLayer(FigureLayer layer) {
@@ -85,9 +97,9 @@ void SvgCanvas::Group() {
     m_svg += R"(<g id=")" + id + R"(" class=")" + name + '"';
     if (layer == FigureLayer::kHiddenLines) {
         m_svg += R"( stroke-dasharray=")";
-        Number(kDashOn);
+        AppendDecimal(m_svg, kDashOn, kPlaces);
         m_svg += ' ';
-        Number(kDashOff);
+        AppendDecimal(m_svg, kDashOff, kPlaces);
         m_svg += '"';
     }
     if (layer == FigureLayer::kHiddenLines || layer == FigureLayer::kVisibleLines ||
@@ -102,17 +114,13 @@ void SvgCanvas::Group() {
 // faces) becomes a half-transparent fill.
 void SvgCanvas::FillAttributes(const QBrush& brush) {
     const QColor color = brush.color();
-    m_svg += R"(" fill=")" + Hex(color) + '"';
-    double opacity = color.alphaF();
-    if (brush.style() != Qt::SolidPattern) {
-        opacity *= 0.5;
-    }
+    Attribute("fill", color);
+    const double opacity = color.alphaF() * (brush.style() == Qt::SolidPattern ? 1.0 : 0.5);
     if (opacity < 1.0) {
-        m_svg += R"( fill-opacity=")";
-        Number(opacity);
-        m_svg += '"';
+        Attribute("fill-opacity", opacity);
     } else {
-        m_svg += R"( stroke=")" + Hex(color) + R"(" stroke-width="0.5" stroke-linejoin="round")";
+        Attribute("stroke", color);
+        m_svg += R"( stroke-width="0.5" stroke-linejoin="round")";
     }
     m_svg += "/>\n";
 }
@@ -124,10 +132,7 @@ void SvgCanvas::Fill(const QPainterPath& shape, const QBrush& brush) {
         const QPainterPath::Element e = shape.elementAt(i);
         switch (e.type) {
             case QPainterPath::MoveToElement:
-                if (i > 0) {
-                    m_svg += "Z";
-                }
-                m_svg += 'M';
+                m_svg += i > 0 ? "ZM" : "M";
                 break;
             case QPainterPath::LineToElement:
                 m_svg += 'L';
@@ -139,59 +144,48 @@ void SvgCanvas::Fill(const QPainterPath& shape, const QBrush& brush) {
                 m_svg += ' ';
                 break;
         }
-        Point(e);
+        const QPointF on = output_grid::Point(e);
+        AppendDecimal(m_svg, on.x(), kPlaces);
+        m_svg += ',';
+        AppendDecimal(m_svg, on.y(), kPlaces);
     }
-    m_svg += 'Z';
+    m_svg += "Z\"";
     FillAttributes(brush);
 }
 
 void SvgCanvas::Fill(const QPolygonF& polygon, const QBrush& brush) {
     Group();
-    m_svg += R"(<polygon points=")";
-    for (qsizetype i = 0; i < polygon.size(); ++i) {
-        if (i > 0) {
-            m_svg += ' ';
-        }
-        Point(polygon[i]);
-    }
+    m_svg += "<polygon";
+    Points(polygon);
     FillAttributes(brush);
 }
 
 void SvgCanvas::Stroke(const QPolygonF& line, const QColor& color, double width, bool) {
     Group();
-    const QPolygonF points = line.size() == 2 ? line : output_grid::Polyline(line);
-    m_svg += points.size() == 2 ? R"(<line x1=")" : R"(<polyline points=")";
-    if (points.size() == 2) {
-        const QPointF a = output_grid::Point(points[0]), b = output_grid::Point(points[1]);
-        Number(a.x());
-        m_svg += R"(" y1=")";
-        Number(a.y());
-        m_svg += R"(" x2=")";
-        Number(b.x());
-        m_svg += R"(" y2=")";
-        Number(b.y());
+    if (line.size() == 2) {
+        const QPointF a = output_grid::Point(line[0]), b = output_grid::Point(line[1]);
+        m_svg += "<line";
+        Attribute("x1", a.x());
+        Attribute("y1", a.y());
+        Attribute("x2", b.x());
+        Attribute("y2", b.y());
     } else {
-        for (qsizetype i = 0; i < points.size(); ++i) {
-            if (i > 0) {
-                m_svg += ' ';
-            }
-            Point(points[i]);
-        }
+        m_svg += "<polyline";
+        Points(output_grid::Polyline(line));
     }
-    m_svg += R"(" stroke=")" + Hex(color) + R"(" stroke-width=")";
-    Number(width);
-    m_svg += "\"/>\n";
+    Attribute("stroke", color);
+    Attribute("stroke-width", width);
+    m_svg += "/>\n";
 }
 
 void SvgCanvas::Dot(const QPointF& centre, double radius, const QColor& color) {
     Group();
-    m_svg += R"(<circle cx=")";
-    Number(centre.x());
-    m_svg += R"(" cy=")";
-    Number(centre.y());
-    m_svg += R"(" r=")";
-    Number(radius);
-    m_svg += R"(" fill=")" + Hex(color) + "\"/>\n";
+    m_svg += "<circle";
+    Attribute("cx", centre.x());
+    Attribute("cy", centre.y());
+    Attribute("r", radius);
+    Attribute("fill", color);
+    m_svg += "/>\n";
 }
 
 // One <text> in the letters' face; each run a <tspan> at its place, the small ones upright
@@ -202,25 +196,23 @@ void SvgCanvas::Text(const FigureText& text, const LabelFont& font, bool) {
     }
     Group();
     const QFont& letters = font.Face(false);
-    m_svg += R"(<text x=")";
-    Number(text.at.x());
-    m_svg += R"(" y=")";
-    Number(text.at.y());
-    m_svg += R"(" xml:space="preserve" font-family=")";
+    m_svg += "<text";
+    Attribute("x", text.at.x());
+    Attribute("y", text.at.y());
+    m_svg += R"( xml:space="preserve" font-family=")";
     AppendXmlText(m_svg, letters.family());
-    m_svg += R"(, serif" font-size=")";
-    Number(letters.pixelSize());
-    m_svg += R"(" font-weight="bold" font-style="italic" fill=")" + Hex(text.color) + "\">";
+    m_svg += R"(, serif")";
+    Attribute("font-size", letters.pixelSize());
+    m_svg += R"( font-weight="bold" font-style="italic")";
+    Attribute("fill", text.color);
+    m_svg += '>';
     for (const TextRun& run : text.runs) {
-        m_svg += R"(<tspan x=")";
-        Number(text.at.x() + run.x);
-        m_svg += R"(" y=")";
-        Number(text.at.y() + run.lowered);
-        m_svg += '"';
+        m_svg += "<tspan";
+        Attribute("x", text.at.x() + run.x);
+        Attribute("y", text.at.y() + run.lowered);
         if (run.small) {
-            m_svg += R"( font-size=")";
-            Number(font.Face(true).pixelSize());
-            m_svg += R"(" font-style="normal")";
+            Attribute("font-size", font.Face(true).pixelSize());
+            m_svg += R"( font-style="normal")";
         }
         m_svg += '>';
         AppendXmlText(m_svg, run.text);
@@ -234,15 +226,12 @@ void SvgCanvas::Image(const QRectF& place, const QImage& image) {
     QBuffer png;
     png.open(QIODevice::WriteOnly);
     image.save(&png, "PNG");
-    m_svg += R"(<image x=")";
-    Number(place.x());
-    m_svg += R"(" y=")";
-    Number(place.y());
-    m_svg += R"(" width=")";
-    Number(place.width());
-    m_svg += R"(" height=")";
-    Number(place.height());
-    m_svg += R"(" preserveAspectRatio="none" xlink:href="data:image/png;base64,)" +
+    m_svg += "<image";
+    Attribute("x", place.x());
+    Attribute("y", place.y());
+    Attribute("width", place.width());
+    Attribute("height", place.height());
+    m_svg += R"( preserveAspectRatio="none" xlink:href="data:image/png;base64,)" +
              png.data().toBase64().toStdString() + "\"/>\n";
 }
 

@@ -31,9 +31,10 @@ public:
 
 private:
     void Group();
+    void Attribute(const char* name, double value);
+    void Attribute(const char* name, const QColor& color);
+    void Points(const QPolygonF& points);
     void FillAttributes(const QBrush& brush);
-    void Number(double value);
-    void Point(const QPointF& p);
 
     std::string m_svg;
     FigureLayer m_wanted = FigureLayer::kFaces;

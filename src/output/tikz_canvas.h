@@ -13,7 +13,8 @@ namespace velnor {
 
 // The figure written as a TikZ picture for LaTeX: coordinates in centimetres with the origin at
 // the lower left corner, colours by \definecolor, hidden lines in the `hidden` style, labels in
-// math mode, each layer a scope. Bitmap texts are left out: TikZ takes pictures only from files.
+// math mode, each layer a scope. The background is the paper's. Bitmap texts are left out: TikZ
+// takes pictures only from files.
 class TikzCanvas : public FigureCanvas {
 public:
     // `centimetresPerPixel`: how large a pixel of the view comes out on paper; labels are
