@@ -50,11 +50,7 @@ QString ReadText(const QString& path) {
 std::unique_ptr<CGpage> LabelledCube(const char* text) {
     auto page = MakeCubePage();
     page->m_label[0] = "A1";
-    auto measure = std::make_unique<CDTextCell>(2);
-    measure->m_strText = text;
-    measure->m_nPlaceX = 120;
-    measure->m_nPlaceY = 40;
-    page->AddText(std::move(measure));
+    AddMeasureText(*page, text, 120, 40);
     return page;
 }
 
@@ -159,11 +155,7 @@ TEST_F(FigureExportTest, TikzBodyGoesIntoAWorksheet) {
 // draws the text's ASCII characters only.
 TEST_F(FigureExportTest, ChineseTextsCompileWithXeLaTeX) {
     auto page = MakeDemoPage();
-    auto measure = std::make_unique<CDTextCell>(2);
-    measure->m_strText = "|AG|=13.8564 对角线";
-    measure->m_nPlaceX = 300;
-    measure->m_nPlaceY = 40;
-    page->AddText(std::move(measure));
+    AddMeasureText(*page, "|AG|=13.8564 对角线", 300, 40);
     const QString document = WriteDocument(*page, QStringLiteral("chinese.plm"));
     Render(document, Screenshot(QStringLiteral("tikz_chinese.png")));
     const QString tex = Path(QStringLiteral("chinese.tex"));

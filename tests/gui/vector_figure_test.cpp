@@ -52,11 +52,7 @@ std::pair<int, QString> RunTool(const QString& program, const QStringList& argum
 
 std::unique_ptr<CGpage> CubeWithMeasure() {
     auto page = MakeCubePage();
-    auto text = std::make_unique<CDTextCell>(2);
-    text->m_strText = "|AB|=8.0000";
-    text->m_nPlaceX = 300;
-    text->m_nPlaceY = 40;
-    page->AddText(std::move(text));
+    AddMeasureText(*page, "|AB|=8.0000", 300, 40);
     page->m_strName = " 正方体 ";
     return page;
 }
