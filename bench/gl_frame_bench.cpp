@@ -9,7 +9,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <chrono>
@@ -18,11 +17,13 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <type_traits>
 
 #include "model/gl_model.h"
 #include "model/page.h"
+#include "output/figure_files.h"
 #include "output/output_palette.h"
+#include "output/svg_canvas.h"
+#include "output/tikz_canvas.h"
 #include "output/vector_frame.h"
 #include "view/gl_setup.h"
 #include "view/offscreen_renderer.h"
@@ -174,32 +175,46 @@ void BM_DensePageThreeViews(benchmark::State& state) {
 }
 
 // The whole export of the dense page: hidden lines, texts and the file's bytes in memory.
-template <typename Device>
-qint64 ExportDensePage(Fixture& f) {
+qint64 PdfOfDensePage(Fixture& f) {
     VectorLayout layout;
     layout.width = kWidth;
     layout.height = kHeight;
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
-    Device device(&bytes);
-    if constexpr (std::is_same_v<Device, QPdfWriter>) {
-        // As the program exports: a point of the sheet for each pixel.
-        device.setResolution(72);
-        device.setPageLayout(QPageLayout(
-            QPageSize(QSizeF(kWidth, kHeight), QPageSize::Point, {}, QPageSize::ExactMatch),
-            QPageLayout::Portrait, QMarginsF()));
-    }
-    QPainter painter(&device);
+    QPdfWriter pdf(&bytes);
+    // As the program exports: a point of the sheet for each pixel.
+    pdf.setResolution(72);
+    pdf.setPageLayout(
+        QPageLayout(QPageSize(QSizeF(kWidth, kHeight), QPageSize::Point, {}, QPageSize::ExactMatch),
+                    QPageLayout::Portrait, QMarginsF()));
+    QPainter painter(&pdf);
     DrawVectorFrame(painter, f.page.get(), f.settings, layout, OutputPalette::Screen(f.settings));
     painter.end();
     return bytes.size();
 }
 
-template <typename Device>
-void BM_DensePageVectorExport(benchmark::State& state) {
+qint64 SvgOfDensePage(Fixture& f) {
+    VectorLayout layout;
+    layout.width = kWidth;
+    layout.height = kHeight;
+    SvgCanvas svg(QSize(kWidth, kHeight), QStringLiteral("dense"));
+    DrawVectorFrame(svg, f.page.get(), f.settings, layout, OutputPalette::Screen(f.settings));
+    return static_cast<qint64>(svg.Finish().size());
+}
+
+qint64 TikzOfDensePage(Fixture& f) {
+    VectorLayout layout;
+    layout.width = kWidth;
+    layout.height = kHeight;
+    TikzCanvas tikz(QSize(kWidth, kHeight), kTikzColumnCm / kWidth, layout.labelPixelSize);
+    DrawVectorFrame(tikz, f.page.get(), f.settings, layout, OutputPalette::Paper(f.settings));
+    return static_cast<qint64>(StandaloneTikzDocument(tikz, QStringLiteral("dense")).size());
+}
+
+void BM_DensePageVectorExport(benchmark::State& state, qint64 (*exportPage)(Fixture&)) {
     Fixture& f = Shared();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ExportDensePage<Device>(f));
+        benchmark::DoNotOptimize(exportPage(f));
     }
 }
 
@@ -210,35 +225,34 @@ double MillisecondsOf(const std::function<void()>& work) {
         .count();
 }
 
-// A frame and a PDF export of the dense page in turn, with the ratio of their times: the
-// machine's speed drifts between runs, so only times taken side by side compare.
-void BM_DensePagePdfAgainstFrame(benchmark::State& state) {
+// A frame and the PDF, SVG and TikZ exports of the dense page in turn, with the ratios of their
+// times to the frame's: the machine's speed drifts between runs, so only times taken side by
+// side compare.
+void BM_DensePageExportsAgainstFrame(benchmark::State& state) {
     Fixture& f = Shared();
-    double frameMs = 0.0, pdfMs = 0.0;
+    double frameMs = 0.0, pdfMs = 0.0, svgMs = 0.0, tikzMs = 0.0;
     for (auto _ : state) {
         frameMs += MillisecondsOf([&] { f.renderer->DrawOnly(f.page.get(), f.layout); });
-        pdfMs += MillisecondsOf([&] { benchmark::DoNotOptimize(ExportDensePage<QPdfWriter>(f)); });
+        pdfMs += MillisecondsOf([&] { benchmark::DoNotOptimize(PdfOfDensePage(f)); });
+        svgMs += MillisecondsOf([&] { benchmark::DoNotOptimize(SvgOfDensePage(f)); });
+        tikzMs += MillisecondsOf([&] { benchmark::DoNotOptimize(TikzOfDensePage(f)); });
     }
     const auto n = static_cast<double>(state.iterations());
     state.counters["frame_ms"] = frameMs / n;
     state.counters["pdf_ms"] = pdfMs / n;
-    state.counters["ratio"] = pdfMs / frameMs;
+    state.counters["svg_ms"] = svgMs / n;
+    state.counters["tikz_ms"] = tikzMs / n;
+    state.counters["pdf_ratio"] = pdfMs / frameMs;
+    state.counters["svg_ratio"] = svgMs / frameMs;
+    state.counters["tikz_ratio"] = tikzMs / frameMs;
 }
-
-// QSvgGenerator takes its device through a setter.
-class SvgToDevice : public QSvgGenerator {
-public:
-    explicit SvgToDevice(QIODevice* device) {
-        setOutputDevice(device);
-        setSize(QSize(kWidth, kHeight));
-    }
-};
 
 BENCHMARK(BM_ClearOnlyFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_DensePageFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK_TEMPLATE(BM_DensePageVectorExport, SvgToDevice)->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_DensePageVectorExport, QPdfWriter)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DensePagePdfAgainstFrame)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK_CAPTURE(BM_DensePageVectorExport, pdf, &PdfOfDensePage)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DensePageVectorExport, svg, &SvgOfDensePage)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DensePageVectorExport, tikz, &TikzOfDensePage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DensePageExportsAgainstFrame)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(BM_DensePageThreeViews)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_DensePageSmallFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK_CAPTURE(BM_DensePagePart, lines, kLinesOnly)->Unit(benchmark::kMillisecond);

@@ -31,7 +31,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: velnor-cli render (FILE --page N | --demo) --size WxH [--projection 0|1|2] "
-    "[--three-view] -o OUT.png|OUT.svg|OUT.pdf\n";
+    "[--three-view] [--scale CM_PER_PIXEL] [--tikz-body] -o OUT.png|OUT.svg|OUT.pdf|OUT.tex\n";
 
 struct RenderOptions {
     std::string file;
@@ -41,6 +41,7 @@ struct RenderOptions {
     int height = 0;
     int projection = 1;
     bool threeView = false;
+    TikzOptions tikz;
     std::string output;
 };
 
@@ -54,6 +55,17 @@ bool ParseInt(const char* text, int& value) {
     return true;
 }
 
+// A scale from a hundredth of a millimetre to ten centimetres for a pixel of the view.
+bool ParseScale(const char* text, double& value) {
+    char* end = nullptr;
+    const double parsed = std::strtod(text, &end);
+    if (end == text || *end != '\0' || !(parsed >= 0.001 && parsed <= 10.0)) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
 bool ParseSize(const std::string& text, int& width, int& height) {
     const auto x = text.find('x');
     return x != std::string::npos && ParseInt(text.substr(0, x).c_str(), width) &&
@@ -61,8 +73,8 @@ bool ParseSize(const std::string& text, int& width, int& height) {
            width <= 8192 && height <= 8192;
 }
 
-// A picture goes out as PNG, a drawing as SVG or PDF; any other name would get bytes of another
-// kind than it says.
+// A picture goes out as PNG, a drawing as SVG, PDF or TikZ; any other name would get bytes of
+// another kind than it says.
 bool IsKnownOutput(const std::string& path) {
     const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
     return suffix == QStringLiteral("png") || IsVectorFigurePath(QString::fromStdString(path));
@@ -81,6 +93,11 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
         } else if (arg == "--projection" && hasValue && ParseInt(argv[i + 1], o.projection) &&
                    o.projection <= 2) {
             ++i;
+        } else if (arg == "--scale" && hasValue &&
+                   ParseScale(argv[i + 1], o.tikz.centimetresPerPixel)) {
+            ++i;
+        } else if (arg == "--tikz-body") {
+            o.tikz.pictureOnly = true;
         } else if (arg == "-o" && hasValue) {
             o.output = argv[++i];
         } else if (arg == "--three-view") {
@@ -150,7 +167,7 @@ QImage RenderPage(DocumentFileContent& content, const RenderOptions& o) {
     return renderer.Render(&page, layout);
 }
 
-// Writes the page as an SVG or PDF drawing; an empty string, or why not.
+// Writes the page as an SVG, PDF or TikZ drawing; an empty string, or why not.
 QString DrawVectorPage(DocumentFileContent& content, const RenderOptions& o) {
     CGpage& page = *content.pages[static_cast<size_t>(o.page - 1)];
     const CameraControl camera = PrepareCamera(content.settings, page, o);
@@ -162,7 +179,8 @@ QString DrawVectorPage(DocumentFileContent& content, const RenderOptions& o) {
     for (const auto& other : content.pages) {
         layout.componentPages.push_back(other.get());
     }
-    return WriteVectorFigure(QString::fromStdString(o.output), page, content.settings, layout);
+    return WriteVectorFigure(QString::fromStdString(o.output), page, content.settings, layout,
+                             o.tikz);
 }
 
 // Draws into the file the output names, choosing the form by its extension.

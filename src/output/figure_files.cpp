@@ -1,15 +1,20 @@
 #include "output/figure_files.h"
 
 #include <QFileInfo>
+#include <QIODevice>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
+
+#include <algorithm>
+#include <string>
 
 #include "model/page.h"
 #include "output/output_palette.h"
 #include "output/save_through.h"
+#include "output/svg_canvas.h"
+#include "output/tikz_canvas.h"
 #include "output/vector_frame.h"
 
 namespace velnor {
@@ -20,35 +25,43 @@ QString Suffix(const QString& path) {
     return QFileInfo(path).suffix().toLower();
 }
 
-void Draw(QPainter& painter, const CGpage& page, const CGlModel& settings,
-          const VectorLayout& layout) {
-    DrawVectorFrame(painter, &page, settings, layout, OutputPalette::Screen(settings));
+QString PageTitle(const CGpage& page) {
+    return QString::fromStdString(page.m_strName).trimmed();
+}
+
+bool WriteAll(QIODevice& file, const std::string& text) {
+    return file.write(text.data(), static_cast<qint64>(text.size())) ==
+           static_cast<qint64>(text.size());
 }
 
 }  // namespace
 
 QString WriteFigureSvg(const QString& path, const CGpage& page, const CGlModel& settings,
                        const VectorLayout& layout) {
-    return SaveThrough(path, [&](QIODevice& file) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(QSize(layout.width, layout.height));
-        svg.setViewBox(QRect(0, 0, layout.width, layout.height));
-        svg.setTitle(QString::fromStdString(page.m_strName).trimmed());
-        QPainter painter;
-        if (!painter.begin(&svg)) {
-            return false;
-        }
-        Draw(painter, page, settings, layout);
-        return painter.end();
-    });
+    SvgCanvas svg(QSize(layout.width, layout.height), PageTitle(page));
+    DrawVectorFrame(svg, &page, settings, layout, OutputPalette::Screen(settings));
+    const std::string text = svg.Finish();
+    return SaveThrough(path, [&](QIODevice& file) { return WriteAll(file, text); });
+}
+
+// On the colours of paper: a worksheet is printed on white.
+QString WriteFigureTikz(const QString& path, const CGpage& page, const CGlModel& settings,
+                        const VectorLayout& layout, const TikzOptions& options) {
+    const double scale = options.centimetresPerPixel > 0.0
+                             ? options.centimetresPerPixel
+                             : kTikzColumnCm / std::max(1, layout.width);
+    TikzCanvas tikz(QSize(layout.width, layout.height), scale, layout.labelPixelSize);
+    DrawVectorFrame(tikz, &page, settings, layout, OutputPalette::Paper(settings));
+    const std::string text =
+        options.pictureOnly ? tikz.Picture() : StandaloneTikzDocument(tikz, PageTitle(page));
+    return SaveThrough(path, [&](QIODevice& file) { return WriteAll(file, text); });
 }
 
 QString WriteFigurePdf(const QString& path, const CGpage& page, const CGlModel& settings,
                        const VectorLayout& layout) {
     return SaveThrough(path, [&](QIODevice& file) {
         QPdfWriter pdf(&file);
-        pdf.setTitle(QString::fromStdString(page.m_strName).trimmed());
+        pdf.setTitle(PageTitle(page));
         pdf.setCreator(QStringLiteral("Velnor"));
         // One point of the sheet for each pixel of the view.
         pdf.setResolution(72);
@@ -59,20 +72,27 @@ QString WriteFigurePdf(const QString& path, const CGpage& page, const CGlModel& 
         if (!painter.begin(&pdf)) {
             return false;
         }
-        Draw(painter, page, settings, layout);
+        DrawVectorFrame(painter, &page, settings, layout, OutputPalette::Screen(settings));
         return painter.end();
     });
 }
 
 bool IsVectorFigurePath(const QString& path) {
     const QString suffix = Suffix(path);
-    return suffix == QStringLiteral("svg") || suffix == QStringLiteral("pdf");
+    return suffix == QStringLiteral("svg") || suffix == QStringLiteral("pdf") ||
+           suffix == QStringLiteral("tex");
 }
 
 QString WriteVectorFigure(const QString& path, const CGpage& page, const CGlModel& settings,
-                          const VectorLayout& layout) {
-    return Suffix(path) == QStringLiteral("svg") ? WriteFigureSvg(path, page, settings, layout)
-                                                 : WriteFigurePdf(path, page, settings, layout);
+                          const VectorLayout& layout, const TikzOptions& tikz) {
+    const QString suffix = Suffix(path);
+    if (suffix == QStringLiteral("svg")) {
+        return WriteFigureSvg(path, page, settings, layout);
+    }
+    if (suffix == QStringLiteral("tex")) {
+        return WriteFigureTikz(path, page, settings, layout, tikz);
+    }
+    return WriteFigurePdf(path, page, settings, layout);
 }
 
 }  // namespace velnor

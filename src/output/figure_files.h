@@ -16,9 +16,21 @@ QString WriteFigureSvg(const QString& path, const CGpage& page, const CGlModel& 
 QString WriteFigurePdf(const QString& path, const CGpage& page, const CGlModel& settings,
                        const VectorLayout& layout);
 
-// Chooses by the extension: .svg or .pdf (either case). Whether the path names one of them.
+// How a TikZ figure comes out: centimetres for a pixel of the view (0: so that the figure is
+// as wide as a column of kTikzColumnCm), and whether only the tikzpicture is written, to
+// \input into a worksheet, or a document that compiles as it is.
+inline constexpr double kTikzColumnCm = 12.0;
+struct TikzOptions {
+    double centimetresPerPixel = 0.0;
+    bool pictureOnly = false;
+};
+QString WriteFigureTikz(const QString& path, const CGpage& page, const CGlModel& settings,
+                        const VectorLayout& layout, const TikzOptions& options = {});
+
+// Chooses by the extension: .svg, .pdf or .tex (either case). Whether the path names one of
+// them.
 bool IsVectorFigurePath(const QString& path);
 QString WriteVectorFigure(const QString& path, const CGpage& page, const CGlModel& settings,
-                          const VectorLayout& layout);
+                          const VectorLayout& layout, const TikzOptions& tikz = {});
 
 }  // namespace velnor

@@ -1,8 +1,5 @@
 #include "output/fill_run.h"
 
-#include <QPainter>
-#include <QPen>
-
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -12,6 +9,7 @@
 #include <utility>
 
 #include "output/drawing_plane.h"
+#include "output/figure_canvas.h"
 
 namespace velnor {
 
@@ -48,16 +46,6 @@ struct EdgeHash {
 };
 
 }  // namespace
-
-void UseFillPaint(QPainter& painter, const QBrush& brush) {
-    painter.setPen(brush.style() == Qt::SolidPattern
-                       ? QPen(brush.color(), 0.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
-                       : QPen(Qt::NoPen));
-    // The painter tells brushes apart by identity only, and a PDF writes out every new one.
-    if (painter.brush() != brush) {
-        painter.setBrush(brush);
-    }
-}
 
 QPainterPath UnionOutline(const std::vector<QPolygonF>& polygons) {
     // The directed edges no neighbour has cancelled, with how many times each is left.
@@ -120,15 +108,14 @@ void FillRun::Add(const QBrush& brush, const QPolygonF& outline) {
     m_polygons.push_back(outline);
 }
 
-void FillRun::Paint(QPainter& painter) {
+void FillRun::Paint(FigureCanvas& canvas) {
     if (m_polygons.empty()) {
         return;
     }
-    UseFillPaint(painter, m_brush);
     if (m_polygons.size() == 1) {
-        painter.drawPolygon(m_polygons.front());
+        canvas.Fill(m_polygons.front(), m_brush);
     } else {
-        painter.drawPath(UnionOutline(m_polygons));
+        canvas.Fill(UnionOutline(m_polygons), m_brush);
     }
     m_polygons.clear();
 }

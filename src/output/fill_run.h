@@ -6,13 +6,9 @@
 
 #include <vector>
 
-class QPainter;
-
 namespace velnor {
 
-// Sets the painter to fill with `brush`: solid colours with a hairline of their own colour,
-// which closes the seams between neighbouring facets.
-void UseFillPaint(QPainter& painter, const QBrush& brush);
+class FigureCanvas;
 
 // The union of polygons as the loops of their edges, each polygon turned the same way first:
 // an edge two neighbours share runs both ways and cancels out, so what is left is mostly the
@@ -28,7 +24,7 @@ public:
     bool Takes(const QBrush& brush) const;
     void Add(const QBrush& brush, const QPolygonF& outline);
     // Paints the run and empties it.
-    void Paint(QPainter& painter);
+    void Paint(FigureCanvas& canvas);
 
 private:
     QBrush m_brush;

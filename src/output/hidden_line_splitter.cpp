@@ -174,4 +174,10 @@ SplitLine HiddenLineSplitter::Split(const ScreenPoint& a, const ScreenPoint& b) 
     return split;
 }
 
+bool HiddenLineSplitter::Covers(const ScreenPoint& p) const {
+    // A probe long enough that its parts are not dropped as too short.
+    const SplitLine split = Split(p, {p.at + QPointF(4.0 * kShortestPart, 0.0), p.depth});
+    return split.visible.empty() && split.dashed.empty();
+}
+
 }  // namespace velnor

@@ -39,6 +39,8 @@ public:
     void CoverEverything() { m_coverAll = true; }
 
     SplitLine Split(const ScreenPoint& a, const ScreenPoint& b) const;
+    // Whether covering surfaces lie in front of the point and of the few pixels right of it.
+    bool Covers(const ScreenPoint& p) const;
 
 private:
     // An edge as its start and unit direction, the inside on its left.

@@ -1,7 +1,5 @@
 #include "output/label_text.h"
 
-#include <QPainter>
-
 #include "view/label_font.h"
 
 namespace velnor {
@@ -24,14 +22,11 @@ double LabelFont::Advance(const QString& run, bool small) const {
     return advance;
 }
 
-void LabelFont::Draw(QPainter& painter, QPointF at, std::string_view text, const QColor& color,
-                     bool lowerSmallRuns) const {
+FigureText LabelFont::Layout(QPointF at, std::string_view text, const QColor& color,
+                             bool lowerSmallRuns) const {
+    FigureText laid{at, {}, color};
     const QString all = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    if (all.isEmpty()) {
-        return;
-    }
     const double lowered = lowerSmallRuns ? m_pixelSize * 0.15 : 0.0;
-    painter.setPen(color);
     const QList<uint> codes = all.toUcs4();
     qsizetype start = 0;
     while (start < codes.size()) {
@@ -42,11 +37,11 @@ void LabelFont::Draw(QPainter& painter, QPointF at, std::string_view text, const
         }
         const QString run = QString::fromUcs4(
             reinterpret_cast<const char32_t*>(codes.constData() + start), end - start);
-        painter.setFont(isSmall ? m_small : m_letters);
-        painter.drawText(at + QPointF(0, isSmall ? lowered : 0.0), run);
-        at.rx() += Advance(run, isSmall);
+        laid.runs.push_back({run, isSmall, laid.width, isSmall ? lowered : 0.0});
+        laid.width += Advance(run, isSmall);
         start = end;
     }
+    return laid;
 }
 
 }  // namespace velnor

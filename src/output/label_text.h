@@ -9,7 +9,7 @@
 
 #include <string_view>
 
-class QPainter;
+#include "output/figure_canvas.h"
 
 namespace velnor {
 
@@ -19,12 +19,14 @@ class LabelFont {
 public:
     explicit LabelFont(int pixelSize);
 
-    // Writes `text` as real text with its baseline starting at `at`. Vertex labels lower the
-    // small runs a little (`lowerSmallRuns`), so that A1 reads as an italic A with a small 1
-    // below the line. Leaves the painter's pen and font set: a PDF writes out again all that a
-    // restore brings back, so the caller keeps one save around many labels.
-    void Draw(QPainter& painter, QPointF at, std::string_view text, const QColor& color,
-              bool lowerSmallRuns) const;
+    // `text` as runs of its two faces with its baseline starting at `at`. Vertex labels lower
+    // the small runs a little (`lowerSmallRuns`), so that A1 reads as an italic A with a small
+    // 1 below the line.
+    FigureText Layout(QPointF at, std::string_view text, const QColor& color,
+                      bool lowerSmallRuns) const;
+
+    const QFont& Face(bool small) const { return small ? m_small : m_letters; }
+    int PixelSize() const { return m_pixelSize; }
 
 private:
     double Advance(const QString& run, bool small) const;

@@ -1,29 +1,15 @@
 #include "output/line_strokes.h"
 
 #include <QLineF>
-#include <QPainter>
-#include <QPen>
 
 #include <algorithm>
 
+#include "output/figure_canvas.h"
 #include "output/figure_parts.h"
-#include "output/output_grid.h"
 
 namespace velnor {
 
 namespace {
-
-// The view's line stipple 0x03FF: ten pixels drawn, six left out.
-constexpr double kDashOn = 10.0;
-constexpr double kDashOff = 6.0;
-
-QPen LinePen(const QColor& color, double width, bool dashed) {
-    QPen pen(color, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    if (dashed) {
-        pen.setDashPattern({kDashOn / width, kDashOff / width});
-    }
-    return pen;
-}
 
 // Adds a piece, extending the last stroke where the piece continues it.
 void AddPiece(std::vector<Stroke>& strokes, const QLineF& piece, const QColor& color,
@@ -88,18 +74,12 @@ LineStrokes StrokesOf(const FigureParts& parts) {
     return strokes;
 }
 
-void PaintStrokes(QPainter& painter, const LineStrokes& strokes, double width) {
-    painter.setBrush(Qt::NoBrush);
+void PaintStrokes(FigureCanvas& canvas, const LineStrokes& strokes, double width) {
     for (const auto* run : {&strokes.dashes, &strokes.solids}) {
         const bool dashed = run == &strokes.dashes;
+        canvas.BeginLayer(dashed ? FigureLayer::kHiddenLines : FigureLayer::kVisibleLines);
         for (const Stroke& stroke : *run) {
-            painter.setPen(LinePen(stroke.color, width, dashed));
-            if (stroke.points.size() == 2) {
-                painter.drawLine(output_grid::Point(stroke.points[0]),
-                                 output_grid::Point(stroke.points[1]));
-            } else {
-                painter.drawPolyline(output_grid::Polyline(stroke.points));
-            }
+            canvas.Stroke(stroke.points, stroke.color, width, dashed);
         }
     }
 }

@@ -5,10 +5,9 @@
 
 #include <vector>
 
-class QPainter;
-
 namespace velnor {
 
+class FigureCanvas;
 struct FigureParts;
 
 // A run of joined pieces of one line, in one colour.
@@ -27,6 +26,6 @@ struct LineStrokes {
 LineStrokes StrokesOf(const FigureParts& parts);
 
 // Every dashed part first, then every solid one, as the view's two passes draw them.
-void PaintStrokes(QPainter& painter, const LineStrokes& strokes, double width);
+void PaintStrokes(FigureCanvas& canvas, const LineStrokes& strokes, double width);
 
 }  // namespace velnor

@@ -1,8 +1,5 @@
 #include "output/page_figure.h"
 
-#include <QPainter>
-#include <QPen>
-
 #include <algorithm>
 #include <future>
 #include <numeric>
@@ -11,6 +8,7 @@
 #include "model/gl_model.h"
 #include "model/page.h"
 #include "output/cone_outline.h"
+#include "output/figure_canvas.h"
 #include "output/figure_parts.h"
 #include "output/figure_style.h"
 #include "output/fill_run.h"
@@ -33,12 +31,15 @@ QVector3D At(const Float3& p) {
     return QVector3D(p[0], p[1], p[2]);
 }
 
-std::optional<ClipPlane> PageClip(const CGpage& page) {
-    if (!page.m_bClip) {
-        return std::nullopt;
+// The planes that cut a page: those of the pages and page components it is shown in, turned
+// into its frame, and its own.
+std::vector<ClipPlane> PagePlanes(const CGpage& page, std::span<const ClipPlane> outer) {
+    std::vector<ClipPlane> planes(outer.begin(), outer.end());
+    if (page.m_bClip) {
+        planes.push_back(ClipPlane{page.m_clipPlane[0], page.m_clipPlane[1], page.m_clipPlane[2],
+                                   page.m_clipPlane[3]});
     }
-    return ClipPlane{page.m_clipPlane[0], page.m_clipPlane[1], page.m_clipPlane[2],
-                     page.m_clipPlane[3]};
+    return planes;
 }
 
 bool IsDrawable(const CFaceCell& face) {
@@ -61,9 +62,8 @@ QBrush PaletteBrush(int number, const FigureStyle& style) {
 
 // In fill mode every face is painted and hides lines; otherwise faces only hide them (dashed),
 // and the selected ones are painted.
-void AddFaces(FigureParts& parts, const CGpage& page, const SceneProjector& projector,
-              const FigureStyle& style) {
-    const std::optional<ClipPlane> clip = PageClip(page);
+void AddFaces(FigureParts& parts, const CGpage& page, std::span<const ClipPlane> planes,
+              const SceneProjector& projector, const FigureStyle& style) {
     int number = 0;
     for (const auto& [key, face] : page.m_faces) {
         if (!IsDrawable(*face)) {
@@ -73,8 +73,8 @@ void AddFaces(FigureParts& parts, const CGpage& page, const SceneProjector& proj
         for (const uint8_t v : face->Verts()) {
             corners.push_back(At(page.m_pos[v]));
         }
-        if (clip) {
-            corners = ClipPolygonToPlane(corners, *clip);
+        for (const ClipPlane& plane : planes) {
+            corners = ClipPolygonToPlane(corners, plane);
         }
         QBrush brush(Qt::NoBrush);
         const int selected = SelectionNumber(page, key);
@@ -122,9 +122,8 @@ std::optional<LineEnds> VertexColours(const CGpage& page, const CLineCell& line,
     return LineEnds{style.settings.m_bSmoothColors ? colour(line.m_nStart) : end, end};
 }
 
-void AddLines(FigureParts& parts, const CGpage& page, const SceneProjector& projector,
-              const FigureStyle& style) {
-    const std::optional<ClipPlane> clip = PageClip(page);
+void AddLines(FigureParts& parts, const CGpage& page, std::span<const ClipPlane> planes,
+              const SceneProjector& projector, const FigureStyle& style) {
     const bool dashed = !page.m_bFillFaces;
     for (const auto& [key, line] : page.m_lines) {
         if (line->m_bHidden || line->m_nStart >= CGpage::kMaxVertices ||
@@ -150,7 +149,9 @@ void AddLines(FigureParts& parts, const CGpage& page, const SceneProjector& proj
             pieces.emplace_back(QVector4D(p0, 1.0f), QVector4D(p1, 1.0f));
         }
         for (auto [a, b] : pieces) {
-            if (clip && !ClipSegmentToPlane(a, b, *clip)) {
+            if (!std::all_of(planes.begin(), planes.end(), [&](const ClipPlane& plane) {
+                    return ClipSegmentToPlane(a, b, plane);
+                })) {
                 continue;
             }
             if (ends && ends->start != ends->end) {
@@ -160,7 +161,7 @@ void AddLines(FigureParts& parts, const CGpage& page, const SceneProjector& proj
             }
         }
         if (line->m_nKind != kSegment && line->m_nKind != kRay && line->m_nKind != kStraightLine &&
-            d.length() > 0.0f && (!clip || IsOnKeptSide(p1, *clip))) {
+            d.length() > 0.0f && IsOnKeptSides(p1, planes)) {
             AddArrowHead(parts, p1, d, projector, ends ? ends->end : color);
         }
     }
@@ -240,72 +241,86 @@ Uncovered UncoveredPart(const PaintedPolygon& fill, const std::vector<DepthMask>
     return {false, PathOf(fill).subtracted(cut)};
 }
 
-void PaintFills(QPainter& painter, std::vector<PaintedPolygon>& fills,
+void PaintFills(FigureCanvas& canvas, std::vector<PaintedPolygon>& fills,
                 const std::vector<DepthMask>& masks) {
     std::stable_sort(
         fills.begin(), fills.end(),
         [](const PaintedPolygon& a, const PaintedPolygon& b) { return a.depth > b.depth; });
     FillRun run;
+    std::optional<FigureLayer> runLayer;
     for (const PaintedPolygon& fill : fills) {
         const Uncovered uncovered = UncoveredPart(fill, masks);
         if (!uncovered.all && uncovered.part.isEmpty()) {
             continue;
         }
-        // Whole polygons gather into runs of one brush; any other fill ends the run.
+        // Whole polygons gather into runs of one brush and layer; any other fill ends the run.
+        const FigureLayer layer = fill.ofSolid ? FigureLayer::kSolids : FigureLayer::kFaces;
         const bool whole = uncovered.all && fill.shape.isEmpty();
-        if (!whole || !run.Takes(fill.brush)) {
-            run.Paint(painter);
+        if (!whole || !run.Takes(fill.brush) || layer != runLayer) {
+            run.Paint(canvas);
+        }
+        if (layer != runLayer) {
+            canvas.BeginLayer(layer);
+            runLayer = layer;
         }
         if (whole && run.Takes(fill.brush)) {
+            // On the grid first, so that corners neighbours share meet to the bit.
             run.Add(fill.brush, output_grid::Polygon(fill.outline));
-            continue;
-        }
-        UseFillPaint(painter, fill.brush);
-        if (!whole) {
-            painter.drawPath(output_grid::Path(uncovered.all ? fill.shape : uncovered.part));
+        } else if (whole) {
+            canvas.Fill(fill.outline, fill.brush);
         } else {
-            painter.drawPolygon(output_grid::Polygon(fill.outline));
+            canvas.Fill(uncovered.all ? fill.shape : uncovered.part, fill.brush);
         }
     }
-    run.Paint(painter);
+    run.Paint(canvas);
 }
 
-void PaintDots(QPainter& painter, const CGpage& page, const SceneProjector& projector,
+void PaintDots(FigureCanvas& canvas, const CGpage& page, const SceneProjector& projector,
                const std::vector<int>& vertices, const QColor& color) {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(color);
     for (const int v : vertices) {
         if (v < 0 || v >= page.m_nVertexCount) {
             continue;
         }
         if (const auto p = projector.Project(At(page.m_pos[v]))) {
-            painter.drawEllipse(p->at, kDotDiameter / 2, kDotDiameter / 2);
+            canvas.Dot(p->at, kDotDiameter / 2, color);
         }
     }
 }
 
-// Labels show through faces; they start a little above and beside their vertex.
-void PaintLabelsAndDots(QPainter& painter, const CGpage& page, const SceneProjector& projector,
-                        const FigureStyle& style) {
-    const std::optional<ClipPlane> clip = PageClip(page);
-    const QColor labelColor = style.palette.Ink(style.settings.m_labelColor);
+std::vector<int> ShownVertices(const CGpage& page) {
     std::vector<int> shown;
     for (int i = 0; i < page.m_nVertexCount; ++i) {
-        if (!page.m_bShown[i]) {
-            continue;
+        if (page.m_bShown[i]) {
+            shown.push_back(i);
         }
-        shown.push_back(i);
+    }
+    return shown;
+}
+
+// Labels show through faces; they start a little above and beside their vertex. A painted
+// solid in front of that point hides the label, as the view's solids, drawn after the labels,
+// cover them.
+void PaintLabels(FigureCanvas& canvas, const CGpage& page, std::span<const ClipPlane> planes,
+                 const SceneProjector& projector, const HiddenLineSplitter& surfaces,
+                 const FigureStyle& style) {
+    const QColor labelColor = style.palette.Ink(style.settings.m_labelColor);
+    for (const int i : ShownVertices(page)) {
         const QVector3D at = At(page.m_pos[i]) + QVector3D(0.2f, 0.2f, 0.2f);
         const auto p = projector.Project(at);
-        if (p && projector.InsideVolume(at) && (!clip || IsOnKeptSide(at, *clip))) {
-            style.labelFont.Draw(painter, p->at, page.m_label[i], labelColor, true);
+        if (p && projector.InsideVolume(at) && IsOnKeptSides(at, planes) && !surfaces.Covers(*p)) {
+            canvas.Text(style.labelFont.Layout(p->at, page.m_label[i], labelColor, true),
+                        style.labelFont, true);
         }
     }
+}
+
+void PaintDotsOf(FigureCanvas& canvas, const CGpage& page, const SceneProjector& projector,
+                 const FigureStyle& style) {
     if (page.m_bShowDots) {
-        PaintDots(painter, page, projector, shown,
+        PaintDots(canvas, page, projector, ShownVertices(page),
                   style.palette.Ink(style.settings.m_newPointColor));
     }
-    PaintDots(painter, page, projector, page.m_selPoints,
+    PaintDots(canvas, page, projector, page.m_selPoints,
               style.palette.Ink(style.settings.m_selectColor));
 }
 
@@ -327,15 +342,37 @@ bool IsPageComponent(const CSubassembly& solid) {
 // A page drawn within a page drawn within ... stops here, as a list calling itself would.
 constexpr int kDeepestComponent = 4;
 
-// What one page draws, and in the frames of its page components the pages they show; each page
-// drawn with the projector of its frame, for its labels.
-void AddPageParts(FigureParts& parts, std::vector<std::pair<const CGpage*, SceneProjector>>& drawn,
-                  const CGpage& page, const SceneProjector& projector, const FigureStyle& style,
-                  int depth) {
-    AddFaces(parts, page, projector, style);
-    AddSolids(parts, page, projector, style);
-    AddLines(parts, page, projector, style);
-    drawn.emplace_back(&page, projector);
+// A page as drawn: in the frame of its projector, cut by its planes.
+struct DrawnPage {
+    const CGpage* page;
+    SceneProjector projector;
+    std::vector<ClipPlane> planes;
+};
+
+// The planes that cut the page a page component shows, in that page's frame: those of the page
+// the component stands on, and the component's own.
+std::vector<ClipPlane> ComponentPlanes(const CSubassembly& component,
+                                       std::span<const ClipPlane> outer) {
+    std::vector<ClipPlane> planes;
+    const QMatrix4x4 scale = SolidScale(component);
+    for (const ClipPlane& plane : outer) {
+        planes.push_back(PlaneInFrame(plane, SolidOrientation(component) * scale));
+    }
+    for (const ClipPlane& plane : SolidClipPlanes(component)) {
+        planes.push_back(PlaneInFrame(plane, scale));
+    }
+    return planes;
+}
+
+// What one page draws, and in the frames of its page components the pages they show.
+void AddPageParts(FigureParts& parts, std::vector<DrawnPage>& drawn, const CGpage& page,
+                  const SceneProjector& projector, std::span<const ClipPlane> outer,
+                  const FigureStyle& style, int depth) {
+    std::vector<ClipPlane> planes = PagePlanes(page, outer);
+    AddFaces(parts, page, planes, projector, style);
+    AddSolids(parts, page, planes, projector, style);
+    AddLines(parts, page, planes, projector, style);
+    drawn.push_back({&page, projector, planes});
     if (depth == kDeepestComponent) {
         return;
     }
@@ -345,42 +382,46 @@ void AddPageParts(FigureParts& parts, std::vector<std::pair<const CGpage*, Scene
         }
         if (const CGpage* shown = ComponentPage(style, solid->m_nComponent)) {
             AddPageParts(parts, drawn, *shown,
-                         projector.Moved(SolidOrientation(*solid) * SolidScale(*solid)), style,
-                         depth + 1);
+                         projector.Moved(SolidOrientation(*solid) * SolidScale(*solid)),
+                         ComponentPlanes(*solid, planes), style, depth + 1);
         }
     }
 }
 
 }  // namespace
 
-void DrawPageFigure(QPainter& painter, const CGpage& page, const SceneProjector& projector,
+void DrawPageFigure(FigureCanvas& canvas, const CGpage& page, const SceneProjector& projector,
                     const FigureStyle& style) {
     FigureParts parts;
-    std::vector<std::pair<const CGpage*, SceneProjector>> drawn;
-    AddPageParts(parts, drawn, page, projector, style, 0);
+    std::vector<DrawnPage> drawn;
+    AddPageParts(parts, drawn, page, projector, {}, style, 0);
     // The hidden parts of the lines are found on a second thread while the fills are painted:
     // the two take about as long, and each reads only its own part of the figure.
     std::future<LineStrokes> strokes =
         std::async(std::launch::async, [&parts] { return StrokesOf(parts); });
 
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    PaintFills(painter, parts.fills, parts.masks);
-    PaintStrokes(painter, strokes.get(), style.settings.m_fLineWidth);
-    painter.setPen(Qt::NoPen);
+    PaintFills(canvas, parts.fills, parts.masks);
+    PaintStrokes(canvas, strokes.get(), style.settings.m_fLineWidth);
     for (const PaintedPolygon& head : parts.arrowHeads) {
-        painter.setBrush(head.brush);
-        painter.drawPolygon(output_grid::Polygon(head.outline));
+        canvas.Fill(head.outline, head.brush);
     }
+    canvas.BeginLayer(FigureLayer::kImages);
     for (const PlacedImage& image : parts.images) {
-        painter.drawImage(image.place, image.image);
+        canvas.Image(image.place, image.image);
     }
-    for (const auto& [shown, frame] : drawn) {
-        if (!shown->m_bFillFaces) {
-            PaintLabelsAndDots(painter, *shown, frame, style);
+    // Labels, then the dots over them, in line mode only, as the view draws them.
+    canvas.BeginLayer(FigureLayer::kLabels);
+    for (const DrawnPage& shown : drawn) {
+        if (!shown.page->m_bFillFaces) {
+            PaintLabels(canvas, *shown.page, shown.planes, shown.projector, parts.surfaces, style);
         }
     }
-    painter.restore();
+    canvas.BeginLayer(FigureLayer::kPoints);
+    for (const DrawnPage& shown : drawn) {
+        if (!shown.page->m_bFillFaces) {
+            PaintDotsOf(canvas, *shown.page, shown.projector, style);
+        }
+    }
 }
 
 }  // namespace velnor

@@ -1,10 +1,9 @@
 #pragma once
 
-class QPainter;
-
 namespace velnor {
 
 class CGpage;
+class FigureCanvas;
 class SceneProjector;
 struct FigureStyle;
 
@@ -12,7 +11,7 @@ struct FigureStyle;
 // palette colours, solids and the visible parts of lines; otherwise the selected faces, solids,
 // every line solid where seen and dashed where a face hides it, labels as text, dots and
 // selected vertices.
-void DrawPageFigure(QPainter& painter, const CGpage& page, const SceneProjector& projector,
+void DrawPageFigure(FigureCanvas& canvas, const CGpage& page, const SceneProjector& projector,
                     const FigureStyle& style);
 
 }  // namespace velnor

@@ -1,5 +1,7 @@
 #include "output/plane_clipping.h"
 
+#include <algorithm>
+
 namespace velnor {
 
 namespace {
@@ -12,6 +14,18 @@ double Distance(const QVector4D& p, const ClipPlane& plane) {
 
 bool IsOnKeptSide(const QVector3D& p, const ClipPlane& plane) {
     return Distance(QVector4D(p, 1.0f), plane) >= 0.0;
+}
+
+bool IsOnKeptSides(const QVector3D& p, std::span<const ClipPlane> planes) {
+    return std::all_of(planes.begin(), planes.end(),
+                       [&](const ClipPlane& plane) { return IsOnKeptSide(p, plane); });
+}
+
+ClipPlane PlaneInFrame(const ClipPlane& plane, const QMatrix4x4& toPlaneFrame) {
+    const QVector4D turned = toPlaneFrame.transposed().map(
+        QVector4D(static_cast<float>(plane[0]), static_cast<float>(plane[1]),
+                  static_cast<float>(plane[2]), static_cast<float>(plane[3])));
+    return {turned.x(), turned.y(), turned.z(), turned.w()};
 }
 
 bool ClipSegmentToPlane(QVector4D& a, QVector4D& b, const ClipPlane& plane) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QMatrix4x4>
 #include <QVector3D>
 #include <QVector4D>
 
 #include <array>
+#include <span>
 #include <vector>
 
 namespace velnor {
@@ -19,5 +21,9 @@ std::vector<QVector3D> ClipPolygonToPlane(const std::vector<QVector3D>& polygon,
                                           const ClipPlane& plane);
 
 bool IsOnKeptSide(const QVector3D& p, const ClipPlane& plane);
+bool IsOnKeptSides(const QVector3D& p, std::span<const ClipPlane> planes);
+
+// The plane in the frame whose points `toPlaneFrame` takes into the plane's frame.
+ClipPlane PlaneInFrame(const ClipPlane& plane, const QMatrix4x4& toPlaneFrame);
 
 }  // namespace velnor

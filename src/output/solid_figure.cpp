@@ -78,22 +78,14 @@ SolidPaint PaintOf(const CSubassembly& solid, const CGlModel& settings) {
             material.ambient};
 }
 
-// Flat shading as the view's fixed light gives it: the ambient light (the light's and the
-// scene's 0.2) on the material's ambient part, and the diffuse light falling on the facet on
-// `diffuse`, both sides lit alike.
-QColor Shaded(const QColor& diffuse, const Rgba& ambient, const SceneProjector& projector,
-              const Facet& facet, const CGlModel& settings) {
-    if (!settings.m_bLighting || facet.corners.size() < 3) {
-        return diffuse;
-    }
-    const QMatrix4x4& toEye = projector.ModelView();
-    const QVector3D p0 = toEye.map(facet.corners[0]);
-    const QVector3D p1 = toEye.map(facet.corners[1]);
-    const QVector3D p2 = toEye.map(facet.corners[2]);
-    const QVector3D normal = QVector3D::crossProduct(p1 - p0, p2 - p0).normalized();
+// The colour the view's fixed light gives `diffuse` at `point` with `normal` (both in the eye's
+// frame): the ambient light (the light's and the scene's 0.2) on the material's ambient part,
+// and the diffuse light falling on it, both sides lit alike.
+QColor Lit(const QColor& diffuse, const Rgba& ambient, const QVector3D& normal,
+           const QVector3D& point, const CGlModel& settings) {
     const auto& l = settings.m_lightPosition;
     const QVector3D toLight =
-        (l[3] == 0.0f ? QVector3D(l[0], l[1], l[2]) : QVector3D(l[0], l[1], l[2]) - p0)
+        (l[3] == 0.0f ? QVector3D(l[0], l[1], l[2]) : QVector3D(l[0], l[1], l[2]) - point)
             .normalized();
     const float facing = std::fabs(QVector3D::dotProduct(normal, toLight));
     const auto channel = [&](float material, int i) {
@@ -107,30 +99,28 @@ QColor Shaded(const QColor& diffuse, const Rgba& ambient, const SceneProjector& 
                             channel(diffuse.blueF(), 2));
 }
 
-// The solid's own clip planes, in its frame before the scale, as the view loads them.
-std::vector<ClipPlane> SolidClipPlanes(const CSubassembly& solid) {
-    std::vector<ClipPlane> planes;
-    if (solid.m_nClipMode == 1 || solid.m_nClipMode == 3) {
-        planes.push_back(solid.m_clipPlane1);
+// Flat shading of a facet as the view gives it under light.
+QColor Shaded(const QColor& diffuse, const Rgba& ambient, const SceneProjector& projector,
+              const Facet& facet, const CGlModel& settings) {
+    if (!settings.m_bLighting || facet.corners.size() < 3) {
+        return diffuse;
     }
-    if (solid.m_nClipMode == 2 || solid.m_nClipMode == 3) {
-        planes.push_back(solid.m_clipPlane2);
-    }
-    return planes;
+    const QMatrix4x4& toEye = projector.ModelView();
+    const QVector3D p0 = toEye.map(facet.corners[0]);
+    const QVector3D p1 = toEye.map(facet.corners[1]);
+    const QVector3D p2 = toEye.map(facet.corners[2]);
+    const QVector3D normal = QVector3D::crossProduct(p1 - p0, p2 - p0).normalized();
+    return Lit(diffuse, ambient, normal, p0, settings);
 }
 
 // Scales unit-frame corners into the frame of the clip planes and cuts them there: by the
 // solid's own planes and by the page's, turned into that frame.
 class SolidClipper {
 public:
-    SolidClipper(const CSubassembly& solid, const CGpage& page)
+    SolidClipper(const CSubassembly& solid, std::span<const ClipPlane> pagePlanes)
         : m_scale(SolidScale(solid)), m_planes(SolidClipPlanes(solid)) {
-        if (page.m_bClip) {
-            const auto& c = page.m_clipPlane;
-            const QVector4D turned = SolidOrientation(solid).transposed().map(
-                QVector4D(static_cast<float>(c[0]), static_cast<float>(c[1]),
-                          static_cast<float>(c[2]), static_cast<float>(c[3])));
-            m_planes.push_back({turned.x(), turned.y(), turned.z(), turned.w()});
+        for (const ClipPlane& plane : pagePlanes) {
+            m_planes.push_back(PlaneInFrame(plane, SolidOrientation(solid)));
         }
     }
 
@@ -180,13 +170,36 @@ bool FacesTheEye(const SceneProjector& projector, const std::vector<QVector3D>& 
     return mirrored ? area > 0.0 : area < 0.0;
 }
 
+// Under light the view shades a wire vertex by vertex, its normals pointing away from the
+// solid's middle, and blends the colours along each edge.
+void AddLitWire(FigureParts& parts, const std::vector<Polyline>& lines, const SolidClipper& clipper,
+                const SceneProjector& oriented, const SceneProjector& placed,
+                const SolidPaint& paint, const FigureStyle& style) {
+    const QMatrix4x4& toEye = placed.ModelView();
+    const QMatrix4x4 normalsToEye = toEye.inverted().transposed();
+    const auto colourAt = [&](const QVector3D& v) {
+        return style.palette.Ink(Lit(paint.diffuse, paint.ambient,
+                                     normalsToEye.mapVector(v).normalized(), toEye.map(v),
+                                     style.settings));
+    };
+    for (const Polyline& line : lines) {
+        for (size_t i = 0; i + 1 < line.size(); ++i) {
+            if (const auto piece = clipper.Segment(line[i], line[i + 1])) {
+                parts.AddBlendedSegment(oriented, piece->first, piece->second, colourAt(line[i]),
+                                        colourAt(line[i + 1]), false);
+            }
+        }
+    }
+}
+
 void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
-              const SceneProjector& projector, const FigureStyle& style) {
+              std::span<const ClipPlane> pagePlanes, const SceneProjector& projector,
+              const FigureStyle& style) {
     const bool fillMode = page.m_bFillFaces != 0;
     const SceneProjector oriented = projector.Moved(SolidOrientation(solid));
     const SceneProjector placed = oriented.Moved(SolidScale(solid));
     const SolidGeometry geometry = SolidShape(solid, placed.EyeDirection(), style.settings);
-    const SolidClipper clipper(solid, page);
+    const SolidClipper clipper(solid, pagePlanes);
     const SolidPaint paint = PaintOf(solid, style.settings);
     // Of a closed solid that no plane cuts open, the facets turned away are hidden by the rest.
     const bool cullBack = geometry.closed && !clipper.Cuts();
@@ -218,8 +231,12 @@ void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
                              Qt::NoBrush, false, true);
         }
     }
-    const QColor ink = style.palette.Ink(paint.diffuse);
     const bool dashed = geometry.linesDashedWhereHidden && !fillMode;
+    if (style.settings.m_bLighting && !geometry.linesDashedWhereHidden) {
+        AddLitWire(parts, geometry.lines, clipper, oriented, placed, paint, style);
+        return;
+    }
+    const QColor ink = style.palette.Ink(paint.diffuse);
     for (const Polyline& line : geometry.lines) {
         // The clip planes may cut the line into runs.
         std::vector<QVector4D> run;
@@ -244,8 +261,19 @@ void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
 
 }  // namespace
 
-void AddSolids(FigureParts& parts, const CGpage& page, const SceneProjector& projector,
-               const FigureStyle& style) {
+std::vector<ClipPlane> SolidClipPlanes(const CSubassembly& solid) {
+    std::vector<ClipPlane> planes;
+    if (solid.m_nClipMode == 1 || solid.m_nClipMode == 3) {
+        planes.push_back(solid.m_clipPlane1);
+    }
+    if (solid.m_nClipMode == 2 || solid.m_nClipMode == 3) {
+        planes.push_back(solid.m_clipPlane2);
+    }
+    return planes;
+}
+
+void AddSolids(FigureParts& parts, const CGpage& page, std::span<const ClipPlane> pagePlanes,
+               const SceneProjector& projector, const FigureStyle& style) {
     for (const auto& [key, solid] : page.m_solids) {
         if (solid->m_bHidden) {
             continue;
@@ -256,7 +284,7 @@ void AddSolids(FigureParts& parts, const CGpage& page, const SceneProjector& pro
             }
             continue;
         }
-        AddSolid(parts, *solid, page, projector, style);
+        AddSolid(parts, *solid, page, pagePlanes, projector, style);
     }
 }
 

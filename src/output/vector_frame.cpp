@@ -1,13 +1,16 @@
 #include "output/vector_frame.h"
 
-#include <QPainter>
+#include <cmath>
 
+#include "editing/text_place.h"
 #include "model/gl_model.h"
 #include "model/page.h"
 #include "output/axes_figure.h"
+#include "output/figure_canvas.h"
 #include "output/figure_style.h"
 #include "output/label_text.h"
 #include "output/page_figure.h"
+#include "output/painter_canvas.h"
 #include "output/scene_projector.h"
 #include "view/frame_renderer.h"
 #include "view/projection.h"
@@ -45,22 +48,32 @@ QMatrix4x4 CameraTurn(const ViewCamera& camera) {
 }
 
 // A quadrant's caption stands where the scene point (-9, 9, 0) is seen before any turning.
-void Caption(QPainter& painter, const SceneProjector& projector, const char* text,
+void Caption(FigureCanvas& canvas, const SceneProjector& projector, const char* text,
              const FigureStyle& style) {
     if (const auto at = projector.Project(QVector3D(-9.0f, 9.0f, 0.0f))) {
-        style.labelFont.Draw(painter, at->at, text, style.palette.Ink(style.settings.m_labelColor),
-                             false);
+        canvas.BeginLayer(FigureLayer::kTexts);
+        canvas.Text(style.labelFont.Layout(at->at, text,
+                                           style.palette.Ink(style.settings.m_labelColor), false),
+                    style.labelFont, false);
     }
 }
 
-// Measurement texts stand at a fixed place of the whole frame, from its right and top edges.
-void DrawTexts(QPainter& painter, const CGpage& page, const VectorLayout& layout,
+// Measurement texts stand at a fixed place of the whole frame, from its right and top edges,
+// moved inside where they would run past an edge, as the view moves them.
+void DrawTexts(FigureCanvas& canvas, const CGpage& page, const VectorLayout& layout,
                const FigureStyle& style) {
+    canvas.BeginLayer(FigureLayer::kTexts);
     const auto draw = [&](const CDTextCell& text, Rgb color) {
-        if (!text.m_bHidden) {
-            style.labelFont.Draw(painter, QPointF(layout.width - text.m_nPlaceX, text.m_nPlaceY),
-                                 text.m_strText, style.palette.Ink(color), false);
+        if (text.m_bHidden) {
+            return;
         }
+        FigureText laid =
+            style.labelFont.Layout(QPointF(), text.m_strText, style.palette.Ink(color), false);
+        const TextPlace place =
+            DrawnTextPlace(text, static_cast<int>(std::ceil(laid.width)),
+                           style.labelFont.PixelSize(), layout.width, layout.height);
+        laid.at = QPointF(place.x, place.baseline);
+        canvas.Text(laid, style.labelFont, false);
     };
     for (const auto& [key, text] : page.m_texts) {
         const bool selected =
@@ -70,57 +83,61 @@ void DrawTexts(QPainter& painter, const CGpage& page, const VectorLayout& layout
 }
 
 // The axes when shown, then the figure.
-void DrawViewport(QPainter& painter, const CGpage* page, const SceneProjector& projector,
+void DrawViewport(FigureCanvas& canvas, const CGpage* page, const SceneProjector& projector,
                   const VectorLayout& layout, const FigureStyle& style) {
     if (layout.showAxes) {
-        DrawAxes(painter, projector, style);
+        DrawAxes(canvas, projector, style);
     }
     if (page) {
-        DrawPageFigure(painter, *page, projector, style);
+        DrawPageFigure(canvas, *page, projector, style);
     }
 }
 
-void DrawThreeViews(QPainter& painter, const CGpage* page, const QMatrix4x4& projection,
+void DrawThreeViews(FigureCanvas& canvas, const CGpage* page, const QMatrix4x4& projection,
                     const VectorLayout& layout, const FigureStyle& style) {
     const int w = layout.width / 2, h = layout.height / 2;
     const QMatrix4x4 placement = CameraPlacement(style.settings.m_camera);
     for (const Quadrant& quadrant : kThreeViewQuadrants) {
         const SceneProjector frame(projection, placement,
                                    QRectF(quadrant.column * w, quadrant.row * h, w, h));
-        Caption(painter, frame, quadrant.caption, style);
+        Caption(canvas, frame, quadrant.caption, style);
         QMatrix4x4 turn;
         turn.rotate(quadrant.turnAboutX, 1.0f, 0.0f, 0.0f);
         turn.rotate(quadrant.turnAboutZ, 0.0f, 0.0f, 1.0f);
-        DrawViewport(painter, page, frame.Moved(turn), layout, style);
+        DrawViewport(canvas, page, frame.Moved(turn), layout, style);
     }
     const SceneProjector last(projection, placement, QRectF(w, h, w, h));
-    Caption(painter, last, kPerspectiveCaption, style);
+    Caption(canvas, last, kPerspectiveCaption, style);
     if (page && page->m_bPerspInThreeView) {
-        DrawViewport(painter, page, last.Moved(CameraTurn(style.settings.m_camera)), layout, style);
+        DrawViewport(canvas, page, last.Moved(CameraTurn(style.settings.m_camera)), layout, style);
     }
 }
 
 }  // namespace
 
-void DrawVectorFrame(QPainter& painter, const CGpage* page, const CGlModel& settings,
+void DrawVectorFrame(FigureCanvas& canvas, const CGpage* page, const CGlModel& settings,
                      const VectorLayout& layout, const OutputPalette& palette) {
     const FigureStyle style{settings, palette, LabelFont(layout.labelPixelSize),
                             layout.componentPages};
-    painter.save();
-    painter.fillRect(QRectF(0, 0, layout.width, layout.height), palette.Background());
+    canvas.Background(QRectF(0, 0, layout.width, layout.height), palette.Background());
     const QMatrix4x4 projection = LayoutProjection(layout);
     if (layout.viewports == 4) {
-        DrawThreeViews(painter, page, projection, layout, style);
+        DrawThreeViews(canvas, page, projection, layout, style);
     } else {
         const SceneProjector view(
             projection, CameraPlacement(settings.m_camera) * CameraTurn(settings.m_camera),
             QRectF(0, 0, layout.width, layout.height));
-        DrawViewport(painter, page, view, layout, style);
+        DrawViewport(canvas, page, view, layout, style);
     }
     if (page) {
-        DrawTexts(painter, *page, layout, style);
+        DrawTexts(canvas, *page, layout, style);
     }
-    painter.restore();
+}
+
+void DrawVectorFrame(QPainter& painter, const CGpage* page, const CGlModel& settings,
+                     const VectorLayout& layout, const OutputPalette& palette) {
+    PainterCanvas canvas(painter);
+    DrawVectorFrame(canvas, page, settings, layout, palette);
 }
 
 }  // namespace velnor

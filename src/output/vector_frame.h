@@ -8,6 +8,7 @@ namespace velnor {
 
 class CGlModel;
 class CGpage;
+class FigureCanvas;
 class OutputPalette;
 
 // The view's frame as the vector drawing takes it: its size in drawing units (pixels of the
@@ -26,6 +27,9 @@ struct VectorLayout {
 // One frame of the page (none: only the background) in the rectangle 0, 0, width, height of the
 // painter, with the same camera, projection and three-view layout as the OpenGL view: the
 // background, the figure in each viewport with its captions, and the measurement texts.
+void DrawVectorFrame(FigureCanvas& canvas, const CGpage* page, const CGlModel& settings,
+                     const VectorLayout& layout, const OutputPalette& palette);
+// The same through a painter: a PDF, a printer, a picture.
 void DrawVectorFrame(QPainter& painter, const CGpage* page, const CGlModel& settings,
                      const VectorLayout& layout, const OutputPalette& palette);
 

@@ -30,6 +30,7 @@ constexpr int kRecentCount = 4;
 const QString kDocumentFilter = QStringLiteral("Velnor文件(*.plm)");
 const QString kSvgFilter = QStringLiteral("SVG图形(*.svg)");
 const QString kPdfFilter = QStringLiteral("PDF文件(*.pdf)");
+const QString kTikzFilter = QStringLiteral("TikZ图形 (*.tex)");
 const QString kRtfFilter = QStringLiteral("RTF文档文件(*.rtf)");
 const QString kRecentKey = QStringLiteral("Recent File List");
 
@@ -169,7 +170,8 @@ bool DocumentFiles::SaveAs(const QString& file) {
         {QStringLiteral("GIF image (*.gif)"), QStringLiteral("gif")},
         {QStringLiteral("PNG image (*.png)"), QStringLiteral("png")},
         {kSvgFilter, QStringLiteral("svg")},
-        {kPdfFilter, QStringLiteral("pdf")}};
+        {kPdfFilter, QStringLiteral("pdf")},
+        {kTikzFilter, QStringLiteral("tex")}};
     const SaveChoice choice =
         file.isEmpty() ? AskSaveFile(&m_window, QStringLiteral("另存为"), types,
                                      m_strPath.isEmpty() ? QStringLiteral("Pldoc") : m_strPath)

@@ -45,6 +45,14 @@ int CountNear(const QImage& image, int x, int y, int radius,
     return CountIn(image, x - radius, y - radius, 2 * radius + 1, 2 * radius + 1, test);
 }
 
+void AddMeasureText(CGpage& page, const char* text, int fromRight, int baseline) {
+    auto cell = std::make_unique<CDTextCell>(2);
+    cell->m_strText = text;
+    cell->m_nPlaceX = fromRight;
+    cell->m_nPlaceY = baseline;
+    page.AddText(std::move(cell));
+}
+
 std::unique_ptr<CSubassembly> MakeSolid(uint8_t kind, const Float3& position, float size) {
     return std::make_unique<CSubassembly>(kind, 0, position, 0.0f, Float3{0, 0, 1},
                                           Float3{size, size, size}, 0.5, 0, Plane{0, 0, 1, 0},

@@ -48,6 +48,10 @@ bool IsBlack(Pixel p);
 double CoveredFraction(const QImage& image, std::array<double, 2> a, std::array<double, 2> b,
                        const std::function<bool(Pixel)>& test, int samples = 200);
 
+// A measurement text standing `fromRight` pixels left of the view's right edge, its baseline
+// `baseline` pixels below the top.
+void AddMeasureText(CGpage& page, const char* text, int fromRight, int baseline);
+
 // A solid of `kind` at `position`, upright, scaled by `size` every way.
 std::unique_ptr<CSubassembly> MakeSolid(uint8_t kind, const Float3& position, float size);
 

@@ -5,7 +5,9 @@
 #include <QColor>
 #include <QDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -90,16 +92,53 @@ TEST_F(ShellPrintingTest, PrintingToAFileTakesTheCurrentPageOrAll) {
     EXPECT_EQ(PdfPages(all), 3);
 }
 
-TEST_F(ShellPrintingTest, TheFigureOfTheViewGoesToSvgAndPdf) {
-    for (const char* name : {"figure.svg", "figure.pdf"}) {
+TEST_F(ShellPrintingTest, TheFigureOfTheViewGoesToSvgPdfAndTikz) {
+    const std::pair<const char*, QByteArray> files[] = {
+        {"figure.svg", "<?xml"}, {"figure.pdf", "%PDF-"}, {"figure.tex", "% "}};
+    for (const auto& [name, head] : files) {
         SCOPED_TRACE(name);
         const QString path = dir.filePath(QString::fromUtf8(name));
         ASSERT_EQ(ExportViewFigure(path, frame.Document(), frame.View()), QString());
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_GT(file.size(), 500);
+        EXPECT_TRUE(file.readAll().startsWith(head));
     }
     EXPECT_FALSE(frame.Document().IsModified());
+}
+
+// 另存为 offers TikZ after SVG and PDF; choosing it writes the figure as a LaTeX document and
+// leaves the document as it was.
+TEST_F(ShellPrintingTest, SaveAsOffersTikzAfterSvgAndPdf) {
+    CPlomDoc& doc = frame.Document();
+    doc.AppendPage(MakeDemoPage());
+    doc.ActivatePage(std::prev(doc.m_pages.end()));
+    doc.SetModifiedFlag(false);
+    const QString path = dir.filePath(QStringLiteral("figure.tex"));
+    QStringList filters;
+    QTimer::singleShot(1500, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            return;
+        }
+        filters = dialog->nameFilters();
+        dialog->selectNameFilter(QStringLiteral("TikZ图形 (*.tex)"));
+        QApplication::processEvents();
+        dialog->grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/save_as_tikz.png"));
+        // Typed into the name field, as a person would.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    Trigger(cmd::kSaveAs);
+    ASSERT_GE(filters.size(), 3);
+    EXPECT_EQ(filters.mid(filters.size() - 3),
+              QStringList({QStringLiteral("SVG图形(*.svg)"), QStringLiteral("PDF文件(*.pdf)"),
+                           QStringLiteral("TikZ图形 (*.tex)")}));
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains("\\begin{tikzpicture}"));
+    EXPECT_FALSE(doc.IsModified());
 }
 
 int BluePixels(const QImage& image) {

@@ -20,9 +20,19 @@ SvgContent ReadSvg(const QString& svg) {
                 content.strokes.push_back({points[i], points[i + 1], dashed});
             }
         }
-        static const QRegularExpression text(QStringLiteral(R"(<text[^>]*>([^<]*)</text>)"));
+        static const QRegularExpression segment(
+            QStringLiteral(R"re(<line x1="([^"]*)" y1="([^"]*)" x2="([^"]*)" y2="([^"]*)")re"));
+        for (auto m = segment.globalMatch(group); m.hasNext();) {
+            const auto found = m.next();
+            content.strokes.push_back(
+                {QPointF(found.captured(1).toDouble(), found.captured(2).toDouble()),
+                 QPointF(found.captured(3).toDouble(), found.captured(4).toDouble()), dashed});
+        }
+        // A text's runs are <tspan>s inside it.
+        static const QRegularExpression text(QStringLiteral(R"(<text[^>]*>(.*?)</text>)"));
+        static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
         for (auto m = text.globalMatch(group); m.hasNext();) {
-            content.texts << m.next().captured(1);
+            content.texts << m.next().captured(1).remove(tag);
         }
     }
     return content;

@@ -15,8 +15,8 @@ struct Stroke {
     bool dashed;
 };
 
-// The strokes and texts of an SVG from QSvgGenerator: lines are polylines in groups that carry
-// the pen; each straight piece of one is a stroke.
+// The strokes and texts of an SVG: lines are polylines or lines in groups that carry the dashes;
+// each straight piece of one is a stroke.
 struct SvgContent {
     std::vector<Stroke> strokes;
     QStringList texts;

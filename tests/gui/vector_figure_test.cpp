@@ -11,10 +11,12 @@
 #include <memory>
 #include <vector>
 
+#include "gui/render_fixture.h"
 #include "gui/svg_strokes.h"
 #include "model/gl_model.h"
 #include "model/page.h"
 #include "output/figure_files.h"
+#include "output/label_text.h"
 #include "output/output_palette.h"
 #include "output/page_sheets.h"
 #include "output/vector_frame.h"
@@ -50,11 +52,7 @@ std::pair<int, QString> RunTool(const QString& program, const QStringList& argum
 
 std::unique_ptr<CGpage> CubeWithMeasure() {
     auto page = MakeCubePage();
-    auto text = std::make_unique<CDTextCell>(2);
-    text->m_strText = "|AB|=8.0000";
-    text->m_nPlaceX = 300;
-    text->m_nPlaceY = 40;
-    page->AddText(std::move(text));
+    AddMeasureText(*page, "|AB|=8.0000", 300, 40);
     page->m_strName = " 正方体 ";
     return page;
 }
@@ -77,9 +75,64 @@ TEST_F(VectorFigureTest, CubeShowsNineEdgesSolidThreeDashedAndItsTextsAsText) {
     for (const char* label : {"A", "B", "C", "D", "E", "F", "G", "H"}) {
         EXPECT_TRUE(svg.texts.contains(QString::fromUtf8(label))) << label;
     }
-    EXPECT_TRUE(svg.texts.contains(QStringLiteral("=8.0000")));
-    EXPECT_TRUE(svg.texts.contains(QStringLiteral("|AB|")));
+    EXPECT_TRUE(svg.texts.contains(QStringLiteral("|AB|=8.0000")));
     SaveSvgPicture(path, QStringLiteral("vector_cube_svg.png"));
+}
+
+// The SVG is valid XML for any label, sized in millimetres at 96 dpi, titled with the page's
+// name, one group per layer, and each label and text one element, whole.
+TEST_F(VectorFigureTest, SvgIsMadeForAPersonToEdit) {
+    auto page = CubeWithMeasure();
+    page->m_label[0] = "A1";
+    page->m_label[1] = "B\x01\x02<&>\x1f";
+    page->m_strName = "正方体 & <立方>";
+    const std::string measure = "< B1A1A , C1CD >=0.0000";
+    page->m_texts.begin()->second->m_strText = measure;
+    page->m_texts.begin()->second->m_nPlaceX = 120;
+    const QString path = Path("edit.svg");
+    const QString text = SvgOf(*page, settings, {}, path);
+
+    const auto [code, errors] =
+        RunTool(QStringLiteral("xmllint"), {QStringLiteral("--noout"), path});
+    EXPECT_EQ(code, 0) << errors.toStdString();
+    EXPECT_TRUE(text.contains(
+        QStringLiteral(R"(width="211.6667mm" height="158.75mm" viewBox="0 0 800 600")")));
+    EXPECT_TRUE(text.contains(QStringLiteral("<title>正方体 &amp; &lt;立方&gt;</title>")));
+    for (const char* layer : {"visible-lines", "hidden-lines", "labels", "texts"}) {
+        EXPECT_EQ(text.count(QStringLiteral(R"(<g id="%1")").arg(QString::fromUtf8(layer))), 1)
+            << layer;
+    }
+    EXPECT_TRUE(text.contains(
+        QStringLiteral(R"(<g id="hidden-lines" class="hidden-lines" stroke-dasharray="10 6")")));
+    const SvgContent svg = ReadSvg(text);
+    EXPECT_TRUE(svg.texts.contains(QStringLiteral("A1")));
+    EXPECT_TRUE(svg.texts.contains(QStringLiteral("B&lt;&amp;&gt;")));
+    EXPECT_TRUE(svg.texts.contains(QString::fromStdString(measure).toHtmlEscaped()));
+
+    // Moved in from the right edge as the view moves it, the text ends inside the frame.
+    static const QRegularExpression measureX(
+        QStringLiteral(R"re(<text x="([^"]*)"[^>]*><tspan[^>]*>&lt;)re"));
+    const auto found = measureX.match(text);
+    ASSERT_TRUE(found.hasMatch());
+    const double width = LabelFont(26).Layout({}, measure, Qt::white, false).width;
+    EXPECT_LE(found.captured(1).toDouble() + width, 800.5);
+}
+
+// Seen from above, a painted sphere hides the label of a point below it, as the view's solids
+// cover labels; the label of a point above it stays.
+TEST_F(VectorFigureTest, LabelsBehindAPaintedSolidAreHidden) {
+    settings.m_camera.m_fAngleX = 0.0f;
+    settings.m_camera.m_fAngleAxis = 0.0f;
+    CGpage page;
+    page.m_bFillFaces = 0;
+    page.AddVertex(0, 0, -8);
+    page.AddVertex(0, 0, 8);
+    page.m_label[0] = "Below";
+    page.m_label[1] = "Above";
+    page.AddSolid(MakeSolid(kSolidSphere, {0, 0, 0}, 3));
+    const SvgContent svg = ReadSvg(SvgOf(page, settings, {}, Path("covered.svg")));
+    EXPECT_FALSE(svg.texts.contains(QStringLiteral("Below")));
+    EXPECT_TRUE(svg.texts.contains(QStringLiteral("Above")));
 }
 
 // Seen from above, a line from (-8, 0, 1) to (8, 0, -1) passes down through the square face

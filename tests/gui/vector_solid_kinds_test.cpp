@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
-#include <QSvgGenerator>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -16,10 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "gui/picture_match.h"
 #include "gui/render_fixture.h"
 #include "gui/svg_strokes.h"
 #include "output/figure_files.h"
 #include "output/output_palette.h"
+#include "output/svg_canvas.h"
 #include "output/vector_frame.h"
 #include "persistence/document_file.h"
 
@@ -65,16 +65,9 @@ std::unique_ptr<CGpage> ComponentSource() {
 // The SVG of the page drawn into a picture the size of the frame.
 QImage VectorPicture(const CGpage& page, const CGlModel& settings, const VectorLayout& layout,
                      const std::string& name) {
-    QBuffer bytes;
-    bytes.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&bytes);
-    generator.setSize(QSize(kWidth, kHeight));
-    generator.setViewBox(QRect(0, 0, kWidth, kHeight));
-    QPainter painter(&generator);
-    DrawVectorFrame(painter, &page, settings, layout, OutputPalette::Screen(settings));
-    painter.end();
-    QSvgRenderer renderer(bytes.data());
+    SvgCanvas svg(QSize(kWidth, kHeight), QString());
+    DrawVectorFrame(svg, &page, settings, layout, OutputPalette::Screen(settings));
+    QSvgRenderer renderer(QByteArray::fromStdString(svg.Finish()));
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     QPainter onImage(&image);
     renderer.render(&onImage);
@@ -87,27 +80,6 @@ QImage VectorPicture(const CGpage& page, const CGlModel& settings, const VectorL
 bool IsDrawn(const QImage& image, int x, int y) {
     const Pixel p = PixelAt(image, x, y);
     return p.r + p.g + p.b > 60;
-}
-
-// The share of the drawn pixels of `a` that have a drawn pixel of `b` within two pixels.
-double ShareNear(const QImage& a, const QImage& b) {
-    int drawn = 0, near = 0;
-    for (int y = 2; y < a.height() - 2; ++y) {
-        for (int x = 2; x < a.width() - 2; ++x) {
-            if (!IsDrawn(a, x, y)) {
-                continue;
-            }
-            ++drawn;
-            bool found = false;
-            for (int dy = -2; dy <= 2 && !found; ++dy) {
-                for (int dx = -2; dx <= 2 && !found; ++dx) {
-                    found = IsDrawn(b, x + dx, y + dy);
-                }
-            }
-            near += found ? 1 : 0;
-        }
-    }
-    return drawn == 0 ? 0.0 : static_cast<double>(near) / drawn;
 }
 
 struct Scene {
@@ -268,6 +240,9 @@ TEST_F(RenderTest, VectorSolidsTakeTheViewsColoursUnderLight) {
         {"lit_cube", kSolidCube, true, false, false},
         {"lit_coloured_cube", kSolidCube, true, true, false},
         {"unlit_cube", kSolidCube, false, false, false},
+        {"lit_wire_sphere", kSolidSphereWire, true, false, false},
+        {"lit_wire_cuboid", kSolidCuboidWire, true, false, false},
+        {"lit_wire_octahedron", kSolidOctahedronWire, true, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -403,20 +378,46 @@ TEST(VectorFigureWithoutOpenGlTest, LeavesTheTeapotOutAndDrawsTheRest) {
     QFile svg(Screenshot("teapot_without_gl.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     // The tetrahedron's face towards the eye, nothing of the teapot's thousands of triangles.
-    const int fills = static_cast<int>(svg.readAll().count("<path"));
+    const QByteArray text = svg.readAll();
+    const int fills = static_cast<int>(text.count("<path") + text.count("<polygon"));
     EXPECT_GE(fills, 1);
     EXPECT_LT(fills, 20);
 }
 
 QString SvgText(const CGpage& page, const CGlModel& settings) {
-    QBuffer bytes;
-    bytes.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&bytes);
-    QPainter painter(&generator);
-    DrawVectorFrame(painter, &page, settings, {}, OutputPalette::Screen(settings));
-    painter.end();
-    return QString::fromUtf8(bytes.data());
+    SvgCanvas svg(QSize(800, 600), QString());
+    DrawVectorFrame(svg, &page, settings, {}, OutputPalette::Screen(settings));
+    return QString::fromStdString(svg.Finish());
+}
+
+// A page component's clip plane cuts the page it shows, as the view clips the page's list: seen
+// from above (25 pixels a unit, the origin at x = 400), the plane x >= 0 of the component keeps
+// the right half of the shown segment, scaled from -1..1 to -4..4.
+TEST(VectorPageComponentTest, ItsClipPlanesCutTheShownPage) {
+    CGlModel settings;
+    settings.m_camera.m_fAngleX = 0.0f;
+    settings.m_camera.m_fAngleAxis = 0.0f;
+    const auto source = ComponentSource();
+    VectorLayout layout;
+    layout.componentPages = {source.get()};
+    for (const uint8_t clipMode : {0, 1}) {
+        SCOPED_TRACE(int{clipMode});
+        auto page = EmptyPage();
+        auto component = MakeSolid(kSolidPageComponent, {0, 0, 0}, 4);
+        component->m_nComponent = 1;
+        component->m_nClipMode = clipMode;
+        component->m_clipPlane1 = {1, 0, 0, 0};
+        page->AddSolid(std::move(component));
+        SvgCanvas svg(QSize(kWidth, kHeight), QString());
+        DrawVectorFrame(svg, page.get(), settings, layout, OutputPalette::Screen(settings));
+        const SvgContent content = ReadSvg(QString::fromStdString(svg.Finish()));
+        ASSERT_EQ(content.strokes.size(), 1u);
+        const Stroke& stroke = content.strokes[0];
+        const double left = std::min(stroke.a.x(), stroke.b.x());
+        const double right = std::max(stroke.a.x(), stroke.b.x());
+        EXPECT_NEAR(left, clipMode == 0 ? 300 : 400, 1.0);
+        EXPECT_NEAR(right, 500, 1.0);
+    }
 }
 
 // Every edge of a wire polyhedron is one unbroken stroke from a view where none is seen
@@ -465,7 +466,8 @@ TEST(VectorCurvesTest, ComeAsOneLinePerRun) {
         const QString svg = SvgText(*page, settings);
         int solid = 0, dashed = 0;
         for (const QString& group : svg.split(QStringLiteral("<g "))) {
-            const int lines = static_cast<int>(group.count(QStringLiteral("<polyline")));
+            const int lines = static_cast<int>(group.count(QStringLiteral("<polyline")) +
+                                               group.count(QStringLiteral("<line ")));
             (group.section('>', 0, 0).contains(QStringLiteral("stroke-dasharray")) ? dashed
                                                                                    : solid) +=
                 lines;
