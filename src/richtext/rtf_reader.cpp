@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "persistence/cp936.h"
+#include "richtext/east_asian_text.h"
 #include "richtext/rtf_charset.h"
 #include "richtext/rtf_document_builder.h"
 #include "richtext/rtf_format_words.h"
@@ -321,13 +322,18 @@ private:
         if (Destination() == RtfDestination::kFontTable) {
             return m_fontTable.EntryCharset();
         }
-        return m_fontTable.CharsetOf(Top().chars.font < 0 ? m_nDefaultFont : Top().chars.font);
+        const RtfCharState& chars = Top().chars;
+        const int font =
+            chars.announced == RtfScript::kEastAsian ? chars.eastAsian.font : chars.latin.font;
+        return m_fontTable.CharsetOf(font < 0 ? m_nDefaultFont : font);
     }
 
     void Deliver(const QString& text) {
         if (Destination() == RtfDestination::kText) {
-            m_document.InsertText(text, CharFormatOf(Top().chars, m_fontTable.Fonts(),
-                                                     m_nDefaultFont, m_colorTable.Colors()));
+            ForEachScriptRun(text, [&](const QString& run, bool eastAsian) {
+                m_document.InsertText(run, CharFormatOf(Top().chars, eastAsian, m_fontTable.Fonts(),
+                                                        m_nDefaultFont, m_colorTable.Colors()));
+            });
         } else if (Destination() == RtfDestination::kFontTable) {
             m_fontTable.AddToName(text);
         }

@@ -17,17 +17,19 @@ const QColor* TableColor(const std::vector<QColor>& colors, int index) {
 
 }  // namespace
 
-QTextCharFormat CharFormatOf(const RtfCharState& state, const std::map<int, RtfFont>& fonts,
-                             int defaultFont, const std::vector<QColor>& colors) {
+QTextCharFormat CharFormatOf(const RtfCharState& state, bool eastAsian,
+                             const std::map<int, RtfFont>& fonts, int defaultFont,
+                             const std::vector<QColor>& colors) {
+    const RtfScriptFont& script = eastAsian ? state.eastAsian : state.latin;
     QTextCharFormat format;
-    const auto font = fonts.find(state.font < 0 ? defaultFont : state.font);
+    const auto font = fonts.find(script.font < 0 ? defaultFont : script.font);
     if (font != fonts.end() && !font->second.name.isEmpty()) {
         format.setFontFamilies(QStringList{font->second.name});
     }
-    format.setFontPointSize(state.halfPoints / 2.0);
-    format.setFontWeight(state.bold ? QFont::Bold : QFont::Normal);
-    format.setFontItalic(state.italic);
-    format.setFontUnderline(state.underline);
+    format.setFontPointSize(script.halfPoints / 2.0);
+    format.setFontWeight(script.bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(script.italic);
+    format.setFontUnderline(script.underline);
     format.setFontStrikeOut(state.strike);
     if (const QColor* color = TableColor(colors, state.color)) {
         format.setForeground(*color);

@@ -80,6 +80,52 @@ TEST(RtfReader, KeepsTheTextAroundWhatItDoesNotUnderstand) {
     }
 }
 
+// Word processors keep fonts, sizes, bold, italic and underline apart for Chinese and for Latin
+// text: the associated words after \dbch set the Chinese ones, the plain words set both.
+TEST(RtfReader, GivesChineseTheAssociatedFormatAndLatinThePlainOne) {
+    constexpr const char* kFonts =
+        "{\\rtf1\\deff0{\\fonttbl{\\f0 Serif;}{\\f1 Sans;}{\\f2\\fcharset134 Kai;}}";
+    const struct {
+        std::string body;
+        const char* text;
+        const char* character;
+        const char* font;
+        double size;
+        bool bold;
+        bool italic;
+    } cases[] = {
+        // As LibreOffice writes a bold, large Chinese run and a Latin one after it.
+        {"{\\dbch\\afs48\\ab\\af2\\dbch \\u21246\\'3f}{\\loch\\f1 ab}", "勾ab", "勾", "Kai", 24,
+         true, false},
+        {"{\\dbch\\afs48\\ab\\af2\\dbch \\u21246\\'3f}{\\loch\\f1 ab}", "勾ab", "a", "Sans", 12,
+         false, false},
+        // As Word writes one run with a font for each kind of text.
+        {"\\loch\\af1\\hich\\af1\\dbch\\af2\\loch\\f1\\fs30\\b x\\'d6\\'d0", "x中", "中", "Kai", 15,
+         true, false},
+        {"\\loch\\af1\\hich\\af1\\dbch\\af2\\loch\\f1\\fs30\\b x\\'d6\\'d0", "x中", "x", "Sans", 15,
+         true, false},
+        // Associated words of right-to-left text change neither.
+        {"\\rtlch\\ab\\ai\\afs60\\af1 \\ltrch\\i \\'d6\\'d0x", "中x", "中", "Serif", 12, false,
+         true},
+        // Full-width punctuation is East Asian; a plain \\f without \\loch or \\dbch sets both.
+        {"\\f1\\dbch\\ai\\aul\\loch \\u65292?y", "，y", "，", "Sans", 12, false, true},
+        {"\\f1\\dbch\\ai\\aul\\loch \\u65292?y", "，y", "y", "Sans", 12, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.body + " at " + c.character);
+        QTextDocument document;
+        ReadRtf(kFonts + c.body + "}", document);
+        const QString text = QString::fromUtf8(c.text);
+        ASSERT_EQ(document.toPlainText(), text);
+        const QTextCharFormat format =
+            FormatAt(document, static_cast<int>(text.indexOf(QString::fromUtf8(c.character))));
+        EXPECT_EQ(format.fontFamilies().toStringList().value(0), QString::fromUtf8(c.font));
+        EXPECT_EQ(format.fontPointSize(), c.size);
+        EXPECT_EQ(format.fontWeight() == QFont::Bold, c.bold);
+        EXPECT_EQ(format.fontItalic(), c.italic);
+    }
+}
+
 TEST(RtfReader, ReadsBulletsNumbersAndIndents) {
     QTextDocument document;
     ReadRtf(
