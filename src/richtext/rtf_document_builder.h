@@ -1,16 +1,30 @@
 #pragma once
 
+#include <QPointer>
 #include <QTextCursor>
+#include <QTextList>
+#include <QTextListFormat>
+
+#include <map>
+#include <optional>
+#include <utility>
 
 class QString;
 class QTextCharFormat;
 class QTextDocument;
-class QTextList;
 
 namespace velnor {
 
 class RtfPicture;
 struct RtfParaState;
+
+// The list of a paragraph: the list override it names, or kLegacyList for a \pn group, and the
+// format of its level.
+struct RtfParagraphList {
+    static constexpr int kLegacyList = -1;
+    int list = kLegacyList;
+    QTextListFormat format;
+};
 
 // Writes what the reader finds into the document: runs of text, the ends of paragraphs with
 // their formats and lists, and pictures.
@@ -20,7 +34,8 @@ public:
 
     void InsertText(const QString& text, const QTextCharFormat& format);
     // Gives the current paragraph its format and list; unless it is the last, a new one starts.
-    void FinishParagraph(const RtfParaState& para, bool last);
+    void FinishParagraph(const RtfParaState& para, const std::optional<RtfParagraphList>& list,
+                         bool last);
     // A PNG or JPEG picture goes into the text where Qt can show it; other kinds are dropped.
     void InsertPicture(const RtfPicture& picture);
     // Word processors end the last paragraph with \par too; it closes that paragraph rather
@@ -29,7 +44,12 @@ public:
 
 private:
     QTextCursor m_cursor;
-    QTextList* m_pList = nullptr;
+    void AddToList(const RtfParagraphList& list);
+
+    // The Qt list of each list and level met so far. The numbers of a list go on across other
+    // paragraphs; those of a deeper level start again after an item of a higher one.
+    // Moving text into a table can delete a list, hence QPointer.
+    std::map<std::pair<int, int>, QPointer<QTextList>> m_lists;
     bool m_bParagraphEnded = false;  // no text since the last paragraph mark
 };
 

@@ -7,6 +7,7 @@ namespace velnor {
 namespace {
 
 constexpr int kMaxHalfPoints = 3276;
+constexpr int kMaxListLevel = 8;
 
 bool IsUnderline(std::string_view word) {
     return word == "ul" || word == "uld" || word == "uldb" || word == "ulw" || word == "uldash" ||
@@ -134,9 +135,9 @@ bool ApplyParagraphWord(const RtfControlWord& control, RtfParaState& para) {
     } else if (word == "sa") {
         para.after = control.Twips();
     } else if (word == "ls") {
-        if (para.list == QTextListFormat::ListStyleUndefined) {
-            para.list = QTextListFormat::ListDisc;
-        }
+        para.listOverride = control.Index();
+    } else if (word == "ilvl") {
+        para.listLevel = control.Clamped(0, kMaxListLevel);
     } else {
         return false;
     }

@@ -13,6 +13,7 @@
 #include "richtext/rtf_charset.h"
 #include "richtext/rtf_document_builder.h"
 #include "richtext/rtf_format_words.h"
+#include "richtext/rtf_list_table.h"
 #include "richtext/rtf_picture.h"
 #include "richtext/rtf_state.h"
 #include "richtext/rtf_tables.h"
@@ -181,6 +182,17 @@ private:
             case RtfDestination::kListMarker:
                 ApplyListWord(control.word);
                 break;
+            case RtfDestination::kListTable:
+                m_listTable.ApplyListWord(control);
+                break;
+            case RtfDestination::kListOverrideTable:
+                m_listTable.ApplyOverrideWord(control);
+                break;
+            case RtfDestination::kListLevelText:
+                if (control.word == "u") {
+                    AddUnicode(control.number);
+                }
+                break;
             default:
                 ApplyTextWord(control);
                 break;
@@ -202,6 +214,12 @@ private:
         } else if (word == "pn") {
             group.destination = RtfDestination::kListMarker;
             m_nListGroup = m_groups.size() >= 2 ? m_groups.size() - 2 : 0;
+        } else if (word == "listtable") {
+            group.destination = RtfDestination::kListTable;
+        } else if (word == "listoverridetable") {
+            group.destination = RtfDestination::kListOverrideTable;
+        } else if (word == "leveltext" && group.destination == RtfDestination::kListTable) {
+            group.destination = RtfDestination::kListLevelText;
         } else if (word == "shppict" || word == "fldrslt" || word == "field") {
             // Their content is text or pictures that the text shows.
         } else if (IsSkippedDestination(word)) {
@@ -280,6 +298,14 @@ private:
                     m_picture.AddHexDigit(digit);
                 }
                 break;
+            case RtfDestination::kListLevelText:
+                // Its bytes are lengths and level numbers, not text in a code page.
+                if (c == ';') {
+                    m_listTable.FinishLevelText();
+                } else {
+                    m_listTable.AddLevelText(QString(QChar::fromLatin1(c)));
+                }
+                break;
             default:
                 break;
         }
@@ -336,6 +362,8 @@ private:
             });
         } else if (Destination() == RtfDestination::kFontTable) {
             m_fontTable.AddToName(text);
+        } else if (Destination() == RtfDestination::kListLevelText) {
+            m_listTable.AddLevelText(text);
         }
     }
 
@@ -352,7 +380,26 @@ private:
 
     void FinishParagraph(bool last) {
         FlushBytes();
-        m_document.FinishParagraph(Top().para, last);
+        m_document.FinishParagraph(Top().para, ListOf(Top().para), last);
+    }
+
+    // A list override of the list table, else the numbering of a \pn group, else none.
+    std::optional<RtfParagraphList> ListOf(const RtfParaState& para) const {
+        if (para.listOverride > 0) {
+            const std::optional<QTextListFormat> format =
+                m_listTable.FormatOf(para.listOverride, para.listLevel);
+            if (!format) {
+                return std::nullopt;
+            }
+            return RtfParagraphList{para.listOverride, *format};
+        }
+        if (para.list == QTextListFormat::ListStyleUndefined) {
+            return std::nullopt;
+        }
+        RtfParagraphList list;
+        list.format.setStyle(para.list);
+        list.format.setIndent(1);
+        return list;
     }
 
     void InsertPicture() {
@@ -374,6 +421,7 @@ private:
     int m_nDefaultFont = 0;
     RtfFontTable m_fontTable;
     RtfColorTable m_colorTable;
+    RtfListTable m_listTable;
     RtfPicture m_picture;
     size_t m_nListGroup = 0;
 };

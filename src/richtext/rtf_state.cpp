@@ -44,12 +44,12 @@ QTextCharFormat CharFormatOf(const RtfCharState& state, bool eastAsian,
     return format;
 }
 
-QTextBlockFormat BlockFormatOf(const RtfParaState& state) {
+QTextBlockFormat BlockFormatOf(const RtfParaState& state, int listIndent) {
     QTextBlockFormat format;
     format.setAlignment(state.alignment);
-    const bool inList = state.list != QTextListFormat::ListStyleUndefined;
+    const bool inList = listIndent > 0;
     // A list draws its marker in an indent of its own, so that part of the indent is the list's.
-    const double left = state.left / kTwipsPerPixel - (inList ? kListIndentPixels : 0.0);
+    const double left = state.left / kTwipsPerPixel - listIndent * kListIndentPixels;
     format.setLeftMargin(std::max(0.0, left));
     format.setRightMargin(std::max(0.0, state.right / kTwipsPerPixel));
     if (!inList) {

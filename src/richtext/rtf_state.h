@@ -46,7 +46,9 @@ struct RtfParaState {
     int first = 0;
     int before = 0;
     int after = 0;
-    QTextListFormat::Style list = QTextListFormat::ListStyleUndefined;
+    QTextListFormat::Style list = QTextListFormat::ListStyleUndefined;  // from a \pn group
+    int listOverride = 0;                                               // \ls: 0 for none
+    int listLevel = 0;                                                  // \ilvl
 };
 
 struct RtfFont {
@@ -55,7 +57,17 @@ struct RtfFont {
 };
 
 // Where the text of a group goes.
-enum class RtfDestination { kText, kSkip, kFontTable, kColorTable, kPicture, kListMarker };
+enum class RtfDestination {
+    kText,
+    kSkip,
+    kFontTable,
+    kColorTable,
+    kPicture,
+    kListMarker,
+    kListTable,
+    kListOverrideTable,
+    kListLevelText,
+};
 
 struct RtfGroup {
     RtfCharState chars;
@@ -74,6 +86,7 @@ inline constexpr double kListIndentPixels = 40.0;
 QTextCharFormat CharFormatOf(const RtfCharState& state, bool eastAsian,
                              const std::map<int, RtfFont>& fonts, int defaultFont,
                              const std::vector<QColor>& colors);
-QTextBlockFormat BlockFormatOf(const RtfParaState& state);
+// `listIndent` is the indent of the paragraph's list, 0 outside lists.
+QTextBlockFormat BlockFormatOf(const RtfParaState& state, int listIndent);
 
 }  // namespace velnor

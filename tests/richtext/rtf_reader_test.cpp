@@ -147,6 +147,73 @@ TEST(RtfReader, ReadsBulletsNumbersAndIndents) {
     EXPECT_DOUBLE_EQ(four.blockFormat().bottomMargin(), 6.0);
 }
 
+// A list table as LibreOffice writes it: list 1 numbers "1." and "a)" on two levels, list 2 has
+// bullets; the overrides give them as \ls1 and \ls2, and list 3 shows no number.
+constexpr const char* kListTables =
+    "{\\rtf1{\\*\\listtable{\\list\\listtemplateid1"
+    "{\\listlevel\\levelnfc0\\levelstartat1{\\leveltext "
+    "\\'02\\'00.;}{\\levelnumbers\\'01;}\\fi-283\\li709}"
+    "{\\listlevel\\levelnfc4\\levelstartat1{\\leveltext "
+    "\\'03(\\'01);}{\\levelnumbers\\'01;}}\\listid7}"
+    "{\\list{\\listlevel\\levelnfc23{\\leveltext \\'01\\u8226 ?;}{\\levelnumbers;}\\f4}\\listid8}"
+    "{\\list{\\listlevel\\levelnfc255{\\leveltext \\'01\\'00;}}\\listid9}}"
+    "{\\listoverridetable{\\listoverride\\listid7\\listoverridecount0\\ls1}"
+    "{\\listoverride\\listid8\\listoverridecount0\\ls2}{\\listoverride\\listid9\\ls3}}";
+
+TEST(RtfReader, ReadsListTablesWithTheirLevelsAndNumberFormats) {
+    const auto item = [](const char* words, const char* text) {
+        return std::string("\\pard\\plain{\\listtext\\pard\\plain 1.\\tab}") + words + " " + text +
+               "\\par ";
+    };
+    QTextDocument document;
+    ReadRtf(kListTables + item("\\ilvl0\\ls1\\li709", "one") + item("\\ilvl1\\ls1", "one.a") +
+                item("\\ilvl1\\ls1", "one.b") + item("\\ls1", "two") + item("\\ql", "plain") +
+                item("\\ls1\\ilvl1", "two.a") + item("\\ls1", "three") + item("\\ls2", "dot") +
+                item("\\ls3", "none") + item("\\ls9", "unknown") + "}",
+            document);
+    const struct {
+        const char* text;
+        QTextListFormat::Style style;
+        int indent;
+        const char* prefix;
+        const char* suffix;
+        int number;  // the item's number in its Qt list
+    } expected[] = {
+        {"one", QTextListFormat::ListDecimal, 1, "", ".", 0},
+        {"one.a", QTextListFormat::ListLowerAlpha, 2, "(", ")", 0},
+        {"one.b", QTextListFormat::ListLowerAlpha, 2, "(", ")", 1},
+        {"two", QTextListFormat::ListDecimal, 1, "", ".", 1},
+        {"plain", QTextListFormat::ListStyleUndefined, 0, "", "", 0},
+        {"two.a", QTextListFormat::ListLowerAlpha, 2, "(", ")", 0},
+        {"three", QTextListFormat::ListDecimal, 1, "", ".", 2},
+        {"dot", QTextListFormat::ListDisc, 1, "", "", 0},
+        {"none", QTextListFormat::ListStyleUndefined, 0, "", "", 0},
+        {"unknown", QTextListFormat::ListDisc, 1, "", "", 0},
+    };
+    QTextBlock block = document.firstBlock();
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.text);
+        ASSERT_TRUE(block.isValid());
+        EXPECT_EQ(block.text(), QString::fromUtf8(e.text));
+        const QTextList* list = block.textList();
+        if (e.style == QTextListFormat::ListStyleUndefined) {
+            EXPECT_EQ(list, nullptr);
+        } else {
+            ASSERT_NE(list, nullptr);
+            EXPECT_EQ(list->format().style(), e.style);
+            EXPECT_EQ(list->format().indent(), e.indent);
+            EXPECT_EQ(list->itemNumber(block), e.number);
+            if (e.style == QTextListFormat::ListDecimal ||
+                e.style == QTextListFormat::ListLowerAlpha) {
+                EXPECT_EQ(list->format().numberPrefix(), QString::fromUtf8(e.prefix));
+                EXPECT_EQ(list->format().numberSuffix(), QString::fromUtf8(e.suffix));
+            }
+        }
+        block = block.next();
+    }
+    EXPECT_DOUBLE_EQ(document.firstBlock().blockFormat().leftMargin(), 709 / 15.0 - 40.0);
+}
+
 TEST(RtfReader, ShowsPngPicturesAtTheirGoalSize) {
     QImage image(4, 3, QImage::Format_RGB32);
     image.fill(Qt::blue);
