@@ -14,6 +14,29 @@ void RtfDocumentBuilder::InsertText(const QString& text, const QTextCharFormat& 
 
 void RtfDocumentBuilder::FinishParagraph(const RtfParaState& para,
                                          const std::optional<RtfParagraphList>& list, bool last) {
+    FormatParagraph(para, list);
+    if (!last) {
+        StartParagraph();
+    }
+}
+
+void RtfDocumentBuilder::FinishCell(const RtfParaState& para,
+                                    const std::optional<RtfParagraphList>& list) {
+    FormatParagraph(para, list);
+    m_table.FinishCell();
+    StartParagraph();
+}
+
+void RtfDocumentBuilder::FinishTable(const RtfRowDefinition& definition,
+                                     const std::vector<QColor>& colors) {
+    if (m_table.IsOpen()) {
+        m_table.Finish(definition, colors);
+        m_bParagraphEnded = false;
+    }
+}
+
+void RtfDocumentBuilder::FormatParagraph(const RtfParaState& para,
+                                         const std::optional<RtfParagraphList>& list) {
     m_cursor.setBlockFormat(BlockFormatOf(para, list ? list->format.indent() : 0));
     if (list) {
         AddToList(*list);
@@ -23,10 +46,11 @@ void RtfDocumentBuilder::FinishParagraph(const RtfParaState& para,
             return entry.first.first == RtfParagraphList::kLegacyList;
         });
     }
-    if (!last) {
-        m_cursor.insertBlock(QTextBlockFormat(), m_cursor.charFormat());
-        m_bParagraphEnded = true;
-    }
+}
+
+void RtfDocumentBuilder::StartParagraph() {
+    m_cursor.insertBlock(QTextBlockFormat(), m_cursor.charFormat());
+    m_bParagraphEnded = true;
 }
 
 void RtfDocumentBuilder::AddToList(const RtfParagraphList& list) {

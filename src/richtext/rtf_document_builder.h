@@ -8,6 +8,9 @@
 #include <map>
 #include <optional>
 #include <utility>
+#include <vector>
+
+#include "richtext/rtf_table_builder.h"
 
 class QString;
 class QTextCharFormat;
@@ -36,6 +39,13 @@ public:
     // Gives the current paragraph its format and list; unless it is the last, a new one starts.
     void FinishParagraph(const RtfParaState& para, const std::optional<RtfParagraphList>& list,
                          bool last);
+    // A paragraph of a table starts; the table starts with it unless one is open.
+    void StartTableParagraph() { m_table.Open(); }
+    // Like FinishParagraph, and the paragraph ends a table cell.
+    void FinishCell(const RtfParaState& para, const std::optional<RtfParagraphList>& list);
+    void FinishRow(const RtfRowDefinition& definition) { m_table.FinishRow(definition); }
+    // The open table, if any, takes its place in the document.
+    void FinishTable(const RtfRowDefinition& definition, const std::vector<QColor>& colors);
     // A PNG or JPEG picture goes into the text where Qt can show it; other kinds are dropped.
     void InsertPicture(const RtfPicture& picture);
     // Word processors end the last paragraph with \par too; it closes that paragraph rather
@@ -44,6 +54,9 @@ public:
 
 private:
     QTextCursor m_cursor;
+    RtfTableBuilder m_table{m_cursor};
+    void FormatParagraph(const RtfParaState& para, const std::optional<RtfParagraphList>& list);
+    void StartParagraph();
     void AddToList(const RtfParagraphList& list);
 
     // The Qt list of each list and level met so far. The numbers of a list go on across other

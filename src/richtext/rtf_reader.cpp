@@ -15,6 +15,7 @@
 #include "richtext/rtf_format_words.h"
 #include "richtext/rtf_list_table.h"
 #include "richtext/rtf_picture.h"
+#include "richtext/rtf_row_definition.h"
 #include "richtext/rtf_state.h"
 #include "richtext/rtf_tables.h"
 #include "richtext/rtf_tokenizer.h"
@@ -29,7 +30,8 @@ constexpr size_t kMaxDepth = 200;
 constexpr int kMaxUnicodeSkip = 10;
 
 bool EndsParagraph(std::string_view word) {
-    return word == "par" || word == "row" || word == "sect" || word == "page";
+    // Tables inside tables are shown flat: their rows as paragraphs, their cells apart by tabs.
+    return word == "par" || word == "nestrow" || word == "sect" || word == "page";
 }
 
 // Follows the groups and their destinations, and hands text, paragraphs and pictures to the
@@ -49,6 +51,7 @@ public:
             Take(token);
         }
         FinishParagraph(true);
+        m_document.FinishTable(m_row, m_colorTable.Colors());
         m_document.DropFinalParagraphMark();
     }
 
@@ -246,13 +249,33 @@ private:
             EndParagraph();
             return;
         }
-        if (ApplyDocumentWord(control) || ApplyCharacterWord(control, Top().chars) ||
-            ApplyParagraphWord(control, Top().para)) {
+        if (ApplyTableWord(control) || ApplyDocumentWord(control) ||
+            ApplyCharacterWord(control, Top().chars) || ApplyParagraphWord(control, Top().para)) {
             return;
         }
         if (const std::optional<char16_t> special = SpecialCharacterOf(control.word)) {
             AddCharacter(*special);
         }
+    }
+
+    bool ApplyTableWord(const RtfControlWord& control) {
+        const std::string_view word = control.word;
+        if (m_row.ApplyWord(control)) {
+            return true;
+        }
+        if (word == "intbl") {
+            Top().para.inTable = true;
+            m_document.StartTableParagraph();
+        } else if (word == "cell") {
+            FlushBytes();
+            m_document.FinishCell(Top().para, ListOf(Top().para));
+        } else if (word == "row") {
+            FlushBytes();
+            m_document.FinishRow(m_row);
+        } else {
+            return false;
+        }
+        return true;
     }
 
     bool ApplyDocumentWord(const RtfControlWord& control) {
@@ -380,6 +403,9 @@ private:
 
     void FinishParagraph(bool last) {
         FlushBytes();
+        if (!Top().para.inTable) {
+            m_document.FinishTable(m_row, m_colorTable.Colors());
+        }
         m_document.FinishParagraph(Top().para, ListOf(Top().para), last);
     }
 
@@ -422,6 +448,7 @@ private:
     RtfFontTable m_fontTable;
     RtfColorTable m_colorTable;
     RtfListTable m_listTable;
+    RtfRowDefinition m_row;
     RtfPicture m_picture;
     size_t m_nListGroup = 0;
 };

@@ -49,6 +49,7 @@ struct RtfParaState {
     QTextListFormat::Style list = QTextListFormat::ListStyleUndefined;  // from a \pn group
     int listOverride = 0;                                               // \ls: 0 for none
     int listLevel = 0;                                                  // \ilvl
+    bool inTable = false;                                               // \intbl
 };
 
 struct RtfFont {

@@ -24,7 +24,7 @@ struct SpecialCharacter {
 
 constexpr std::array<SpecialCharacter, 13> kSpecialCharacters = {{
     {"tab", u'\t'},
-    {"cell", u'\t'},
+    {"nestcell", u'\t'},
     {"line", u'\u2028'},
     {"emdash", u'\u2014'},
     {"endash", u'\u2013'},

@@ -5,9 +5,11 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
+#include <QTextTable>
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "richtext/rtf_reader.h"
 
@@ -212,6 +214,94 @@ TEST(RtfReader, ReadsListTablesWithTheirLevelsAndNumberFormats) {
         block = block.next();
     }
     EXPECT_DOUBLE_EQ(document.firstBlock().blockFormat().leftMargin(), 709 / 15.0 - 40.0);
+}
+
+// The text of each cell of `table`, row by row, with "-" for a cell that another one covers.
+std::vector<std::string> CellTexts(QTextTable& table) {
+    std::vector<std::string> texts;
+    for (int row = 0; row < table.rows(); ++row) {
+        for (int column = 0; column < table.columns(); ++column) {
+            const QTextTableCell cell = table.cellAt(row, column);
+            if (cell.row() != row || cell.column() != column) {
+                texts.push_back("-");
+                continue;
+            }
+            QTextCursor text = cell.firstCursorPosition();
+            text.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            texts.push_back(
+                text.selectedText().replace(QChar::ParagraphSeparator, u'/').toStdString());
+        }
+    }
+    return texts;
+}
+
+// Rows as Word writes them: cells merged across by \clmgf and \clmrg and down by \clvmgf and
+// \clvmrg; and as LibreOffice writes them: a merged cell is one cell as wide as two.
+TEST(RtfReader, ReadsTablesWithMergedCellsAndBorders) {
+    constexpr const char* kBorder = "\\clbrdrt\\brdrs\\brdrw30\\brdrcf1\\clbrdrb\\brdrnone";
+    const struct {
+        const char* name;
+        std::string rows;
+        std::vector<std::string> cells;
+    } cases[] = {
+        {"merge words",
+         std::string("\\trowd") + kBorder +
+             "\\clmgf\\cellx1000\\clmrg\\cellx2000\\clvmgf\\cellx3000"
+             "\\pard\\intbl a\\cell\\cell c\\par c2\\cell\\row"
+             "\\trowd\\cellx1000\\cellx2000\\clvmrg\\cellx3000\\pard\\intbl d\\cell "
+             "e\\cell\\cell\\row"
+             "\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl g\\cell h\\cell i\\cell\\row",
+         {"a", "-", "c/c2", "d", "e", "-", "g", "h", "i"}},
+        {"wide cell",
+         std::string("\\trowd") + kBorder +
+             "\\cellx2000\\cellx3000\\intbl a\\cell c\\cell\\row"
+             "\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl d\\cell e\\cell f\\cell\\row",
+         {"a", "-", "c", "d", "e", "f"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTextDocument document;
+        ReadRtf("{\\rtf1{\\colortbl;\\red0\\green0\\blue255;}before\\par " + c.rows +
+                    "\\pard after\\par}",
+                document);
+        EXPECT_EQ(document.firstBlock().text(), QStringLiteral("before"));
+        EXPECT_EQ(document.lastBlock().text(), QStringLiteral("after"));
+        QTextCursor cursor(document.firstBlock().next());
+        QTextTable* table = cursor.currentTable();
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(CellTexts(*table), c.cells);
+        const QTextTableCellFormat first = table->cellAt(0, 0).format().toTableCellFormat();
+        EXPECT_EQ(first.topBorderStyle(), QTextFrameFormat::BorderStyle_Solid);
+        EXPECT_DOUBLE_EQ(first.topBorder(), 2.0);
+        EXPECT_EQ(first.topBorderBrush().color(), QColor(0, 0, 255));
+        EXPECT_EQ(first.bottomBorderStyle(), QTextFrameFormat::BorderStyle_None);
+        EXPECT_EQ(table->format().columnWidthConstraints().value(1).rawValue(), 1000 / 15.0);
+    }
+}
+
+// Rows left unfinished, cells past the last a row may have and edges out of order still give a
+// table that holds all their text.
+TEST(RtfReader, ReadsDamagedTables) {
+    std::string wide = "{\\rtf1\\trowd\\intbl ";
+    for (int cell = 0; cell < 100; ++cell) {
+        wide += "x\\cell ";
+    }
+    const struct {
+        std::string rtf;
+        std::string text;
+    } cases[] = {
+        {"{\\rtf1\\trowd\\cellx100\\intbl a\\cell b", "ab"},
+        {"{\\rtf1\\intbl a\\cell b\\cell\\row\\trowd\\cellx5\\cellx3\\cellx1\\intbl c\\cell\\row}",
+         "abc"},
+        {"{\\rtf1\\cell\\cell\\row\\row\\cell}", ""},
+        {wide + "\\row}", std::string(100, 'x')},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rtf.substr(0, 80));
+        QTextDocument document;
+        ReadRtf(c.rtf, document);
+        EXPECT_EQ(document.toPlainText().remove(u'\n').toStdString(), c.text);
+    }
 }
 
 TEST(RtfReader, ShowsPngPicturesAtTheirGoalSize) {
