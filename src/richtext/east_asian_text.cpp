@@ -36,6 +36,11 @@ bool IsEastAsian(char32_t character) {
     });
 }
 
+bool ContainsEastAsian(const QString& text) {
+    const QList<uint> characters = QStringView(text).toUcs4();
+    return std::any_of(characters.begin(), characters.end(), IsEastAsian);
+}
+
 void ForEachScriptRun(const QString& text,
                       const std::function<void(const QString& run, bool eastAsian)>& take) {
     qsizetype start = 0;

@@ -11,6 +11,8 @@ namespace velnor {
 // sizes of its own.
 bool IsEastAsian(char32_t character);
 
+bool ContainsEastAsian(const QString& text);
+
 // Calls `take` with each run of `text` that is all East Asian or all not, in order.
 void ForEachScriptRun(const QString& text,
                       const std::function<void(const QString& run, bool eastAsian)>& take);
