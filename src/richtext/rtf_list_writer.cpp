@@ -12,8 +12,6 @@ namespace velnor {
 
 namespace {
 
-// The marker hangs this far left of the item's text.
-constexpr int kHangTwips = 360;
 constexpr int kLevelTwips = static_cast<int>(kListIndentPixels * kTwipsPerPixel);
 
 struct NumberFormat {

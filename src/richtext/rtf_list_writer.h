@@ -25,6 +25,8 @@ public:
     std::string Tables() const;
 
     static constexpr int kLevels = 9;
+    // An item's marker hangs this far left of its text.
+    static constexpr int kHangTwips = 360;
 
 private:
     struct RtfList {

@@ -27,7 +27,6 @@ namespace velnor {
 namespace {
 
 constexpr int kHexPerLine = 128;
-constexpr int kListHangTwips = -360;
 
 int Twips(double pixels) {
     return static_cast<int>(std::lround(pixels * kTwipsPerPixel));
@@ -166,7 +165,8 @@ private:
         const QTextList* list = block.textList();
         std::string out = inTable ? "\\pard\\intbl" : "\\pard";
         if (list != nullptr) {
-            out += m_lists.ItemWords(*list, block) + "\\fi" + std::to_string(kListHangTwips);
+            out += m_lists.ItemWords(*list, block) + "\\fi-" +
+                   std::to_string(RtfListWriter::kHangTwips);
         }
         const Qt::Alignment alignment = format.alignment() & Qt::AlignHorizontal_Mask;
         if (alignment & Qt::AlignHCenter) {
