@@ -1,6 +1,7 @@
 #include "richtext/rtf_writer.h"
 
 #include <QBuffer>
+#include <QFontDatabase>
 #include <QImage>
 #include <QPixmap>
 #include <QTextBlock>
@@ -12,6 +13,7 @@
 #include <QUrl>
 
 #include <cmath>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -216,16 +218,22 @@ private:
 
     // The words that word processors keep apart for Latin and East Asian text, written plain
     // (\f, \fs, \b...) or associated (\af, \afs, \ab...).
+    // A font without Chinese glyphs is not named for Chinese text: a word processor then shows
+    // it in its own Chinese font, which it can make bold, rather than in a fallback it cannot.
     struct ScriptWords {
         int font = 0;
+        bool fontShowsChinese = false;
         long halfPoints = 24;
         bool bold = false;
         bool italic = false;
         bool underline = false;
 
         std::string Written(const std::string& prefix) const {
-            std::string out = "\\" + prefix + "f" + std::to_string(font) + "\\" + prefix + "fs" +
-                              std::to_string(halfPoints);
+            std::string out;
+            if (prefix.empty() || fontShowsChinese) {
+                out += "\\" + prefix + "f" + std::to_string(font);
+            }
+            out += "\\" + prefix + "fs" + std::to_string(halfPoints);
             for (const auto& [on, word] :
                  {std::pair{bold, "b"}, std::pair{italic, "i"}, std::pair{underline, "ul"}}) {
                 if (on) {
@@ -245,8 +253,20 @@ private:
         }
         const double points = format.fontPointSize() > 0 ? format.fontPointSize()
                                                          : m_document.defaultFont().pointSizeF();
-        return {FontIndex(family), std::lround(points * 2), format.fontWeight() >= QFont::DemiBold,
-                format.fontItalic(), format.fontUnderline()};
+        return {FontIndex(family),       ShowsChinese(family),
+                std::lround(points * 2), format.fontWeight() >= QFont::DemiBold,
+                format.fontItalic(),     format.fontUnderline()};
+    }
+
+    bool ShowsChinese(const QString& family) {
+        const auto known = m_showsChinese.find(family);
+        if (known != m_showsChinese.end()) {
+            return known->second;
+        }
+        const bool shows =
+            QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese);
+        m_showsChinese.emplace(family, shows);
+        return shows;
     }
 
     std::string CharacterProperties(const QTextCharFormat& format) {
@@ -294,6 +314,7 @@ private:
     QStringList m_fonts;
     std::vector<QRgb> m_colors;
     RtfListWriter m_lists;
+    std::map<QString, bool> m_showsChinese;
 };
 
 }  // namespace
