@@ -334,17 +334,22 @@ TEST(RtfReader, SurvivesHostileInput) {
                         "\\u99999999999999 x\\bin99999999999999"),
               QStringLiteral("\uFFFF"));
 
-    const std::string sample(kRichEditNotes);
-    for (size_t length = 0; length <= sample.size(); ++length) {
-        PlainText(std::string_view(sample).substr(0, length));
-    }
-    std::mt19937 random(7);
-    for (int round = 0; round < 2000; ++round) {
-        std::string damaged = sample;
-        for (int hit = 0; hit < 8; ++hit) {
-            damaged[random() % damaged.size()] = static_cast<char>(random() % 256);
+    // Notes with Chinese runs, lists and a merged table, cut and damaged.
+    const std::string table =
+        "\\trowd\\clbrdrt\\brdrs\\clvmgf\\cellx900\\cellx1800\\intbl\\dbch\\ab a\\cell b\\cell\\row"
+        "\\trowd\\clvmrg\\cellx900\\cellx1800\\intbl\\cell\\ls1\\ilvl1 c\\cell\\row\\pard d}";
+    for (const std::string& sample : {std::string(kRichEditNotes), kListTables + table}) {
+        for (size_t length = 0; length <= sample.size(); ++length) {
+            PlainText(std::string_view(sample).substr(0, length));
         }
-        PlainText(damaged);
+        std::mt19937 random(7);
+        for (int round = 0; round < 2000; ++round) {
+            std::string damaged = sample;
+            for (int hit = 0; hit < 8; ++hit) {
+                damaged[random() % damaged.size()] = static_cast<char>(random() % 256);
+            }
+            PlainText(damaged);
+        }
     }
 }
 
