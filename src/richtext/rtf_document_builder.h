@@ -53,12 +53,12 @@ public:
     void DropFinalParagraphMark();
 
 private:
-    QTextCursor m_cursor;
-    RtfTableBuilder m_table{m_cursor};
     void FormatParagraph(const RtfParaState& para, const std::optional<RtfParagraphList>& list);
     void StartParagraph();
     void AddToList(const RtfParagraphList& list);
 
+    QTextCursor m_cursor;
+    RtfTableBuilder m_table{m_cursor};
     // The Qt list of each list and level met so far. The numbers of a list go on across other
     // paragraphs; those of a deeper level start again after an item of a higher one.
     // Moving text into a table can delete a list, hence QPointer.

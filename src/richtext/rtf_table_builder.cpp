@@ -17,16 +17,6 @@ namespace {
 constexpr int kDefaultCellTwips = 1440;
 constexpr double kCellPaddingPixels = 4.0;
 
-// Where a cell sits in the table's grid of columns.
-struct PlacedCell {
-    int row = 0;
-    int column = 0;
-    int columns = 1;
-    int rows = 1;
-    QTextDocumentFragment text;
-    const RtfCellDefinition* definition = nullptr;  // nullptr for a cell its row leaves undefined
-};
-
 // The cell edges of a row: its left edge and each cell's right one, always increasing.
 std::vector<int> EdgesOf(const RtfRowDefinition& definition, size_t cells) {
     std::vector<int> edges{definition.Left()};
@@ -115,31 +105,34 @@ void RtfTableBuilder::Finish(const RtfRowDefinition& definition,
     m_cursor.movePosition(QTextCursor::End);
 }
 
-void RtfTableBuilder::Build(const std::vector<QColor>& colors) {
-    std::vector<std::vector<int>> rowEdges;
-    std::vector<int> edges;
+// Every cell edge of every row makes the columns. Rows whose edges hardly agree would need too
+// many; their cells then go one to a column, whatever their widths.
+RtfTableBuilder::Grid RtfTableBuilder::GridOfRows() const {
+    Grid grid;
     for (const Row& row : m_rows) {
-        rowEdges.push_back(EdgesOf(row.definition, row.cells.size()));
-        edges.insert(edges.end(), rowEdges.back().begin(), rowEdges.back().end());
+        grid.rowEdges.push_back(EdgesOf(row.definition, row.cells.size()));
+        grid.edges.insert(grid.edges.end(), grid.rowEdges.back().begin(),
+                          grid.rowEdges.back().end());
     }
-    std::sort(edges.begin(), edges.end());
-    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
-    // Rows whose edges hardly agree would need too many columns; their cells then go one to a
-    // column, whatever their widths.
-    const bool byEdges = edges.size() - 1 <= RtfRowDefinition::kMaxCells;
-    const auto columnOf = [&](size_t row, size_t edge) {
-        if (!byEdges) {
-            return static_cast<int>(edge);
-        }
-        const int x = rowEdges[row][edge];
-        return static_cast<int>(std::lower_bound(edges.begin(), edges.end(), x) - edges.begin());
-    };
+    std::sort(grid.edges.begin(), grid.edges.end());
+    grid.edges.erase(std::unique(grid.edges.begin(), grid.edges.end()), grid.edges.end());
+    grid.byEdges = grid.edges.size() - 1 <= RtfRowDefinition::kMaxCells;
+    return grid;
+}
 
-    // Merged-away cells are placed too, so that merging keeps their text; the anchors span them.
+int RtfTableBuilder::Grid::ColumnOf(size_t row, size_t edge) const {
+    if (!byEdges) {
+        return static_cast<int>(edge);
+    }
+    const int x = rowEdges[row][edge];
+    return static_cast<int>(std::lower_bound(edges.begin(), edges.end(), x) - edges.begin());
+}
+
+// Merged-away cells are placed too, so that merging keeps their text; the anchors span them.
+std::vector<RtfTableBuilder::PlacedCell> RtfTableBuilder::PlaceCells(
+    const Grid& grid, std::vector<size_t>& anchors) const {
     std::vector<PlacedCell> cells;
-    std::vector<size_t> anchors;
     std::map<int, size_t> verticalRuns;  // column → the anchor whose rows go on below
-    int columns = 1;
     QTextCursor range(m_cursor.document());
     for (size_t r = 0; r < m_rows.size(); ++r) {
         const Row& row = m_rows[r];
@@ -147,17 +140,17 @@ void RtfTableBuilder::Build(const std::vector<QColor>& colors) {
         for (size_t k = 0; k < row.cells.size(); ++k) {
             PlacedCell cell;
             cell.row = static_cast<int>(r);
-            cell.column = columnOf(r, k);
-            cell.columns = columnOf(r, k + 1) - cell.column;
+            cell.column = grid.ColumnOf(r, k);
+            cell.columns = grid.ColumnOf(r, k + 1) - cell.column;
             cell.definition = k < definitions.size() ? &definitions[k] : nullptr;
             range.setPosition(row.cells[k].first);
             range.setPosition(row.cells[k].second, QTextCursor::KeepAnchor);
             cell.text = range.selection();
-            columns = std::max(columns, cell.column + cell.columns);
 
             const RtfCellDefinition* definition = cell.definition;
             const auto run = verticalRuns.find(cell.column);
-            if (definition != nullptr && definition->mergedWithLeft && k > 0) {
+            if (definition != nullptr && definition->mergedWithLeft && !anchors.empty() &&
+                cells[anchors.back()].row == cell.row) {
                 PlacedCell& anchor = cells[anchors.back()];
                 anchor.columns = cell.column + cell.columns - anchor.column;
             } else if (definition != nullptr && definition->mergedWithAbove &&
@@ -175,10 +168,22 @@ void RtfTableBuilder::Build(const std::vector<QColor>& colors) {
             cells.push_back(std::move(cell));
         }
     }
+    return cells;
+}
+
+void RtfTableBuilder::Build(const std::vector<QColor>& colors) {
+    const Grid grid = GridOfRows();
+    std::vector<size_t> anchors;
+    const std::vector<PlacedCell> cells = PlaceCells(grid, anchors);
+    int columns = 1;
+    for (const PlacedCell& cell : cells) {
+        columns = std::max(columns, cell.column + cell.columns);
+    }
 
     // A table put at the start of a paragraph would leave an empty one before it, so it takes
     // the place of the paragraph mark before its text too.
     const int tablePosition = std::max(0, m_nStart - 1);
+    QTextCursor range(m_cursor.document());
     range.setPosition(tablePosition);
     range.setPosition(m_nRowsEnd, QTextCursor::KeepAnchor);
     range.removeSelectedText();
@@ -188,19 +193,18 @@ void RtfTableBuilder::Build(const std::vector<QColor>& colors) {
     format.setCellPadding(kCellPaddingPixels);
     format.setBorderCollapse(true);
     format.setBorder(0);
-    if (byEdges) {
+    if (grid.byEdges) {
         QList<QTextLength> widths;
         for (int c = 0; c < columns; ++c) {
-            widths.append(
-                QTextLength(QTextLength::FixedLength, (edges[c + 1] - edges[c]) / kTwipsPerPixel));
+            widths.append(QTextLength(QTextLength::FixedLength,
+                                      (grid.edges[c + 1] - grid.edges[c]) / kTwipsPerPixel));
         }
         format.setColumnWidthConstraints(widths);
     }
     m_cursor.setPosition(tablePosition);
     QTextTable* table = m_cursor.insertTable(static_cast<int>(m_rows.size()), columns, format);
     for (const PlacedCell& cell : cells) {
-        QTextCursor inCell = table->cellAt(cell.row, cell.column).firstCursorPosition();
-        inCell.insertFragment(cell.text);
+        table->cellAt(cell.row, cell.column).firstCursorPosition().insertFragment(cell.text);
     }
     for (const size_t index : anchors) {
         const PlacedCell& cell = cells[index];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QTextDocumentFragment>
 
 #include <utility>
 #include <vector>
@@ -36,6 +37,29 @@ private:
         std::vector<std::pair<int, int>> cells;  // the range of each cell's text
     };
 
+    // The columns that the rows' cell edges make.
+    struct Grid {
+        std::vector<std::vector<int>> rowEdges;  // each row's left edge and its cells' right ones
+        std::vector<int> edges;                  // all of them, sorted
+        bool byEdges = true;                     // false: a cell to a column
+
+        // The column where edge `edge` of row `row` is.
+        int ColumnOf(size_t row, size_t edge) const;
+    };
+
+    // Where a cell sits in the table's grid of columns.
+    struct PlacedCell {
+        int row = 0;
+        int column = 0;
+        int columns = 1;
+        int rows = 1;
+        QTextDocumentFragment text;
+        const RtfCellDefinition* definition =
+            nullptr;  // nullptr for a cell its row leaves undefined
+    };
+
+    Grid GridOfRows() const;
+    std::vector<PlacedCell> PlaceCells(const Grid& grid, std::vector<size_t>& anchors) const;
     void Build(const std::vector<QColor>& colors);
 
     QTextCursor& m_cursor;
