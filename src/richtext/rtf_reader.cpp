@@ -9,10 +9,13 @@
 #include <vector>
 
 #include "persistence/cp936.h"
+#include "richtext/east_asian_text.h"
 #include "richtext/rtf_charset.h"
 #include "richtext/rtf_document_builder.h"
 #include "richtext/rtf_format_words.h"
+#include "richtext/rtf_list_table.h"
 #include "richtext/rtf_picture.h"
+#include "richtext/rtf_row_definition.h"
 #include "richtext/rtf_state.h"
 #include "richtext/rtf_tables.h"
 #include "richtext/rtf_tokenizer.h"
@@ -27,7 +30,8 @@ constexpr size_t kMaxDepth = 200;
 constexpr int kMaxUnicodeSkip = 10;
 
 bool EndsParagraph(std::string_view word) {
-    return word == "par" || word == "row" || word == "sect" || word == "page";
+    // Tables inside tables are shown flat: their rows as paragraphs, their cells apart by tabs.
+    return word == "par" || word == "nestrow" || word == "sect" || word == "page";
 }
 
 // Follows the groups and their destinations, and hands text, paragraphs and pictures to the
@@ -47,6 +51,7 @@ public:
             Take(token);
         }
         FinishParagraph(true);
+        m_document.FinishTable(m_row, m_colorTable.Colors());
         m_document.DropFinalParagraphMark();
     }
 
@@ -180,6 +185,17 @@ private:
             case RtfDestination::kListMarker:
                 ApplyListWord(control.word);
                 break;
+            case RtfDestination::kListTable:
+                m_listTable.ApplyListWord(control);
+                break;
+            case RtfDestination::kListOverrideTable:
+                m_listTable.ApplyOverrideWord(control);
+                break;
+            case RtfDestination::kListLevelText:
+                if (control.word == "u") {
+                    AddUnicode(control.number);
+                }
+                break;
             default:
                 ApplyTextWord(control);
                 break;
@@ -201,6 +217,12 @@ private:
         } else if (word == "pn") {
             group.destination = RtfDestination::kListMarker;
             m_nListGroup = m_groups.size() >= 2 ? m_groups.size() - 2 : 0;
+        } else if (word == "listtable") {
+            group.destination = RtfDestination::kListTable;
+        } else if (word == "listoverridetable") {
+            group.destination = RtfDestination::kListOverrideTable;
+        } else if (word == "leveltext" && group.destination == RtfDestination::kListTable) {
+            group.destination = RtfDestination::kListLevelText;
         } else if (word == "shppict" || word == "fldrslt" || word == "field") {
             // Their content is text or pictures that the text shows.
         } else if (IsSkippedDestination(word)) {
@@ -227,13 +249,33 @@ private:
             EndParagraph();
             return;
         }
-        if (ApplyDocumentWord(control) || ApplyCharacterWord(control, Top().chars) ||
-            ApplyParagraphWord(control, Top().para)) {
+        if (ApplyTableWord(control) || ApplyDocumentWord(control) ||
+            ApplyCharacterWord(control, Top().chars) || ApplyParagraphWord(control, Top().para)) {
             return;
         }
         if (const std::optional<char16_t> special = SpecialCharacterOf(control.word)) {
             AddCharacter(*special);
         }
+    }
+
+    bool ApplyTableWord(const RtfControlWord& control) {
+        const std::string_view word = control.word;
+        if (m_row.ApplyWord(control)) {
+            return true;
+        }
+        if (word == "intbl") {
+            Top().para.inTable = true;
+            m_document.StartTableParagraph();
+        } else if (word == "cell") {
+            FlushBytes();
+            m_document.FinishCell(Top().para, ListOf(Top().para));
+        } else if (word == "row") {
+            FlushBytes();
+            m_document.FinishRow(m_row);
+        } else {
+            return false;
+        }
+        return true;
     }
 
     bool ApplyDocumentWord(const RtfControlWord& control) {
@@ -279,6 +321,14 @@ private:
                     m_picture.AddHexDigit(digit);
                 }
                 break;
+            case RtfDestination::kListLevelText:
+                // Its bytes are lengths and level numbers, not text in a code page.
+                if (c == ';') {
+                    m_listTable.FinishLevelText();
+                } else {
+                    m_listTable.AddLevelText(QString(QChar::fromLatin1(c)));
+                }
+                break;
             default:
                 break;
         }
@@ -321,15 +371,22 @@ private:
         if (Destination() == RtfDestination::kFontTable) {
             return m_fontTable.EntryCharset();
         }
-        return m_fontTable.CharsetOf(Top().chars.font < 0 ? m_nDefaultFont : Top().chars.font);
+        const RtfCharState& chars = Top().chars;
+        const int font =
+            chars.announced == RtfScript::kEastAsian ? chars.eastAsian.font : chars.latin.font;
+        return m_fontTable.CharsetOf(font < 0 ? m_nDefaultFont : font);
     }
 
     void Deliver(const QString& text) {
         if (Destination() == RtfDestination::kText) {
-            m_document.InsertText(text, CharFormatOf(Top().chars, m_fontTable.Fonts(),
-                                                     m_nDefaultFont, m_colorTable.Colors()));
+            ForEachScriptRun(text, [&](const QString& run, bool eastAsian) {
+                m_document.InsertText(run, CharFormatOf(Top().chars, eastAsian, m_fontTable.Fonts(),
+                                                        m_nDefaultFont, m_colorTable.Colors()));
+            });
         } else if (Destination() == RtfDestination::kFontTable) {
             m_fontTable.AddToName(text);
+        } else if (Destination() == RtfDestination::kListLevelText) {
+            m_listTable.AddLevelText(text);
         }
     }
 
@@ -346,7 +403,29 @@ private:
 
     void FinishParagraph(bool last) {
         FlushBytes();
-        m_document.FinishParagraph(Top().para, last);
+        if (!Top().para.inTable) {
+            m_document.FinishTable(m_row, m_colorTable.Colors());
+        }
+        m_document.FinishParagraph(Top().para, ListOf(Top().para), last);
+    }
+
+    // A list override of the list table, else the numbering of a \pn group, else none.
+    std::optional<RtfParagraphList> ListOf(const RtfParaState& para) const {
+        if (para.listOverride > 0) {
+            const std::optional<QTextListFormat> format =
+                m_listTable.FormatOf(para.listOverride, para.listLevel);
+            if (!format) {
+                return std::nullopt;
+            }
+            return RtfParagraphList{para.listOverride, *format};
+        }
+        if (para.list == QTextListFormat::ListStyleUndefined) {
+            return std::nullopt;
+        }
+        RtfParagraphList list;
+        list.format.setStyle(para.list);
+        list.format.setIndent(1);
+        return list;
     }
 
     void InsertPicture() {
@@ -368,6 +447,8 @@ private:
     int m_nDefaultFont = 0;
     RtfFontTable m_fontTable;
     RtfColorTable m_colorTable;
+    RtfListTable m_listTable;
+    RtfRowDefinition m_row;
     RtfPicture m_picture;
     size_t m_nListGroup = 0;
 };

@@ -17,17 +17,19 @@ const QColor* TableColor(const std::vector<QColor>& colors, int index) {
 
 }  // namespace
 
-QTextCharFormat CharFormatOf(const RtfCharState& state, const std::map<int, RtfFont>& fonts,
-                             int defaultFont, const std::vector<QColor>& colors) {
+QTextCharFormat CharFormatOf(const RtfCharState& state, bool eastAsian,
+                             const std::map<int, RtfFont>& fonts, int defaultFont,
+                             const std::vector<QColor>& colors) {
+    const RtfScriptFont& script = eastAsian ? state.eastAsian : state.latin;
     QTextCharFormat format;
-    const auto font = fonts.find(state.font < 0 ? defaultFont : state.font);
+    const auto font = fonts.find(script.font < 0 ? defaultFont : script.font);
     if (font != fonts.end() && !font->second.name.isEmpty()) {
         format.setFontFamilies(QStringList{font->second.name});
     }
-    format.setFontPointSize(state.halfPoints / 2.0);
-    format.setFontWeight(state.bold ? QFont::Bold : QFont::Normal);
-    format.setFontItalic(state.italic);
-    format.setFontUnderline(state.underline);
+    format.setFontPointSize(script.halfPoints / 2.0);
+    format.setFontWeight(script.bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(script.italic);
+    format.setFontUnderline(script.underline);
     format.setFontStrikeOut(state.strike);
     if (const QColor* color = TableColor(colors, state.color)) {
         format.setForeground(*color);
@@ -42,12 +44,12 @@ QTextCharFormat CharFormatOf(const RtfCharState& state, const std::map<int, RtfF
     return format;
 }
 
-QTextBlockFormat BlockFormatOf(const RtfParaState& state) {
+QTextBlockFormat BlockFormatOf(const RtfParaState& state, int listIndent) {
     QTextBlockFormat format;
     format.setAlignment(state.alignment);
-    const bool inList = state.list != QTextListFormat::ListStyleUndefined;
+    const bool inList = listIndent > 0;
     // A list draws its marker in an indent of its own, so that part of the indent is the list's.
-    const double left = state.left / kTwipsPerPixel - (inList ? kListIndentPixels : 0.0);
+    const double left = state.left / kTwipsPerPixel - listIndent * kListIndentPixels;
     format.setLeftMargin(std::max(0.0, left));
     format.setRightMargin(std::max(0.0, state.right / kTwipsPerPixel));
     if (!inList) {

@@ -8,37 +8,13 @@ namespace velnor {
 namespace {
 
 // Destinations whose content is not part of the text.
-constexpr std::array<std::string_view, 30> kSkippedDestinations = {
-    "stylesheet",
-    "info",
-    "header",
-    "footer",
-    "headerl",
-    "headerr",
-    "headerf",
-    "footerl",
-    "footerr",
-    "footerf",
-    "footnote",
-    "listtable",
-    "listoverridetable",
-    "rsidtbl",
-    "generator",
-    "themedata",
-    "colorschememapping",
-    "latentstyles",
-    "datastore",
-    "xmlnstbl",
-    "object",
-    "pntext",
-    "listtext",
-    "nonshppict",
-    "fldinst",
-    "xe",
-    "tc",
-    "revtbl",
-    "filetbl",
-    "mmathPr",
+constexpr std::array<std::string_view, 28> kSkippedDestinations = {
+    "stylesheet",   "info",       "header",    "footer",    "headerl",
+    "headerr",      "headerf",    "footerl",   "footerr",   "footerf",
+    "footnote",     "rsidtbl",    "generator", "themedata", "colorschememapping",
+    "latentstyles", "datastore",  "xmlnstbl",  "object",    "pntext",
+    "listtext",     "nonshppict", "fldinst",   "xe",        "tc",
+    "revtbl",       "filetbl",    "mmathPr",
 };
 
 struct SpecialCharacter {
@@ -48,7 +24,7 @@ struct SpecialCharacter {
 
 constexpr std::array<SpecialCharacter, 13> kSpecialCharacters = {{
     {"tab", u'\t'},
-    {"cell", u'\t'},
+    {"nestcell", u'\t'},
     {"line", u'\u2028'},
     {"emdash", u'\u2014'},
     {"endash", u'\u2013'},

@@ -1,6 +1,7 @@
 #include "richtext/rtf_writer.h"
 
 #include <QBuffer>
+#include <QFontDatabase>
 #include <QImage>
 #include <QPixmap>
 #include <QTextBlock>
@@ -8,71 +9,29 @@
 #include <QTextFragment>
 #include <QTextImageFormat>
 #include <QTextList>
+#include <QTextTable>
 #include <QUrl>
 
 #include <cmath>
-#include <cstdio>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "persistence/cp936.h"
+#include "richtext/east_asian_text.h"
+#include "richtext/rtf_escape.h"
+#include "richtext/rtf_list_writer.h"
 #include "richtext/rtf_state.h"
+#include "richtext/rtf_table_writer.h"
 
 namespace velnor {
 
 namespace {
 
 constexpr int kHexPerLine = 128;
-constexpr int kListHangTwips = -360;
-
-std::string Hex(unsigned char byte) {
-    char escape[5];
-    std::snprintf(escape, sizeof escape, "\\'%02x", byte);
-    return escape;
-}
 
 int Twips(double pixels) {
     return static_cast<int>(std::lround(pixels * kTwipsPerPixel));
-}
-
-// One UTF-16 unit as \uN, followed by two bytes for readers that do not know \u: the code page
-// 936 bytes of the character where it has them.
-void AppendUnicode(std::string& out, char16_t unit, const QString& character) {
-    out += "\\u" + std::to_string(static_cast<int16_t>(unit));
-    const std::string bytes = Utf8ToCp936(character.toStdString());
-    if (bytes.size() == 2) {
-        out +=
-            Hex(static_cast<unsigned char>(bytes[0])) + Hex(static_cast<unsigned char>(bytes[1]));
-    } else {
-        out += "??";
-    }
-}
-
-std::string EscapeText(const QString& text) {
-    std::string out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\\' || c == u'{' || c == u'}') {
-            out += '\\';
-            out += static_cast<char>(c.unicode());
-        } else if (c == u'\t') {
-            out += "\\tab ";
-        } else if (c == QChar::LineSeparator) {
-            out += "\\line ";
-        } else if (c == QChar::Nbsp) {
-            out += "\\~";
-        } else if (c.unicode() >= 0x20 && c.unicode() < 0x80) {
-            out += static_cast<char>(c.unicode());
-        } else if (c.isHighSurrogate() && i + 1 < text.size()) {
-            const QString pair = text.mid(i, 2);
-            AppendUnicode(out, c.unicode(), pair);
-            AppendUnicode(out, text[i + 1].unicode(), pair);
-            ++i;
-        } else if (c.unicode() >= 0x80) {
-            AppendUnicode(out, c.unicode(), QString(c));
-        }
-    }
-    return out;
 }
 
 QImage ImageOf(const QTextDocument& document, const QString& name) {
@@ -94,16 +53,9 @@ public:
     }
 
     std::string Write() {
-        std::string body;
-        for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
-            body += ParagraphProperties(block);
-            for (auto it = block.begin(); !it.atEnd(); ++it) {
-                body += Fragment(it.fragment());
-            }
-            body += "\\par\n";
-        }
+        const std::string body = Frame(*m_document.rootFrame());
         return "{\\rtf1\\ansi\\ansicpg936\\deff0\\uc2" + FontTable() + ColorTable() +
-               "\n\\viewkind4" + body + "}\n";
+               m_lists.Tables() + "\n\\viewkind4" + body + "}\n";
     }
 
 private:
@@ -131,8 +83,8 @@ private:
     std::string FontTable() const {
         std::string table = "{\\fonttbl";
         for (qsizetype i = 0; i < m_fonts.size(); ++i) {
-            table +=
-                "{\\f" + std::to_string(i) + "\\fnil\\fcharset134 " + EscapeText(m_fonts[i]) + ";}";
+            table += "{\\f" + std::to_string(i) + "\\fnil\\fcharset134 " +
+                     EscapeRtfText(m_fonts[i]) + ";}";
         }
         return table + "}";
     }
@@ -146,14 +98,77 @@ private:
         return table + "}";
     }
 
-    // The list marker groups come first, so that the paragraph's words end in a control word
+    // Paragraphs in the order they show; a table as an RTF table, and any other frame (a table
+    // in a table) as its paragraphs.
+    std::string Frame(const QTextFrame& frame) {
+        std::string out;
+        for (auto it = frame.begin(); !it.atEnd(); ++it) {
+            if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame())) {
+                out += Table(*table);
+            } else if (const QTextFrame* inner = it.currentFrame()) {
+                out += Frame(*inner);
+            } else {
+                out += Paragraph(it.currentBlock(), false) + "\\par\n";
+            }
+        }
+        return out;
+    }
+
+    std::string Table(const QTextTable& table) {
+        const std::vector<int> edges = RtfColumnEdgesOf(table);
+        const auto colorIndex = [this](const QColor& color) { return ColorIndex(color); };
+        std::string out;
+        for (int row = 0; row < table.rows(); ++row) {
+            out += RtfRowDefinitionOf(table, row, edges, colorIndex) + "\n";
+            for (int column = 0; column < table.columns(); ++column) {
+                const QTextTableCell cell = table.cellAt(row, column);
+                if (cell.column() == column) {
+                    out += (cell.row() == row ? CellText(cell) : "\\pard\\intbl ") + "\\cell\n";
+                }
+            }
+            out += "\\row\n";
+        }
+        return out;
+    }
+
+    // The paragraphs of a cell, those of a table inside it too.
+    std::string CellText(const QTextTableCell& cell) {
+        std::vector<QTextBlock> blocks;
+        CollectBlocks(cell.begin(), blocks);
+        std::string out;
+        for (const QTextBlock& block : blocks) {
+            out += (out.empty() ? "" : "\\par\n") + Paragraph(block, true);
+        }
+        return out;
+    }
+
+    static void CollectBlocks(QTextFrame::iterator it, std::vector<QTextBlock>& blocks) {
+        for (; !it.atEnd(); ++it) {
+            if (const QTextFrame* frame = it.currentFrame()) {
+                CollectBlocks(frame->begin(), blocks);
+            } else {
+                blocks.push_back(it.currentBlock());
+            }
+        }
+    }
+
+    std::string Paragraph(const QTextBlock& block, bool inTable) {
+        std::string out = ParagraphProperties(block, inTable);
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            out += Fragment(it.fragment());
+        }
+        return out;
+    }
+
+    // The list marker group comes first, so that the paragraph's words end in a control word
     // that the blank after it closes.
-    std::string ParagraphProperties(const QTextBlock& block) {
+    std::string ParagraphProperties(const QTextBlock& block, bool inTable) {
         const QTextBlockFormat format = block.blockFormat();
         const QTextList* list = block.textList();
-        std::string out = "\\pard";
+        std::string out = inTable ? "\\pard\\intbl" : "\\pard";
         if (list != nullptr) {
-            out += ListMarker(*list, block) + "\\fi" + std::to_string(kListHangTwips);
+            out += m_lists.ItemWords(*list, block) + "\\fi-" +
+                   std::to_string(RtfListWriter::kHangTwips);
         }
         const Qt::Alignment alignment = format.alignment() & Qt::AlignHorizontal_Mask;
         if (alignment & Qt::AlignHCenter) {
@@ -170,7 +185,8 @@ private:
                 out += word + std::to_string(value);
             }
         };
-        twips("\\li", format.leftMargin() + (list != nullptr ? kListIndentPixels : 0.0));
+        const int listIndent = list != nullptr ? RtfListLevelOf(list->format()) + 1 : 0;
+        twips("\\li", format.leftMargin() + listIndent * kListIndentPixels);
         twips("\\ri", format.rightMargin());
         twips("\\sb", format.topMargin());
         twips("\\sa", format.bottomMargin());
@@ -180,65 +196,81 @@ private:
         return out + " ";
     }
 
-    // The numbering in the form every word processor reads: a \pn destination, and the marker
-    // as \pntext for those that do not number paragraphs themselves.
-    std::string ListMarker(const QTextList& list, const QTextBlock& block) {
-        const std::string font =
-            "\\pnf" + std::to_string(FontIndex(m_document.defaultFont().family()));
-        std::string level;
-        switch (list.format().style()) {
-            case QTextListFormat::ListDecimal:
-                level = "\\pnlvlbody\\pndec";
-                break;
-            case QTextListFormat::ListLowerAlpha:
-                level = "\\pnlvlbody\\pnlcltr";
-                break;
-            case QTextListFormat::ListUpperAlpha:
-                level = "\\pnlvlbody\\pnucltr";
-                break;
-            case QTextListFormat::ListLowerRoman:
-                level = "\\pnlvlbody\\pnlcrm";
-                break;
-            case QTextListFormat::ListUpperRoman:
-                level = "\\pnlvlbody\\pnucrm";
-                break;
-            default:
-                return "{\\pntext " + EscapeText(QStringLiteral("\u2022")) +
-                       "\\tab}{\\*\\pn\\pnlvlblt" + font + "\\pnindent0{\\pntxtb " +
-                       EscapeText(QStringLiteral("\u2022")) + "}}";
-        }
-        return "{\\pntext " + EscapeText(list.itemText(block)) + "\\tab}{\\*\\pn" + level + font +
-               "\\pnindent0\\pnstart1{\\pntxta .}}";
-    }
-
+    // Text with Chinese in it carries the associated words too, and says before each run
+    // whether it is East Asian (\dbch) or not (\loch): word processors format the two apart.
     std::string Fragment(const QTextFragment& fragment) {
         const QTextCharFormat format = fragment.charFormat();
         if (format.isImageFormat()) {
             return Picture(format.toImageFormat());
         }
-        return "{" + CharacterProperties(format) + " " + EscapeText(fragment.text()) + "}";
+        const QString text = fragment.text();
+        const ScriptWords words = ScriptWordsOf(format);
+        std::string out = "{" + words.Written("") + CharacterProperties(format);
+        if (!ContainsEastAsian(text)) {
+            return out + " " + EscapeRtfText(text) + "}";
+        }
+        out += "\\dbch" + words.Written("a");
+        ForEachScriptRun(text, [&out](const QString& run, bool eastAsian) {
+            out += (eastAsian ? "\\dbch " : "\\loch ") + EscapeRtfText(run);
+        });
+        return out + "}";
     }
 
-    std::string CharacterProperties(const QTextCharFormat& format) {
+    // The words that word processors keep apart for Latin and East Asian text, written plain
+    // (\f, \fs, \b...) or associated (\af, \afs, \ab...).
+    // A font without Chinese glyphs is not named for Chinese text: a word processor then shows
+    // it in its own Chinese font, which it can make bold, rather than in a fallback it cannot.
+    struct ScriptWords {
+        int font = 0;
+        bool fontShowsChinese = false;
+        long halfPoints = 24;
+        bool bold = false;
+        bool italic = false;
+        bool underline = false;
+
+        std::string Written(const std::string& prefix) const {
+            std::string out;
+            if (prefix.empty() || fontShowsChinese) {
+                out += "\\" + prefix + "f" + std::to_string(font);
+            }
+            out += "\\" + prefix + "fs" + std::to_string(halfPoints);
+            for (const auto& [on, word] :
+                 {std::pair{bold, "b"}, std::pair{italic, "i"}, std::pair{underline, "ul"}}) {
+                if (on) {
+                    out += "\\" + prefix + word;
+                }
+            }
+            return out;
+        }
+    };
+
+    ScriptWords ScriptWordsOf(const QTextCharFormat& format) {
         const QStringList families = format.fontFamilies().toStringList();
         QString family = families.isEmpty() ? format.property(QTextFormat::FontFamily).toString()
                                             : families.front();
         if (family.isEmpty()) {
             family = m_document.defaultFont().family();
         }
-        std::string out = "\\f" + std::to_string(FontIndex(family));
         const double points = format.fontPointSize() > 0 ? format.fontPointSize()
                                                          : m_document.defaultFont().pointSizeF();
-        out += "\\fs" + std::to_string(std::lround(points * 2));
-        if (format.fontWeight() >= QFont::DemiBold) {
-            out += "\\b";
+        return {FontIndex(family),       ShowsChinese(family),
+                std::lround(points * 2), format.fontWeight() >= QFont::DemiBold,
+                format.fontItalic(),     format.fontUnderline()};
+    }
+
+    bool ShowsChinese(const QString& family) {
+        const auto known = m_showsChinese.find(family);
+        if (known != m_showsChinese.end()) {
+            return known->second;
         }
-        if (format.fontItalic()) {
-            out += "\\i";
-        }
-        if (format.fontUnderline()) {
-            out += "\\ul";
-        }
+        const bool shows =
+            QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese);
+        m_showsChinese.emplace(family, shows);
+        return shows;
+    }
+
+    std::string CharacterProperties(const QTextCharFormat& format) {
+        std::string out;
         if (format.fontStrikeOut()) {
             out += "\\strike";
         }
@@ -281,6 +313,8 @@ private:
     const QTextDocument& m_document;
     QStringList m_fonts;
     std::vector<QRgb> m_colors;
+    RtfListWriter m_lists;
+    std::map<QString, bool> m_showsChinese;
 };
 
 }  // namespace

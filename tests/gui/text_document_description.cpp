@@ -1,10 +1,12 @@
 #include "gui/text_document_description.h"
 
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
 #include <QTextList>
+#include <QTextTable>
 
 #include <vector>
 
@@ -12,18 +14,37 @@ namespace velnor::test {
 
 namespace {
 
+// Where a paragraph sits in a table: its cell and the cell's span.
+QString DescribeCell(const QTextBlock& block) {
+    const QTextTable* table = QTextCursor(block).currentTable();
+    if (table == nullptr) {
+        return {};
+    }
+    const QTextTableCell cell = table->cellAt(block.position());
+    return QStringLiteral(" cell=%1,%2 span=%3x%4")
+        .arg(cell.row())
+        .arg(cell.column())
+        .arg(cell.rowSpan())
+        .arg(cell.columnSpan());
+}
+
 QString DescribeBlock(const QTextBlock& block) {
     const QTextBlockFormat format = block.blockFormat();
     const QTextList* list = block.textList();
     return QStringLiteral(
-               "paragraph align=%1 left=%2 right=%3 first=%4 above=%5 below=%6 list=%7\n")
+               "paragraph align=%1 left=%2 right=%3 first=%4 above=%5 below=%6 list=%7%8\n")
         .arg(static_cast<int>(format.alignment() & Qt::AlignHorizontal_Mask))
         .arg(qRound(format.leftMargin()))
         .arg(qRound(format.rightMargin()))
         .arg(list != nullptr ? 0 : qRound(format.textIndent()))
         .arg(qRound(format.topMargin()))
         .arg(qRound(format.bottomMargin()))
-        .arg(list != nullptr ? static_cast<int>(list->format().style()) : 0);
+        .arg(list != nullptr ? QStringLiteral("%1/%2 %3")
+                                   .arg(static_cast<int>(list->format().style()))
+                                   .arg(list->format().indent())
+                                   .arg(list->itemText(block))
+                             : QStringLiteral("0"))
+        .arg(DescribeCell(block));
 }
 
 // A run of text as its formatting and its text.

@@ -5,6 +5,7 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 #include <QTextList>
+#include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
@@ -29,8 +30,40 @@ QTextBlockFormat Paragraph(const std::function<void(QTextBlockFormat&)>& set) {
     return format;
 }
 
-// Runs of every kind of formatting, paragraphs of every alignment and indent, a bullet list and a
-// numbered one, Chinese and symbols outside code page 936, and a picture.
+// A 3 x 3 table with borders: a cell two columns wide, one two rows high, two paragraphs in one.
+void FillTable(QTextCursor& cursor) {
+    QTextTableFormat format;
+    format.setBorderCollapse(true);
+    format.setCellSpacing(0);
+    format.setColumnWidthConstraints({QTextLength(QTextLength::FixedLength, 100),
+                                      QTextLength(QTextLength::FixedLength, 60),
+                                      QTextLength(QTextLength::FixedLength, 80)});
+    QTextTable* table = cursor.insertTable(3, 3, format);
+    const char* texts[] = {"合并", "", "C1", "A2", "B2", "C2", "A3", "B3", ""};
+    for (int i = 0; i < 9; ++i) {
+        QTextTableCell cell = table->cellAt(i / 3, i % 3);
+        QTextTableCellFormat cellFormat;
+        cellFormat.setTopBorder(1);
+        cellFormat.setTopBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        cellFormat.setTopBorderBrush(QColor(0, 0, 200));
+        cellFormat.setBottomBorder(2);
+        cellFormat.setBottomBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        cellFormat.setBottomBorderBrush(Qt::black);
+        cell.setFormat(cellFormat);
+        cell.firstCursorPosition().insertText(QString::fromUtf8(texts[i]),
+                                              Chars([](auto& f) { f.setFontWeight(QFont::Bold); }));
+    }
+    table->cellAt(1, 1).lastCursorPosition().insertBlock();
+    table->cellAt(1, 1).lastCursorPosition().insertText(QStringLiteral("第二段"));
+    table->mergeCells(0, 0, 1, 2);
+    table->mergeCells(1, 2, 2, 1);
+    cursor = table->lastCursorPosition();
+    cursor.movePosition(QTextCursor::NextBlock);
+}
+
+// Runs of every kind of formatting, paragraphs of every alignment and indent, a bullet list, a
+// numbered one with a second level and another after it, a table, Chinese and symbols outside
+// code page 936, and a picture.
 void FillDocument(QTextDocument& document) {
     QImage image(6, 4, QImage::Format_RGB32);
     image.fill(Qt::darkGreen);
@@ -73,6 +106,23 @@ void FillDocument(QTextDocument& document) {
     numbers.setStyle(QTextListFormat::ListDecimal);
     cursor.createList(numbers);
     cursor.insertText(QStringLiteral("one"), QTextCharFormat());
+    QTextListFormat letters;
+    letters.setStyle(QTextListFormat::ListLowerAlpha);
+    letters.setIndent(2);
+    letters.setNumberPrefix(QStringLiteral("("));
+    letters.setNumberSuffix(QStringLiteral(")"));
+    cursor.insertBlock(QTextBlockFormat());
+    QTextList* sublist = cursor.createList(letters);
+    cursor.insertText(QStringLiteral("one (a)"), QTextCharFormat());
+    cursor.insertBlock(QTextBlockFormat());
+    sublist->add(cursor.block());
+    cursor.insertText(QStringLiteral("one (b)"), QTextCharFormat());
+    cursor.insertBlock(QTextBlockFormat());
+    numbers.setStyle(QTextListFormat::ListUpperRoman);
+    cursor.createList(numbers);
+    cursor.insertText(QStringLiteral("I"), QTextCharFormat());
+    cursor.insertBlock(QTextBlockFormat());
+    FillTable(cursor);
     cursor.insertBlock(QTextBlockFormat());
     QTextImageFormat picture;
     picture.setName(QStringLiteral("test:image"));
