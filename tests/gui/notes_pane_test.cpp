@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "commands/command_ids.h"
 #include "commands/command_table.h"
@@ -139,6 +142,53 @@ TEST_F(NotesPaneTest, FindAndReplaceAllOverChineseText) {
     replace->ReplaceOne();  // selects the first match
     replace->ReplaceOne();  // replaces it
     EXPECT_TRUE(Notes().toPlainText().contains(QStringLiteral("股四斜边五")));
+}
+
+// The keyboard path a teacher takes: type, Tab, type, then 全部替换 with the mouse.
+TEST_F(NotesPaneTest, TabLeadsFromTheSearchTextToTheReplacementAndAnEmptyOneAsksFirst) {
+    Notes().setPlainText(QStringLiteral("cube edge, cube face"));
+    frame.Actions().Run(cmd::kReplace);
+    ReplaceDialog* replace = frame.Texts().Replace();
+    ASSERT_NE(replace, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(replace));
+    // Keys go where the dialog's focus is, whichever window the test display made active.
+    const auto typeInDialog = [&](const QString& text) {
+        QTest::keyClicks(replace->focusWidget(), text);
+    };
+    replace->FindText().setFocus();
+    typeInDialog(QStringLiteral("cube"));
+    QTest::keyClick(replace->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(replace->focusWidget(), &replace->ReplaceText());
+    typeInDialog(QStringLiteral("prism"));
+    EXPECT_EQ(replace->ReplaceText().text(), QStringLiteral("prism"));
+    replace->grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/replace_typed.png"));
+    QTest::keyClick(replace->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(replace->focusWidget(), &replace->MatchWholeWord());
+
+    auto* replaceAll = replace->findChild<QPushButton*>(QStringLiteral("replaceAll"));
+    ASSERT_NE(replaceAll, nullptr);
+    replace->ReplaceText().clear();
+    struct Case {
+        QMessageBox::StandardButton answer;
+        const char* notesAfter;
+    };
+    for (const Case& c :
+         {Case{QMessageBox::No, "cube edge, cube face"}, Case{QMessageBox::Yes, " edge,  face"}}) {
+        SCOPED_TRACE(c.notesAfter);
+        QString question;
+        QTimer::singleShot(100, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            question = box->text();
+            if (c.answer == QMessageBox::No) {
+                box->grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/replace_all_empty.png"));
+            }
+            box->button(c.answer)->click();
+        });
+        QTest::mouseClick(replaceAll, Qt::LeftButton);
+        EXPECT_TRUE(question.contains(QStringLiteral("删除")));
+        EXPECT_EQ(Notes().toPlainText(), QString::fromUtf8(c.notesAfter));
+    }
 }
 
 TEST_F(NotesPaneTest, ScreenshotOfFormattedNotes) {
