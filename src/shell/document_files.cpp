@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTextDocument>
 
 #include <exception>
 #include <filesystem>
@@ -17,6 +17,8 @@
 #include "output/figure_files.h"
 #include "persistence/document_file.h"
 #include "persistence/document_io.h"
+#include "richtext/rtf_writer.h"
+#include "shell/chinese_file_dialog.h"
 #include "shell/example_file_dialog.h"
 #include "shell/notes_pane.h"
 #include "shell/program_profile.h"
@@ -248,14 +250,14 @@ bool DocumentFiles::ImportNotes(const QString& file) {
 }
 
 bool DocumentFiles::ExportNotes(const QString& file) {
-    const QString path =
-        file.isEmpty()
-            ? QFileDialog::getSaveFileName(&m_window, QStringLiteral("保存RTF文件"), {}, kRtfFilter)
-            : file;
+    const QString path = file.isEmpty()
+                             ? AskSaveFileName(&m_window, QStringLiteral("保存RTF文件"), kRtfFilter)
+                             : file;
     if (path.isEmpty()) {
         return false;
     }
-    const std::string rtf = m_notes.Rtf();
+    // Empty notes are stored as nothing at all; a file of their own is still a document.
+    const std::string rtf = m_notes.Rtf().empty() ? WriteRtf(QTextDocument()) : m_notes.Rtf();
     try {
         WriteFileReplacing(ToPath(WithExtension(path, QStringLiteral("rtf"))),
                            {reinterpret_cast<const uint8_t*>(rtf.data()), rtf.size()});

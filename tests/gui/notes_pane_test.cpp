@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "gui/text_document_description.h"
 #include "gui/text_typing.h"
 #include "model/document.h"
+#include "richtext/rtf_reader.h"
 #include "shell/command_actions.h"
 #include "shell/dialogs/find_dialog.h"
 #include "shell/dialogs/replace_dialog.h"
@@ -189,6 +191,21 @@ TEST_F(NotesPaneTest, TabLeadsFromTheSearchTextToTheReplacementAndAnEmptyOneAsks
         EXPECT_TRUE(question.contains(QStringLiteral("删除")));
         EXPECT_EQ(Notes().toPlainText(), QString::fromUtf8(c.notesAfter));
     }
+}
+
+TEST_F(NotesPaneTest, EmptyNotesSaveAsAnEmptyRtfDocument) {
+    ASSERT_TRUE(frame.Files().New());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("笔记.rtf"));
+    ASSERT_TRUE(frame.Files().ExportNotes(path));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray rtf = saved.readAll();
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1")) << rtf.constData();
+    EXPECT_TRUE(rtf.trimmed().endsWith('}'));
+    QTextDocument read;
+    ReadRtf(rtf.toStdString(), read);
+    EXPECT_EQ(read.toPlainText(), QString());
 }
 
 TEST_F(NotesPaneTest, ScreenshotOfFormattedNotes) {
