@@ -98,9 +98,13 @@ void DrawBitText(const CBitText& text, const RenderEnv& env, bool ownColor) {
     const size_t needed = static_cast<size_t>(CBitText::BytesPerRow(text.m_nWidth)) *
                           static_cast<size_t>(text.m_nHeight);
     if (!text.m_bits.empty() && text.m_bits.size() >= needed) {
+        // Over the figure, never half hidden by its faces.
+        glPushAttrib(GL_ENABLE_BIT);
+        glDisable(GL_DEPTH_TEST);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
         glBitmap(text.m_nWidth, text.m_nHeight, static_cast<GLfloat>(text.m_nWidth / 2),
                  static_cast<GLfloat>(text.m_nHeight / 2), 0, 0, text.m_bits.data());
+        glPopAttrib();
     }
     glPopMatrix();
     if (ownColor) {
