@@ -39,6 +39,7 @@
 #include "shell/help/about_dialog.h"
 #include "shell/help/help_window.h"
 #include "shell/input_line.h"
+#include "shell/lock_key_indicators.h"
 #include "shell/manager_tree.h"
 #include "shell/message_box_sink.h"
 #include "shell/notes_pane.h"
@@ -233,6 +234,7 @@ void CMainFrame::BuildStatusBar() {
         [this](const QString& text) { m_regionLabel->setText(text); });
     bar->addPermanentWidget(m_pageLabel);
     bar->addPermanentWidget(m_regionLabel);
+    new LockKeyIndicators(*bar);
     bar->showMessage(kIdleText);
     // The prompt of a menu item shows while it is highlighted; the idle text comes back after.
     connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
