@@ -256,18 +256,16 @@ void CMainFrame::AddFrameKeys() {
     add(cmd::kCycleProjection, QKeySequence(Qt::Key_F5));
     add(cmd::kNextPane, QKeySequence(Qt::Key_F6));
     add(cmd::kPreviousPane, QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    // The frame's own command that the menus of the table do not hold.
-    QAction* notes =
-        m_actions->Menu(QStringLiteral("视图"))->addAction(QStringLiteral("拉开文档窗口"));
-    connect(notes, &QAction::triggered, this, &CMainFrame::OpenNotesPane);
 }
 
 void CMainFrame::ConnectMouseTools() {
     MouseTools& tools = m_view->Tools();
     tools.SetDocument(m_doc.get());
     tools.SetCommandRunner([this](int id) { m_actions->Run(id); });
-    tools.SetPageStatusSink(
-        [this](const std::string& text) { ShowPageName(QString::fromStdString(text)); });
+    tools.SetPageStatusSink([this](const std::string& text) {
+        ShowPageName(QString::fromStdString(text));
+        m_tree->ShowSelection();  // a click in the view changes the selection
+    });
     // Switching pages hands the mouse back to the selection tool.
     const auto selectTool = [&tools] { tools.SelectTool(); };
     for (const int id : {cmd::kPreviousPage, cmd::kNextPage, cmd::kNewPage}) {
