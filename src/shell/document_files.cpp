@@ -111,10 +111,10 @@ bool DocumentFiles::Open(const QString& file) {
     if (!SaveModified()) {
         return false;
     }
-    const QString path =
-        file.isEmpty() ? QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开"), {},
-                                                      kDocumentFilter + QStringLiteral(";;*.*"))
-                       : file;
+    const QString path = file.isEmpty()
+                             ? AskOpenFileName(&m_window, QStringLiteral("打开"),
+                                               kDocumentFilter + QStringLiteral(";;所有文件(*)"))
+                             : file;
     return !path.isEmpty() && OpenPath(path);
 }
 
@@ -166,10 +166,10 @@ bool DocumentFiles::Save() {
 bool DocumentFiles::SaveAs(const QString& file) {
     static const QList<SaveFileType> types{
         {kDocumentFilter, QStringLiteral("plm")},
-        {QStringLiteral("Bitmap image (*.bmp)"), QStringLiteral("bmp")},
-        {QStringLiteral("JPEG image (*.jpg)"), QStringLiteral("jpg")},
-        {QStringLiteral("GIF image (*.gif)"), QStringLiteral("gif")},
-        {QStringLiteral("PNG image (*.png)"), QStringLiteral("png")},
+        {QStringLiteral("BMP图像(*.bmp)"), QStringLiteral("bmp")},
+        {QStringLiteral("JPEG图像(*.jpg)"), QStringLiteral("jpg")},
+        {QStringLiteral("GIF图像(*.gif)"), QStringLiteral("gif")},
+        {QStringLiteral("PNG图像(*.png)"), QStringLiteral("png")},
         {kSvgFilter, QStringLiteral("svg")},
         {kPdfFilter, QStringLiteral("pdf")}};
     const SaveChoice choice =
@@ -231,10 +231,9 @@ bool DocumentFiles::SaveModified() {
 }
 
 bool DocumentFiles::ImportNotes(const QString& file) {
-    const QString path =
-        file.isEmpty()
-            ? QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开RTF文件"), {}, kRtfFilter)
-            : file;
+    const QString path = file.isEmpty()
+                             ? AskOpenFileName(&m_window, QStringLiteral("打开RTF文件"), kRtfFilter)
+                             : file;
     if (path.isEmpty()) {
         return false;
     }
