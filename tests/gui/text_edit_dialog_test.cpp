@@ -105,7 +105,7 @@ TEST(TextEditDialog, ScreenshotWithFormattedText) {
 TEST(TextEditDialog, EnterInTheSizeBoxAppliesTheSizeAndKeepsTheEditorOpen) {
     TextEditDialog dialog;
     dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     test::TypeText(dialog.Editor(), QStringLiteral("棱长"));
     dialog.Editor().selectAll();
     auto* bar = dialog.findChild<TextFormatBar*>();
@@ -118,7 +118,7 @@ TEST(TextEditDialog, EnterInTheSizeBoxAppliesTheSizeAndKeepsTheEditorOpen) {
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), 0);
     EXPECT_EQ(dialog.Editor().currentCharFormat().fontPointSize(), 28.0);
-    EXPECT_TRUE(dialog.Editor().hasFocus());
+    EXPECT_EQ(dialog.focusWidget(), &dialog.Editor());
 }
 
 class AddTextTest : public testing::Test {
