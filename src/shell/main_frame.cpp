@@ -50,6 +50,7 @@
 #include "shell/text_format_bar.h"
 #include "shell/toolbar_layout.h"
 #include "shell/view_figure.h"
+#include "shell/view_room.h"
 #include "shell/window_script_runner.h"
 #include "view/mouse_tools.h"
 #include "view/plom_view.h"
@@ -78,6 +79,7 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     m_clipboard = std::make_unique<SystemClipboard>();
     m_textRenderer = std::make_unique<QtTextRenderer>();
     BuildManagerBar();
+    new ViewRoom(*this, *m_managerBar, *m_splitter);
     m_files = new DocumentFiles(
         *m_doc, *m_notes, *this,
         [this](const QString& path) { return m_windowCommands->Images().SaveView(path); },
@@ -319,6 +321,7 @@ void CMainFrame::ToggleFullScreen() {
         return;
     }
     m_savedGeometry = saveGeometry();
+    m_savedPlace = geometry();
     m_savedState = saveState();
     m_savedPanes = m_splitter->saveState();
     m_savedWindowState = windowState();
@@ -332,6 +335,8 @@ void CMainFrame::ToggleFullScreen() {
     m_splitter->setSizes({0, 600});
     FloatViewToolBar();
     showFullScreen();
+    // Where no window manager answers the request, the window takes the screen itself.
+    setGeometry(screen()->geometry());
 }
 
 // The view toolbar floats near the top of the screen, over the view.
@@ -350,6 +355,9 @@ void CMainFrame::EndFullScreen() {
     setWindowState(m_savedWindowState);
     m_input->show();
     restoreGeometry(m_savedGeometry);
+    if (!(m_savedWindowState & Qt::WindowMaximized)) {
+        setGeometry(m_savedPlace);
+    }
     menuBar()->show();
     statusBar()->setVisible(m_bStatusBarShown);
     addToolBar(Qt::TopToolBarArea, m_viewBar);

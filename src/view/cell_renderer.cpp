@@ -49,6 +49,25 @@ void DrawFace(const CFaceCell& face) {
     }
 }
 
+void DrawSelectedPoints(std::span<const GLubyte> indices, Rgb mark, Rgb background) {
+    if (indices.empty()) {
+        return;
+    }
+    struct Disc {
+        GLfloat size;
+        Rgb colour;
+    };
+    const Disc discs[] = {{13.0f, mark}, {8.0f, background}, {4.0f, mark}};
+    glPushAttrib(GL_POINT_BIT | GL_CURRENT_BIT);
+    for (const Disc& disc : discs) {
+        glPointSize(disc.size);
+        glColor3ub(disc.colour.r, disc.colour.g, disc.colour.b);
+        glDrawElements(GL_POINTS, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_BYTE,
+                       indices.data());
+    }
+    glPopAttrib();
+}
+
 void CallLabelString(GLuint listBase, std::string_view text) {
     const LabelGlyphs glyphs(text);
     if (glyphs.count > 0) {

@@ -146,7 +146,9 @@ void DrawSelectedVertices(const CGpage& page, const RenderEnv& env) {
             selected.push_back(static_cast<GLubyte>(i));
         }
     }
-    InSelectionColor(env, [&] { DrawPoints(selected); });
+    InSelectionColor(env, [&] {
+        DrawSelectedPoints(selected, env.settings.m_selectColor, env.settings.m_bgColor);
+    });
 }
 
 void DrawFillMode(CGpage& page, const RenderEnv& env, bool positionsAsColors) {
