@@ -20,8 +20,9 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr int kNoDisplay = 1;
 
-constexpr const char* kUsage =
-    "usage: velnor [FILE.plm] [--run SCRIPT]\n"
+constexpr const char* kUsage = "usage: velnor [FILE.plm] [--run SCRIPT]\n";
+// What --help adds below the usage line.
+constexpr const char* kOptions =
     "  FILE.plm      the document to open\n"
     "  --run SCRIPT  run the commands of SCRIPT in the window, as velnor-cli run does\n"
     "  --help        print this text\n"
@@ -77,6 +78,7 @@ bool HasOption(int argc, char** argv, std::string_view option) {
 int main(int argc, char** argv) {
     if (HasOption(argc, argv, "--help")) {
         std::fputs(kUsage, stdout);
+        std::fputs(kOptions, stdout);
         return 0;
     }
     if (HasOption(argc, argv, "--version")) {
