@@ -124,7 +124,12 @@ void ManagerTree::ShowSelection() {
         for (int c = 0; c < group->childCount(); ++c) {
             QTreeWidgetItem* item = group->child(c);
             const auto cell = CellOfCode(item->data(0, kCodeRole).toUInt() % kPageFactor);
-            item->setSelected(cell && IsSelected(page, *cell));
+            const bool selected = cell && IsSelected(page, *cell);
+            item->setSelected(selected);
+            // A highlight inside a closed group would not be seen.
+            if (selected) {
+                group->setExpanded(true);
+            }
         }
     }
 }

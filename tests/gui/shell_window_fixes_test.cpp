@@ -300,6 +300,7 @@ TEST_F(WindowFixesTest, ASelectedPointIsRingedAndTheTreeShowsEverySelectedCell) 
     const QList<QTreeWidgetItem*> highlighted = tree.selectedItems();
     ASSERT_EQ(highlighted.size(), 2);
     EXPECT_TRUE(highlighted.contains(tree.FindItem(pageCode + 1003)));  // C
+    EXPECT_TRUE(tree.FindItem(pageCode + 1000)->isExpanded());
     EXPECT_TRUE(highlighted.contains(
         tree.FindItem(pageCode + 3000 + doc.CurrentPage().m_selLines.front())));
 
