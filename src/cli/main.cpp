@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "cli/calc_command.h"
 #include "cli/check_command.h"
@@ -25,13 +26,19 @@ constexpr Entry kSubcommands[] = {
     {"calc", velnor::cli::RunCalc},
 };
 
-int Usage() {
-    std::fprintf(stderr, "usage: velnor-cli <subcommand> [arguments]\nsubcommands:");
+constexpr int kUsageError = 2;
+
+void PrintUsage(std::FILE* out) {
+    std::fprintf(out, "usage: velnor-cli <subcommand> [arguments]\nsubcommands:");
     for (const Entry& entry : kSubcommands) {
-        std::fprintf(stderr, " %s", entry.name);
+        std::fprintf(out, " %s", entry.name);
     }
-    std::fprintf(stderr, "\n");
-    return 2;
+    std::fprintf(out, "\n       velnor-cli --help | help | --version\n");
+}
+
+int Usage() {
+    PrintUsage(stderr);
+    return kUsageError;
 }
 
 }  // namespace
@@ -39,6 +46,15 @@ int Usage() {
 int main(int argc, char** argv) {
     if (argc < 2) {
         return Usage();
+    }
+    const std::string_view first = argv[1];
+    if (first == "--help" || first == "help") {
+        PrintUsage(stdout);
+        return 0;
+    }
+    if (first == "--version") {
+        std::printf("velnor-cli %s\n", VELNOR_VERSION);
+        return 0;
     }
     for (const Entry& entry : kSubcommands) {
         if (std::strcmp(argv[1], entry.name) == 0) {

@@ -15,7 +15,7 @@ T Parse(const std::string& name, const std::string& text, const char* what) {
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (ec != std::errc() || ptr != end) {
-        throw CommandError("parameter " + name + "=" + text + " is not " + what);
+        throw CommandError("参数 " + name + "=" + text + " 不是" + what);
     }
     return value;
 }
@@ -35,9 +35,9 @@ double CommandParams::Number(const std::string& name, double fallback) const {
     if (found == m_values.end()) {
         return fallback;
     }
-    double value = Parse<double>(name, found->second, "a number");
+    double value = Parse<double>(name, found->second, "数字");
     if (!std::isfinite(value)) {
-        throw CommandError("parameter " + name + "=" + found->second + " is not a finite number");
+        throw CommandError("参数 " + name + "=" + found->second + " 不是有限的数字");
     }
     return value;
 }
@@ -45,20 +45,20 @@ double CommandParams::Number(const std::string& name, double fallback) const {
 float CommandParams::Float(const std::string& name, float fallback) const {
     double value = Number(name, fallback);
     if (std::fabs(value) > 3.0e38) {
-        throw CommandError("parameter " + name + " is out of range");
+        throw CommandError("参数 " + name + " 超出范围");
     }
     return static_cast<float>(value);
 }
 
 int CommandParams::Integer(const std::string& name, int fallback) const {
     auto found = m_values.find(name);
-    return found == m_values.end() ? fallback : Parse<int>(name, found->second, "an integer");
+    return found == m_values.end() ? fallback : Parse<int>(name, found->second, "整数");
 }
 
 uint8_t CommandParams::Byte(const std::string& name, uint8_t fallback) const {
     const int value = Integer(name, fallback);
     if (value < 0 || value > 255) {
-        throw CommandError("parameter " + name + " must lie in 0..255");
+        throw CommandError("参数 " + name + " 必须在 0 到 255 之间");
     }
     return static_cast<uint8_t>(value);
 }
@@ -69,7 +69,7 @@ bool CommandParams::Flag(const std::string& name, bool fallback) const {
         return fallback;
     }
     if (found->second != "0" && found->second != "1") {
-        throw CommandError("parameter " + name + "=" + found->second + " is not 1 or 0");
+        throw CommandError("参数 " + name + "=" + found->second + " 只能是 1 或 0");
     }
     return found->second == "1";
 }

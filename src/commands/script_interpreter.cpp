@@ -57,12 +57,11 @@ void ScriptInterpreter::Run(std::istream& script) {
 }
 
 void ScriptInterpreter::RunLine(std::string_view line, int lineNumber) {
-    const std::vector<std::string> words = SplitScriptLine(line);
-    if (words.empty()) {
-        return;
-    }
     try {
-        Dispatch(words);
+        const std::vector<std::string> words = SplitScriptLine(line);
+        if (!words.empty()) {
+            Dispatch(words);
+        }
     } catch (const CommandError& error) {
         throw ScriptError(lineNumber, error.what());
     }

@@ -16,20 +16,33 @@ bool IsBlank(char c) {
 }  // namespace
 
 std::vector<std::string> SplitScriptLine(std::string_view line) {
-    line = line.substr(0, line.find('#'));
     std::vector<std::string> words;
-    size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && IsBlank(line[i])) {
-            ++i;
+    std::string word;
+    bool inWord = false;
+    bool quoted = false;
+    for (const char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (quoted || !(IsBlank(c) || c == '#')) {
+            word += c;
+            inWord = true;
+        } else {
+            if (inWord) {
+                words.push_back(std::move(word));
+                word.clear();
+                inWord = false;
+            }
+            if (c == '#') {
+                break;
+            }
         }
-        const size_t start = i;
-        while (i < line.size() && !IsBlank(line[i])) {
-            ++i;
-        }
-        if (i > start) {
-            words.emplace_back(line.substr(start, i - start));
-        }
+    }
+    if (quoted) {
+        throw CommandError("a quote is not closed");
+    }
+    if (inWord) {
+        words.push_back(std::move(word));
     }
     return words;
 }

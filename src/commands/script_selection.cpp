@@ -7,7 +7,6 @@
 #include "commands/script_line.h"
 #include "commands/selection_commands.h"
 #include "model/document.h"
-#include "model/document_seam.h"
 
 namespace velnor {
 
@@ -86,10 +85,7 @@ void ScriptSelect(CPlomDoc& doc, const std::vector<std::string>& words) {
     }
     CGpage& page = doc.CurrentPage();
     page.Selection(kind->second) = ReadItems(page, kind->second, words);
-    if (doc.m_bPageSelected) {
-        doc.m_bPageSelected = false;
-        DocumentViews().PageChanged(page, false);
-    }
+    EndPageSelection(doc);
     doc.Redraw();
 }
 

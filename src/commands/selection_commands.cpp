@@ -2,19 +2,26 @@
 
 #include "model/document.h"
 #include "model/document_seam.h"
+#include "model/refresh_hint.h"
 
 namespace velnor {
 
 namespace {
 
-void EndPageSelection(CPlomDoc& doc) {
-    if (doc.m_bPageSelected) {
-        doc.m_bPageSelected = false;
-        DocumentViews().PageChanged(doc.CurrentPage(), false);
-    }
+// Selecting the page or ending that changes only its mark in the status bar: the page stays the
+// one shown, so the views keep the display switches of the moment rather than the page's preset.
+void ShowPageSelectionMark() {
+    DocumentViews().Refresh(kHintPageLabel);
 }
 
 }  // namespace
+
+void EndPageSelection(CPlomDoc& doc) {
+    if (doc.m_bPageSelected) {
+        doc.m_bPageSelected = false;
+        ShowPageSelectionMark();
+    }
+}
 
 void SelectVisible(CPlomDoc& doc, SelectionKind kind) {
     doc.CurrentPage().SelectAllOfKind(kind);
@@ -36,7 +43,7 @@ void Deselect(CPlomDoc& doc) {
 
 void SelectCurrentPage(CPlomDoc& doc) {
     doc.m_bPageSelected = true;
-    DocumentViews().PageChanged(doc.CurrentPage(), true);
+    ShowPageSelectionMark();
 }
 
 }  // namespace velnor

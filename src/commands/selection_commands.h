@@ -14,5 +14,7 @@ void SelectAllCells(CPlomDoc& doc);
 void Deselect(CPlomDoc& doc);
 // The page as a whole: what Copy and Clear then take. The status bar shows the mark.
 void SelectCurrentPage(CPlomDoc& doc);
+// Takes the mark of the page as a whole away, if it is there.
+void EndPageSelection(CPlomDoc& doc);
 
 }  // namespace velnor

@@ -68,6 +68,7 @@ std::vector<CommandEntry> ViewMenu() {
     AppendMenu(items, InMenu("视图/投影类型", std::move(projections)));
     AppendMenu(items, InMenu("视图", std::move(display)));
     AppendMenu(items, InMenu("视图/标签字大小", std::move(labelSizes)));
+    AppendMenu(items, InMenu("视图", {ShellItem(33207, "拉开文档窗口", "拉开文档窗口")}));
     return items;
 }
 

@@ -80,13 +80,17 @@ std::string RichTextName(std::string_view plainText) {
     return "文本：" + kept + "...";
 }
 
-std::optional<uint16_t> AddRichText(CPlomDoc& doc, EditedText text) {
+std::optional<uint16_t> AddRichText(CPlomDoc& doc, EditedText text,
+                                    std::optional<Float3> position) {
     if (RefuseBlank(text)) {
         return std::nullopt;
     }
     auto cell = std::make_unique<CBitRtfText>();
     TakeText(*cell, std::move(text));
     cell->m_color = SceneSettings().m_textColor;
+    if (position) {
+        cell->m_position = *position;
+    }
     const uint16_t key = doc.CurrentPage().AddSolid(std::move(cell));
     if (key == 0) {
         return std::nullopt;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/subassembly.h"
 #include "model/text_renderer_seam.h"
 
 namespace velnor {
@@ -21,8 +22,10 @@ bool IsBlankText(std::string_view utf8);
 std::string RichTextName(std::string_view plainText);
 
 // Adds the edited text to the current page as a CBitRtfText in the scene's text colour, recorded
-// as "添加文本", and returns its key. A blank text is refused with kNoTextMessage.
-std::optional<uint16_t> AddRichText(CPlomDoc& doc, EditedText text);
+// as "添加文本", and returns its key. Without a position it hangs where a new bitmap text does by
+// default. A blank text is refused with kNoTextMessage.
+std::optional<uint16_t> AddRichText(CPlomDoc& doc, EditedText text,
+                                    std::optional<Float3> position = std::nullopt);
 
 // Puts the edited text in place of the rich text with that key (its place, colour and material
 // stay), recorded as one undoable "修改文本". A blank text is refused as above; a key that is not a

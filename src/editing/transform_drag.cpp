@@ -14,6 +14,12 @@ bool SelectionDrag::CanDrag(const CGpage& page) {
 }
 
 void SelectionDrag::Move(CPlomDoc& doc, int dx, int dy, bool alongY) {
+    const float across = dx / kPixelsPerUnit;
+    const float up = -dy / kPixelsPerUnit;
+    MoveBy(doc, alongY ? Float3{across, up, 0.0f} : Float3{across, 0.0f, up});
+}
+
+void SelectionDrag::MoveBy(CPlomDoc& doc, const Float3& shift) {
     CGpage& page = doc.CurrentPage();
     if (!CanDrag(page)) {
         return;
@@ -22,9 +28,6 @@ void SelectionDrag::Move(CPlomDoc& doc, int dx, int dy, bool alongY) {
         RecordTransform(doc, kTransformTranslate, "拖移变换");
         m_bDragging = true;
     }
-    const float across = dx / kPixelsPerUnit;
-    const float up = -dy / kPixelsPerUnit;
-    const Float3 shift = alongY ? Float3{across, up, 0.0f} : Float3{across, 0.0f, up};
     TranslateCells(page, page.m_selPoints, page.m_selSolids, shift);
     UpdateAllTexts(page);
     doc.SetModifiedFlag();

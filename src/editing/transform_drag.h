@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/subassembly.h"
+
 namespace velnor {
 
 class CPlomDoc;
@@ -18,6 +20,8 @@ public:
     // Moves by (dx / 20) along x and (-dy / 20) along z, or along y when `alongY` (Shift held).
     // Does nothing while the selection cannot be dragged.
     void Move(CPlomDoc& doc, int dx, int dy, bool alongY);
+    // Moves by `shift` in the same way, for a caller that measured the drag itself.
+    void MoveBy(CPlomDoc& doc, const Float3& shift);
     void Release() { m_bDragging = false; }
     bool IsDragging() const { return m_bDragging; }
 

@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTextDocument>
 
 #include <exception>
 #include <filesystem>
@@ -17,6 +17,8 @@
 #include "output/figure_files.h"
 #include "persistence/document_file.h"
 #include "persistence/document_io.h"
+#include "richtext/rtf_writer.h"
+#include "shell/chinese_file_dialog.h"
 #include "shell/example_file_dialog.h"
 #include "shell/notes_pane.h"
 #include "shell/program_profile.h"
@@ -110,10 +112,10 @@ bool DocumentFiles::Open(const QString& file) {
     if (!SaveModified()) {
         return false;
     }
-    const QString path =
-        file.isEmpty() ? QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开"), {},
-                                                      kDocumentFilter + QStringLiteral(";;*.*"))
-                       : file;
+    const QString path = file.isEmpty()
+                             ? AskOpenFileName(&m_window, QStringLiteral("打开"),
+                                               kDocumentFilter + QStringLiteral(";;所有文件(*)"))
+                             : file;
     return !path.isEmpty() && OpenPath(path);
 }
 
@@ -165,10 +167,10 @@ bool DocumentFiles::Save() {
 bool DocumentFiles::SaveAs(const QString& file) {
     static const QList<SaveFileType> types{
         {kDocumentFilter, QStringLiteral("plm")},
-        {QStringLiteral("Bitmap image (*.bmp)"), QStringLiteral("bmp")},
-        {QStringLiteral("JPEG image (*.jpg)"), QStringLiteral("jpg")},
-        {QStringLiteral("GIF image (*.gif)"), QStringLiteral("gif")},
-        {QStringLiteral("PNG image (*.png)"), QStringLiteral("png")},
+        {QStringLiteral("BMP图像(*.bmp)"), QStringLiteral("bmp")},
+        {QStringLiteral("JPEG图像(*.jpg)"), QStringLiteral("jpg")},
+        {QStringLiteral("GIF图像(*.gif)"), QStringLiteral("gif")},
+        {QStringLiteral("PNG图像(*.png)"), QStringLiteral("png")},
         {kSvgFilter, QStringLiteral("svg")},
         {kPdfFilter, QStringLiteral("pdf")},
         {kTikzFilter, QStringLiteral("tex")}};
@@ -231,10 +233,9 @@ bool DocumentFiles::SaveModified() {
 }
 
 bool DocumentFiles::ImportNotes(const QString& file) {
-    const QString path =
-        file.isEmpty()
-            ? QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开RTF文件"), {}, kRtfFilter)
-            : file;
+    const QString path = file.isEmpty()
+                             ? AskOpenFileName(&m_window, QStringLiteral("打开RTF文件"), kRtfFilter)
+                             : file;
     if (path.isEmpty()) {
         return false;
     }
@@ -250,14 +251,14 @@ bool DocumentFiles::ImportNotes(const QString& file) {
 }
 
 bool DocumentFiles::ExportNotes(const QString& file) {
-    const QString path =
-        file.isEmpty()
-            ? QFileDialog::getSaveFileName(&m_window, QStringLiteral("保存RTF文件"), {}, kRtfFilter)
-            : file;
+    const QString path = file.isEmpty()
+                             ? AskSaveFileName(&m_window, QStringLiteral("保存RTF文件"), kRtfFilter)
+                             : file;
     if (path.isEmpty()) {
         return false;
     }
-    const std::string rtf = m_notes.Rtf();
+    // Empty notes are stored as nothing at all; a file of their own is still a document.
+    const std::string rtf = m_notes.Rtf().empty() ? WriteRtf(QTextDocument()) : m_notes.Rtf();
     try {
         WriteFileReplacing(ToPath(WithExtension(path, QStringLiteral("rtf"))),
                            {reinterpret_cast<const uint8_t*>(rtf.data()), rtf.size()});

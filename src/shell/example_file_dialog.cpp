@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QTreeView>
 
+#include "shell/chinese_file_dialog.h"
+
 namespace velnor {
 
 namespace {
@@ -16,7 +18,7 @@ ExampleFileDialog::ExampleFileDialog(const QString& folder, QWidget* parent)
     : QFileDialog(parent, QStringLiteral("示例文件"), folder, QStringLiteral("Velnor文件(*.plm)")) {
     setObjectName(QStringLiteral("ExampleFileDialog"));
     // Qt's own dialog, whose list can be told to leave out folders.
-    setOption(QFileDialog::DontUseNativeDialog);
+    ListInChinese(*this);
     setFileMode(QFileDialog::ExistingFile);
     setAcceptMode(QFileDialog::AcceptOpen);
     setDefaultSuffix(QStringLiteral("plm"));

@@ -24,6 +24,7 @@ void FrameDocumentViews::Refresh(int hint) {
         const CPlomDoc& doc = m_frame.Document();
         ShowPageName(doc.CurrentPage(), doc.m_bPageSelected);
     }
+    m_frame.Tree().ShowSelection();
     m_frame.View().update();
 }
 
@@ -40,6 +41,7 @@ void FrameDocumentViews::PageChanged(const CGpage& current, bool pageSelected) {
                  preset == kPresetCamouflage || m_frame.Document().m_bSmoothShading);
     ShowPageName(current, pageSelected);
     m_frame.Tree().ShowCurrentPage();
+    m_frame.Tree().ShowSelection();
     view.Tools().ResetPencil();
 }
 
@@ -53,6 +55,7 @@ void FrameDocumentViews::CompileComponent(const CGpage& page, uint16_t number) {
 
 void FrameDocumentViews::Redraw() {
     m_frame.UpdateTitle();
+    m_frame.Tree().ShowSelection();
     m_frame.View().update();
 }
 

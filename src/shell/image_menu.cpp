@@ -1,13 +1,13 @@
 #include "shell/image_menu.h"
 
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGuiApplication>
 
 #include "commands/command_error.h"
 #include "commands/command_ids.h"
 #include "commands/command_params.h"
 #include "geometry/text_format.h"
+#include "shell/chinese_file_dialog.h"
 #include "shell/dialogs/region_size_dialog.h"
 #include "shell/save_file_dialog.h"
 #include "view/images/clipboard_bitmap.h"
@@ -154,10 +154,9 @@ bool ImageMenu::SaveView(const QString& path) {
 }
 
 void ImageMenu::OpenImage(const QString& file) {
-    const QString path = file.isEmpty()
-                             ? QFileDialog::getOpenFileName(&m_window, QStringLiteral("打开图象"),
-                                                            {}, QString::fromUtf8(kOpenImageFilter))
-                             : file;
+    const QString path = file.isEmpty() ? AskOpenFileName(&m_window, QStringLiteral("打开图象"),
+                                                          QString::fromUtf8(kOpenImageFilter))
+                                        : file;
     if (!path.isEmpty() && !m_view.Images().Open(path) && !file.isEmpty()) {
         throw CommandError("没有打开 " + file.toStdString());
     }

@@ -2,9 +2,12 @@
 #include <QFont>
 #include <QFontDatabase>
 
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "shell/command_icons.h"
+#include "shell/display_check.h"
 #include "shell/document_files.h"
 #include "shell/main_frame.h"
 #include "shell/qt_translations.h"
@@ -15,6 +18,15 @@
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kNoDisplay = 1;
+
+constexpr const char* kUsage = "usage: velnor [FILE.plm] [--run SCRIPT]\n";
+// What --help adds below the usage line.
+constexpr const char* kOptions =
+    "  FILE.plm      the document to open\n"
+    "  --run SCRIPT  run the commands of SCRIPT in the window, as velnor-cli run does\n"
+    "  --help        print this text\n"
+    "  --version     print the version\n";
 
 struct StartArguments {
     QString file;
@@ -56,9 +68,27 @@ void UseChineseFont(QApplication& app) {
     }
 }
 
+// --help and --version answer before anything needs a display.
+bool HasOption(int argc, char** argv, std::string_view option) {
+    return std::find(argv + 1, argv + argc, option) != argv + argc;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (HasOption(argc, argv, "--help")) {
+        std::fputs(kUsage, stdout);
+        std::fputs(kOptions, stdout);
+        return 0;
+    }
+    if (HasOption(argc, argv, "--version")) {
+        std::printf("velnor %s\n", VELNOR_VERSION);
+        return 0;
+    }
+    if (const auto missing = velnor::MissingDisplay()) {
+        std::fprintf(stderr, "velnor: %s\n", missing->c_str());
+        return kNoDisplay;
+    }
     velnor::UseCompatibilityFormat();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kalbrix"));
@@ -71,7 +101,7 @@ int main(int argc, char** argv) {
 
     StartArguments arguments;
     if (!ReadArguments(QApplication::arguments(), arguments)) {
-        std::fprintf(stderr, "usage: velnor [FILE.plm] [--run SCRIPT]\n");
+        std::fputs(kUsage, stderr);
         return kUsageError;
     }
     velnor::CMainFrame frame;

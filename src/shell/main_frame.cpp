@@ -39,6 +39,7 @@
 #include "shell/help/about_dialog.h"
 #include "shell/help/help_window.h"
 #include "shell/input_line.h"
+#include "shell/lock_key_indicators.h"
 #include "shell/manager_tree.h"
 #include "shell/message_box_sink.h"
 #include "shell/notes_pane.h"
@@ -49,6 +50,7 @@
 #include "shell/text_format_bar.h"
 #include "shell/toolbar_layout.h"
 #include "shell/view_figure.h"
+#include "shell/view_room.h"
 #include "shell/window_script_runner.h"
 #include "view/mouse_tools.h"
 #include "view/plom_view.h"
@@ -77,6 +79,7 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     m_clipboard = std::make_unique<SystemClipboard>();
     m_textRenderer = std::make_unique<QtTextRenderer>();
     BuildManagerBar();
+    new ViewRoom(*this, *m_managerBar, *m_splitter);
     m_files = new DocumentFiles(
         *m_doc, *m_notes, *this,
         [this](const QString& path) { return m_windowCommands->Images().SaveView(path); },
@@ -233,6 +236,7 @@ void CMainFrame::BuildStatusBar() {
         [this](const QString& text) { m_regionLabel->setText(text); });
     bar->addPermanentWidget(m_pageLabel);
     bar->addPermanentWidget(m_regionLabel);
+    new LockKeyIndicators(*bar);
     bar->showMessage(kIdleText);
     // The prompt of a menu item shows while it is highlighted; the idle text comes back after.
     connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
@@ -254,18 +258,16 @@ void CMainFrame::AddFrameKeys() {
     add(cmd::kCycleProjection, QKeySequence(Qt::Key_F5));
     add(cmd::kNextPane, QKeySequence(Qt::Key_F6));
     add(cmd::kPreviousPane, QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    // The frame's own command that the menus of the table do not hold.
-    QAction* notes =
-        m_actions->Menu(QStringLiteral("视图"))->addAction(QStringLiteral("拉开文档窗口"));
-    connect(notes, &QAction::triggered, this, &CMainFrame::OpenNotesPane);
 }
 
 void CMainFrame::ConnectMouseTools() {
     MouseTools& tools = m_view->Tools();
     tools.SetDocument(m_doc.get());
     tools.SetCommandRunner([this](int id) { m_actions->Run(id); });
-    tools.SetPageStatusSink(
-        [this](const std::string& text) { ShowPageName(QString::fromStdString(text)); });
+    tools.SetPageStatusSink([this](const std::string& text) {
+        ShowPageName(QString::fromStdString(text));
+        m_tree->ShowSelection();  // a click in the view changes the selection
+    });
     // Switching pages hands the mouse back to the selection tool.
     const auto selectTool = [&tools] { tools.SelectTool(); };
     for (const int id : {cmd::kPreviousPage, cmd::kNextPage, cmd::kNewPage}) {
@@ -319,6 +321,7 @@ void CMainFrame::ToggleFullScreen() {
         return;
     }
     m_savedGeometry = saveGeometry();
+    m_savedPlace = geometry();
     m_savedState = saveState();
     m_savedPanes = m_splitter->saveState();
     m_savedWindowState = windowState();
@@ -332,6 +335,8 @@ void CMainFrame::ToggleFullScreen() {
     m_splitter->setSizes({0, 600});
     FloatViewToolBar();
     showFullScreen();
+    // Where no window manager answers the request, the window takes the screen itself.
+    setGeometry(screen()->geometry());
 }
 
 // The view toolbar floats near the top of the screen, over the view.
@@ -350,6 +355,9 @@ void CMainFrame::EndFullScreen() {
     setWindowState(m_savedWindowState);
     m_input->show();
     restoreGeometry(m_savedGeometry);
+    if (!(m_savedWindowState & Qt::WindowMaximized)) {
+        setGeometry(m_savedPlace);
+    }
     menuBar()->show();
     statusBar()->setVisible(m_bStatusBarShown);
     addToolBar(Qt::TopToolBarArea, m_viewBar);

@@ -142,6 +142,7 @@ private:
     bool m_bFullScreen = false;
     // The layout that leaving full screen brings back.
     QByteArray m_savedGeometry;
+    QRect m_savedPlace;  // exactly, for a screen with no window manager
     QByteArray m_savedState;
     QByteArray m_savedPanes;
     Qt::WindowStates m_savedWindowState;

@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
@@ -47,6 +48,14 @@ std::optional<PickHit> CellOfCode(uint32_t rest) {
         }
     }
     return std::nullopt;
+}
+
+bool IsSelected(const CGpage& page, const PickHit& cell) {
+    const std::vector<int>& selected = cell.group == kPickVertices ? page.m_selPoints
+                                       : cell.group == kPickLines  ? page.m_selLines
+                                       : cell.group == kPickFaces  ? page.m_selFaces
+                                                                   : page.m_selSolids;
+    return std::find(selected.begin(), selected.end(), cell.item) != selected.end();
 }
 
 QTreeWidgetItem* NewItem(QTreeWidgetItem& parent, const std::string& text, uint32_t code,
@@ -102,6 +111,26 @@ void ManagerTree::ShowCurrentPage() {
     if (QTreeWidgetItem* current = FindItem(currentCode)) {
         current->setExpanded(true);
         setCurrentItem(current);
+    }
+}
+
+void ManagerTree::ShowSelection() {
+    const QSignalBlocker blocker(this);
+    clearSelection();
+    const CGpage& page = m_doc.CurrentPage();
+    QTreeWidgetItem* pageItem = FindItem(page.m_nId * kPageFactor);
+    for (int g = 0; pageItem != nullptr && g < pageItem->childCount(); ++g) {
+        QTreeWidgetItem* group = pageItem->child(g);
+        for (int c = 0; c < group->childCount(); ++c) {
+            QTreeWidgetItem* item = group->child(c);
+            const auto cell = CellOfCode(item->data(0, kCodeRole).toUInt() % kPageFactor);
+            const bool selected = cell && IsSelected(page, *cell);
+            item->setSelected(selected);
+            // A highlight inside a closed group would not be seen.
+            if (selected) {
+                group->setExpanded(true);
+            }
+        }
     }
 }
 

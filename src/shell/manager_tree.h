@@ -31,6 +31,9 @@ public:
 
     // Marks the current page's item (after a page switch or a rebuild).
     void ShowCurrentPage();
+    // Highlights the items of the current page's selected cells, and no others, opening the groups
+    // that hold them.
+    void ShowSelection();
 
     // The item with that code, or null.
     QTreeWidgetItem* FindItem(uint32_t code) const;

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "shell/chinese_file_dialog.h"
+
 namespace velnor {
 
 QString WithExtension(const QString& path, const QString& extension) {
@@ -17,6 +19,7 @@ SaveChoice AskSaveFile(QWidget* parent, const QString& title, const QList<SaveFi
     }
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    ListInChinese(dialog);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.front());
     dialog.selectFile(defaultName);

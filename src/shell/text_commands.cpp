@@ -60,7 +60,9 @@ bool TextCommands::Run(int commandId) {
 void TextCommands::AddText() {
     TextEditDialog dialog({}, &m_frame);
     if (dialog.exec() == QDialog::Accepted) {
-        AddRichText(m_frame.Document(), dialog.Result());
+        const EditedText& text = dialog.Result();
+        AddRichText(m_frame.Document(), text,
+                    m_frame.View().Tools().FreeTextCorner(text.width, text.height));
     }
 }
 

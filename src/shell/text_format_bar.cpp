@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTextDocument>
 #include <QToolBar>
@@ -84,6 +85,7 @@ TextFormatBar::TextFormatBar(RichTextEdit& edit, QWidget* parent)
 
     connect(m_font, &QFontComboBox::textActivated, this, &TextFormatBar::SetFamily);
     connect(m_size, &QComboBox::textActivated, this, &TextFormatBar::SetSize);
+    m_size->installEventFilter(this);
     connect(m_alignments, &QActionGroup::triggered, this, [this](QAction* action) {
         m_edit.setAlignment(static_cast<Qt::Alignment>(action->data().toInt()));
         m_edit.setFocus();
@@ -106,6 +108,19 @@ QAction* TextFormatBar::AddToggle(const QString& text, const QString& tip,
         m_edit.setFocus();
     });
     return action;
+}
+
+// Enter in the size box applies the size and goes no further: in a dialog it would otherwise
+// reach the default button and close the editor with the text half formatted.
+bool TextFormatBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_size && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            SetSize(m_size->currentText());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TextFormatBar::ShowFormat(const QTextCharFormat& format) {

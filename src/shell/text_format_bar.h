@@ -21,6 +21,11 @@ class TextFormatBar : public QWidget {
 public:
     TextFormatBar(RichTextEdit& edit, QWidget* parent = nullptr);
 
+    QComboBox& SizeBox() { return *m_size; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ShowFormat(const QTextCharFormat& format);
     void ShowAlignment();

@@ -47,13 +47,15 @@ void WindowScriptRunner::RunCommand(const CommandEntry& entry, const CommandPara
     CPlomDoc& doc = m_frame.Document();
     CommandActions& actions = m_frame.Actions();
     if (params.Empty()) {
-        if (!IsCommandEnabled(entry, doc)) {
+        // Exactly what choosing the menu item does, its dialog included, and enabled when the
+        // menu item is: a screen region lets 复制 copy its picture with no cell selected.
+        actions.UpdateStates();
+        QAction* action = actions.Action(entry.id);
+        if (action != nullptr ? !action->isEnabled() : !IsCommandEnabled(entry, doc)) {
             ReportDisabled(entry);
             return;
         }
-        // Exactly what choosing the menu item does, its dialog included.
-        actions.UpdateStates();
-        if (QAction* action = actions.Action(entry.id)) {
+        if (action != nullptr) {
             action->trigger();
         } else {
             actions.Run(entry, params);

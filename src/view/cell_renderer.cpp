@@ -49,6 +49,25 @@ void DrawFace(const CFaceCell& face) {
     }
 }
 
+void DrawSelectedPoints(std::span<const GLubyte> indices, Rgb mark, Rgb background) {
+    if (indices.empty()) {
+        return;
+    }
+    struct Disc {
+        GLfloat size;
+        Rgb colour;
+    };
+    const Disc discs[] = {{13.0f, mark}, {8.0f, background}, {4.0f, mark}};
+    glPushAttrib(GL_POINT_BIT | GL_CURRENT_BIT);
+    for (const Disc& disc : discs) {
+        glPointSize(disc.size);
+        glColor3ub(disc.colour.r, disc.colour.g, disc.colour.b);
+        glDrawElements(GL_POINTS, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_BYTE,
+                       indices.data());
+    }
+    glPopAttrib();
+}
+
 void CallLabelString(GLuint listBase, std::string_view text) {
     const LabelGlyphs glyphs(text);
     if (glyphs.count > 0) {
@@ -98,9 +117,13 @@ void DrawBitText(const CBitText& text, const RenderEnv& env, bool ownColor) {
     const size_t needed = static_cast<size_t>(CBitText::BytesPerRow(text.m_nWidth)) *
                           static_cast<size_t>(text.m_nHeight);
     if (!text.m_bits.empty() && text.m_bits.size() >= needed) {
+        // Over the figure, never half hidden by its faces.
+        glPushAttrib(GL_ENABLE_BIT);
+        glDisable(GL_DEPTH_TEST);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
         glBitmap(text.m_nWidth, text.m_nHeight, static_cast<GLfloat>(text.m_nWidth / 2),
                  static_cast<GLfloat>(text.m_nHeight / 2), 0, 0, text.m_bits.data());
+        glPopAttrib();
     }
     glPopMatrix();
     if (ownColor) {

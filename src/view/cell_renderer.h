@@ -2,7 +2,10 @@
 
 #include <GL/gl.h>
 
+#include <span>
 #include <string_view>
+
+#include "model/color.h"
 
 namespace velnor {
 
@@ -25,6 +28,11 @@ float LabelStringWidth(const GlScene& scene, std::string_view text);
 
 // Moves the current raster position by (dx, dy) pixels.
 void ShiftRasterPosition(float dx, float dy);
+
+// Selected vertices (indices into the bound position table): a dot of `mark` twice as large as the
+// others, ringed by `background` round a centre of `mark`, so that a selected point stands out
+// from the plain dots even when it is small on a projector.
+void DrawSelectedPoints(std::span<const GLubyte> indices, Rgb mark, Rgb background);
 
 // A dynamic text at the current raster position, in the current colour.
 void DrawDText(const CDTextCell& text, GLuint listBase);

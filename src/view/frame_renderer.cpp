@@ -25,13 +25,45 @@ float Aspect(const FrameLayout& layout) {
 }
 
 constexpr int kCaptionMargin = 6;
+// The blue handle drawn to the left of each action button.
+constexpr int kButtonHandleWidth = 10;
+
+// Where a caption of width × height pixels at the left of a quadrant whose upper left corner
+// lies at `corner` (window pixels, y downwards) starts below the quadrant's top: at the margin,
+// or below the action buttons it would otherwise sit under, since they are windows over the view.
+int CaptionTop(const CGpage* page, std::array<int, 2> corner, int width, int height) {
+    int top = kCaptionMargin;
+    if (page == nullptr) {
+        return top;
+    }
+    const int left = corner[0] + kCaptionMargin, right = left + width;
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (const auto& [key, button] : page->m_buttons) {
+            const CRect& r = button->m_rect;
+            const int captionTop = corner[1] + top;
+            const bool covers = !button->m_bHidden && r.left - kButtonHandleWidth < right &&
+                                r.right > left && r.top < captionTop + height &&
+                                r.bottom > captionTop;
+            if (covers) {
+                top = r.bottom - corner[1] + kCaptionMargin;
+                moved = true;
+            }
+        }
+    }
+    return top;
+}
 
 // At the upper left of the quadrant in pixels, so that pan and zoom never push it out.
-void Caption(const RenderEnv& env, const char* text, int width, int height) {
+void Caption(const CGpage* page, const RenderEnv& env, const char* text, std::array<int, 2> corner,
+             int width, int height) {
     const Rgb c = env.settings.m_labelColor;
     glColor3ub(c.r, c.g, c.b);
     const WindowPixelSpace pixels(width, height);
-    glRasterPos2i(kCaptionMargin, height - kCaptionMargin - env.scene.LabelPixelSize());
+    const int textHeight = env.scene.LabelPixelSize();
+    const int textWidth = static_cast<int>(LabelStringWidth(env.scene, text));
+    const int top = CaptionTop(page, corner, textWidth, textHeight);
+    glRasterPos2i(kCaptionMargin, height - top - textHeight);
     CallLabelString(env.scene.ListBase(), text);
 }
 
@@ -54,7 +86,7 @@ bool DrawThreeViews(CGpage* page, CGlModel& settings, const RenderEnv& env,
     const float savedX = camera.m_fAngleX, savedAxis = camera.m_fAngleAxis;
     for (const Quadrant& quadrant : kThreeViewQuadrants) {
         glViewport(quadrant.column * w, (1 - quadrant.row) * h, w, h);
-        Caption(env, quadrant.caption, w, h);
+        Caption(page, env, quadrant.caption, {quadrant.column * w, quadrant.row * h}, w, h);
         glPushMatrix();
         if (quadrant.turnAboutX != 0.0f) {
             glRotatef(quadrant.turnAboutX, 1.0f, 0.0f, 0.0f);
@@ -73,7 +105,7 @@ bool DrawThreeViews(CGpage* page, CGlModel& settings, const RenderEnv& env,
     camera.m_fAngleX = savedX;
     camera.m_fAngleAxis = savedAxis;
     glViewport(w, 0, w, h);
-    Caption(env, kPerspectiveCaption, w, h);
+    Caption(page, env, kPerspectiveCaption, {w, h}, w, h);
     return page && page->m_bPerspInThreeView;
 }
 

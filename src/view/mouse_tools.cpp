@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <utility>
 
 #include "buttons/button_drag.h"
@@ -12,10 +13,13 @@
 #include "commands/command_table.h"
 #include "editing/pencil.h"
 #include "editing/tool_clicks.h"
+#include "model/bit_text.h"
 #include "model/document.h"
 #include "model/dtext_cell.h"
+#include "model/gl_model.h"
 #include "model/message_seam.h"
 #include "model/refresh_hint.h"
+#include "view/bit_text_place.h"
 #include "view/overlay_text_place.h"
 #include "view/pencil_cursor.h"
 #include "view/pick_pass.h"
@@ -32,6 +36,17 @@ constexpr const char* kPageSelectedMark = " ( 选中√) ";
 
 bool WholeUnits(Qt::KeyboardModifiers modifiers) {
     return modifiers & Qt::ShiftModifier;
+}
+
+bool OnlyBitTextsSelected(const CGpage& page) {
+    if (!page.m_selPoints.empty() || page.m_selSolids.empty()) {
+        return false;
+    }
+    return std::all_of(page.m_selSolids.begin(), page.m_selSolids.end(), [&](int key) {
+        const auto found = page.m_solids.find(static_cast<uint16_t>(key));
+        return found != page.m_solids.end() &&
+               dynamic_cast<const CBitText*>(found->second.get()) != nullptr;
+    });
 }
 
 // The layout of the next frame, with the projection and layout the camera has now (a command
@@ -202,6 +217,37 @@ std::optional<Viewport> MouseTools::ToolArea() const {
                         HasPage() && m_pDoc->CurrentPage().m_bPerspInThreeView);
 }
 
+std::optional<ViewProjection> MouseTools::ToolProjection() const {
+    const auto area = ToolArea();
+    if (!area) {
+        return std::nullopt;
+    }
+    return ViewProjection(m_view.Settings().m_camera, CurrentLayout(m_view), *area);
+}
+
+std::optional<Float3> MouseTools::FreeTextCorner(int width, int height) const {
+    const auto projection = ToolProjection();
+    if (!projection || !HasPage()) {
+        return std::nullopt;
+    }
+    return FreeCornerPosition(m_pDoc->CurrentPage(), *projection, width, height);
+}
+
+// A bitmap text is drawn over the figure, so a click anywhere on it takes it before what lies
+// beneath; the pick pass alone finds it only at its anchor.
+void MouseTools::AddBitTextHit(std::vector<PickHit>& hits, int px, int py) const {
+    const auto projection = ToolProjection();
+    if (!projection) {
+        return;
+    }
+    const auto key = BitTextAt(m_pDoc->CurrentPage(), *projection, QPointF(px + 0.5, py + 0.5));
+    if (key) {
+        const PickHit hit{kPickSolids, *key};
+        std::erase(hits, hit);
+        hits.insert(hits.begin(), hit);
+    }
+}
+
 void MouseTools::Pick(int x, int y, Qt::KeyboardModifiers modifiers) {
     const auto groups = GroupsOfTool();
     const auto area = ToolArea();
@@ -213,14 +259,16 @@ void MouseTools::Pick(int x, int y, Qt::KeyboardModifiers modifiers) {
     m_view.makeCurrent();
     CGpage& page = m_pDoc->CurrentPage();
     const FrameLayout layout = CurrentLayout(m_view);
-    const auto hits =
-        PickAt(page, m_view.Settings(), m_view.Scene(), layout, *area, px, py, *groups);
+    auto hits = PickAt(page, m_view.Settings(), m_view.Scene(), layout, *area, px, py, *groups);
     if (m_state.m_nTool == kToolPencil) {
         m_ray = UnprojectMouse(m_view.Settings(), layout, *area, px, py);
     }
     m_view.doneCurrent();
     if (!hits) {
         return;
+    }
+    if (groups->solids) {
+        AddBitTextHit(*hits, px, py);
     }
     switch (m_state.m_nTool) {
         case kToolMidpoint:
@@ -305,6 +353,8 @@ void MouseTools::DragWithLeftButton(int dx, int dy, Qt::KeyboardModifiers modifi
         MoveSelectedButtons(page, dx, dy);
     } else if (!page.m_selTexts.empty()) {
         MoveSelectedTexts(page, dx, dy);
+    } else if ((modifiers & Qt::ControlModifier) && OnlyBitTextsSelected(page)) {
+        MoveSelectedBitTexts(page, dx, dy);
     } else if ((modifiers & Qt::ControlModifier) && SelectionDrag::CanDrag(page)) {
         m_drag.Move(*m_pDoc, dx, dy, WholeUnits(modifiers));
     } else {
@@ -337,6 +387,21 @@ void MouseTools::MoveSelectedTexts(CGpage& page, int dx, int dy) {
         text.m_nPlaceX = width - at.x - static_cast<int>(dx * ratio);
         text.m_nPlaceY = at.baseline + static_cast<int>(dy * ratio);
     }
+}
+
+// Texts follow the mouse pixel for pixel on the screen, where the figure's fixed 20 pixels a unit
+// would let them run ahead of it, and stay inside the view.
+void MouseTools::MoveSelectedBitTexts(CGpage& page, int dx, int dy) {
+    const auto projection = ToolProjection();
+    const auto first = page.m_solids.find(static_cast<uint16_t>(page.m_selSolids.front()));
+    if (!projection || first == page.m_solids.end()) {
+        return;
+    }
+    const auto& text = dynamic_cast<const CBitText&>(*first->second);
+    const qreal ratio = m_view.devicePixelRatioF();
+    const Float3 to = DraggedPosition(text, *projection, QPointF(dx * ratio, dy * ratio));
+    m_drag.MoveBy(*m_pDoc, {to[0] - text.m_position[0], to[1] - text.m_position[1],
+                            to[2] - text.m_position[2]});
 }
 
 void MouseTools::FollowMouse(int x, int y, bool wholeUnits) {

@@ -12,6 +12,7 @@
 #include "editing/transform_drag.h"
 #include "geometry/pencil_geometry.h"
 #include "view/pick_pass.h"
+#include "view/view_projection.h"
 
 class QContextMenuEvent;
 class QMouseEvent;
@@ -67,6 +68,10 @@ public:
     // Draws the tool's feedback under the camera rotation (the frame calls it before the page).
     void DrawFeedback() const;
 
+    // Where a new bitmap text of width × height pixels shows in a free corner of the view; nothing
+    // while the mouse cannot reach the figure (an empty three-view quadrant).
+    std::optional<Float3> FreeTextCorner(int width, int height) const;
+
     const ToolState& State() const { return m_state; }
     ToolState& State() { return m_state; }
 
@@ -77,6 +82,9 @@ private:
     void ClickPage(int x, int y, Qt::KeyboardModifiers modifiers);
     void Pick(int x, int y, Qt::KeyboardModifiers modifiers);
     std::optional<Viewport> ToolArea() const;
+    std::optional<ViewProjection> ToolProjection() const;
+    void AddBitTextHit(std::vector<PickHit>& hits, int px, int py) const;
+    void MoveSelectedBitTexts(CGpage& page, int dx, int dy);
     std::optional<PickGroups> GroupsOfTool() const;
     void DragWithLeftButton(int dx, int dy, Qt::KeyboardModifiers modifiers);
     // Texts are hit and moved where the overlay draws them, in the view's device pixels.

@@ -73,9 +73,25 @@ void WithSolidArrays(const CGpage& page, bool positionsAsColors, Draw draw) {
     BindPageArrays(page, positionsAsColors);
 }
 
+bool IsBitText(const CSubassembly& solid) {
+    return solid.m_nKind == kSolidBitmapText;
+}
+
 void DrawSolids(CGpage& page, const RenderEnv& env) {
     for (auto& [key, solid] : page.m_solids) {
-        DrawSolid(*solid, env);
+        if (!IsBitText(*solid)) {
+            DrawSolid(*solid, env);
+        }
+    }
+}
+
+// Titles and captions go over everything else of the figure (they are drawn without the depth
+// test), so they come last.
+void DrawBitTexts(CGpage& page, const RenderEnv& env) {
+    for (auto& [key, solid] : page.m_solids) {
+        if (IsBitText(*solid)) {
+            DrawSolid(*solid, env);
+        }
     }
 }
 
@@ -130,7 +146,9 @@ void DrawSelectedVertices(const CGpage& page, const RenderEnv& env) {
             selected.push_back(static_cast<GLubyte>(i));
         }
     }
-    InSelectionColor(env, [&] { DrawPoints(selected); });
+    InSelectionColor(env, [&] {
+        DrawSelectedPoints(selected, env.settings.m_selectColor, env.settings.m_bgColor);
+    });
 }
 
 void DrawFillMode(CGpage& page, const RenderEnv& env, bool positionsAsColors) {
@@ -141,6 +159,9 @@ void DrawFillMode(CGpage& page, const RenderEnv& env, bool positionsAsColors) {
     glDisable(GL_LIGHTING);
     SetColor(env.settings.m_lineColor);
     AllLines(page).Draw(page, env.scene.ListBase());
+    glEnable(GL_LIGHTING);
+    DrawBitTexts(page, env);
+    glDisable(GL_LIGHTING);
 }
 
 void DrawHiddenLineMode(CGpage& page, const RenderEnv& env, bool positionsAsColors) {
@@ -221,6 +242,7 @@ void DrawHiddenLineMode(CGpage& page, const RenderEnv& env, bool positionsAsColo
     }
     SetColor(s.m_componentColor);
     WithSolidArrays(page, positionsAsColors, [&] { DrawSolids(page, env); });
+    DrawBitTexts(page, env);
     glDisable(GL_LIGHTING);
 
     if (blending) {

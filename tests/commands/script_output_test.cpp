@@ -57,11 +57,12 @@ TEST_F(ScriptOutputTest, BadLinesNameTheirLineAndStopTheScript) {
     EXPECT_EQ(ErrorOf("# comment\n\nfrobnicate\npoint 1 1 1\n"),
               "line 3: unknown command 'frobnicate'");
     EXPECT_EQ(Page().m_nVertexCount, 0);
-    EXPECT_EQ(ErrorOf("定义旋转角 angle=abc\n"), "line 1: parameter angle=abc is not a number");
+    EXPECT_EQ(ErrorOf("定义旋转角 angle=abc\n"), "line 1: 参数 angle=abc 不是数字");
     EXPECT_EQ(ErrorOf("定义旋转角 speed=2\n"), "line 1: 定义旋转角... takes no parameter speed");
     EXPECT_EQ(ErrorOf("定义旋转角 angle\n"),
               "line 1: 'angle' is not name=value (after 定义旋转角...)");
     EXPECT_EQ(ErrorOf("point 1 2\n"), "line 1: usage: point X Y Z");
+    EXPECT_EQ(ErrorOf("point 1 2 \"3\n"), "line 1: a quote is not closed");
     EXPECT_EQ(ErrorOf("point 1 2 nan\n"), "line 1: coordinate 'nan' is not a number");
     EXPECT_EQ(ErrorOf("point 0 0 0\nline 0 1\n"), "line 2: vertex 1 is not in 0..0");
     EXPECT_EQ(ErrorOf("select lines 7\n"), "line 1: the page has no lines item 7");

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QCompleter>
 #include <QDialog>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -299,6 +301,29 @@ TEST_F(InputLineTest, FileCommandsTakeTheirFileWithoutADialog) {
         EXPECT_EQ(frame.Files().Path(), document + QStringLiteral(".plm"));
         EXPECT_EQ(Page().m_nVertexCount, 1);
     }
+}
+
+TEST_F(InputLineTest, TheNotesPaneTheRegionsCopyAndQuotedNamesRunFromTheLine) {
+    auto* panes = frame.findChild<QSplitter*>();
+    ASSERT_NE(panes, nullptr);
+    panes->setSizes({0, 1000});
+    Enter(QStringLiteral("拉开文档窗口"));
+    EXPECT_FALSE(line.NoteIsError()) << line.Note().toStdString();
+    EXPECT_GT(panes->sizes().value(0), 0);
+
+    // With a screen region selected and no cell, 复制 copies the region as the menu does.
+    QGuiApplication::clipboard()->clear();
+    Enter(QStringLiteral("设置区域 width=120 height=90"));
+    Enter(QStringLiteral("复制"));
+    EXPECT_FALSE(line.NoteIsError()) << line.Note().toStdString();
+    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
+
+    QTemporaryDir dir;
+    const QString lesson = dir.filePath(QStringLiteral("第 1 课"));
+    EnterAll({"point 1 2 3", "另存为 file=\"" + lesson + "\""});
+    EXPECT_FALSE(line.NoteIsError()) << line.Note().toStdString();
+    EXPECT_EQ(frame.Files().Path(), lesson + QStringLiteral(".plm"));
+    EXPECT_TRUE(QFile::exists(lesson + QStringLiteral(".plm")));
 }
 
 TEST_F(InputLineTest, ACommandWithoutValuesOpensItsDialogAsItsMenuItemDoes) {

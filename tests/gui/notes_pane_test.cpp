@@ -2,18 +2,23 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "commands/command_ids.h"
 #include "commands/command_table.h"
 #include "gui/text_document_description.h"
 #include "gui/text_typing.h"
 #include "model/document.h"
+#include "richtext/rtf_reader.h"
 #include "shell/command_actions.h"
 #include "shell/dialogs/find_dialog.h"
 #include "shell/dialogs/replace_dialog.h"
@@ -139,6 +144,68 @@ TEST_F(NotesPaneTest, FindAndReplaceAllOverChineseText) {
     replace->ReplaceOne();  // selects the first match
     replace->ReplaceOne();  // replaces it
     EXPECT_TRUE(Notes().toPlainText().contains(QStringLiteral("股四斜边五")));
+}
+
+// The keyboard path a teacher takes: type, Tab, type, then 全部替换 with the mouse.
+TEST_F(NotesPaneTest, TabLeadsFromTheSearchTextToTheReplacementAndAnEmptyOneAsksFirst) {
+    Notes().setPlainText(QStringLiteral("cube edge, cube face"));
+    frame.Actions().Run(cmd::kReplace);
+    ReplaceDialog* replace = frame.Texts().Replace();
+    ASSERT_NE(replace, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(replace));
+    // Keys go where the dialog's focus is, whichever window the test display made active.
+    const auto typeInDialog = [&](const QString& text) {
+        QTest::keyClicks(replace->focusWidget(), text);
+    };
+    replace->FindText().setFocus();
+    typeInDialog(QStringLiteral("cube"));
+    QTest::keyClick(replace->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(replace->focusWidget(), &replace->ReplaceText());
+    typeInDialog(QStringLiteral("prism"));
+    EXPECT_EQ(replace->ReplaceText().text(), QStringLiteral("prism"));
+    replace->grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/replace_typed.png"));
+    QTest::keyClick(replace->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(replace->focusWidget(), &replace->MatchWholeWord());
+
+    auto* replaceAll = replace->findChild<QPushButton*>(QStringLiteral("replaceAll"));
+    ASSERT_NE(replaceAll, nullptr);
+    replace->ReplaceText().clear();
+    struct Case {
+        QMessageBox::StandardButton answer;
+        const char* notesAfter;
+    };
+    for (const Case& c :
+         {Case{QMessageBox::No, "cube edge, cube face"}, Case{QMessageBox::Yes, " edge,  face"}}) {
+        SCOPED_TRACE(c.notesAfter);
+        QString question;
+        QTimer::singleShot(100, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            question = box->text();
+            if (c.answer == QMessageBox::No) {
+                box->grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/replace_all_empty.png"));
+            }
+            box->button(c.answer)->click();
+        });
+        QTest::mouseClick(replaceAll, Qt::LeftButton);
+        EXPECT_TRUE(question.contains(QStringLiteral("删除")));
+        EXPECT_EQ(Notes().toPlainText(), QString::fromUtf8(c.notesAfter));
+    }
+}
+
+TEST_F(NotesPaneTest, EmptyNotesSaveAsAnEmptyRtfDocument) {
+    ASSERT_TRUE(frame.Files().New());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("笔记.rtf"));
+    ASSERT_TRUE(frame.Files().ExportNotes(path));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray rtf = saved.readAll();
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1")) << rtf.constData();
+    EXPECT_TRUE(rtf.trimmed().endsWith('}'));
+    QTextDocument read;
+    ReadRtf(rtf.toStdString(), read);
+    EXPECT_EQ(read.toPlainText(), QString());
 }
 
 TEST_F(NotesPaneTest, ScreenshotOfFormattedNotes) {

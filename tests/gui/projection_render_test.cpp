@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "gui/render_fixture.h"
+#include "model/button_cells.h"
 #include "view/projection.h"
 
 namespace velnor::test {
@@ -129,6 +130,27 @@ TEST_F(RenderTest, ThreeViewLayoutShowsCaptionsAndThreeQuadrants) {
     const double edgeX = w / 2.0 + (-4.0 / (12.0 * kWidth / kHeight)) * w / 2.0;
     EXPECT_GT(CoveredFraction(image, {edgeX, h / 2.0 - 30}, {edgeX, h / 2.0 + 30}, IsLineGreen),
               0.95);
+}
+
+// A page's first button sits at the upper left, where the Front caption goes: the caption moves
+// below it rather than under the button's window.
+TEST_F(RenderTest, ThreeViewCaptionsStayClearOfThePagesButtons) {
+    auto page = MakeCubePage();
+    page->m_bPerspInThreeView = 0;
+    const uint16_t key = page->AddButton(std::make_unique<CBtnShow>());
+    const CRect button = page->m_buttons.at(key)->m_rect;
+    FrameLayout layout;
+    layout.width = kWidth;
+    layout.height = kHeight;
+    layout.viewports = 4;
+    const QImage image = Render(page.get(), "three_view_with_button", layout);
+    const int handle = button.left - 10;
+    EXPECT_EQ(CountIn(image, handle, button.top, button.right - handle, button.bottom - button.top,
+                      IsLabelMagenta),
+              0);
+    EXPECT_GT(CountIn(image, 0, button.bottom, 140, 40, IsLabelMagenta), 20);
+    // The other captions keep their place.
+    EXPECT_GT(CountIn(image, kWidth / 2 + 20, 0, 140, 30, IsLabelMagenta), 20);
 }
 
 TEST_F(RenderTest, ThreeViewLayoutDrawsThePerspectiveQuadrantWhenThePageAsks) {

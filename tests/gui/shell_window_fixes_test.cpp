@@ -6,9 +6,12 @@
 #include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSplitter>
+#include <QSplitterHandle>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -22,6 +25,8 @@
 #include <functional>
 
 #include "commands/command_ids.h"
+#include "gui/picking_fixture.h"
+#include "model/display_presets.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 #include "model/page.h"
@@ -247,6 +252,119 @@ TEST_F(WindowFixesTest, LeavingFullScreenBringsBackTheLayout) {
     EXPECT_TRUE(frame.ViewToolBar().isVisible());
     EXPECT_FALSE(frame.ViewToolBar().isWindow());
     EXPECT_TRUE(frame.statusBar()->isVisible());
+}
+
+// Under Xvfb no window manager answers a request for full screen: the window must take the
+// screen itself and give it back to the pixel.
+TEST_F(WindowFixesTest, FullScreenCoversTheScreenAndEscapeRestoresTheExactPlace) {
+    frame.showNormal();
+    frame.setGeometry(130, 90, 1100, 720);
+    QTest::qWait(200);
+    const QRect before = frame.geometry();
+    QToolBar& bar = frame.ViewToolBar();
+    QAction* button = nullptr;
+    for (QAction* action : bar.actions()) {
+        if (action->statusTip() == Action(cmd::kFullScreen).statusTip()) {
+            button = action;
+        }
+    }
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(bar.widgetForAction(button), Qt::LeftButton);
+    const QRect screen = frame.screen()->geometry();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.geometry() == screen; }, 2000))
+        << frame.geometry().x() << "," << frame.geometry().y() << " " << frame.geometry().width()
+        << "x" << frame.geometry().height();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    PressKey(Qt::Key_Escape);
+    EXPECT_FALSE(frame.IsFullScreenMode());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.geometry() == before; }, 2000))
+        << frame.geometry().x() << "," << frame.geometry().y() << " " << frame.geometry().width()
+        << "x" << frame.geometry().height();
+}
+
+TEST_F(WindowFixesTest, ASelectedPointIsRingedAndTheTreeShowsEverySelectedCell) {
+    AddTriangle();
+    frame.Tree().Rebuild();
+    CPlomView& view = frame.View();
+    const auto at = [&](int v) {
+        const Float3& p = doc.CurrentPage().m_pos[v];
+        return test::WindowPosition(view, view.Settings().m_camera, {p[0], p[1], p[2]});
+    };
+    const uint32_t pageCode = doc.CurrentPage().m_nId * 10000u;
+    ManagerTree& tree = frame.Tree();
+    QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, at(2));
+    QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, (at(0) + at(1)) / 2);
+    ASSERT_EQ(doc.CurrentPage().m_selPoints, std::vector<int>{2});
+    ASSERT_EQ(doc.CurrentPage().m_selLines.size(), 1u);
+    const QList<QTreeWidgetItem*> highlighted = tree.selectedItems();
+    ASSERT_EQ(highlighted.size(), 2);
+    EXPECT_TRUE(highlighted.contains(tree.FindItem(pageCode + 1003)));  // C
+    EXPECT_TRUE(tree.FindItem(pageCode + 1000)->isExpanded());
+    EXPECT_TRUE(highlighted.contains(
+        tree.FindItem(pageCode + 3000 + doc.CurrentPage().m_selLines.front())));
+
+    // A selected point: a dot of the selection colour twice the size of the others, ringed.
+    view.update();
+    QTest::qWait(50);
+    const QImage shown = view.grabFramebuffer();
+    const QColor mark(255, 0, 0);
+    const QPoint c = at(2);
+    for (const QPoint& edge : {QPoint(-5, 0), QPoint(0, 5), QPoint(5, 0)}) {
+        EXPECT_EQ(shown.pixelColor(c + edge), mark) << edge.x() << "," << edge.y();
+    }
+    EXPECT_EQ(shown.pixelColor(c), mark);
+    EXPECT_NE(shown.pixelColor(c + QPoint(0, 3)), mark);
+    shown.copy(QRect(c - QPoint(60, 60), QSize(120, 120)))
+        .scaled(360, 360)
+        .save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/selected_point.png"));
+    frame.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/selection_in_tree.png"));
+
+    // A click on empty space ends the selection, in the tree as well.
+    QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, QPoint(15, view.height() - 15));
+    EXPECT_TRUE(doc.CurrentPage().m_selPoints.empty());
+    EXPECT_TRUE(tree.selectedItems().isEmpty());
+}
+
+TEST_F(WindowFixesTest, TheViewKeepsHalfOfANarrowWindow) {
+    frame.showNormal();
+    frame.resize(1400, 900);
+    frame.OpenNotesPane();
+    QTest::qWait(100);
+    for (const int width : {1100, 900, 700}) {
+        SCOPED_TRACE(width);
+        frame.resize(width, 640);
+        QTest::qWait(150);
+        EXPECT_GE(frame.View().width(), width / 2);
+    }
+    frame.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/narrow_window.png"));
+
+    // Nor does dragging the notes' edge into the view take the view's half.
+    auto* panes = frame.findChild<QSplitter*>();
+    ASSERT_NE(panes, nullptr);
+    QSplitterHandle* handle = panes->handle(1);
+    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, QPoint(2, 50));
+    QTest::mouseMove(handle, QPoint(500, 50));
+    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, QPoint(500, 50));
+    QTest::qWait(150);
+    EXPECT_GE(frame.View().width(), frame.width() / 2);
+}
+
+// 全选当前页 marks the page; the display switches chosen with F4 a moment before stay.
+TEST_F(WindowFixesTest, SelectingThePageKeepsTheDisplaySwitchesJustChosen) {
+    AddTriangle();
+    doc.CurrentPage().m_nScheme = kPresetWireframe;
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    frame.View().setFocus();
+    PressKey(Qt::Key_F4);  // 线框
+    PressKey(Qt::Key_F4);  // 迷彩: coloured lines
+    const CGlModel& settings = frame.View().Settings();
+    ASSERT_EQ(settings.m_bColorLines, 1);
+    PressKey(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(doc.m_bPageSelected);
+    EXPECT_TRUE(frame.PageName().contains(QStringLiteral("选中")));
+    EXPECT_EQ(settings.m_bColorLines, 1);
 }
 
 TEST_F(WindowFixesTest, TheTreeFollowsTheFigureAndSwitchesPages) {

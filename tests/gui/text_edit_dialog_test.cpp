@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextDocument>
@@ -19,6 +21,7 @@
 #include "shell/dialogs/text_edit_dialog.h"
 #include "shell/main_frame.h"
 #include "shell/rich_text_edit.h"
+#include "shell/text_format_bar.h"
 #include "support/recording_messages.h"
 
 namespace velnor {
@@ -97,6 +100,25 @@ TEST(TextEditDialog, ScreenshotWithFormattedText) {
     QTest::qWait(100);
     EXPECT_EQ(edit.toPlainText(), QStringLiteral("勾股定理 a2+b2=c2"));
     EXPECT_TRUE(dialog.grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/text_edit_dialog.png")));
+}
+
+TEST(TextEditDialog, EnterInTheSizeBoxAppliesTheSizeAndKeepsTheEditorOpen) {
+    TextEditDialog dialog;
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    test::TypeText(dialog.Editor(), QStringLiteral("棱长"));
+    dialog.Editor().selectAll();
+    auto* bar = dialog.findChild<TextFormatBar*>();
+    ASSERT_NE(bar, nullptr);
+    QComboBox& size = bar->SizeBox();
+    size.setFocus();
+    size.lineEdit()->selectAll();
+    QTest::keyClicks(&size, QStringLiteral("28"));
+    QTest::keyClick(&size, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(dialog.Editor().currentCharFormat().fontPointSize(), 28.0);
+    EXPECT_EQ(dialog.focusWidget(), &dialog.Editor());
 }
 
 class AddTextTest : public testing::Test {

@@ -12,6 +12,7 @@ set(expected
     bin/velnor-cli
     share/applications/velnor.desktop
     share/mime/packages/velnor.xml
+    share/metainfo/com.kalbrix.velnor.metainfo.xml
     share/icons/hicolor/scalable/apps/velnor.svg
     share/icons/hicolor/scalable/mimetypes/application-x-velnor.svg
     share/velnor/Img1.jpg
@@ -43,6 +44,30 @@ execute_process(COMMAND desktop-file-validate ${PREFIX}/share/applications/velno
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "desktop-file-validate rejects the installed entry")
 endif()
+
+execute_process(COMMAND appstreamcli validate --no-net
+                        ${PREFIX}/share/metainfo/com.kalbrix.velnor.metainfo.xml
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "appstreamcli rejects the installed metainfo")
+endif()
+
+# An installed program must not depend on the tree it was built in. Debug information names
+# source files, so only what the program itself holds is searched.
+string(REGEX REPLACE "([][+.*()^$?|\\\\])" "\\\\\\1" build_pattern "${BUILD}")
+foreach(program IN ITEMS velnor velnor-cli)
+    set(stripped ${PREFIX}/${program}.stripped)
+    execute_process(COMMAND objcopy --strip-debug ${PREFIX}/bin/${program} ${stripped}
+                    RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "objcopy could not read bin/${program}")
+    endif()
+    file(STRINGS ${stripped} build_paths REGEX "${build_pattern}")
+    file(REMOVE ${stripped})
+    if(build_paths)
+        message(FATAL_ERROR "bin/${program} names the build tree: ${build_paths}")
+    endif()
+endforeach()
 
 # The file type must compile into a MIME database that maps *.plm to it.
 execute_process(COMMAND update-mime-database ${PREFIX}/share/mime RESULT_VARIABLE status)

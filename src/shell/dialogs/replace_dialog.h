@@ -17,6 +17,8 @@ public:
     void ReplaceEverything();
 
 private:
+    bool ConfirmDeletingEveryMatch();
+
     QLineEdit* m_replacement;
 };
 

@@ -20,6 +20,7 @@ class SearchDialog : public QDialog {
 
 public:
     QLineEdit& FindText() { return *m_text; }
+    QCheckBox& MatchWholeWord() { return *m_wholeWord; }
     QCheckBox& MatchCase() { return *m_matchCase; }
 
     // Finds the next match; says "找不到" when there is none.

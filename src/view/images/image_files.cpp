@@ -55,32 +55,59 @@ std::optional<PixelBuffer> ReadImageFileQuietly(const QString& path) {
     return ReadImageFile(path).pixels;
 }
 
+namespace {
+
+// Why a write failed, in words a teacher can act on.
+QString ChineseReason(QFileDevice::FileError error) {
+    switch (error) {
+        case QFileDevice::OpenError:
+            return QStringLiteral("文件夹不存在或不能在此处创建文件");
+        case QFileDevice::PermissionsError:
+            return QStringLiteral("没有写入此处的权限");
+        case QFileDevice::WriteError:
+        case QFileDevice::ResourceError:
+            return QStringLiteral("写入出错，磁盘可能已满");
+        default:
+            return QStringLiteral("文件系统报告了错误");
+    }
+}
+
+struct SaveFailure {
+    int code = 0;
+    QString platformText;
+    QString reason;  // in Chinese
+};
+
+}  // namespace
+
 bool SaveImageFile(const QImage& image, const QString& path) {
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
     QSaveFile file(path);
-    QString failure;
-    int code = 0;
+    std::optional<SaveFailure> failure;
     if (!file.open(QIODevice::WriteOnly)) {
-        code = file.error();
-        failure = file.errorString();
+        failure = SaveFailure{file.error(), file.errorString(), ChineseReason(file.error())};
     } else if (format == "gif") {
         if (const GifFailure gif = WriteGif(image, file); gif.code != 0) {
-            code = gif.code;
-            failure = QString::fromStdString(gif.text);
+            failure = SaveFailure{gif.code, QString::fromStdString(gif.text),
+                                  QStringLiteral("GIF编码失败")};
         }
     } else {
         QImageWriter writer(&file, format == "jpg" ? QByteArray("jpeg") : format);
         if (!writer.write(image)) {
-            code = writer.error();
-            failure = writer.errorString();
+            const bool unsupported = writer.error() == QImageWriter::UnsupportedFormatError;
+            failure = SaveFailure{writer.error(), writer.errorString(),
+                                  unsupported ? QStringLiteral("不支持这种图像格式")
+                                              : QStringLiteral("图像编码失败")};
         }
     }
-    if (failure.isEmpty() && !file.commit()) {
-        code = file.error();
-        failure = file.errorString();
+    if (!failure && !file.commit()) {
+        failure = SaveFailure{file.error(), file.errorString(), ChineseReason(file.error())};
     }
-    if (!failure.isEmpty()) {
-        ShowMessage("Save image failed:\n" + HexCodeAndText(code, failure));
+    if (failure) {
+        // The first lines are the message the program has always shown; the last says why.
+        ShowMessage(
+            "Save image failed:\n" + HexCodeAndText(failure->code, failure->platformText) + "\n" +
+            QStringLiteral("无法写入图像文件 %1：%2").arg(path, failure->reason).toStdString());
         return false;
     }
     return true;
