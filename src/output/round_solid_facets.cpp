@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "view/molecule_layout.h"
+#include "shapes/molecule.h"
 
 namespace velnor {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "view/molecule_layout.h"
+#include "shapes/molecule.h"
 #include "view/unit_shapes.h"
 
 namespace velnor {

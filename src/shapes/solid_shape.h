@@ -1,0 +1,57 @@
+#pragma once
+
+#include <vector>
+
+#include "shapes/mesh.h"
+#include "shapes/shape_kind.h"
+
+namespace velnor {
+
+class ITitleOutlines;
+
+// What a solid's look depends on besides its placement (position, direction, spin, clip planes
+// and scale, which every picture applies itself).
+struct ShapeValues {
+    ShapeKind kind = ShapeKind::kSphere;
+    double shapeValue = 0.5;                // kind 23: the top radius relative to the base
+    const ITitleOutlines* title = nullptr;  // kind 9: the letters
+};
+
+// A solid as it is drawn, in its unit frame.
+struct SolidShape {
+    std::vector<Surface> surfaces;        // painted
+    std::vector<FlatFace> flatFaces;      // painted flat faces with holes (the title's letters)
+    std::vector<Polyline> lines;          // wire forms and circles
+    bool linesDashedWhereHidden = false;  // circles; wires are simply hidden
+    bool textured = false;                // the surfaces take the solid's texture
+    // The surfaces enclose the solid, each triangle counter-clockwise seen from outside.
+    bool closed = false;
+};
+
+// The mark of a selected solid, in its unit frame.
+struct SolidOutline {
+    std::vector<Polyline> lines;
+    bool dashedWhereHidden = false;
+};
+
+// Kinds 21, 22, 23 and 25 draw only their outline as seen from the eye. Their bodies, slightly
+// shrunk so that the outline stays in front, are drawn into depth only, to hide what lies behind.
+struct SolidSilhouette {
+    std::vector<Polyline> lines;  // dashed where hidden
+    std::vector<Surface> hiding;
+};
+
+SolidShape ShapeOf(const ShapeValues& values);
+SolidOutline OutlineOf(const ShapeValues& values);
+bool HasSilhouette(ShapeKind kind);
+// `eye` is the direction towards the eye in the solid's unit frame. Empty for the other kinds.
+SolidSilhouette SilhouetteOf(const ShapeValues& values, const Vec3& eye);
+
+// A frustum whose top equals its base, or has no top, has no silhouette construction: a top of
+// exactly 1 or 0 is drawn as 0.999 or 0.0001.
+double CorrectedFrustumTop(double top);
+
+// The shrinking of the hiding bodies.
+inline constexpr float kHidingScale = 0.99f;
+
+}  // namespace velnor
