@@ -76,9 +76,9 @@ Surface BlueSquare() {
     return Square({0, 0, 1}, {{{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}}}, {0, 0, 255});
 }
 
-std::vector<Polyline> CubeEdges(double size) {
+std::vector<MeshLine> CubeEdges(double size) {
     const float h = static_cast<float>(size / 2.0);
-    std::vector<Polyline> edges;
+    std::vector<MeshLine> edges;
     for (int axis = 0; axis < 3; ++axis) {
         for (const float u : {-h, h}) {
             for (const float v : {-h, h}) {
@@ -94,12 +94,12 @@ std::vector<Polyline> CubeEdges(double size) {
     return edges;
 }
 
-Polyline SquareBorder() {
+MeshLine SquareBorder() {
     return {{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}, {-1, -1, 0}};
 }
 
-Polyline StepCircle() {
-    Polyline circle{{1.0f, 0.0f, 0.0f}};
+MeshLine StepCircle() {
+    MeshLine circle{{1.0f, 0.0f, 0.0f}};
     for (float t = 0.1f; t < 6.2831855f; t += 0.1f) {
         circle.push_back({std::cos(t), std::sin(t), 0.0f});
     }
@@ -120,8 +120,8 @@ Surface StepCylinderSide() {
     return side;
 }
 
-std::vector<Polyline> FrustumPanelLines(double top) {
-    std::vector<Polyline> lines;
+std::vector<MeshLine> FrustumPanelLines(double top) {
+    std::vector<MeshLine> lines;
     for (int k = 0; k < kPanels; ++k) {
         lines.push_back({OnPanelCircle(1.0, k, 0.0), OnPanelCircle(1.0, k + 1, 0.0)});
         lines.push_back({OnPanelCircle(top, k, 1.0), OnPanelCircle(top, k + 1, 1.0)});

@@ -40,7 +40,7 @@ struct Surface {
     void AddQuad(uint32_t a, uint32_t b, uint32_t c, uint32_t d);
 };
 
-using Polyline = std::vector<Vec3>;
+using MeshLine = std::vector<Vec3>;
 
 // A point of a plane: the base plane of a unit solid, or a letter's outline.
 struct Point2 {
@@ -50,7 +50,7 @@ struct Point2 {
 // A flat face with holes, filled by the non-zero rule: the fronts and backs of the title's
 // letters.
 struct FlatFace {
-    std::vector<Polyline> contours;
+    std::vector<MeshLine> contours;
     Vec3 normal;
 };
 

@@ -9,7 +9,7 @@ namespace velnor {
 
 namespace {
 
-using Faces = std::vector<Polyline>;
+using Faces = std::vector<MeshLine>;
 
 constexpr float kPhi = std::numbers::phi_v<float>;
 constexpr float kTolerance = 1e-4f;
@@ -69,8 +69,8 @@ Vec3 Unit(const Vec3& v) {
 }
 
 // The corners of the face whose outward normal is `normal`, counter-clockwise round it.
-Polyline FaceAround(const std::vector<Vec3>& corners, const Vec3& normal, float offset) {
-    Polyline face;
+MeshLine FaceAround(const std::vector<Vec3>& corners, const Vec3& normal, float offset) {
+    MeshLine face;
     Vec3 centre;
     for (const Vec3& p : corners) {
         if (std::fabs(Dot(normal, p) - offset) < kTolerance) {
@@ -181,7 +181,7 @@ const Faces& PolyhedronEdges(RegularPolyhedron shape) {
 
 Surface PolyhedronSurface(RegularPolyhedron shape) {
     Surface surface;
-    for (const Polyline& face : PolyhedronFaces(shape)) {
+    for (const MeshLine& face : PolyhedronFaces(shape)) {
         const Vec3 normal = Unit(Cross(face[1] - face[0], face[2] - face[0]));
         const uint32_t first = static_cast<uint32_t>(surface.vertices.size());
         for (const Vec3& corner : face) {

@@ -11,10 +11,10 @@ namespace velnor {
 enum class RegularPolyhedron { kTetrahedron, kOctahedron, kDodecahedron, kIcosahedron };
 
 // Each face's corners, counter-clockwise seen from outside.
-const std::vector<Polyline>& PolyhedronFaces(RegularPolyhedron shape);
+const std::vector<MeshLine>& PolyhedronFaces(RegularPolyhedron shape);
 
 // Each edge once, as its two ends.
-const std::vector<Polyline>& PolyhedronEdges(RegularPolyhedron shape);
+const std::vector<MeshLine>& PolyhedronEdges(RegularPolyhedron shape);
 
 // The faces as one flat-shaded surface.
 Surface PolyhedronSurface(RegularPolyhedron shape);

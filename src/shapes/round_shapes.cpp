@@ -38,7 +38,7 @@ void AddBand(Surface& sphere, uint32_t a, uint32_t b, uint32_t c, uint32_t d, in
     }
 }
 
-Polyline Closed(Polyline line) {
+MeshLine Closed(MeshLine line) {
     line.push_back(line.front());
     return line;
 }
@@ -95,17 +95,17 @@ Surface QuadricDisk(int slices) {
     return disk;
 }
 
-std::vector<Polyline> QuadricCylinderLines(int slices, int stacks) {
-    std::vector<Polyline> lines;
+std::vector<MeshLine> QuadricCylinderLines(int slices, int stacks) {
+    std::vector<MeshLine> lines;
     for (int j = 0; j <= stacks; ++j) {
-        Polyline circle;
+        MeshLine circle;
         for (int i = 0; i <= slices; ++i) {
             circle.push_back(QuadricRim(i, slices, 1.0, static_cast<double>(j) / stacks));
         }
         lines.push_back(std::move(circle));
     }
     for (int i = 0; i < slices; ++i) {
-        Polyline line;
+        MeshLine line;
         for (int j = 0; j <= stacks; ++j) {
             line.push_back(QuadricRim(i, slices, 1.0, static_cast<double>(j) / stacks));
         }
@@ -131,21 +131,21 @@ Surface GlutSphere(const Vec3& centre, double radius, int slices, int stacks) {
     return sphere;
 }
 
-std::vector<Polyline> GlutSphereLines(double radius, int slices, int stacks) {
-    std::vector<Polyline> lines;
+std::vector<MeshLine> GlutSphereLines(double radius, int slices, int stacks) {
+    std::vector<MeshLine> lines;
     const auto point = [&](int i, int j) {
         const double theta = std::numbers::pi * j / stacks;
         return static_cast<float>(radius) * GlutRim(i, slices, std::sin(theta), std::cos(theta));
     };
     for (int i = 0; i < slices; ++i) {
-        Polyline slice;
+        MeshLine slice;
         for (int j = 0; j <= stacks; ++j) {
             slice.push_back(point(i, j));
         }
         lines.push_back(std::move(slice));
     }
     for (int j = 1; j < stacks; ++j) {
-        Polyline stack;
+        MeshLine stack;
         for (int i = 0; i < slices; ++i) {
             stack.push_back(point(i, j));
         }
@@ -154,8 +154,8 @@ std::vector<Polyline> GlutSphereLines(double radius, int slices, int stacks) {
     return lines;
 }
 
-std::vector<Polyline> GlutConeLines(double size, int slices, int stacks) {
-    std::vector<Polyline> lines;
+std::vector<MeshLine> GlutConeLines(double size, int slices, int stacks) {
+    std::vector<MeshLine> lines;
     const auto point = [&](int i, int j) {
         return GlutRim(i, slices, size * (stacks - j) / stacks, size * j / stacks);
     };
@@ -163,7 +163,7 @@ std::vector<Polyline> GlutConeLines(double size, int slices, int stacks) {
         lines.push_back({point(i, 0), point(i, stacks)});
     }
     for (int j = 0; j < stacks; ++j) {
-        Polyline stack;
+        MeshLine stack;
         for (int i = 0; i < slices; ++i) {
             stack.push_back(point(i, j));
         }
@@ -199,17 +199,17 @@ Surface GlutTorus(double tube, double ring, int sides, int rings) {
     return torus;
 }
 
-std::vector<Polyline> GlutTorusLines(double tube, double ring, int sides, int rings) {
-    std::vector<Polyline> lines;
+std::vector<MeshLine> GlutTorusLines(double tube, double ring, int sides, int rings) {
+    std::vector<MeshLine> lines;
     for (int j = 0; j < rings; ++j) {
-        Polyline loop;
+        MeshLine loop;
         for (int i = 0; i < sides; ++i) {
             loop.push_back(OnTorus(tube, ring, i, j, sides, rings).position);
         }
         lines.push_back(Closed(std::move(loop)));
     }
     for (int i = 0; i < sides; ++i) {
-        Polyline loop;
+        MeshLine loop;
         for (int j = 0; j < rings; ++j) {
             loop.push_back(OnTorus(tube, ring, i, j, sides, rings).position);
         }

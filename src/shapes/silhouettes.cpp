@@ -39,13 +39,13 @@ int TangentPoints(double l, double m, double o, Point2 (&t)[2]) {
     return 2;
 }
 
-std::vector<Polyline> CylinderSilhouette(const Vec3& eye) {
+std::vector<MeshLine> CylinderSilhouette(const Vec3& eye) {
     const double n = std::hypot(eye.x, eye.y);
     const Point2 p = n > 0.0 ? Point2{eye.y / n, -eye.x / n} : Point2{eye.y, -eye.x};
     return {{At(p, 1.0, 0.0), At(p, 1.0, 1.0)}, {At(p, -1.0, 0.0), At(p, -1.0, 1.0)}};
 }
 
-std::vector<Polyline> SideSilhouette(const Vec3& eye, double top) {
+std::vector<MeshLine> SideSilhouette(const Vec3& eye, double top) {
     Point2 t[2];
     if (TangentPoints(eye.x, eye.y, eye.z * (1.0 - top), t) == 0) {
         return {};
@@ -53,8 +53,8 @@ std::vector<Polyline> SideSilhouette(const Vec3& eye, double top) {
     return {{At(t[0], 1.0, 0.0), At(t[0], top, 1.0)}, {At(t[1], 1.0, 0.0), At(t[1], top, 1.0)}};
 }
 
-std::vector<Polyline> SphereSilhouette(const Vec3& eye) {
-    Polyline circle = StepCircle();
+std::vector<MeshLine> SphereSilhouette(const Vec3& eye) {
+    MeshLine circle = StepCircle();
     const double length = Length(eye);
     if (length > 0.0 && (eye.x != 0.0f || eye.y != 0.0f)) {
         const Vec3 across{-eye.y, eye.x, 0.0f};

@@ -14,8 +14,8 @@ int TangentPoints(double l, double m, double o, Point2 (&t)[2]);
 // The outlines of the surfaces of kinds 21, 22, 23 and 25 as seen from `eye` (the direction
 // towards the eye in the solid's unit frame): the two lines along a cylinder's, a cone's or a
 // frustum's side (top radius `top`), and the great circle of a sphere across the eye.
-std::vector<Polyline> CylinderSilhouette(const Vec3& eye);
-std::vector<Polyline> SideSilhouette(const Vec3& eye, double top);
-std::vector<Polyline> SphereSilhouette(const Vec3& eye);
+std::vector<MeshLine> CylinderSilhouette(const Vec3& eye);
+std::vector<MeshLine> SideSilhouette(const Vec3& eye, double top);
+std::vector<MeshLine> SphereSilhouette(const Vec3& eye);
 
 }  // namespace velnor

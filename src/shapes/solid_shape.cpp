@@ -27,7 +27,7 @@ struct KindShape {
     void (*shape)(const ShapeValues&, SolidShape&);
     void (*outline)(const ShapeValues&, SolidOutline&);
     // Only for the kinds drawn as a silhouette.
-    std::vector<Polyline> (*silhouette)(const ShapeValues&, const Vec3& eye) = nullptr;
+    std::vector<MeshLine> (*silhouette)(const ShapeValues&, const Vec3& eye) = nullptr;
     std::vector<Surface> (*hiding)(const ShapeValues&) = nullptr;
 };
 
@@ -136,16 +136,16 @@ void FrustumOutline(const ShapeValues& v, SolidOutline& o) {
 }
 
 // Silhouettes and the bodies that hide behind them.
-std::vector<Polyline> CylinderLines(const ShapeValues&, const Vec3& eye) {
+std::vector<MeshLine> CylinderLines(const ShapeValues&, const Vec3& eye) {
     return CylinderSilhouette(eye);
 }
-std::vector<Polyline> ConeLines(const ShapeValues&, const Vec3& eye) {
+std::vector<MeshLine> ConeLines(const ShapeValues&, const Vec3& eye) {
     return SideSilhouette(eye, 0.0);
 }
-std::vector<Polyline> FrustumLines(const ShapeValues& v, const Vec3& eye) {
+std::vector<MeshLine> FrustumLines(const ShapeValues& v, const Vec3& eye) {
     return SideSilhouette(eye, CorrectedFrustumTop(v.shapeValue));
 }
-std::vector<Polyline> SphereLines(const ShapeValues&, const Vec3& eye) {
+std::vector<MeshLine> SphereLines(const ShapeValues&, const Vec3& eye) {
     return SphereSilhouette(eye);
 }
 

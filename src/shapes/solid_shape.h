@@ -21,7 +21,7 @@ struct ShapeValues {
 struct SolidShape {
     std::vector<Surface> surfaces;        // painted
     std::vector<FlatFace> flatFaces;      // painted flat faces with holes (the title's letters)
-    std::vector<Polyline> lines;          // wire forms and circles
+    std::vector<MeshLine> lines;          // wire forms and circles
     bool linesDashedWhereHidden = false;  // circles; wires are simply hidden
     bool textured = false;                // the surfaces take the solid's texture
     // The surfaces enclose the solid, each triangle counter-clockwise seen from outside.
@@ -30,14 +30,14 @@ struct SolidShape {
 
 // The mark of a selected solid, in its unit frame.
 struct SolidOutline {
-    std::vector<Polyline> lines;
+    std::vector<MeshLine> lines;
     bool dashedWhereHidden = false;
 };
 
 // Kinds 21, 22, 23 and 25 draw only their outline as seen from the eye. Their bodies, slightly
 // shrunk so that the outline stays in front, are drawn into depth only, to hide what lies behind.
 struct SolidSilhouette {
-    std::vector<Polyline> lines;  // dashed where hidden
+    std::vector<MeshLine> lines;  // dashed where hidden
     std::vector<Surface> hiding;
 };
 

@@ -148,13 +148,13 @@ Surface SolidTeapot(double size) {
     return teapot;
 }
 
-std::vector<Polyline> WireTeapot(double size) {
+std::vector<MeshLine> WireTeapot(double size) {
     constexpr int n = kWireTeapotGrid;
     const std::vector<PatchGrid> grids = TeapotGrids(size, n);
-    std::vector<Polyline> lines;
+    std::vector<MeshLine> lines;
     for (const PatchGrid& grid : grids) {
         for (int c = 0; c < n; ++c) {
-            Polyline line;
+            MeshLine line;
             for (int r = 0; r < n; ++r) {
                 line.push_back(grid.points[static_cast<size_t>(r * n + c)]);
             }

@@ -15,7 +15,7 @@ Surface SolidTeapot(double size);
 
 // glutWireTeapot: every patch on a 10 x 10 grid, drawn as the grid's lines both ways.
 inline constexpr int kWireTeapotGrid = 10;
-std::vector<Polyline> WireTeapot(double size);
+std::vector<MeshLine> WireTeapot(double size);
 
 // How many patches the teapot has once its quarters are turned and its halves mirrored.
 inline constexpr int kTeapotPatches = 32;

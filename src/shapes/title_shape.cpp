@@ -34,7 +34,7 @@ void AddSides(Surface& sides, const std::vector<Point2>& contour, const Point2& 
 FlatFace Face(const GlyphOutline& glyph, const Point2& origin, double z, float normalZ) {
     FlatFace face{{}, {0.0f, 0.0f, normalZ}};
     for (const auto& contour : glyph.contours) {
-        Polyline line;
+        MeshLine line;
         for (const Point2& p : contour) {
             line.push_back(At(p, origin, z));
         }

@@ -4,12 +4,13 @@
 
 #include <cmath>
 
+#include "shapes/silhouettes.h"
+
 namespace velnor {
 
 namespace {
 
 constexpr double kPanelAngle = 0.31415927;
-constexpr double kTiny = 1e-9;
 
 // A silhouette line: dashed where something lies in front of it, then solid where it is seen.
 void TwiceDrawnLines(const double (*ends)[3], int lineCount) {
@@ -29,27 +30,6 @@ void TwiceDrawnLines(const double (*ends)[3], int lineCount) {
 }
 
 }  // namespace
-
-int TangentPoints(double l, double m, double o, Point2 (&t)[2]) {
-    if (std::fabs(o) < kTiny) {
-        const double n = std::hypot(l, m);
-        if (n < kTiny) {
-            return 0;
-        }
-        t[0] = {m / n, -l / n};
-        t[1] = {-m / n, l / n};
-        return 2;
-    }
-    const double v = -l / o, w = -m / o;
-    const double p = v * v + w * w;
-    if (p <= 1.0) {
-        return 0;
-    }
-    const double a = std::sqrt(p - 1.0);
-    t[0] = {(a * w + v) / p, (w - a * v) / p};
-    t[1] = {(v - a * w) / p, (w + a * v) / p};
-    return 2;
-}
 
 std::array<double, 3> EyeDirection() {
     GLdouble model[16], projection[16];

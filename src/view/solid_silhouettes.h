@@ -6,16 +6,6 @@
 
 namespace velnor {
 
-// A point of the base plane of a unit solid.
-struct Point2 {
-    double x, y;
-};
-
-// The points where the lines from the point (l, m, o) seen from the eye touch the unit circle of
-// the base plane; none when it lies inside. A point at infinity (o = 0) gives the two ends of the
-// diameter across its direction. The vector drawing of silhouettes uses it too.
-int TangentPoints(double l, double m, double o, Point2 (&t)[2]);
-
 // The direction towards the eye in the current model-view frame, through the point the frame's
 // origin is seen at: (l, m, o) of the silhouette constructions.
 std::array<double, 3> EyeDirection();

@@ -113,7 +113,7 @@ TEST_P(EveryKind, HasAWellFormedMeshAndTheLinesItsFormsDraw) {
     EXPECT_EQ(shape.surfaces.empty() && shape.lines.empty(), drawsNothingOfItsOwn);
     const bool hasOutline = kind != ShapeKind::kTitle && kind != ShapeKind::kPageComponent;
     EXPECT_EQ(!OutlineOf(ValuesOf(kind)).lines.empty(), hasOutline);
-    for (const Polyline& line : OutlineOf(ValuesOf(kind)).lines) {
+    for (const MeshLine& line : OutlineOf(ValuesOf(kind)).lines) {
         EXPECT_GE(line.size(), 2u);
     }
 }
@@ -169,7 +169,7 @@ TEST(SilhouetteTest, TouchesTheBodyWhereItTurnsAwayFromTheEye) {
             const SolidSilhouette s = SilhouetteOf({kind, 0.4, nullptr}, eye);
             ASSERT_FALSE(s.lines.empty());
             EXPECT_FALSE(s.hiding.empty());
-            for (const Polyline& line : s.lines) {
+            for (const MeshLine& line : s.lines) {
                 for (const Vec3& p : line) {
                     if (std::hypot(p.x, p.y) < 1e-3f) {
                         continue;  // the apex
