@@ -140,9 +140,8 @@ SolidGeometry SolidGeometryOf(const CSubassembly& solid, const QVector3D& eye,
     g.linesDashedWhereHidden = shape.linesDashedWhereHidden;
     g.closed = shape.closed;
     if (HasSilhouette(*kind)) {
-        const SolidSilhouette silhouette = SilhouetteOf(values, {eye.x(), eye.y(), eye.z()});
-        AddLines(g.lines, silhouette.lines);
-        AddFacets(g.hiding, silhouette.hiding, settings);
+        AddLines(g.lines, SilhouetteOf(values, {eye.x(), eye.y(), eye.z()}));
+        AddFacets(g.hiding, HidingBodyOf(values), settings);
         g.linesDashedWhereHidden = true;
     }
     return g;

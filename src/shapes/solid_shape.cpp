@@ -132,7 +132,7 @@ void CuboidOutline(const ShapeValues&, SolidOutline& o) {
     o.lines = CubeEdges(1.0);
 }
 void FrustumOutline(const ShapeValues& v, SolidOutline& o) {
-    o.lines = FrustumPanelLines(CorrectedFrustumTop(v.shapeValue));
+    o.lines = FrustumPanelLines(DrawnShapeValue(v.kind, v.shapeValue));
 }
 
 // Silhouettes and the bodies that hide behind them.
@@ -143,7 +143,7 @@ std::vector<MeshLine> ConeLines(const ShapeValues&, const Vec3& eye) {
     return SideSilhouette(eye, 0.0);
 }
 std::vector<MeshLine> FrustumLines(const ShapeValues& v, const Vec3& eye) {
-    return SideSilhouette(eye, CorrectedFrustumTop(v.shapeValue));
+    return SideSilhouette(eye, DrawnShapeValue(v.kind, v.shapeValue));
 }
 std::vector<MeshLine> SphereLines(const ShapeValues&, const Vec3& eye) {
     return SphereSilhouette(eye);
@@ -164,7 +164,7 @@ std::vector<Surface> ConeBody(const ShapeValues&) {
     return {QuadricCylinder(1.0, 0.0, kQuadricSlices, kQuadricStacks), QuadricDisk(kQuadricSlices)};
 }
 std::vector<Surface> FrustumHidingBody(const ShapeValues& v) {
-    return FrustumBody(CorrectedFrustumTop(v.shapeValue));
+    return FrustumBody(DrawnShapeValue(v.kind, v.shapeValue));
 }
 std::vector<Surface> SphereBody(const ShapeValues&) {
     return {GlutSphere({}, 1.0, kHidingSphereSlices, kHidingSphereSlices)};
@@ -250,22 +250,30 @@ bool HasSilhouette(ShapeKind kind) {
     return KindShapeOf(kind).silhouette != nullptr;
 }
 
-SolidSilhouette SilhouetteOf(const ShapeValues& values, const Vec3& eye) {
+std::vector<MeshLine> SilhouetteOf(const ShapeValues& values, const Vec3& eye) {
     const KindShape k = KindShapeOf(values.kind);
-    if (k.silhouette == nullptr) {
+    return k.silhouette ? k.silhouette(values, eye) : std::vector<MeshLine>{};
+}
+
+std::vector<Surface> HidingBodyOf(const ShapeValues& values) {
+    const KindShape k = KindShapeOf(values.kind);
+    if (k.hiding == nullptr) {
         return {};
     }
-    SolidSilhouette silhouette{k.silhouette(values, eye), k.hiding(values)};
-    for (Surface& surface : silhouette.hiding) {
+    std::vector<Surface> body = k.hiding(values);
+    for (Surface& surface : body) {
         for (MeshVertex& v : surface.vertices) {
             v.position = kHidingScale * v.position;
         }
     }
-    return silhouette;
+    return body;
 }
 
-double CorrectedFrustumTop(double top) {
-    return top == 1.0 ? 0.999 : top == 0.0 ? 0.0001 : top;
+double DrawnShapeValue(ShapeKind kind, double value) {
+    if (kind != ShapeKind::kFrustumSide) {
+        return value;
+    }
+    return value == 1.0 ? 0.999 : value == 0.0 ? 0.0001 : value;
 }
 
 }  // namespace velnor

@@ -34,22 +34,19 @@ struct SolidOutline {
     bool dashedWhereHidden = false;
 };
 
-// Kinds 21, 22, 23 and 25 draw only their outline as seen from the eye. Their bodies, slightly
-// shrunk so that the outline stays in front, are drawn into depth only, to hide what lies behind.
-struct SolidSilhouette {
-    std::vector<MeshLine> lines;  // dashed where hidden
-    std::vector<Surface> hiding;
-};
-
 SolidShape ShapeOf(const ShapeValues& values);
 SolidOutline OutlineOf(const ShapeValues& values);
+// Kinds 21, 22, 23 and 25 draw only their outline as seen from the eye, dashed where hidden.
+// Their bodies, slightly shrunk so that the outline stays in front, are drawn into depth only,
+// to hide what lies behind them. Both are empty for the other kinds.
 bool HasSilhouette(ShapeKind kind);
-// `eye` is the direction towards the eye in the solid's unit frame. Empty for the other kinds.
-SolidSilhouette SilhouetteOf(const ShapeValues& values, const Vec3& eye);
+// `eye` is the direction towards the eye in the solid's unit frame.
+std::vector<MeshLine> SilhouetteOf(const ShapeValues& values, const Vec3& eye);
+std::vector<Surface> HidingBodyOf(const ShapeValues& values);
 
-// A frustum whose top equals its base, or has no top, has no silhouette construction: a top of
-// exactly 1 or 0 is drawn as 0.999 or 0.0001.
-double CorrectedFrustumTop(double top);
+// The shape value as the kind draws it. A frustum whose top equals its base, or has no top, has
+// no silhouette construction: a top of exactly 1 or 0 is drawn as 0.999 or 0.0001.
+double DrawnShapeValue(ShapeKind kind, double value);
 
 // The shrinking of the hiding bodies.
 inline constexpr float kHidingScale = 0.99f;

@@ -166,10 +166,11 @@ TEST(SilhouetteTest, TouchesTheBodyWhereItTurnsAwayFromTheEye) {
         for (const Vec3& eye : eyes) {
             SCOPED_TRACE(std::to_string(static_cast<int>(kind)) + " eye " + std::to_string(eye.x) +
                          "," + std::to_string(eye.y) + "," + std::to_string(eye.z));
-            const SolidSilhouette s = SilhouetteOf({kind, 0.4, nullptr}, eye);
-            ASSERT_FALSE(s.lines.empty());
-            EXPECT_FALSE(s.hiding.empty());
-            for (const MeshLine& line : s.lines) {
+            const ShapeValues values{kind, 0.4, nullptr};
+            const std::vector<MeshLine> lines = SilhouetteOf(values, eye);
+            ASSERT_FALSE(lines.empty());
+            EXPECT_FALSE(HidingBodyOf(values).empty());
+            for (const MeshLine& line : lines) {
                 for (const Vec3& p : line) {
                     if (std::hypot(p.x, p.y) < 1e-3f) {
                         continue;  // the apex
@@ -183,14 +184,15 @@ TEST(SilhouetteTest, TouchesTheBodyWhereItTurnsAwayFromTheEye) {
 }
 
 TEST(SilhouetteTest, NoneForAnEyeInsideTheConeOfItsSide) {
-    EXPECT_TRUE(SilhouetteOf({ShapeKind::kConeSide, 0.5, nullptr}, {0, 0, 1}).lines.empty());
-    EXPECT_TRUE(SilhouetteOf({ShapeKind::kTorus, 0.5, nullptr}, {1, 0, 0}).lines.empty());
+    EXPECT_TRUE(SilhouetteOf({ShapeKind::kConeSide, 0.5, nullptr}, {0, 0, 1}).empty());
+    EXPECT_TRUE(SilhouetteOf({ShapeKind::kTorus, 0.5, nullptr}, {1, 0, 0}).empty());
 }
 
 TEST(FrustumTest, DrawsATopOfOneOrNoneAsAlmostThat) {
-    EXPECT_EQ(CorrectedFrustumTop(1.0), 0.999);
-    EXPECT_EQ(CorrectedFrustumTop(0.0), 0.0001);
-    EXPECT_EQ(CorrectedFrustumTop(0.3), 0.3);
+    EXPECT_EQ(DrawnShapeValue(ShapeKind::kFrustumSide, 1.0), 0.999);
+    EXPECT_EQ(DrawnShapeValue(ShapeKind::kFrustumSide, 0.0), 0.0001);
+    EXPECT_EQ(DrawnShapeValue(ShapeKind::kFrustumSide, 0.3), 0.3);
+    EXPECT_EQ(DrawnShapeValue(ShapeKind::kCylinderSide, 1.0), 1.0);
 }
 
 }  // namespace
