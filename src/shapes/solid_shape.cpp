@@ -51,9 +51,20 @@ void Polyhedron(const ShapeValues&, SolidShape& s) {
     s.surfaces.push_back(PolyhedronSurface(kShape));
     s.closed = true;
 }
+// Straight edges are lit as the solid is along them: outwards from its centre.
+std::vector<MeshLine> EdgeNormals(const std::vector<MeshLine>& edges) {
+    std::vector<MeshLine> normals;
+    for (const MeshLine& edge : edges) {
+        const Vec3 middle = 0.5f * (edge.front() + edge.back());
+        normals.push_back(MeshLine(edge.size(), middle / Length(middle)));
+    }
+    return normals;
+}
+
 template <RegularPolyhedron kShape>
 void PolyhedronWire(const ShapeValues&, SolidShape& s) {
     s.lines = PolyhedronEdges(kShape);
+    s.lineNormals = EdgeNormals(s.lines);
 }
 void Cylinder(const ShapeValues&, SolidShape& s) {
     Textured(s, QuadricCylinder(1.0, 1.0, kQuadricSlices, kQuadricStacks));
@@ -88,12 +99,15 @@ void Circle(const ShapeValues&, SolidShape& s) {
 }
 void SphereWire(const ShapeValues&, SolidShape& s) {
     s.lines = GlutSphereLines(1.0, kSphereSlices, kSphereSlices);
+    s.lineNormals = s.lines;  // on the unit sphere a point is its own normal
 }
 void CuboidWire(const ShapeValues&, SolidShape& s) {
     s.lines = CubeEdges(1.0);
+    s.lineNormals = EdgeNormals(s.lines);
 }
 void TeapotWire(const ShapeValues&, SolidShape& s) {
     s.lines = WireTeapot(1.0);
+    s.lineNormals = WireTeapotNormals(1.0);
 }
 
 // Outlines.

@@ -19,9 +19,12 @@ struct ShapeValues {
 
 // A solid as it is drawn, in its unit frame.
 struct SolidShape {
-    std::vector<Surface> surfaces;        // painted
-    std::vector<FlatFace> flatFaces;      // painted flat faces with holes (the title's letters)
-    std::vector<MeshLine> lines;          // wire forms and circles
+    std::vector<Surface> surfaces;    // painted
+    std::vector<FlatFace> flatFaces;  // painted flat faces with holes (the title's letters)
+    std::vector<MeshLine> lines;      // wire forms and circles
+    // The normals at the points of `lines` where light shades a wire form as it does its
+    // surface; empty for lines drawn in one colour.
+    std::vector<MeshLine> lineNormals;
     bool linesDashedWhereHidden = false;  // circles; wires are simply hidden
     bool textured = false;                // the surfaces take the solid's texture
     // The surfaces enclose the solid, each triangle counter-clockwise seen from outside.

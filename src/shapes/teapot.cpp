@@ -148,25 +148,41 @@ Surface SolidTeapot(double size) {
     return teapot;
 }
 
-std::vector<MeshLine> WireTeapot(double size) {
+namespace {
+
+// The grid's lines of every patch, first along u, then along v, through `values` (the points or
+// the normals).
+std::vector<MeshLine> WireGridLines(double size, std::vector<Vec3> PatchGrid::*values) {
     constexpr int n = kWireTeapotGrid;
     const std::vector<PatchGrid> grids = TeapotGrids(size, n);
     std::vector<MeshLine> lines;
     for (const PatchGrid& grid : grids) {
+        const std::vector<Vec3>& v = grid.*values;
         for (int c = 0; c < n; ++c) {
             MeshLine line;
             for (int r = 0; r < n; ++r) {
-                line.push_back(grid.points[static_cast<size_t>(r * n + c)]);
+                line.push_back(v[static_cast<size_t>(r * n + c)]);
             }
             lines.push_back(std::move(line));
         }
     }
     for (const PatchGrid& grid : grids) {
+        const std::vector<Vec3>& v = grid.*values;
         for (int r = 0; r < n; ++r) {
-            lines.emplace_back(grid.points.begin() + r * n, grid.points.begin() + (r + 1) * n);
+            lines.emplace_back(v.begin() + r * n, v.begin() + (r + 1) * n);
         }
     }
     return lines;
+}
+
+}  // namespace
+
+std::vector<MeshLine> WireTeapot(double size) {
+    return WireGridLines(size, &PatchGrid::points);
+}
+
+std::vector<MeshLine> WireTeapotNormals(double size) {
+    return WireGridLines(size, &PatchGrid::normals);
 }
 
 }  // namespace velnor

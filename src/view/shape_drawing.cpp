@@ -112,12 +112,19 @@ void DrawSurfaces(const std::vector<Surface>& surfaces) {
     glPopClientAttrib();
 }
 
-void DrawLines(const std::vector<MeshLine>& lines) {
+void DrawLines(const std::vector<MeshLine>& lines, const std::vector<MeshLine>& normals) {
+    const bool lit = normals.size() == lines.size();
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glEnableClientState(GL_VERTEX_ARRAY);
-    for (const MeshLine& line : lines) {
-        glVertexPointer(3, GL_FLOAT, sizeof(Vec3), line.data());
-        glDrawArrays(GL_LINE_STRIP, 0, static_cast<GLsizei>(line.size()));
+    if (lit) {
+        glEnableClientState(GL_NORMAL_ARRAY);
+    }
+    for (size_t i = 0; i < lines.size(); ++i) {
+        glVertexPointer(3, GL_FLOAT, sizeof(Vec3), lines[i].data());
+        if (lit) {
+            glNormalPointer(GL_FLOAT, sizeof(Vec3), normals[i].data());
+        }
+        glDrawArrays(GL_LINE_STRIP, 0, static_cast<GLsizei>(lines[i].size()));
     }
     glPopClientAttrib();
 }
@@ -139,7 +146,7 @@ void DrawShape(const SolidShape& shape) {
     if (shape.linesDashedWhereHidden) {
         DrawDashedWhereHidden(shape.lines, GL_GREATER);
     } else {
-        DrawLines(shape.lines);
+        DrawLines(shape.lines, shape.lineNormals);
     }
 }
 

@@ -15,7 +15,8 @@ namespace velnor {
 // then the lines, dashed where hidden if the shape says so.
 void DrawShape(const SolidShape& shape);
 void DrawSurfaces(const std::vector<Surface>& surfaces);
-void DrawLines(const std::vector<MeshLine>& lines);
+// Lines as line strips, lit by `normals` (one to a point) when there are any.
+void DrawLines(const std::vector<MeshLine>& lines, const std::vector<MeshLine>& normals = {});
 // Lines drawn dashed where something lies in front of them, then solid where they are seen;
 // `hiddenTest` is the depth test of the dashed pass.
 void DrawDashedWhereHidden(const std::vector<MeshLine>& lines, GLenum hiddenTest);

@@ -109,6 +109,15 @@ TEST_P(EveryKind, HasAWellFormedMeshAndTheLinesItsFormsDraw) {
     }
     const bool wireForm = (GetParam() >= 14 && GetParam() <= 20) || kind == ShapeKind::kTeapotWire;
     EXPECT_EQ(!shape.lines.empty(), wireForm);
+    if (!shape.lineNormals.empty()) {
+        ASSERT_EQ(shape.lineNormals.size(), shape.lines.size());
+        for (size_t i = 0; i < shape.lines.size(); ++i) {
+            ASSERT_EQ(shape.lineNormals[i].size(), shape.lines[i].size());
+            for (const Vec3& normal : shape.lineNormals[i]) {
+                EXPECT_NEAR(Length(normal), 1.0f, 1e-3f);
+            }
+        }
+    }
     const bool drawsNothingOfItsOwn = kind == ShapeKind::kPageComponent || HasSilhouette(kind);
     EXPECT_EQ(shape.surfaces.empty() && shape.lines.empty(), drawsNothingOfItsOwn);
     const bool hasOutline = kind != ShapeKind::kTitle && kind != ShapeKind::kPageComponent;
