@@ -25,16 +25,23 @@ Vec3 GlutRim(int i, int slices, double radius, double z) {
     return At(radius * std::cos(a), radius * std::sin(a), z);
 }
 
-// The piece of a sphere's stack j between slices i and i + 1: a (i, j) and b (i, j + 1) on
-// slice i, c and d likewise on slice i + 1. Both kinds of sphere run their slices clockwise seen
-// from the north pole; the stacks at the poles are triangles.
-void AddBand(Surface& sphere, uint32_t a, uint32_t b, uint32_t c, uint32_t d, int j, int stacks) {
-    if (j == 0) {
-        sphere.AddTriangle(a, c, b);
-    } else if (j == stacks - 1) {
-        sphere.AddTriangle(a, d, b);
-    } else {
-        sphere.AddQuad(a, d, c, b);
+// A sphere's triangles between the points `point(i, j)` of slice i and stack j (stack 0 the north
+// pole). Both kinds of sphere run their slices clockwise seen from the north pole; the stacks at
+// the poles are triangles.
+template <typename PointOf>
+void AddSphereBands(Surface& sphere, int slices, int stacks, PointOf point) {
+    for (int j = 0; j < stacks; ++j) {
+        for (int i = 0; i < slices; ++i) {
+            const uint32_t a = point(i, j), b = point(i, j + 1), c = point(i + 1, j + 1),
+                           d = point(i + 1, j);
+            if (j == 0) {
+                sphere.AddTriangle(a, c, b);
+            } else if (j == stacks - 1) {
+                sphere.AddTriangle(a, d, b);
+            } else {
+                sphere.AddQuad(a, d, c, b);
+            }
+        }
     }
 }
 
@@ -53,13 +60,7 @@ Surface QuadricSphere(int slices, int stacks) {
         return sphere.Add(
             {p, p, 1.0f - static_cast<float>(i) / slices, 1.0f - static_cast<float>(j) / stacks});
     };
-    for (int j = 0; j < stacks; ++j) {
-        for (int i = 0; i < slices; ++i) {
-            const uint32_t a = point(i, j), b = point(i, j + 1), c = point(i + 1, j + 1),
-                           d = point(i + 1, j);
-            AddBand(sphere, a, b, c, d, j, stacks);
-        }
-    }
+    AddSphereBands(sphere, slices, stacks, point);
     return sphere;
 }
 
@@ -121,13 +122,7 @@ Surface GlutSphere(const Vec3& centre, double radius, int slices, int stacks) {
         const Vec3 normal = GlutRim(i, slices, std::sin(theta), std::cos(theta));
         return sphere.Add({centre + static_cast<float>(radius) * normal, normal});
     };
-    for (int j = 0; j < stacks; ++j) {
-        for (int i = 0; i < slices; ++i) {
-            const uint32_t a = point(i, j), b = point(i, j + 1), c = point(i + 1, j + 1),
-                           d = point(i + 1, j);
-            AddBand(sphere, a, b, c, d, j, stacks);
-        }
-    }
+    AddSphereBands(sphere, slices, stacks, point);
     return sphere;
 }
 
