@@ -18,6 +18,50 @@ constexpr std::array<const char*, 27> kKindEntries{
     "    球面",       "    组件页",
 };
 
+// What a new solid of each kind starts with: its scale across and along its axis, the height of
+// its base, and whether it stands facing the front (axis -y) rather than upright.
+struct KindDefaults {
+    float across = 6.0f;
+    float along = 6.0f;
+    float baseHeight = 0.0f;
+    bool facesTheFront = false;
+};
+
+constexpr KindDefaults kUpright{};
+constexpr KindDefaults kFacingFront{6.0f, 6.0f, 0.0f, true};
+constexpr KindDefaults kDodecahedron{3.0f, 3.0f};
+constexpr KindDefaults kSideOfFive{5.0f, 10.0f, -5.0f};
+
+constexpr std::array<KindDefaults, 27> kKindDefaults{{
+    kUpright,                  // sphere
+    kUpright,                  // plane
+    kUpright,                  // tetrahedron
+    kUpright,                  // octahedron
+    kDodecahedron,             // dodecahedron
+    kUpright,                  // icosahedron
+    {6.0f, 18.84f, -9.42f},    // cylinder
+    {6.0f, 12.0f, -6.0f},      // cone
+    kUpright,                  // torus
+    kFacingFront,              // 3D title
+    kFacingFront,              // cube
+    kUpright,                  // disk
+    kFacingFront,              // teapot
+    {10.0f, 10.0f},            // C60
+    kUpright,                  // circle
+    kUpright,                  // wire sphere
+    kUpright,                  // wire cuboid
+    kUpright,                  // wire tetrahedron
+    kUpright,                  // wire octahedron
+    kDodecahedron,             // wire dodecahedron
+    kUpright,                  // wire icosahedron
+    kSideOfFive,               // cylinder side
+    kSideOfFive,               // cone side
+    {7.07107f, 10.0f, -5.0f},  // frustum side
+    kFacingFront,              // wire teapot
+    {8.6602545f, 8.6602545f},  // sphere surface
+    {1.0f, 1.0f},              // page component
+}};
+
 constexpr uint32_t kClipPlane1Bit = 1;
 constexpr uint32_t kClipPlane2Bit = 2;
 
@@ -101,53 +145,13 @@ ComponentValues ComponentValuesOf(const CSubassembly& solid) {
 
 void ChooseKindForNew(ComponentValues& values, int kind) {
     ShowKindControls(values, kind);
-    values.scale = {6.0f, 6.0f, 6.0f};
+    const bool known = kind >= 0 && kind < static_cast<int>(kKindDefaults.size());
+    const KindDefaults& defaults = known ? kKindDefaults[static_cast<size_t>(kind)] : kUpright;
+    SetScale(values, defaults.across, defaults.along);
     if (!values.axisFromLine) {
-        values.axis = {0.0f, 0.0f, 1.0f};
+        values.axis = defaults.facesTheFront ? Float3{0.0f, -1.0f, 0.0f} : Float3{0.0f, 0.0f, 1.0f};
     }
-    SetBaseHeight(values, 0.0f);
-    switch (kind) {
-        case kSolidDodecahedron:
-        case kSolidDodecahedronWire:
-            SetScale(values, 3.0f, 3.0f);
-            break;
-        case kSolidCylinder:
-            SetScale(values, 6.0f, 18.84f);
-            SetBaseHeight(values, -9.42f);
-            break;
-        case kSolidCone:
-            SetScale(values, 6.0f, 12.0f);
-            SetBaseHeight(values, -6.0f);
-            break;
-        case kSolidTitle:
-        case kSolidCube:
-        case kSolidTeapot:
-        case kSolidTeapotWire:
-            if (!values.axisFromLine) {
-                values.axis = {0.0f, -1.0f, 0.0f};
-            }
-            break;
-        case kSolidC60:
-            SetScale(values, 10.0f, 10.0f);
-            break;
-        case kSolidCylinderSide:
-        case kSolidConeSide:
-            SetScale(values, 5.0f, 10.0f);
-            SetBaseHeight(values, -5.0f);
-            break;
-        case kSolidFrustumSide:
-            SetScale(values, 7.07107f, 10.0f);
-            SetBaseHeight(values, -5.0f);
-            break;
-        case kSolidSphereOutline:
-            SetScale(values, 8.6602545f, 8.6602545f);
-            break;
-        case kSolidPageComponent:
-            SetScale(values, 1.0f, 1.0f);
-            break;
-        default:
-            break;
-    }
+    SetBaseHeight(values, defaults.baseHeight);
 }
 
 void ChooseKindForModify(ComponentValues& values, int kind) {

@@ -198,7 +198,7 @@ void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
     const bool fillMode = page.m_bFillFaces != 0;
     const SceneProjector oriented = projector.Moved(SolidOrientation(solid));
     const SceneProjector placed = oriented.Moved(SolidScale(solid));
-    const SolidGeometry geometry = SolidShape(solid, placed.EyeDirection(), style.settings);
+    const SolidGeometry geometry = SolidGeometryOf(solid, placed.EyeDirection(), style.settings);
     const SolidClipper clipper(solid, pagePlanes);
     const SolidPaint paint = PaintOf(solid, style.settings);
     // Of a closed solid that no plane cuts open, the facets turned away are hidden by the rest.

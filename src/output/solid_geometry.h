@@ -38,9 +38,10 @@ struct SolidGeometry {
 QMatrix4x4 SolidOrientation(const CSubassembly& solid);
 QMatrix4x4 SolidScale(const CSubassembly& solid);
 
-// The geometry of a solid seen from `eye` (the direction towards the eye in its unit frame);
-// the title comes from the settings, the teapots from OpenGL (nothing where there is none).
-// Page components have no form of their own here and give nothing.
-SolidGeometry SolidShape(const CSubassembly& solid, const QVector3D& eye, const CGlModel& settings);
+// The shape module's solid seen from `eye` (the direction towards the eye in its unit frame),
+// its flat pieces coloured as the view paints them; the title comes from the settings. Page
+// components have no form of their own here and give nothing.
+SolidGeometry SolidGeometryOf(const CSubassembly& solid, const QVector3D& eye,
+                              const CGlModel& settings);
 
 }  // namespace velnor

@@ -3,11 +3,13 @@
 #include <GL/glu.h>
 
 #include "model/gl_model.h"
+#include "shapes/solid_shape.h"
 #include "view/gl_setup.h"
 #include "view/images/image_files.h"
 #include "view/images/texture_files.h"
 #include "view/list_layout.h"
 #include "view/scene_state.h"
+#include "view/shape_drawing.h"
 #include "view/title_text.h"
 #include "view/unit_shapes.h"
 
@@ -16,8 +18,7 @@ namespace velnor {
 namespace {
 
 // Lists and textures left for later are made in the middle of a frame; what making them sets
-// (the bound texture, pixel storage, client arrays that some GLUT shapes switch off) must not
-// leak into it.
+// (the bound texture, pixel storage, client arrays that GLUT switches off) must not leak into it.
 template <typename Make>
 void WithStateKept(Make make) {
     glPushAttrib(GL_ALL_ATTRIB_BITS);
@@ -35,7 +36,7 @@ void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
     settings.m_nTexture = 0;
     m_base = glGenLists(lists::kBlockSize);
     m_componentBase = glGenLists(lists::kMaxComponents);
-    m_shapeBase = glGenLists(static_cast<GLsizei>(GlutShape::kCount));
+    m_kindBase = glGenLists(kShapeKindCount);
     settings.m_nListBase = m_base;
     m_settings = &settings;
     BuildLabelFont(labelPixelSize);
@@ -93,16 +94,16 @@ void GlScene::Release() {
     }
     glDeleteLists(m_base, lists::kBlockSize);
     glDeleteLists(m_componentBase, lists::kMaxComponents);
-    glDeleteLists(m_shapeBase, static_cast<GLsizei>(GlutShape::kCount));
+    glDeleteLists(m_kindBase, kShapeKindCount);
     glDeleteTextures(static_cast<GLsizei>(m_textures.size()), m_textures.data());
-    m_base = m_componentBase = m_shapeBase = 0;
+    m_base = m_componentBase = m_kindBase = 0;
     m_textures = {};
     m_settings = nullptr;
-    m_bGlutListsBuilt = m_bTitleBuilt = m_bTexturesLoaded = false;
+    m_bGlutListsBuilt = m_bKindListsBuilt = m_bTitleBuilt = m_bTexturesLoaded = false;
 }
 
 GLuint GlScene::List(int offset) const {
-    if (offset == lists::kBallAndStick || offset == lists::kAxes) {
+    if (offset == lists::kAxes) {
         BuildGlutLists();
     } else if (offset == lists::kTitle && !m_bTitleBuilt) {
         BuildTitle();
@@ -110,15 +111,45 @@ GLuint GlScene::List(int offset) const {
     return m_base + static_cast<GLuint>(offset);
 }
 
-GLuint GlScene::Shape(GlutShape shape) const {
-    BuildGlutLists();
-    return m_shapeBase + static_cast<GLuint>(shape);
+// The title's letters follow the settings: its list is the title list of the block.
+GLuint GlScene::KindList(ShapeKind kind) const {
+    if (kind == ShapeKind::kTitle) {
+        return List(lists::kTitle);
+    }
+    BuildKindLists();
+    return m_kindBase + static_cast<GLuint>(kind);
+}
+
+bool GlScene::KindTextured(ShapeKind kind) const {
+    BuildKindLists();
+    return m_kindTextured[static_cast<size_t>(kind)];
 }
 
 void GlScene::BuildAll() const {
     List(lists::kTitle);
     BuildGlutLists();
+    BuildKindLists();
     LoadStartupTextures();
+}
+
+void GlScene::BuildKindLists() const {
+    if (m_bKindListsBuilt || m_base == 0) {
+        return;
+    }
+    m_bKindListsBuilt = true;
+    WithStateKept([this] {
+        for (int k = 0; k < kShapeKindCount; ++k) {
+            const auto kind = static_cast<ShapeKind>(k);
+            if (kind == ShapeKind::kTitle) {
+                continue;
+            }
+            const SolidShape shape = ShapeOf({kind});
+            m_kindTextured[static_cast<size_t>(k)] = shape.textured;
+            glNewList(m_kindBase + static_cast<GLuint>(k), GL_COMPILE);
+            DrawShape(shape);
+            glEndList();
+        }
+    });
 }
 
 void GlScene::BuildGlutLists() const {
@@ -127,11 +158,7 @@ void GlScene::BuildGlutLists() const {
     }
     m_bGlutListsBuilt = true;
     InitGlutOnce();
-    WithStateKept([this] {
-        BuildGlutShapes(m_shapeBase);
-        BuildBallAndStick(m_base + lists::kBallAndStick, m_base + lists::kCylinderSide);
-        BuildAxes(m_base + lists::kAxes, m_base);
-    });
+    WithStateKept([this] { BuildAxes(m_base + lists::kAxes, m_base); });
 }
 
 GLuint GlScene::ComponentList(int number) const {

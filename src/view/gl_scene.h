@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "view/glut_shapes.h"
+#include "shapes/shape_kind.h"
 #include "view/label_font.h"
 
 namespace velnor {
@@ -14,12 +14,12 @@ class CGpage;
 struct PixelBuffer;
 
 // The OpenGL objects the figure is drawn with: the block of display lists (label glyphs, title,
-// unit shapes), separate blocks for the page components and the GLUT shapes, and the three
-// textures. One per context; the window and the offscreen renderer each own one.
+// axes, arrow head), separate blocks for the page components and for the solid kinds' shapes,
+// and the three textures. One per context; the window and the offscreen renderer each own one.
 //
-// The lists most pages need are compiled at once. The GLUT shapes (with the lists that use GLUT:
-// ball-and-stick model and axes), the title and the start-up textures' pictures are made when
-// first asked for, which keeps their cost, and GLUT's own start, out of the program's start.
+// The lists most pages need are compiled at once. The solid kinds' shapes, the axes (drawn with
+// GLUT), the title and the start-up textures' pictures are made when first asked for, which
+// keeps their cost, and GLUT's own start, out of the program's start.
 class GlScene {
 public:
     GlScene() = default;
@@ -38,8 +38,10 @@ public:
     // With the context current: the list at `offset` of the block (see list_layout.h), compiled
     // now if it was left for later.
     GLuint List(int offset) const;
-    // With the context current: the list holding a GLUT shape, compiled now if need be.
-    GLuint Shape(GlutShape shape) const;
+    // With the context current: the list drawing a solid kind's shape in its unit frame,
+    // compiled now if need be, and whether it takes the solid's texture.
+    GLuint KindList(ShapeKind kind) const;
+    bool KindTextured(ShapeKind kind) const;
     // With the context current: compiles every list and loads every texture left for later. Call
     // before compiling a list that may use them, since no list can be compiled while another is.
     void BuildAll() const;
@@ -72,17 +74,20 @@ private:
     void LoadStartupTextures() const;
     void Upload(GLuint texture, const PixelBuffer& pixels) const;
     void BuildGlutLists() const;
+    void BuildKindLists() const;
     void BuildTitle() const;
 
     GLuint m_base = 0;
     GLuint m_componentBase = 0;
-    GLuint m_shapeBase = 0;
+    GLuint m_kindBase = 0;
+    mutable std::array<bool, kShapeKindCount> m_kindTextured{};
     std::array<GLuint, 3> m_textures{};
     int m_nLabelPixels = 0;
     LabelAdvances m_labelAdvances{};
     const CGlModel* m_settings = nullptr;
     // What is made on first use: a cache, so asking for it stays a const question.
     mutable bool m_bGlutListsBuilt = false;
+    mutable bool m_bKindListsBuilt = false;
     mutable bool m_bTitleBuilt = false;
     mutable bool m_bTexturesLoaded = false;
 };

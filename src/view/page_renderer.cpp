@@ -59,8 +59,7 @@ void DrawFacesInPalette(const CGpage& page) {
     }
 }
 
-// The solid drawings bring their own vertex arrays (GLUT shapes) and switch ours off; they must
-// not read the page's colour table either.
+// The solid drawings bring their own vertex arrays; they must not read the page's colour table.
 template <typename Draw>
 void WithSolidArrays(const CGpage& page, bool positionsAsColors, Draw draw) {
     GLboolean colorArray = glIsEnabled(GL_COLOR_ARRAY);

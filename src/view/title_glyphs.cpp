@@ -10,6 +10,7 @@
 
 #include "model/gl_model.h"
 #include "persistence/cp936.h"
+#include "view/list_layout.h"
 
 namespace velnor {
 
@@ -63,6 +64,27 @@ std::vector<TitleLine> TitleLines(const CGlModel& settings, int maxGlyphs1, int 
     const QFont font = TitleFont(settings.m_titleFont);
     return {Line(font, settings.m_strTitle1, maxGlyphs1, QPointF(-2.2, 0.4)),
             Line(font, settings.m_strTitle2, maxGlyphs2, QPointF(-2.0, -0.8))};
+}
+
+std::vector<TitleLineOutline> QtTitleOutlines::TitleLines() const {
+    std::vector<TitleLineOutline> lines;
+    for (const TitleLine& line :
+         velnor::TitleLines(m_settings, lists::kTitleMaxGlyphs1, lists::kTitleMaxGlyphs2)) {
+        TitleLineOutline outline{{}, {line.start.x(), line.start.y()}};
+        for (const TitleGlyph& glyph : line.glyphs) {
+            GlyphOutline letter{{}, glyph.advance};
+            for (const QPolygonF& polygon : glyph.outlines) {
+                std::vector<Point2> contour;
+                for (const QPointF& p : polygon) {
+                    contour.push_back({p.x(), p.y()});
+                }
+                letter.contours.push_back(std::move(contour));
+            }
+            outline.glyphs.push_back(std::move(letter));
+        }
+        lines.push_back(std::move(outline));
+    }
+    return lines;
 }
 
 }  // namespace velnor

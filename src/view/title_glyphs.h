@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "shapes/title_outlines.h"
+
 namespace velnor {
 
 class CGlModel;
@@ -23,11 +25,19 @@ struct TitleLine {
     QPointF start;
 };
 
-// How deep the letters are, back from their front at z = 0.
-inline constexpr double kTitleDepth = 0.15;
-
 // The two lines of the settings' title, in its font, at most `maxGlyphs1` and `maxGlyphs2`
 // characters. Needs a running QGuiApplication.
 std::vector<TitleLine> TitleLines(const CGlModel& settings, int maxGlyphs1, int maxGlyphs2);
+
+// The settings' title handed to the shape module, as many characters as the view's title lists
+// hold. Needs a running QGuiApplication when asked.
+class QtTitleOutlines : public ITitleOutlines {
+public:
+    explicit QtTitleOutlines(const CGlModel& settings) : m_settings(settings) {}
+    std::vector<TitleLineOutline> TitleLines() const override;
+
+private:
+    const CGlModel& m_settings;
+};
 
 }  // namespace velnor

@@ -6,9 +6,8 @@ namespace velnor {
 
 class CGlModel;
 
-// Compiles the 3D title of the settings into the list block at `base`: one extruded outline
-// glyph per character of each title string (at most 13 of the first, 9 of the second; more
-// would run into the next lists), and the title list that places both lines.
+// Compiles the 3D title of the settings into the title list of the block at `base`: at most 13
+// characters of the first title string and 9 of the second, their letters extruded.
 // Needs a current context and a running QGuiApplication.
 void BuildTitle(GLuint base, const CGlModel& settings);
 

@@ -4,13 +4,9 @@
 
 namespace velnor {
 
-// Compiles the unit shapes of the list block drawn without GLUT: cube, circles, disk, cylinders,
-// sphere, cone, square and arrow head.
+// Compiles the arrow head of vectors into the list block at `base`. The solids' shapes come from
+// the shape module (GlScene::KindList).
 void BuildUnitShapes(GLuint base);
-
-// The ball-and-stick truncated icosahedron into list `name`; sticks use the cylinder side at
-// `cylinderSide`. Needs GLUT.
-void BuildBallAndStick(GLuint name, GLuint cylinderSide);
 
 // The axes, the three framing squares and the grid into list `name`, lettered with the label
 // glyphs of the block at `base`. Needs GLUT.

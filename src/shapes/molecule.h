@@ -3,6 +3,8 @@
 #include <array>
 #include <vector>
 
+#include "shapes/mesh.h"
+
 namespace velnor {
 
 using MoleculePoint = std::array<double, 3>;
@@ -29,5 +31,9 @@ inline constexpr double kStickRadius = 0.015;
 inline constexpr double kStickLength = 0.35048741;  // a third of the icosahedron's edge
 
 const MoleculeLayout& Molecule();
+
+// The molecule as the view draws it: the sticks as thin cylinder sides (their ends open), the
+// atoms as small GLUT spheres of 16 x 16, each part in its material.
+std::vector<Surface> MoleculeSurfaces();
 
 }  // namespace velnor

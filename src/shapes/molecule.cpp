@@ -1,6 +1,10 @@
-#include "view/molecule_layout.h"
+#include "shapes/molecule.h"
 
 #include <cmath>
+
+#include "shapes/flat_shapes.h"
+#include "shapes/round_shapes.h"
+#include "shapes/turn.h"
 
 namespace velnor {
 
@@ -60,11 +64,61 @@ MoleculeLayout Build() {
     return m;
 }
 
+Vec3 ToVec(const MoleculePoint& p) {
+    return {static_cast<float>(p[0]), static_cast<float>(p[1]), static_cast<float>(p[2])};
+}
+
+// The unit cylinder side, thinned and stretched into the stick between the two atoms: turned
+// from +z onto the stick about the axis across both.
+void AddStick(Surface& sticks, const Surface& side, const MoleculePoint& from,
+              const MoleculePoint& to) {
+    const Vec3 a = ToVec(from), b = ToVec(to);
+    const Vec3 d = b - a, middle = 0.5f * (a + b);
+    const Vec3 across{-d.y, d.x, 0.0f};
+    const bool turns = d.x != 0.0f || d.y != 0.0f;
+    const double angle = std::acos(std::fmax(-1.0, std::fmin(1.0, d.z / kStickLength)));
+    const Vec3 axis = turns ? across / Length(across) : Vec3{};
+    const auto place = [&](const Vec3& v) { return turns ? Turned(v, axis, angle) : v; };
+    const auto first = static_cast<uint32_t>(sticks.vertices.size());
+    constexpr float kHalfLength = 0.35f;
+    for (const MeshVertex& v : side.vertices) {
+        const Vec3 p{static_cast<float>(kStickRadius) * v.position.x,
+                     static_cast<float>(kStickRadius) * v.position.y, kHalfLength * v.position.z};
+        sticks.Add({middle + place(p), place(v.normal)});
+    }
+    for (const uint32_t index : side.triangles) {
+        sticks.triangles.push_back(first + index);
+    }
+}
+
+void Append(Surface& to, const Surface& from) {
+    const auto first = static_cast<uint32_t>(to.vertices.size());
+    to.vertices.insert(to.vertices.end(), from.vertices.begin(), from.vertices.end());
+    for (const uint32_t index : from.triangles) {
+        to.triangles.push_back(first + index);
+    }
+}
+
 }  // namespace
 
 const MoleculeLayout& Molecule() {
     static const MoleculeLayout layout = Build();
     return layout;
+}
+
+std::vector<Surface> MoleculeSurfaces() {
+    Surface sticks;
+    sticks.paint = SurfacePaint::kStickMaterial;
+    const Surface side = StepCylinderSide();
+    for (const auto& [from, to] : Molecule().sticks) {
+        AddStick(sticks, side, from, to);
+    }
+    Surface atoms;
+    atoms.paint = SurfacePaint::kAtomMaterial;
+    for (const MoleculePoint& atom : Molecule().atoms) {
+        Append(atoms, GlutSphere(ToVec(atom), kAtomRadius, 16, 16));
+    }
+    return {std::move(sticks), std::move(atoms)};
 }
 
 }  // namespace velnor
