@@ -1,14 +1,18 @@
 #include "view/images/image_files.h"
 
+#include <QBuffer>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "model/message_seam.h"
+#include "persistence/archive_error.h"
+#include "persistence/file_replacing.h"
 #include "view/images/gif_writer.h"
 
 namespace velnor {
@@ -55,29 +59,36 @@ std::optional<PixelBuffer> ReadImageFileQuietly(const QString& path) {
     return ReadImageFile(path).pixels;
 }
 
+// The picture is encoded in memory and then saved as a document is, so that a failure leaves the
+// old file whole and only a regular file is replaced.
 bool SaveImageFile(const QImage& image, const QString& path) {
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    QSaveFile file(path);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     QString failure;
     int code = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        code = file.error();
-        failure = file.errorString();
-    } else if (format == "gif") {
-        if (const GifFailure gif = WriteGif(image, file); gif.code != 0) {
+    if (format == "gif") {
+        if (const GifFailure gif = WriteGif(image, buffer); gif.code != 0) {
             code = gif.code;
             failure = QString::fromStdString(gif.text);
         }
     } else {
-        QImageWriter writer(&file, format == "jpg" ? QByteArray("jpeg") : format);
+        QImageWriter writer(&buffer, format == "jpg" ? QByteArray("jpeg") : format);
         if (!writer.write(image)) {
             code = writer.error();
             failure = writer.errorString();
         }
     }
-    if (failure.isEmpty() && !file.commit()) {
-        code = file.error();
-        failure = file.errorString();
+    if (failure.isEmpty()) {
+        const QByteArray& bytes = buffer.data();
+        try {
+            WriteFileReplacing(std::filesystem::path(path.toStdU16String()),
+                               {reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                static_cast<size_t>(bytes.size())});
+        } catch (const ArchiveError& error) {
+            code = QFileDevice::WriteError;
+            failure = QString::fromUtf8(error.what());
+        }
     }
     if (!failure.isEmpty()) {
         ShowMessage("Save image failed:\n" + HexCodeAndText(code, failure));
