@@ -2,10 +2,7 @@
 
 #include <QBuffer>
 
-#include <filesystem>
-
-#include "persistence/archive_error.h"
-#include "persistence/file_replacing.h"
+#include "view/images/file_bytes.h"
 
 namespace velnor {
 
@@ -15,15 +12,7 @@ QString SaveThrough(const QString& path, const std::function<bool(QIODevice&)>& 
     if (!write(buffer)) {
         return QStringLiteral("无法写入文件 %1: %2").arg(path, buffer.errorString());
     }
-    const QByteArray& bytes = buffer.data();
-    try {
-        WriteFileReplacing(std::filesystem::path(path.toStdU16String()),
-                           {reinterpret_cast<const uint8_t*>(bytes.constData()),
-                            static_cast<size_t>(bytes.size())});
-    } catch (const ArchiveError& error) {
-        return QString::fromUtf8(error.what());
-    }
-    return {};
+    return SaveFileBytes(path, buffer.data());
 }
 
 }  // namespace velnor

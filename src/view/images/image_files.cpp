@@ -7,12 +7,10 @@
 #include <QImageWriter>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "model/message_seam.h"
-#include "persistence/archive_error.h"
-#include "persistence/file_replacing.h"
+#include "view/images/file_bytes.h"
 #include "view/images/gif_writer.h"
 
 namespace velnor {
@@ -80,15 +78,8 @@ bool SaveImageFile(const QImage& image, const QString& path) {
         }
     }
     if (failure.isEmpty()) {
-        const QByteArray& bytes = buffer.data();
-        try {
-            WriteFileReplacing(std::filesystem::path(path.toStdU16String()),
-                               {reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                static_cast<size_t>(bytes.size())});
-        } catch (const ArchiveError& error) {
-            code = QFileDevice::WriteError;
-            failure = QString::fromUtf8(error.what());
-        }
+        failure = SaveFileBytes(path, buffer.data());
+        code = failure.isEmpty() ? 0 : QFileDevice::WriteError;
     }
     if (!failure.isEmpty()) {
         ShowMessage("Save image failed:\n" + HexCodeAndText(code, failure));
