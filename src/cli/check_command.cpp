@@ -1,8 +1,11 @@
 #include "cli/check_command.h"
 
 #include <cstdio>
+#include <exception>
 
-#include "cli/document_loading.h"
+#include "model/gl_model.h"
+#include "persistence/document_file.h"
+#include "persistence/document_io.h"
 
 namespace velnor::cli {
 
@@ -11,12 +14,22 @@ int RunCheck(int argc, char** argv) {
         std::fprintf(stderr, "usage: velnor-cli check FILE\n");
         return 2;
     }
-    CPlomDoc doc;
-    doc.OnNewDocument();
-    if (!LoadForCli(doc, argv[0])) {
+    const char* path = argv[0];
+    DocumentFileContent content;
+    try {
+        content = DecodeDocumentFile(ReadWholeFile(path), CGlModel{});
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s: %s\n", path, error.what());
         return 1;
     }
-    std::printf("%s: ok, %zu pages\n", argv[0], doc.m_pages.size());
+    // Opening would drop these; a file that needs it is not a good file.
+    for (const std::string& repair : content.repairs) {
+        std::fprintf(stderr, "%s: %s\n", path, repair.c_str());
+    }
+    if (!content.repairs.empty()) {
+        return 1;
+    }
+    std::printf("%s: ok, %zu pages\n", path, content.pages.size());
     return 0;
 }
 

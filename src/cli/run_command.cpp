@@ -4,11 +4,11 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "commands/script_file.h"
 #include "commands/script_interpreter.h"
 #include "model/document.h"
 #include "persistence/archive_error.h"
@@ -77,8 +77,8 @@ int RunScript(int argc, char** argv) {
         std::fprintf(stderr, "usage: velnor-cli run [IN.plm] SCRIPT [-o OUT.plm]\n");
         return 2;
     }
-    std::ifstream script(args.script);
-    if (!script) {
+    const auto lines = ReadScriptLines(args.script);
+    if (!lines) {
         return Fail("cannot read the script " + args.script);
     }
     const TextLayout textLayout;
@@ -89,7 +89,9 @@ int RunScript(int argc, char** argv) {
         if (!args.input.empty()) {
             LoadDocumentFile(doc, args.input);
         }
-        interpreter.Run(script);
+        for (size_t i = 0; i < lines->size(); ++i) {
+            interpreter.RunLine((*lines)[i], static_cast<int>(i + 1));
+        }
         std::cout.flush();
         if (!args.output.empty()) {
             SaveDocumentFile(doc, args.output);

@@ -55,6 +55,10 @@ std::string RefusalOf(const CommandEntry& entry, const CPlomDoc& doc, const Comm
 ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc,
                              const CommandParams& params) {
     CheckParamNames(entry, params);
+    // Values first: a bad value stops a script alike whether or not the command is available.
+    if (const std::string refusal = RefusalOf(entry, doc, params); !refusal.empty()) {
+        throw CommandError(refusal);
+    }
     IWindowCommands* windows = WindowCommands();
     if (entry.owner != CommandOwner::kDocument) {
         if (windows == nullptr) {
@@ -68,9 +72,6 @@ ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc,
     }
     if (!IsCommandEnabled(entry, doc)) {
         return ExecuteResult::kDisabled;
-    }
-    if (const std::string refusal = RefusalOf(entry, doc, params); !refusal.empty()) {
-        throw CommandError(refusal);
     }
     switch (entry.run(doc, params)) {
         case CommandOutcome::kDone:

@@ -28,7 +28,8 @@ std::string RefusalOf(const CommandEntry& entry, const CPlomDoc& doc, const Comm
 
 // Runs the command as choosing its menu item does: checks the enabling rule, then runs the
 // operation with the dialog values, or hands the command to the windows. A value whose name the
-// command does not take, or that the command refuses, throws CommandError before anything runs.
+// command does not take, or that the command refuses, throws CommandError before anything runs,
+// whether or not the command is enabled.
 ExecuteResult ExecuteCommand(const CommandEntry& entry, CPlomDoc& doc, const CommandParams& params);
 
 }  // namespace velnor

@@ -6,6 +6,7 @@
 #include "editing/cmd_add_cells.h"
 #include "editing/cmd_compound.h"
 #include "editing/cmd_del_cell.h"
+#include "editing/cmd_release_solid.h"
 #include "model/document.h"
 
 namespace velnor {
@@ -61,6 +62,7 @@ bool AddSolidArray(CPlomDoc& doc, const SolidArrayLayout& layout) {
     CCmdCompound& recorded = *compound;
     doc.CommandProcessor().AddCommand(std::move(compound));
     recorded.Append(std::make_unique<CCmdAddTis>(copies, doc, "添加组件"));
+    recorded.Append(std::make_unique<CCmdReleaseSolid>(doc, key)).Redo();
     auto deletion = std::make_unique<CCmdDelCell>(doc);
     deletion->m_solidIds = {key};
     recorded.Append(std::move(deletion)).Redo();

@@ -14,8 +14,9 @@ struct SolidArrayLayout {
 };
 
 // Replaces the one selected solid by a grid of copies centred on it, named after it with the
-// digits of their place, recorded as "添加组件阵列". Returns false, changing nothing, unless
-// exactly one solid is selected and every count lies in 1..10.
+// digits of their place, recorded as "添加组件阵列"; buttons that acted on the solid no longer
+// name it. Returns false, changing nothing, unless exactly one solid is selected and every count
+// lies in 1..10.
 bool AddSolidArray(CPlomDoc& doc, const SolidArrayLayout& layout);
 
 }  // namespace velnor

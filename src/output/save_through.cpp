@@ -1,15 +1,18 @@
 #include "output/save_through.h"
 
-#include <QSaveFile>
+#include <QBuffer>
+
+#include "view/images/file_bytes.h"
 
 namespace velnor {
 
 QString SaveThrough(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
-        return QStringLiteral("无法写入文件 %1: %2").arg(path, file.errorString());
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!write(buffer)) {
+        return QStringLiteral("无法写入文件 %1: %2").arg(path, buffer.errorString());
     }
-    return {};
+    return SaveFileBytes(path, buffer.data());
 }
 
 }  // namespace velnor

@@ -8,9 +8,9 @@ class QIODevice;
 
 namespace velnor {
 
-// Writes a file through a temporary one beside it that takes the old one's place only when
-// `write` succeeded, so a failed export never destroys a file. Returns an empty string, or why
-// the file could not be written.
+// Writes a file as a document is saved (WriteFileReplacing): `write` fills the bytes, which take
+// the old file's place only when it succeeded, so a failed export never destroys a file, and
+// only a regular file is replaced. Returns an empty string, or why the file could not be written.
 QString SaveThrough(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 }  // namespace velnor

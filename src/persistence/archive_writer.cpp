@@ -11,12 +11,15 @@ constexpr uint16_t kClassTag = 0x8000;
 constexpr uint16_t kBigObjectTag = 0x7FFF;
 constexpr uint32_t kBigClassTag = 0x80000000;
 constexpr uint16_t kSchema = 1;
+constexpr uint16_t kWideStringMark = 0xFFFE;
 
 }  // namespace
 
 // Capacity for a typical document up front saves the copies of growing through many small
 // sizes; untouched capacity costs no memory.
-ArchiveWriter::ArchiveWriter() { m_bytes.reserve(1 << 20); }
+ArchiveWriter::ArchiveWriter() {
+    m_bytes.reserve(1 << 20);
+}
 
 // The room is zeroed a page at a time just ahead of the writing, so that the bytes are not
 // zeroed long before they are written, nor any past the end.
@@ -34,9 +37,18 @@ std::vector<uint8_t> ArchiveWriter::Take() {
 void ArchiveWriter::String(std::string_view utf8) {
     if (IsAscii(utf8)) {
         RawString(utf8);  // the same bytes in both encodings
+    } else if (const auto cp936 = Utf8ToCp936Exactly(utf8)) {
+        RawString(*cp936);
     } else {
-        RawString(Utf8ToCp936(utf8));
+        WideString(Utf8ToUtf16Le(utf8));
     }
+}
+
+void ArchiveWriter::WideString(std::string_view utf16le) {
+    Byte(0xFF);
+    Word(kWideStringMark);
+    Length(utf16le.size() / 2);
+    Bytes({reinterpret_cast<const uint8_t*>(utf16le.data()), utf16le.size()});
 }
 
 void ArchiveWriter::RawString(std::string_view cp936) {

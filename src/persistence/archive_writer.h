@@ -30,7 +30,8 @@ public:
     // Floats in a row, as Float() writes each, with one room check for all of them.
     void Floats(std::span<const float> values) { Append(values.data(), values.size_bytes()); }
     void Bytes(std::span<const uint8_t> bytes) { Append(bytes.data(), bytes.size()); }
-    // A UTF-8 string, stored as code page 936.
+    // A UTF-8 string, stored as code page 936, or as a 16-bit string when a character has no
+    // code page 936 form, so that what is read back is what was written.
     void String(std::string_view utf8);
     // A string that is code page 936 already.
     void RawString(std::string_view cp936);
@@ -67,6 +68,7 @@ private:
     }
     void Grow(size_t count);
     void Length(uint64_t length);
+    void WideString(std::string_view utf16le);
 
     std::vector<uint8_t> m_bytes;  // the bytes written, then room for more
     size_t m_nWritten = 0;

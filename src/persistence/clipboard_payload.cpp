@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include "persistence/archive_error.h"
 #include "persistence/archive_reader.h"
 #include "persistence/archive_writer.h"
 #include "persistence/button_records.h"
 #include "persistence/cell_records.h"
+#include "persistence/dangling_references.h"
 #include "persistence/page_record.h"
 
 namespace velnor {
@@ -209,6 +211,9 @@ ClipboardContent DecodeClipboard(std::span<const uint8_t> bytes) {
     const uint8_t flag = in.Byte();
     if (flag == kPageFlag) {
         content.page = ReadPageRecord(in);
+        if (const auto found = DropDanglingReferences(*content.page); !found.empty()) {
+            throw ArchiveError("剪贴板中的页不完整：" + found.front());
+        }
     } else if (flag == kSelectionFlag) {
         content.selection = ReadSelection(in);
     } else {

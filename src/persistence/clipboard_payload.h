@@ -48,7 +48,8 @@ std::vector<uint8_t> EncodePageClipboard(const CGpage& page);
 // out. A rich-text bitmap text travels as a plain bitmap text.
 std::vector<uint8_t> EncodeSelectionClipboard(const CGpage& page);
 
-// Reads either form. Throws ArchiveError for damaged data.
+// Reads either form. Throws ArchiveError for damaged data, and for a page with a reference that
+// names nothing on it.
 ClipboardContent DecodeClipboard(std::span<const uint8_t> bytes);
 
 }  // namespace velnor

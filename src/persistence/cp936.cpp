@@ -216,7 +216,12 @@ std::string Cp936ToUtf8(std::string_view cp936) {
     return out;
 }
 
-std::string Utf8ToCp936(std::string_view utf8) {
+namespace {
+
+// Converts, writing '?' for a character code page 936 cannot hold; `lossless` tells whether any
+// character was.
+std::string EncodeCp936(std::string_view utf8, bool& lossless) {
+    lossless = true;
     if (IsAscii(utf8)) {
         return std::string(utf8);
     }
@@ -241,6 +246,7 @@ std::string Utf8ToCp936(std::string_view utf8) {
         const unsigned bytes = code > 0 ? tables.Encode(static_cast<unsigned>(code)) : 0;
         if (bytes == 0) {
             out += '?';
+            lossless = lossless && code < 0;  // what is not UTF-8 has no other form either
         } else if (bytes < 0x100) {
             out += static_cast<char>(bytes);
         } else {
@@ -250,6 +256,27 @@ std::string Utf8ToCp936(std::string_view utf8) {
         i += length;
     }
     return out;
+}
+
+void AppendUtf16Le(std::string& out, unsigned unit) {
+    out += static_cast<char>(unit & 0xFF);
+    out += static_cast<char>(unit >> 8);
+}
+
+}  // namespace
+
+std::string Utf8ToCp936(std::string_view utf8) {
+    bool lossless = true;
+    return EncodeCp936(utf8, lossless);
+}
+
+std::optional<std::string> Utf8ToCp936Exactly(std::string_view utf8) {
+    bool lossless = true;
+    std::string cp936 = EncodeCp936(utf8, lossless);
+    if (!lossless) {
+        return std::nullopt;
+    }
+    return cp936;
 }
 
 std::string Utf16LeToUtf8(std::string_view utf16le) {
@@ -262,6 +289,27 @@ std::string Utf16LeToUtf8(std::string_view utf16le) {
                 out += '?';
             }
         }
+    }
+    return out;
+}
+
+std::string Utf8ToUtf16Le(std::string_view utf8) {
+    constexpr unsigned kReplacement = 0xFFFD;
+    std::string out;
+    out.reserve(utf8.size() * 2);
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const size_t length =
+            std::min(Utf8Length(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+        const long decoded = DecodeUtf8(utf8.substr(i, length));
+        const unsigned code = decoded < 0 ? kReplacement : static_cast<unsigned>(decoded);
+        if (code < 0x10000) {
+            AppendUtf16Le(out, code);
+        } else {
+            AppendUtf16Le(out, 0xD800 + ((code - 0x10000) >> 10));
+            AppendUtf16Le(out, 0xDC00 + ((code - 0x10000) & 0x3FF));
+        }
+        i += length;
     }
     return out;
 }

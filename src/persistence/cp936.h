@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,7 +25,13 @@ inline bool IsAscii(std::string_view text) {
 // Characters that code page 936 cannot hold become '?'.
 std::string Utf8ToCp936(std::string_view utf8);
 
+// The same, or nothing when a character has no code page 936 form.
+std::optional<std::string> Utf8ToCp936Exactly(std::string_view utf8);
+
 // Converts UTF-16LE bytes (as stored by 16-bit archive strings) to UTF-8.
 std::string Utf16LeToUtf8(std::string_view utf16le);
+
+// Converts UTF-8 to UTF-16LE bytes; a sequence that is not UTF-8 becomes U+FFFD.
+std::string Utf8ToUtf16Le(std::string_view utf8);
 
 }  // namespace velnor

@@ -4,6 +4,7 @@
 
 #include "persistence/archive_reader.h"
 #include "persistence/archive_writer.h"
+#include "persistence/dangling_references.h"
 #include "persistence/page_record.h"
 #include "persistence/scene_settings_record.h"
 
@@ -62,6 +63,12 @@ DocumentFileContent DecodeDocumentFile(std::span<const uint8_t> bytes, const CGl
             in.Fail("页表中出现了不是页的对象");
         }
         document.pages.push_back(ReadPageRecord(in));
+        for (const std::string& repair : DropDanglingReferences(*document.pages.back())) {
+            document.repairs.push_back("第 " + std::to_string(i + 1) + " 页：" + repair);
+        }
+    }
+    for (std::string& repair : RenumberRepeatedPageIds(document.pages, document.nextPageId)) {
+        document.repairs.push_back(std::move(repair));
     }
     const auto notes = in.Rest();
     document.notesRtf.assign(notes.begin(), notes.end());

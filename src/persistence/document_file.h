@@ -19,6 +19,9 @@ struct DocumentFileContent {
     std::vector<std::string> componentNames;  // components 1..N
     std::vector<std::unique_ptr<CGpage>> pages;
     std::string notesRtf;  // the bytes as stored
+    // References that named nothing (and repeated page ids), as the reader took them out, one
+    // sentence each.
+    std::vector<std::string> repairs;
 };
 
 // The parts of a document that a file stores, as the document holds them.
@@ -36,7 +39,8 @@ std::vector<uint8_t> EncodeDocumentFile(const DocumentFileView& document);
 
 // Reads a whole file. The settings start as a copy of `current`, so that what the file does not
 // store (the camera) carries over. Throws ArchiveError for damaged data, a file without pages or
-// more than 22 page components.
+// more than 22 page components. References that name nothing are taken out and repeated page
+// ids renumbered, each listed in `repairs`.
 DocumentFileContent DecodeDocumentFile(std::span<const uint8_t> bytes, const CGlModel& current);
 
 // Whether the bytes begin as a document file does: the light and material values at its head

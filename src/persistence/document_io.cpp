@@ -6,6 +6,7 @@
 
 #include "model/document_seam.h"
 #include "model/gl_model.h"
+#include "model/message_seam.h"
 #include "persistence/document_file.h"
 #include "persistence/file_error.h"
 
@@ -52,6 +53,11 @@ void LoadDocument(CPlomDoc& doc, std::span<const uint8_t> bytes) {
     doc.FinishLoading();
     if (doc.CurrentPage().m_nScheme == kPerspectivePreset) {
         DocumentViews().UsePerspectiveProjection();
+    }
+    if (!content.repairs.empty()) {
+        doc.SetModifiedFlag();
+        ShowMessage("文件中有" + std::to_string(content.repairs.size()) +
+                    "处损坏的引用(所指的图元或按钮不存在,或页号重复),已删去或更正");
     }
 }
 

@@ -16,7 +16,8 @@ std::vector<uint8_t> SaveDocument(const CPlomDoc& doc);
 // Replaces the document and the scene settings with the file's content, then rebuilds what the
 // file does not hold: button windows, page components, the first page as current page and, for
 // a first page with display preset 2, perspective projection. Damaged data throws ArchiveError
-// and leaves the document and the settings as they were.
+// and leaves the document and the settings as they were. References that name nothing are
+// dropped, said in one message, and leave the document modified: the file still holds them.
 void LoadDocument(CPlomDoc& doc, std::span<const uint8_t> bytes);
 
 // The same through files. Saving goes through WriteFileReplacing, so a failed save leaves the old

@@ -5,8 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "persistence/archive_error.h"
 #include "persistence/file_error.h"
@@ -35,11 +37,37 @@ std::filesystem::path FollowLinks(std::filesystem::path path) {
     ThrowFileError(path, "符号链接过多", ELOOP);
 }
 
+// A save puts a new file in the old one's place; a pipe, a device or a folder has no content a
+// save could replace, and a rename over it would take its place in the folder.
+void RefuseAllButRegularFile(const std::filesystem::path& target) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(target, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        throw ArchiveError("不能保存到 " + target.string() + "：它不是普通文件");
+    }
+}
+
+// The target's own name with a unique ending, cut short where the whole would be longer than a
+// folder entry may be, so that any name a document may have can be saved.
+std::string TemporaryName(const std::filesystem::path& target) {
+    constexpr std::string_view kEnding = ".saving-XXXXXX";
+    std::string name = target.filename().string();
+    if (name.size() + kEnding.size() > NAME_MAX) {
+        size_t cut = NAME_MAX - kEnding.size();
+        // Not inside a character: a byte 10xxxxxx continues the one before.
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        name.resize(cut);
+    }
+    return (target.parent_path() / (name + std::string(kEnding))).string();
+}
+
 // Closes the descriptor and removes the temporary file unless the rename took it.
 class TemporaryFile {
 public:
     explicit TemporaryFile(const std::filesystem::path& target) {
-        std::string name = target.string() + ".saving-XXXXXX";
+        std::string name = TemporaryName(target);
         m_fd = ::mkstemp(name.data());
         if (m_fd < 0) {
             ThrowFileError(target, "不能创建临时文件", errno);
@@ -122,6 +150,7 @@ void SyncFolder(const std::filesystem::path& target) {
 
 void WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
     const std::filesystem::path target = FollowLinks(path);
+    RefuseAllButRegularFile(target);
     TemporaryFile file(target);
     WriteAll(file, bytes);
     TakePermissions(file, target);

@@ -10,8 +10,9 @@ namespace velnor {
 // go to a fresh temporary file of a unique name in the same folder, reach the disk, and only then
 // replace the file by a rename, after which the folder entry is flushed too. The new file keeps
 // the old one's permissions (and owner and group, where allowed); a symbolic link is followed, so
-// its target is replaced and the link stays. Failures throw ArchiveError naming the file and the
-// reason, leaving the old file untouched and no temporary behind.
+// its target is replaced and the link stays. Anything but a regular file (a pipe, a device, a
+// folder) is refused. Failures throw ArchiveError naming the file and the reason, leaving the old
+// file untouched and no temporary behind.
 void WriteFileReplacing(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
 }  // namespace velnor

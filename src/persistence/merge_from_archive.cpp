@@ -3,6 +3,7 @@
 #include <array>
 #include <map>
 #include <numeric>
+#include <set>
 #include <string>
 
 #include "model/button_window_seam.h"
@@ -81,6 +82,50 @@ std::vector<int>* SeriesMembers(CBtCmd& button) {
     return nullptr;
 }
 
+template <typename Entries>
+std::set<int> SourceKeys(const Entries& entries) {
+    std::set<int> keys;
+    for (const auto& entry : entries) {
+        keys.insert(entry.sourceKey);
+    }
+    return keys;
+}
+
+// A key a pasted button names must come with it, or be on the page already (it then keeps its
+// value, as a vertex index does).
+template <typename Cell>
+void RequireKeys(const std::vector<int>& keys, const std::set<int>& pasted,
+                 const CellMap<Cell>& onPage, const CBtCmd& button, const char* what) {
+    for (int key : keys) {
+        const bool onPageNow =
+            key >= 0 && key <= UINT16_MAX && onPage.contains(static_cast<uint16_t>(key));
+        if (!pasted.contains(key) && !onPageNow) {
+            throw ArchiveError("粘贴的操作按钮 " + std::to_string(button.m_nKey) +
+                               " 引用了不存在的" + what + " " + std::to_string(key));
+        }
+    }
+}
+
+// Checks, before anything changes, that every line, face, solid and member button that a pasted
+// button names will be there.
+void CheckButtonReferences(const ClipboardSelection& selection, const CGpage& page) {
+    const std::set<int> lines = SourceKeys(selection.lines);
+    const std::set<int> faces = SourceKeys(selection.faces);
+    const std::set<int> solids = SourceKeys(selection.solids);
+    std::set<int> buttons;
+    for (const auto& button : selection.buttons) {
+        buttons.insert(button->m_nKey);
+    }
+    for (const auto& button : selection.buttons) {
+        RequireKeys(button->m_targetLines, lines, page.m_lines, *button, "线");
+        RequireKeys(button->m_targetFaces, faces, page.m_faces, *button, "面");
+        RequireKeys(button->m_targetSolids, solids, page.m_solids, *button, "组件");
+        if (const std::vector<int>* members = SeriesMembers(*button)) {
+            RequireKeys(*members, buttons, page.m_buttons, *button, "操作按钮");
+        }
+    }
+}
+
 // Stores each cell under the page's next free key (`add`), which the caller has made sure exist.
 template <typename Cell>
 KeyMap PasteCells(std::vector<ClipboardCell<Cell>>& entries, std::vector<int>& selection, auto add,
@@ -123,6 +168,7 @@ bool MergeFromArchive(CGpage& page, ClipboardSelection selection) {
         vertexMap.Set(selection.vertices[i].sourceIndex, firstNew + i);
     }
     CheckVertexIndices(selection, vertexMap, firstNew + pasted);
+    CheckButtonReferences(selection, page);
     page.ClearSelection();
 
     for (const ClipboardVertex& vertex : selection.vertices) {

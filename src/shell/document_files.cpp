@@ -155,7 +155,8 @@ bool DocumentFiles::Load(const QString& file, const QString& documentPath, bool 
     }
     m_notes.ShowRtf(m_doc.NotesRtf());
     SetPath(documentPath);
-    m_doc.SetModifiedFlag(modified);
+    // A document the reader had to mend stays modified.
+    m_doc.SetModifiedFlag(modified || m_doc.IsModified());
     emit DocumentReplaced();
     return true;
 }

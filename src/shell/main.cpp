@@ -105,11 +105,14 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
     velnor::CMainFrame frame;
-    if (!arguments.file.isEmpty()) {
+    // A scripted run opens its document itself, so that a failure ends it rather than wait at a
+    // box.
+    if (!arguments.file.isEmpty() && arguments.script.isEmpty()) {
         frame.OpenAtStart(arguments.file);
     }
     if (!arguments.script.isEmpty()) {
-        auto* run = new velnor::ScriptRun(frame.ScriptRunner(), frame, arguments.script);
+        auto* run =
+            new velnor::ScriptRun(frame.ScriptRunner(), frame, arguments.script, arguments.file);
         if (!run->Load()) {
             return kUsageError;
         }

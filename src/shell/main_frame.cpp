@@ -131,6 +131,10 @@ CMainFrame::~CMainFrame() {
     // The document's last words (button windows of its page) must not reach windows being torn
     // down, and the seams must not outlive this window.
     m_doc->DeleteContents();
+    // The actions let go of the document's undo menu as they end, so they go while it is there
+    // (children of the window would outlive the document).
+    delete m_actions;
+    m_actions = nullptr;
     SetWindowCommands(nullptr);
     SetDocumentViews(nullptr);
     SetButtonWindows(nullptr);

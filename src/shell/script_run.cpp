@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 
+#include "commands/script_file.h"
 #include "shell/window_script_runner.h"
 
 namespace velnor {
@@ -25,22 +25,28 @@ void Fail(const QString& problem) {
 
 }  // namespace
 
-ScriptRun::ScriptRun(WindowScriptRunner& runner, QWidget& window, QString path)
-    : QObject(&window), m_runner(runner), m_window(window), m_strPath(std::move(path)) {}
+ScriptRun::ScriptRun(WindowScriptRunner& runner, QWidget& window, QString path, QString document)
+    : QObject(&window),
+      m_runner(runner),
+      m_window(window),
+      m_strPath(std::move(path)),
+      m_strDocument(std::move(document)) {}
 
 bool ScriptRun::Load() {
-    std::ifstream script(std::filesystem::path(m_strPath.toStdU16String()));
-    if (!script) {
+    auto lines = ReadScriptLines(std::filesystem::path(m_strPath.toStdU16String()));
+    if (!lines) {
         std::fprintf(stderr, "velnor: cannot read the script %s\n", m_strPath.toUtf8().constData());
         return false;
     }
-    for (std::string line; std::getline(script, line);) {
-        m_lines.push_back(line);
-    }
+    m_lines = std::move(*lines);
     return true;
 }
 
 void ScriptRun::Start() {
+    if (!m_strDocument.isEmpty() && !m_runner.OpenDocument(m_strDocument)) {
+        Fail(QStringLiteral("cannot open the document %1").arg(m_strDocument));
+        return;
+    }
     QTimer::singleShot(0, this, &ScriptRun::RunNextLine);
 }
 

@@ -9,6 +9,7 @@
 #include "commands/command_execution.h"
 #include "model/document.h"
 #include "shell/command_actions.h"
+#include "shell/document_files.h"
 #include "shell/main_frame.h"
 #include "view/plom_view.h"
 
@@ -41,6 +42,12 @@ void WindowScriptRunner::RunLine(const std::string& line, int lineNumber, Echo e
     m_boxes = messages.Previous();
     m_interpreter.RunLine(line, lineNumber);
     m_frame.Actions().UpdateStates();
+}
+
+bool WindowScriptRunner::OpenDocument(const QString& path) {
+    m_echo = Echo::kStandardOutput;
+    const LineMessages messages(this);
+    return m_frame.Files().OpenPath(path);
 }
 
 void WindowScriptRunner::RunCommand(const CommandEntry& entry, const CommandParams& params) {

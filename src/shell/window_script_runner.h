@@ -27,6 +27,9 @@ public:
 
     // Runs one line as one step; throws ScriptError for a bad line.
     void RunLine(const std::string& line, int lineNumber, Echo echo);
+    // Opens the document a `--run` starts with, its messages printed as a line's are; false when
+    // it cannot be opened.
+    bool OpenDocument(const QString& path);
     // What the last line reported with kCollect, good or bad: messages, greyed commands.
     const QStringList& Reports() const { return m_reports; }
 

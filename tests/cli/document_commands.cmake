@@ -13,6 +13,11 @@ add_test(NAME CliCheckRefusesATruncatedDocument
         sh $<TARGET_FILE:velnor-cli> ${data}/every_record.plm ${scratch}/truncated.plm)
 set_tests_properties(CliCheckRefusesATruncatedDocument PROPERTIES PASS_REGULAR_EXPRESSION
     "truncated.plm: 数据不完整.*exit 1")
+add_test(NAME CliCheckReportsEachReferenceThatNamesNothing
+    COMMAND sh -c "\"$1\" check \"$2\" 2>&1; echo exit $?"
+        sh $<TARGET_FILE:velnor-cli> ${data}/dangling_button_targets.plm)
+set_tests_properties(CliCheckReportsEachReferenceThatNamesNothing PROPERTIES PASS_REGULAR_EXPRESSION
+    "引用了不存在的线 7\n.*引用了不存在的面 5\n.*引用了不存在的组件 3\nexit 1")
 add_test(NAME CliDumpPrintsTheAgreedKeys
     COMMAND velnor-cli dump ${data}/every_record.plm)
 set_tests_properties(CliDumpPrintsTheAgreedKeys PROPERTIES PASS_REGULAR_EXPRESSION

@@ -1,5 +1,6 @@
 # Runs `velnor-cli run` on the README's cube script, dumps the result and checks it through the
-# JSON keys that scripts rely on; then checks that a bad script exits with 2 and writes nothing.
+# JSON keys that scripts rely on; then checks that a bad script, or one that cannot be read, exits
+# with 2 and writes nothing.
 # Called by CTest with -DCLI=... -DDATA=... -DWORK=...
 
 file(MAKE_DIRECTORY ${WORK})
@@ -47,4 +48,15 @@ execute_process(COMMAND ${CLI} run ${WORK}/bad.script -o ${WORK}/bad.plm
                 RESULT_VARIABLE status ERROR_VARIABLE problems)
 if(NOT status EQUAL 2 OR EXISTS ${WORK}/bad.plm OR NOT problems MATCHES "line 2: unknown command")
     message(FATAL_ERROR "bad script: status ${status}, errors '${problems}'")
+endif()
+
+# A folder given as the script cannot be read: status 2, and the document named by -o is kept.
+file(MAKE_DIRECTORY ${WORK}/folder.script)
+file(COPY_FILE ${out} ${WORK}/keep.plm)
+execute_process(COMMAND ${CLI} run ${WORK}/folder.script -o ${WORK}/keep.plm
+                RESULT_VARIABLE status ERROR_VARIABLE problems)
+file(SHA256 ${out} kept)
+file(SHA256 ${WORK}/keep.plm now)
+if(NOT status EQUAL 2 OR NOT kept STREQUAL now OR NOT problems MATCHES "cannot read the script")
+    message(FATAL_ERROR "folder as script: status ${status}, errors '${problems}'")
 endif()

@@ -7,7 +7,8 @@
 namespace velnor::test {
 namespace {
 
-// A script and a dialog refuse the same values with the same words, before anything changes.
+// A script and a dialog refuse the same values with the same words, before anything changes,
+// whether or not the command is available.
 struct Refusal {
     const char* setup;
     const char* line;
@@ -39,6 +40,9 @@ const Refusal kRefusals[] = {
     {"point 0 0 0\n", "修改图元属性 label=ABCD", "标签不能超过3个字符。"},
     {"point 0 0 0\n", "修改图元属性 label=三角形", ""},
     {"", "修改图元属性 scheme=6", "请输入一个介于 0 和 5 之间的整数。"},
+    // Greyed commands (nothing selected) refuse the same values.
+    {"", "组件阵列 nz=0", "请输入一个介于 1 和 10 之间的整数。"},
+    {"", "定比分点 m=3 n=-3", "比值不能为-1,分母不能为0!"},
 };
 
 TEST_F(ScriptTest, DialogValuesOutOfTheirRangeStopTheScriptWithTheDialogsWords) {

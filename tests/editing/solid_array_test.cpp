@@ -2,6 +2,7 @@
 
 #include "editing/solid_array.h"
 #include "editing_fixture.h"
+#include "model/button_cells.h"
 #include "support/page_equality.h"
 
 namespace velnor {
@@ -50,6 +51,39 @@ TEST_F(SolidArrayTest, UndoBringsTheSolidBackUnderItsKey) {
     History().Undo();
     auto expected = test::CopyPage(*before);
     expected->m_selSolids.clear();  // the deletion empties the selection for good
+    EXPECT_TRUE(test::PagesEqual(*expected, Page()));
+    History().Redo();
+    EXPECT_TRUE(test::PagesEqual(*after, Page()));
+}
+
+TEST_F(SolidArrayTest, ButtonsActingOnTheSolidLetGoOfItAndUndoGivesItBack) {
+    auto translate = std::make_unique<CBtnTranslate>();
+    translate->m_targetSolids = {1, 2};
+    translate->m_savedSolidPos = {{1, 1, 1}, {2, 2, 2}};
+    auto rotate = std::make_unique<CBtnRotatef>();
+    rotate->m_targetSolids = {2, 1, 2};
+    rotate->ResizeSaved();
+    rotate->m_savedSolidAngle = {20.0f, 10.0f, 30.0f};
+    auto show = std::make_unique<CBtnShow>();
+    show->m_targetSolids = {2};
+    Page().AddButton(std::move(translate));
+    Page().AddButton(std::move(rotate));
+    Page().AddButton(std::move(show));
+    const auto before = test::CopyPage(Page());
+
+    ASSERT_TRUE(AddSolidArray(doc, {{2, 1, 1}, {1, 1, 1}}));
+    const auto& moved = static_cast<const CBtnTranslate&>(*Page().m_buttons.at(3024));
+    EXPECT_EQ(moved.m_targetSolids, std::vector<int>{1});
+    EXPECT_EQ(moved.m_savedSolidPos, (std::vector<Float3>{{1, 1, 1}}));
+    const auto& turned = static_cast<const CBtnRotatef&>(*Page().m_buttons.at(3025));
+    EXPECT_EQ(turned.m_targetSolids, std::vector<int>{1});
+    EXPECT_EQ(turned.m_savedSolidAngle, std::vector<float>{10.0f});
+    EXPECT_TRUE(Page().m_buttons.at(3026)->m_targetSolids.empty());
+
+    const auto after = test::CopyPage(Page());
+    History().Undo();
+    auto expected = test::CopyPage(*before);
+    expected->m_selSolids.clear();
     EXPECT_TRUE(test::PagesEqual(*expected, Page()));
     History().Redo();
     EXPECT_TRUE(test::PagesEqual(*after, Page()));

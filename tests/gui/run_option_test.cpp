@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -83,6 +84,8 @@ TEST_F(RunOptionTest, ABadStartStopsWithStatus2AndSaysWhere) {
         {{QStringLiteral("--run"), dir.filePath(QStringLiteral("none.script"))},
          QStringLiteral("velnor: cannot read the script %1\n")
              .arg(dir.filePath(QStringLiteral("none.script")))},
+        {{QStringLiteral("--run"), dir.path()},
+         QStringLiteral("velnor: cannot read the script %1\n").arg(dir.path())},
         {{QStringLiteral("--run")}, QStringLiteral("usage: velnor [FILE.plm] [--run SCRIPT]\n")},
         {{QStringLiteral("a.plm"), QStringLiteral("b.plm")},
          QStringLiteral("usage: velnor [FILE.plm] [--run SCRIPT]\n")},
@@ -92,6 +95,24 @@ TEST_F(RunOptionTest, ABadStartStopsWithStatus2AndSaysWhere) {
         const Outcome outcome = Velnor(c.arguments);
         EXPECT_EQ(outcome.code, 2);
         EXPECT_TRUE(outcome.errors.endsWith(c.error)) << outcome.errors.toStdString();
+    }
+}
+
+// A damaged file, a missing one and a folder: no box waits for a click that never comes.
+TEST_F(RunOptionTest, ADocumentThatCannotBeOpenedStopsWithStatus2AndSaysWhy) {
+    const QString script = Script(QStringLiteral("end.script"), "退出\n");
+    const QString damaged = Script(QStringLiteral("damaged.plm"), "not a document\n");
+    const QString folder = dir.filePath(QStringLiteral("folder.plm"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString& file : {damaged, dir.filePath(QStringLiteral("missing.plm")), folder}) {
+        SCOPED_TRACE(file.toStdString());
+        const Outcome outcome = Velnor({file, QStringLiteral("--run"), script});
+        EXPECT_EQ(outcome.code, 2);
+        EXPECT_TRUE(outcome.out.startsWith(QStringLiteral("message: 不能打开文件")))
+            << outcome.out.toStdString();
+        EXPECT_TRUE(outcome.errors.endsWith(
+            QStringLiteral("velnor: cannot open the document %1\n").arg(file)))
+            << outcome.errors.toStdString();
     }
 }
 

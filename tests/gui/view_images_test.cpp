@@ -133,7 +133,7 @@ TEST_F(ImageFilesTest, AFailedSaveSaysSoAndKeepsTheOldFile) {
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_TRUE(messages.texts[0].starts_with("Save image failed:\n"));
     // Then why, in the words of the rest of the program.
-    EXPECT_TRUE(messages.texts[0].ends_with("a.png：文件夹不存在或不能在此处创建文件"))
+    EXPECT_TRUE(messages.texts[0].ends_with("a.png：文件或文件夹不存在"))
         << messages.texts[0];
 }
 

@@ -18,7 +18,9 @@ Bytes Written(auto write) {
     return out.Take();
 }
 
-Bytes Prefix(const Bytes& bytes, size_t n) { return Bytes(bytes.begin(), bytes.begin() + n); }
+Bytes Prefix(const Bytes& bytes, size_t n) {
+    return Bytes(bytes.begin(), bytes.begin() + n);
+}
 
 TEST(ArchivePrimitives, AreLittleEndianWithoutPadding) {
     const Bytes bytes = Written([](ArchiveWriter& out) {
@@ -29,8 +31,8 @@ TEST(ArchivePrimitives, AreLittleEndianWithoutPadding) {
         out.Double(-2.0);
         out.Bool(true);
     });
-    EXPECT_EQ(bytes, (Bytes{0x12, 0x56, 0x34, 0xDE, 0xBC, 0x9A, 0x78, 0x00, 0x00, 0x80, 0x3F, 0, 0,
-                            0, 0, 0, 0, 0x00, 0xC0, 0x01}));
+    EXPECT_EQ(bytes, (Bytes{0x12, 0x56, 0x34, 0xDE, 0xBC, 0x9A, 0x78, 0x00, 0x00, 0x80,
+                            0x3F, 0,    0,    0,    0,    0,    0,    0x00, 0xC0, 0x01}));
     ArchiveReader in(bytes);
     EXPECT_EQ(in.Byte(), 0x12);
     EXPECT_EQ(in.Word(), 0x3456);
@@ -50,8 +52,7 @@ TEST(ArchivePrimitives, AnyNonZeroByteReadsAsTrue) {
 }
 
 TEST(ArchiveStrings, UseTheShortestLengthPrefix) {
-    EXPECT_EQ(Written([](ArchiveWriter& out) { out.String("abc"); }),
-              (Bytes{3, 'a', 'b', 'c'}));
+    EXPECT_EQ(Written([](ArchiveWriter& out) { out.String("abc"); }), (Bytes{3, 'a', 'b', 'c'}));
     EXPECT_EQ(Prefix(Written([](ArchiveWriter& out) { out.String(std::string(254, 'x')); }), 1),
               (Bytes{254}));
     EXPECT_EQ(Prefix(Written([](ArchiveWriter& out) { out.String(std::string(255, 'x')); }), 3),
@@ -75,9 +76,9 @@ TEST(ArchiveStrings, AreCodePage936InTheArchiveAndUtf8InMemory) {
 
 TEST(ArchiveStrings, ReadEveryLengthForm) {
     // Long forms of short lengths are legal too.
-    const Bytes bytes{0xFF, 0x02, 0x00, 'a', 'b',
-                      0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00, 0x00, 'c',
-                      0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0, 0, 0, 0, 0, 0, 0, 'd'};
+    const Bytes bytes{0xFF, 0x02, 0x00, 'a',  'b',  0xFF, 0xFF, 0xFF, 0x01, 0x00,
+                      0x00, 0x00, 'c',  0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                      0x01, 0,    0,    0,    0,    0,    0,    0,    'd'};
     ArchiveReader in(bytes);
     EXPECT_EQ(in.String(), "ab");
     EXPECT_EQ(in.String(), "c");
@@ -102,6 +103,26 @@ TEST(ArchiveStrings, BytesOutsideCodePage936SurviveARoundTrip) {
     ArchiveReader in(bytes);
     const std::string text = in.String();
     EXPECT_EQ(Written([&](ArchiveWriter& out) { out.String(text); }), bytes);
+}
+
+TEST(ArchiveStrings, WhatCodePage936CannotHoldIsWrittenAsA16BitString) {
+    struct Case {
+        const char* text;
+        Bytes stored;
+    };
+    const Case cases[] = {
+        {"AÀ", {0xFF, 0xFE, 0xFF, 2, 'A', 0, 0xC0, 0x00}},
+        {"A😀", {0xFF, 0xFE, 0xFF, 3, 'A', 0, 0x3D, 0xD8, 0x00, 0xDE}},
+        {"한", {0xFF, 0xFE, 0xFF, 1, 0x5C, 0xD5}},
+        {"第À", {0xFF, 0xFE, 0xFF, 2, 0x2C, 0x7B, 0xC0, 0x00}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const Bytes bytes = Written([&](ArchiveWriter& out) { out.String(c.text); });
+        EXPECT_EQ(bytes, c.stored);
+        ArchiveReader in(bytes);
+        EXPECT_EQ(in.String(), c.text);
+    }
 }
 
 TEST(ArchiveStrings, ReadIntoAStringReplacesWhatItHeld) {
@@ -159,8 +180,8 @@ TEST(ArchiveTags, NameAClassOnceThenReferToItsIndex) {
         out.ObjectTag(StoredClass::kPage);
         out.ObjectTag(StoredClass::kLine);
     });
-    const Bytes expected{0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00, 'C',  'G',  'p',  'a',  'g',
-                         'e',  0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00, 'C',  'L',  'i',  'n',
+    const Bytes expected{0xFF, 0xFF, 0x01, 0x00, 0x06, 0x00, 'C',  'G',  'p', 'a', 'g',
+                         'e',  0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00, 'C',  'L', 'i', 'n',
                          'e',  'C',  'e',  'l',  'l',  0x01, 0x80, 0x03, 0x80};
     EXPECT_EQ(bytes, expected);
     ArchiveReader in(bytes);

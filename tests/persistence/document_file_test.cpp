@@ -151,6 +151,7 @@ TEST(DocumentFile, SerialSeriesWithoutCurrentMemberIsStoredReset) {
     serial->m_nTick = 80;
     serial->m_nNextStart = 90;
     page->AddButton(std::move(serial));
+    page->AddButton(std::make_unique<CBtnShow>());  // member 3025
     const Bytes bytes = Encode({page.get()});
     const auto loaded = DecodeDocumentFile(bytes, CGlModel());
     const auto& read = dynamic_cast<const CBtnSerues2&>(*loaded.pages[0]->m_buttons.at(3024));

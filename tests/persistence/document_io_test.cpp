@@ -8,6 +8,7 @@
 #include "editing/editing_fixture.h"
 #include "model/gl_model.h"
 #include "persistence/archive_error.h"
+#include "persistence/document_file.h"
 #include "persistence/document_io.h"
 #include "persistence/sample_pages.h"
 #include "support/page_equality.h"
@@ -28,10 +29,10 @@ protected:
     ~DocumentIoTest() override { SceneSettings() = m_savedSettings; }
 
     std::filesystem::path TempDir() {
-        const auto dir = std::filesystem::temp_directory_path() /
-                         ("velnor-io-" + std::to_string(::testing::UnitTest::GetInstance()
-                                                            ->random_seed()) +
-                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        const auto dir =
+            std::filesystem::temp_directory_path() /
+            ("velnor-io-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         return dir;
@@ -48,11 +49,44 @@ TEST_F(DocumentIoTest, NewDocumentSavesAsTheEmptyDocument) {
     EXPECT_EQ(SaveDocument(doc), empty);
 }
 
+// wide_strings.plm names its page with characters code page 936 lacks, in a 16-bit string.
 TEST_F(DocumentIoTest, StoredDocumentsLoadAndSaveToTheSameBytes) {
-    for (const char* name : {"empty.plm", "every_record.plm"}) {
+    for (const char* name : {"empty.plm", "every_record.plm", "wide_strings.plm"}) {
         const Bytes bytes = DataFile(name);
         LoadDocument(doc, bytes);
         EXPECT_EQ(SaveDocument(doc), bytes) << name;
+    }
+}
+
+// Each file names something that is not there, or repeats a page id; opening mends it, says so
+// once, and leaves the document modified so that the mended version gets saved.
+TEST_F(DocumentIoTest, ReferencesThatNameNothingAreDroppedWithOneMessage) {
+    struct Case {
+        const char* file;
+        std::vector<std::string> repairs;
+    };
+    const Case cases[] = {
+        {"dangling_selection.plm",
+         {"第 1 页：选中列表引用了不存在的线 7", "第 1 页：选中列表引用了不存在的面 5",
+          "第 1 页：选中列表引用了不存在的组件 -199107343"}},
+        {"dangling_button_targets.plm",
+         {"第 1 页：操作按钮 3024 引用了不存在的线 7", "第 1 页：操作按钮 3024 引用了不存在的面 5",
+          "第 1 页：操作按钮 3024 引用了不存在的组件 3"}},
+        {"dangling_series_member.plm", {"第 1 页：操作按钮 3025 引用了不存在的操作按钮 3030"}},
+        {"repeated_page_id.plm", {"页号 1 重复，改为 2"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const Bytes bytes = DataFile(c.file);
+        EXPECT_EQ(DecodeDocumentFile(bytes, SceneSettings()).repairs, c.repairs);
+        messages.texts.clear();
+        LoadDocument(doc, bytes);
+        EXPECT_EQ(messages.texts,
+                  std::vector<std::string>{
+                      "文件中有" + std::to_string(c.repairs.size()) +
+                      "处损坏的引用(所指的图元或按钮不存在,或页号重复),已删去或更正"});
+        EXPECT_TRUE(doc.IsModified());
+        EXPECT_TRUE(DecodeDocumentFile(SaveDocument(doc), SceneSettings()).repairs.empty());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -108,6 +109,45 @@ TEST_F(FileReplacingTest, AFailedReplaceKeepsTheOldEntryAndLeavesNoTemporary) {
     fs::create_symlink("loop1.plm", dir / "loop2.plm");
     EXPECT_THROW(Write(dir / "loop1.plm", "x"), ArchiveError);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"busy.plm", "loop1.plm", "loop2.plm"}));
+}
+
+TEST_F(FileReplacingTest, WhatIsNotARegularFileIsRefusedAndLeftAlone) {
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    fs::create_symlink("pipe", dir / "to-pipe.plm");
+    fs::create_symlink("/dev/null", dir / "to-null.plm");
+    for (const char* name : {"pipe", "to-pipe.plm", "to-null.plm"}) {
+        SCOPED_TRACE(name);
+        try {
+            Write(dir / name, "x");
+            ADD_FAILURE() << "saved over it";
+        } catch (const ArchiveError& error) {
+            EXPECT_NE(std::string(error.what()).find("不是普通文件"), std::string::npos);
+        }
+    }
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe"));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"pipe", "to-null.plm", "to-pipe.plm"}));
+}
+
+TEST_F(FileReplacingTest, EveryNameAFolderTakesCanBeSaved) {
+    std::string chinese;
+    for (int i = 0; i < 80; ++i) {
+        chinese += "页";
+    }
+    const std::string names[] = {
+        std::string(255, 'a'),
+        chinese + ".plm",                    // 244 bytes
+        "ab" + chinese + "第二页" + ".plm",  // 255 bytes; the cut falls inside a character
+    };
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name.size());
+        Write(dir / name, "lesson");
+        EXPECT_EQ(Read(dir / name), "lesson");
+        Write(dir / name, "again");
+        EXPECT_EQ(Read(dir / name), "again");
+        EXPECT_EQ(Entries(), std::vector<std::string>{name});
+        fs::remove(dir / name);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "editing/editing_fixture.h"
 #include "persistence/archive_error.h"
 #include "persistence/paste_commands.h"
@@ -72,6 +77,34 @@ TEST_F(PasteCommandsTest, DamagedClipboardChangesNothing) {
     EXPECT_THROW(PasteIntoDocument(doc, bytes), ArchiveError);
     EXPECT_TRUE(test::PagesEqual(*before, Page()));
     EXPECT_EQ(History().Count(), 0);
+}
+
+// A page whose selection names a solid it lacks; a button whose target solid is not pasted with
+// it and not on the page either.
+TEST_F(PasteCommandsTest, APayloadThatNamesWhatIsNotThereIsRefusedWithItsReason) {
+    struct Case {
+        const char* file;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"dangling_selection.clip", "剪贴板中的页不完整：选中列表引用了不存在的组件 -199107343"},
+        {"dangling_button_target.clip", "粘贴的操作按钮 3024 引用了不存在的组件 5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        std::ifstream file(std::string(VELNOR_TEST_DATA) + "/" + c.file, std::ios::binary);
+        const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(file), {});
+        const auto before = test::CopyPage(Page());
+        try {
+            PasteIntoDocument(doc, bytes);
+            ADD_FAILURE() << "pasted";
+        } catch (const ArchiveError& error) {
+            EXPECT_EQ(error.what(), std::string(c.reason));
+        }
+        EXPECT_EQ(doc.m_pages.size(), 1u);
+        EXPECT_TRUE(test::PagesEqual(*before, Page()));
+        EXPECT_EQ(History().Count(), 0);
+    }
 }
 
 TEST_F(PasteCommandsTest, RefusedPasteRecordsNothing) {

@@ -1,14 +1,17 @@
 #include "view/images/image_files.h"
 
+#include <QBuffer>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "model/message_seam.h"
+#include "view/images/file_bytes.h"
 #include "view/images/gif_writer.h"
 
 namespace velnor {
@@ -57,57 +60,53 @@ std::optional<PixelBuffer> ReadImageFileQuietly(const QString& path) {
 
 namespace {
 
-// Why a write failed, in words a teacher can act on.
-QString ChineseReason(QFileDevice::FileError error) {
-    switch (error) {
-        case QFileDevice::OpenError:
-            return QStringLiteral("文件夹不存在或不能在此处创建文件");
-        case QFileDevice::PermissionsError:
-            return QStringLiteral("没有写入此处的权限");
-        case QFileDevice::WriteError:
-        case QFileDevice::ResourceError:
-            return QStringLiteral("写入出错，磁盘可能已满");
-        default:
-            return QStringLiteral("文件系统报告了错误");
-    }
-}
-
 struct SaveFailure {
     int code = 0;
     QString platformText;
-    QString reason;  // in Chinese
+    QString reason;  // in Chinese, as the program's other refused saves say why
 };
+
+// Encodes the picture in the format its name asks for.
+std::optional<SaveFailure> EncodeImage(const QImage& image, const QString& path, QBuffer& buffer) {
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    const auto failed = [&path](int code, const QString& platformText, const QString& why) {
+        return SaveFailure{code, platformText,
+                           QStringLiteral("无法写入图像文件 %1：%2").arg(path, why)};
+    };
+    if (format == "gif") {
+        if (const GifFailure gif = WriteGif(image, buffer); gif.code != 0) {
+            return failed(gif.code, QString::fromStdString(gif.text),
+                          QStringLiteral("GIF编码失败"));
+        }
+        return std::nullopt;
+    }
+    QImageWriter writer(&buffer, format == "jpg" ? QByteArray("jpeg") : format);
+    if (!writer.write(image)) {
+        const bool unsupported = writer.error() == QImageWriter::UnsupportedFormatError;
+        return failed(
+            writer.error(), writer.errorString(),
+            unsupported ? QStringLiteral("不支持这种图像格式") : QStringLiteral("图像编码失败"));
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
+// The picture is encoded in memory and then saved as a document is, so that a failure leaves the
+// old file whole and only a regular file is replaced.
 bool SaveImageFile(const QImage& image, const QString& path) {
-    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    QSaveFile file(path);
-    std::optional<SaveFailure> failure;
-    if (!file.open(QIODevice::WriteOnly)) {
-        failure = SaveFailure{file.error(), file.errorString(), ChineseReason(file.error())};
-    } else if (format == "gif") {
-        if (const GifFailure gif = WriteGif(image, file); gif.code != 0) {
-            failure = SaveFailure{gif.code, QString::fromStdString(gif.text),
-                                  QStringLiteral("GIF编码失败")};
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    std::optional<SaveFailure> failure = EncodeImage(image, path, buffer);
+    if (!failure) {
+        if (const QString written = SaveFileBytes(path, buffer.data()); !written.isEmpty()) {
+            failure = SaveFailure{QFileDevice::WriteError, QStringLiteral("write error"), written};
         }
-    } else {
-        QImageWriter writer(&file, format == "jpg" ? QByteArray("jpeg") : format);
-        if (!writer.write(image)) {
-            const bool unsupported = writer.error() == QImageWriter::UnsupportedFormatError;
-            failure = SaveFailure{writer.error(), writer.errorString(),
-                                  unsupported ? QStringLiteral("不支持这种图像格式")
-                                              : QStringLiteral("图像编码失败")};
-        }
-    }
-    if (!failure && !file.commit()) {
-        failure = SaveFailure{file.error(), file.errorString(), ChineseReason(file.error())};
     }
     if (failure) {
         // The first lines are the message the program has always shown; the last says why.
-        ShowMessage(
-            "Save image failed:\n" + HexCodeAndText(failure->code, failure->platformText) + "\n" +
-            QStringLiteral("无法写入图像文件 %1：%2").arg(path, failure->reason).toStdString());
+        ShowMessage("Save image failed:\n" + HexCodeAndText(failure->code, failure->platformText) +
+                    "\n" + failure->reason.toStdString());
         return false;
     }
     return true;
