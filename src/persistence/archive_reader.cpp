@@ -1,7 +1,7 @@
 #include "persistence/archive_reader.h"
 
+#include "encoding/cp936.h"
 #include "persistence/archive_error.h"
-#include "persistence/cp936.h"
 
 namespace velnor {
 

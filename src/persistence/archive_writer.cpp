@@ -1,6 +1,6 @@
 #include "persistence/archive_writer.h"
 
-#include "persistence/cp936.h"
+#include "encoding/cp936.h"
 
 namespace velnor {
 

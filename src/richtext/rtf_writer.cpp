@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "persistence/cp936.h"
+#include "encoding/cp936.h"
 #include "richtext/rtf_state.h"
 
 namespace velnor {
