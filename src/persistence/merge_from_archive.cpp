@@ -71,16 +71,6 @@ void CheckVertexIndices(const ClipboardSelection& selection, const VertexMap& ma
     }
 }
 
-std::vector<int>* SeriesMembers(CBtCmd& button) {
-    if (auto* parallel = dynamic_cast<CBtnSerues*>(&button)) {
-        return &parallel->m_members;
-    }
-    if (auto* serial = dynamic_cast<CBtnSerues2*>(&button)) {
-        return &serial->m_members;
-    }
-    return nullptr;
-}
-
 // Stores each cell under the page's next free key (`add`), which the caller has made sure exist.
 template <typename Cell>
 KeyMap PasteCells(std::vector<ClipboardCell<Cell>>& entries, std::vector<int>& selection, auto add,
