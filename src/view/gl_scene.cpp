@@ -2,6 +2,7 @@
 
 #include <GL/glu.h>
 
+#include "model/document.h"
 #include "model/gl_model.h"
 #include "view/gl_setup.h"
 #include "view/images/image_files.h"
@@ -34,7 +35,7 @@ void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
     CreateTextures();
     settings.m_nTexture = 0;
     m_base = glGenLists(lists::kBlockSize);
-    m_componentBase = glGenLists(lists::kMaxComponents);
+    m_componentBase = glGenLists(CPlomDoc::kMaxComponents);
     m_shapeBase = glGenLists(static_cast<GLsizei>(GlutShape::kCount));
     settings.m_nListBase = m_base;
     m_settings = &settings;
@@ -92,7 +93,7 @@ void GlScene::Release() {
         return;
     }
     glDeleteLists(m_base, lists::kBlockSize);
-    glDeleteLists(m_componentBase, lists::kMaxComponents);
+    glDeleteLists(m_componentBase, CPlomDoc::kMaxComponents);
     glDeleteLists(m_shapeBase, static_cast<GLsizei>(GlutShape::kCount));
     glDeleteTextures(static_cast<GLsizei>(m_textures.size()), m_textures.data());
     m_base = m_componentBase = m_shapeBase = 0;
@@ -135,7 +136,7 @@ void GlScene::BuildGlutLists() const {
 }
 
 GLuint GlScene::ComponentList(int number) const {
-    if (m_componentBase == 0 || number < 1 || number > lists::kMaxComponents) {
+    if (m_componentBase == 0 || number < 1 || number > CPlomDoc::kMaxComponents) {
         return 0;
     }
     return m_componentBase + static_cast<GLuint>(number - 1);

@@ -28,8 +28,6 @@ inline constexpr int kCone = 183;
 inline constexpr int kSquare = 184;
 inline constexpr int kArrowHead = 185;
 
-inline constexpr int kMaxComponents = 22;
-
 }  // namespace lists
 
 }  // namespace velnor
