@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+namespace velnor::archive_tags {
+
+// The words that introduce an object in an archive, for the reader and the writer alike.
+inline constexpr uint16_t kNull = 0x0000;
+inline constexpr uint16_t kNewClass = 0xFFFF;
+inline constexpr uint16_t kClass = 0x8000;
+inline constexpr uint16_t kBigObject = 0x7FFF;
+inline constexpr uint32_t kBigClass = 0x80000000;
+
+}  // namespace velnor::archive_tags
