@@ -18,7 +18,7 @@ public:
     }
 
 private:
-    std::minstd_rand m_engine;
+    std::mt19937 m_engine;
 };
 
 }  // namespace velnor
