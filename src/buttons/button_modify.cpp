@@ -37,18 +37,10 @@ bool PointOrSolidSelected(const CGpage& page) {
 }  // namespace
 
 bool IsSeriesMember(const CGpage& page, int key) {
-    for (const auto& [seriesKey, button] : page.m_buttons) {
-        if (const auto* parallel = dynamic_cast<const CBtnSerues*>(button.get())) {
-            if (Contains(parallel->m_members, key)) {
-                return true;
-            }
-        } else if (const auto* serial = dynamic_cast<const CBtnSerues2*>(button.get())) {
-            if (Contains(serial->m_members, key)) {
-                return true;
-            }
-        }
-    }
-    return false;
+    return std::any_of(page.m_buttons.begin(), page.m_buttons.end(), [key](const auto& entry) {
+        const std::vector<int>* members = SeriesMembers(*entry.second);
+        return members && Contains(*members, key);
+    });
 }
 
 void ApplyShowValues(const CGpage& page, CBtnShow& button, const ShowButtonValues& values) {

@@ -3,10 +3,10 @@
 #include "commands/clipboard_seam.h"
 #include "commands/menu_items.h"
 #include "editing/clear_operation.h"
+#include "editing/paste_commands.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 #include "persistence/archive_error.h"
-#include "persistence/paste_commands.h"
 
 namespace velnor {
 

@@ -1,7 +1,6 @@
 #include "commands/material_commands.h"
 
-#include <cstdlib>
-
+#include "commands/unit_random.h"
 #include "model/bit_text.h"
 #include "model/document.h"
 #include "model/gl_model.h"
@@ -20,13 +19,8 @@ void ForSelectedSolids(CGpage& page, Operation operation) {
     }
 }
 
-// A value in 0..1 with the granularity of a 15-bit rand(), whatever RAND_MAX is here.
-float RandomUnit() {
-    return static_cast<float>(std::rand() % 32768) / 32767.0f;
-}
-
-Rgba RandomRgba() {
-    return {RandomUnit(), RandomUnit(), RandomUnit(), RandomUnit()};
+Rgba RandomRgba(const std::function<float()>& random) {
+    return {random(), random(), random(), random()};
 }
 
 }  // namespace
@@ -57,19 +51,24 @@ void FollowSceneMaterial(CPlomDoc& doc) {
     doc.Refresh(kHintRedraw);
 }
 
-void RandomColours(CPlomDoc& doc) {
+void RandomColours(CPlomDoc& doc, const std::function<float()>& random) {
     CGpage& page = doc.CurrentPage();
     for (int index : page.m_selPoints) {
-        page.m_color[index] = {RandomUnit(), RandomUnit(), RandomUnit()};
+        page.m_color[index] = {random(), random(), random()};
     }
-    ForSelectedSolids(page, [](CSubassembly& solid) {
-        solid.m_material.ambient = RandomRgba();
-        solid.m_material.diffuse = RandomRgba();
-        solid.m_material.specular = RandomRgba();
+    ForSelectedSolids(page, [&](CSubassembly& solid) {
+        solid.m_material.ambient = RandomRgba(random);
+        solid.m_material.diffuse = RandomRgba(random);
+        solid.m_material.specular = RandomRgba(random);
         solid.m_material.shininess = SceneSettings().m_material.shininess;
         solid.m_bOwnMaterial = 1;
     });
     doc.Refresh(kHintRedraw);
+}
+
+void RandomColours(CPlomDoc& doc) {
+    static UnitRandom random;
+    RandomColours(doc, std::ref(random));
 }
 
 void SetTextColour(CPlomDoc& doc, const Rgb& colour) {

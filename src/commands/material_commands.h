@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "model/color.h"
 
 namespace velnor {
@@ -16,7 +18,10 @@ void ApplyCurrentMaterial(CPlomDoc& doc);
 // emptied.
 void FollowSceneMaterial(CPlomDoc& doc);
 // "随机材质": random colours for the selected vertices, a random material of their own for the
-// selected solids. The selection stays.
+// selected solids (all four components of ambient, diffuse and specular; the scene's shininess).
+// `random` yields values in 0..1. The selection stays.
+void RandomColours(CPlomDoc& doc, const std::function<float()>& random);
+// The same with the program's one random source, so that each press colours anew.
 void RandomColours(CPlomDoc& doc);
 // "修改文本颜色": the colour of new bitmap texts, given also to the one selected bitmap text.
 // Not recorded.

@@ -31,16 +31,6 @@ bool SelectWhere(const CellMap<Cell>& map, std::vector<int>& selected, Depends d
     return added;
 }
 
-const std::vector<int>* SeriesMembers(const CBtCmd& button) {
-    if (const auto* parallel = dynamic_cast<const CBtnSerues*>(&button)) {
-        return &parallel->m_members;
-    }
-    if (const auto* serial = dynamic_cast<const CBtnSerues2*>(&button)) {
-        return &serial->m_members;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 void ExtendSelectionWithDependants(CGpage& page) {

@@ -5,11 +5,11 @@
 
 #include "editing/cmd_add_cells.h"
 #include "editing/cmd_modifi_ti.h"
+#include "encoding/cp936.h"
 #include "model/bit_text.h"
 #include "model/document.h"
 #include "model/gl_model.h"
 #include "model/message_seam.h"
-#include "persistence/cp936.h"
 
 namespace velnor {
 

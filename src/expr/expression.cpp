@@ -16,6 +16,7 @@ CExpression::~CExpression() = default;
 int CExpression::Compile(std::string_view text) {
     m_pRoot.reset();
     m_nError = 0;
+    m_refusals.clear();
     // A second compilation starts from no variables rather than adding to the first one's.
     m_SymbolTable = CSymbol_table();
     const std::string normalised = NormaliseFormula(text);
@@ -25,6 +26,7 @@ int CExpression::Compile(std::string_view text) {
     ParsedFormula parsed = ParseFormula(normalised, m_SymbolTable, *this);
     m_pRoot = std::move(parsed.pRoot);
     m_nError = parsed.nErrorCode;
+    m_refusals.assign(parsed.nDroppedVariables, "不能多于6个变量");
     return 1;
 }
 

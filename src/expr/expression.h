@@ -1,7 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "expr/node.h"
 #include "expr/symbol_table.h"
@@ -31,12 +33,16 @@ public:
     double Evaluate(double v0, double v1, double v2, double v3, double v4, double v5);
 
     int ErrorCode() const { return m_nError; }
+    // What the last compilation refused and the caller shows: "不能多于6个变量" once for each
+    // letter declared beyond the sixth, which is dropped.
+    const std::vector<std::string>& Refusals() const { return m_refusals; }
     const CSymbol_table& SymbolTable() const { return m_SymbolTable; }
 
 private:
     std::unique_ptr<node> m_pRoot;
     CSymbol_table m_SymbolTable;
     int m_nError = 0;
+    std::vector<std::string> m_refusals;
 };
 
 }  // namespace velnor

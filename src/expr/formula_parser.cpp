@@ -12,7 +12,6 @@
 #include "expr/priority_tree.h"
 #include "expr/symbol_table.h"
 #include "expr/value_nodes.h"
-#include "model/message_seam.h"
 
 namespace velnor {
 
@@ -66,14 +65,14 @@ public:
             // The ':' reads as '(', so the formula starts at depth 1.
             ParseFormulaText("(" + std::string(normalised.substr(colon + 1)));
         }
-        return {m_tree.Release(), m_nError};
+        return {m_tree.Release(), m_nError, m_nDroppedVariables};
     }
 
 private:
     void DeclareVariables(std::string_view declarations) {
         for (const char c : declarations) {
             if (IsFormulaLetter(c) && !m_symbols.Declare(c)) {
-                ShowMessage("不能多于6个变量");
+                ++m_nDroppedVariables;
             }
         }
     }
@@ -155,6 +154,7 @@ private:
     CPriorityTree m_tree;
     int64_t m_nDepth = 0;
     int m_nError = 0;
+    int m_nDroppedVariables = 0;
 };
 
 }  // namespace

@@ -52,14 +52,7 @@ void FigureBuilder::Face(const std::vector<int>& offsets) {
     for (int offset : offsets) {
         verts.push_back(static_cast<uint8_t>(m_first + offset));
     }
-    std::unique_ptr<CFaceCell> face;
-    if (verts.size() == 3) {
-        face = std::make_unique<CFace3>(verts);
-    } else if (verts.size() == 4) {
-        face = std::make_unique<CFace4>(verts);
-    } else {
-        face = std::make_unique<CFacen>(verts);
-    }
+    std::unique_ptr<CFaceCell> face = MakeFace(verts);
     face->m_strName = m_page.FaceName(verts, true);
     if (m_page.AddFace(std::move(face)) != 0) {
         ++m_added.faces;

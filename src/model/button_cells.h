@@ -117,4 +117,8 @@ public:
     int32_t m_nNextStart = 0;           // tick at which that member starts
 };
 
+// The keys of the buttons a parallel or serial button starts; null for the other kinds.
+std::vector<int>* SeriesMembers(CBtCmd& button);
+const std::vector<int>* SeriesMembers(const CBtCmd& button);
+
 }  // namespace velnor

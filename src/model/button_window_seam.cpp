@@ -13,7 +13,7 @@ public:
     void SetCaption(uint16_t, const std::string&) override {}
 };
 
-NoButtonWindows g_none;
+NoButtonWindows g_noButtonWindows;
 IButtonWindows* g_windows = nullptr;
 
 }  // namespace
@@ -24,6 +24,6 @@ IButtonWindows* SetButtonWindows(IButtonWindows* windows) {
     return previous;
 }
 
-IButtonWindows& ButtonWindows() { return g_windows ? *g_windows : g_none; }
+IButtonWindows& ButtonWindows() { return g_windows ? *g_windows : g_noButtonWindows; }
 
 }  // namespace velnor

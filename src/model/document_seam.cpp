@@ -14,7 +14,7 @@ public:
     void Redraw() override {}
 };
 
-NoDocumentViews g_none;
+NoDocumentViews g_noDocumentViews;
 IDocumentViews* g_views = nullptr;
 
 }  // namespace
@@ -25,6 +25,6 @@ IDocumentViews* SetDocumentViews(IDocumentViews* views) {
     return previous;
 }
 
-IDocumentViews& DocumentViews() { return g_views ? *g_views : g_none; }
+IDocumentViews& DocumentViews() { return g_views ? *g_views : g_noDocumentViews; }
 
 }  // namespace velnor

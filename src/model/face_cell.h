@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 
 #include "model/cell.h"
@@ -42,5 +43,8 @@ public:
     explicit CFacen(std::span<const uint8_t> verts = {}) : CFaceCell("", verts) {}
     const char* ClassName() const override { return "CFacen"; }
 };
+
+// A face over these vertices, of the class its vertex count calls for.
+std::unique_ptr<CFaceCell> MakeFace(std::span<const uint8_t> verts);
 
 }  // namespace velnor

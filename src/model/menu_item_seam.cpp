@@ -9,7 +9,7 @@ public:
     void SetMenuItem(int, const std::string&, bool) override {}
 };
 
-NoMenuItems g_none;
+NoMenuItems g_noMenuItems;
 IMenuItems* g_items = nullptr;
 
 }  // namespace
@@ -21,7 +21,7 @@ IMenuItems* SetMenuItems(IMenuItems* items) {
 }
 
 IMenuItems& MenuItems() {
-    return g_items ? *g_items : g_none;
+    return g_items ? *g_items : g_noMenuItems;
 }
 
 }  // namespace velnor

@@ -185,14 +185,7 @@ std::optional<uint16_t> CGpage::AddFace(std::span<const int> indices) {
             }
         }
     }
-    std::unique_ptr<CFaceCell> face;
-    if (count == 3) {
-        face = std::make_unique<CFace3>(verts);
-    } else if (count == 4) {
-        face = std::make_unique<CFace4>(verts);
-    } else {
-        face = std::make_unique<CFacen>(verts);
-    }
+    std::unique_ptr<CFaceCell> face = MakeFace(verts);
     face->m_strName = FaceName(verts, true);
     const uint16_t key = AddFace(std::move(face));
     return key == 0 ? std::nullopt : std::optional(key);

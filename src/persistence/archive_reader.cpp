@@ -1,18 +1,12 @@
 #include "persistence/archive_reader.h"
 
+#include "encoding/cp936.h"
 #include "persistence/archive_error.h"
-#include "persistence/cp936.h"
+#include "persistence/archive_tags.h"
 
 namespace velnor {
 
 namespace {
-
-constexpr uint16_t kNullTag = 0x0000;
-constexpr uint16_t kNewClassTag = 0xFFFF;
-constexpr uint16_t kClassTag = 0x8000;
-constexpr uint16_t kBigObjectTag = 0x7FFF;
-constexpr uint32_t kBigClassTag = 0x80000000;
-constexpr uint16_t kWideStringMark = 0xFFFE;
 
 std::string_view AsChars(std::span<const uint8_t> bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
@@ -37,7 +31,7 @@ ArchiveReader::StringPrefix ArchiveReader::ReadStringPrefix() {
         return prefix;
     }
     uint16_t wordLength = Word();
-    if (wordLength == kWideStringMark) {
+    if (wordLength == archive_tags::kWideStringMark) {
         // A 16-bit string: the length prefix starts again, counting 16-bit units.
         prefix.wide = true;
         shortLength = Byte();
@@ -141,18 +135,18 @@ StoredClass ArchiveReader::KnownClass(uint32_t index) {
 StoredClass ArchiveReader::ObjectTag() {
     const uint16_t tag = Word();
     StoredClass storedClass = StoredClass::kPage;
-    if (tag == kNullTag) {
+    if (tag == archive_tags::kNull) {
         Fail("缺少对象（空引用）");
-    } else if (tag == kNewClassTag) {
+    } else if (tag == archive_tags::kNewClass) {
         storedClass = NewClass();
-    } else if (tag & kClassTag) {
-        storedClass = KnownClass(tag & ~kClassTag);
-    } else if (tag == kBigObjectTag) {
+    } else if (tag & archive_tags::kClass) {
+        storedClass = KnownClass(tag & ~archive_tags::kClass);
+    } else if (tag == archive_tags::kBigObject) {
         const uint32_t bigTag = Dword();
-        if (!(bigTag & kBigClassTag)) {
+        if (!(bigTag & archive_tags::kBigClass)) {
             Fail("同一对象被引用了两次（对象序号 " + std::to_string(bigTag) + "）");
         }
-        storedClass = KnownClass(bigTag & ~kBigClassTag);
+        storedClass = KnownClass(bigTag & ~archive_tags::kBigClass);
     } else {
         Fail("同一对象被引用了两次（对象序号 " + std::to_string(tag) + "）");
     }

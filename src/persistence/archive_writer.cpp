@@ -1,17 +1,13 @@
 #include "persistence/archive_writer.h"
 
-#include "persistence/cp936.h"
+#include "encoding/cp936.h"
+#include "persistence/archive_tags.h"
 
 namespace velnor {
 
 namespace {
 
-constexpr uint16_t kNewClassTag = 0xFFFF;
-constexpr uint16_t kClassTag = 0x8000;
-constexpr uint16_t kBigObjectTag = 0x7FFF;
-constexpr uint32_t kBigClassTag = 0x80000000;
 constexpr uint16_t kSchema = 1;
-constexpr uint16_t kWideStringMark = 0xFFFE;
 
 }  // namespace
 
@@ -46,7 +42,7 @@ void ArchiveWriter::String(std::string_view utf8) {
 
 void ArchiveWriter::WideString(std::string_view utf16le) {
     Byte(0xFF);
-    Word(kWideStringMark);
+    Word(archive_tags::kWideStringMark);
     Length(utf16le.size() / 2);
     Bytes({reinterpret_cast<const uint8_t*>(utf16le.data()), utf16le.size()});
 }
@@ -96,16 +92,16 @@ void ArchiveWriter::ObjectTag(StoredClass storedClass) {
     uint32_t& classIndex = m_classIndex[static_cast<size_t>(storedClass)];
     if (classIndex == 0) {
         const std::string_view name = StoredClassName(storedClass);
-        Word(kNewClassTag);
+        Word(archive_tags::kNewClass);
         Word(kSchema);
         Word(static_cast<uint16_t>(name.size()));
         Bytes({reinterpret_cast<const uint8_t*>(name.data()), name.size()});
         classIndex = m_nextIndex++;
-    } else if (classIndex < kBigObjectTag) {
-        Word(static_cast<uint16_t>(kClassTag | classIndex));
+    } else if (classIndex < archive_tags::kBigObject) {
+        Word(static_cast<uint16_t>(archive_tags::kClass | classIndex));
     } else {
-        Word(kBigObjectTag);
-        Dword(kBigClassTag | classIndex);
+        Word(archive_tags::kBigObject);
+        Dword(archive_tags::kBigClass | classIndex);
     }
     ++m_nextIndex;  // the object's own index
 }

@@ -19,16 +19,6 @@ void AddMissing(std::vector<int>& selection, const std::vector<int>& items) {
     }
 }
 
-const std::vector<int>* SeriesMembers(const CBtCmd& button) {
-    if (const auto* parallel = dynamic_cast<const CBtnSerues*>(&button)) {
-        return &parallel->m_members;
-    }
-    if (const auto* serial = dynamic_cast<const CBtnSerues2*>(&button)) {
-        return &serial->m_members;
-    }
-    return nullptr;
-}
-
 void WarnAboutComponentSolids(const CGpage& page) {
     const auto count = std::count_if(page.m_solids.begin(), page.m_solids.end(),
                                      [](const auto& entry) {

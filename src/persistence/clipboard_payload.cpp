@@ -92,14 +92,7 @@ ClipboardCell<CFaceCell> ReadFaceEntry(ArchiveReader& in) {
         in.Fail("多边形面有 " + std::to_string(count) + " 个顶点，只能有 3 到 20 个");
     }
     const auto verts = in.Bytes(count);
-    std::unique_ptr<CFaceCell> face;
-    if (count == 3) {
-        face = std::make_unique<CFace3>(verts);
-    } else if (count == 4) {
-        face = std::make_unique<CFace4>(verts);
-    } else {
-        face = std::make_unique<CFacen>(verts);
-    }
+    std::unique_ptr<CFaceCell> face = MakeFace(verts);
     face->m_strName = in.String();
     face->m_bHidden = in.Bool();
     return {key, std::move(face)};

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/document.h"
 #include "persistence/archive_reader.h"
 #include "persistence/archive_writer.h"
 #include "persistence/dangling_references.h"
@@ -48,8 +49,9 @@ DocumentFileContent DecodeDocumentFile(std::span<const uint8_t> bytes, const CGl
     ReadSceneSettings(in, document.settings);
     document.nextPageId = in.Word();
     const uint16_t components = in.Word();
-    if (components > kMaxComponents) {
-        in.Fail("文件有 " + std::to_string(components) + " 个页组件，最多只能有 22 个");
+    if (components > CPlomDoc::kMaxComponents) {
+        in.Fail("文件有 " + std::to_string(components) + " 个页组件，最多只能有 " +
+                std::to_string(CPlomDoc::kMaxComponents) + " 个");
     }
     for (int i = 0; i < components; ++i) {
         document.componentNames.push_back(in.String());

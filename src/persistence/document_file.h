@@ -33,14 +33,12 @@ struct DocumentFileView {
     std::string_view notesRtf;
 };
 
-inline constexpr int kMaxComponents = 22;
-
 std::vector<uint8_t> EncodeDocumentFile(const DocumentFileView& document);
 
 // Reads a whole file. The settings start as a copy of `current`, so that what the file does not
 // store (the camera) carries over. Throws ArchiveError for damaged data, a file without pages or
-// more than 22 page components. References that name nothing are taken out and repeated page
-// ids renumbered, each listed in `repairs`.
+// more page components than a document holds. References that name nothing are taken out and
+// repeated page ids renumbered, each listed in `repairs`.
 DocumentFileContent DecodeDocumentFile(std::span<const uint8_t> bytes, const CGlModel& current);
 
 // Whether the bytes begin as a document file does: the light and material values at its head

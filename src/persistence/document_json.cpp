@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "encoding/cp936.h"
 #include "model/bit_text.h"
-#include "persistence/cp936.h"
 
 namespace velnor {
 

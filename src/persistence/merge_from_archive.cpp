@@ -72,16 +72,6 @@ void CheckVertexIndices(const ClipboardSelection& selection, const VertexMap& ma
     }
 }
 
-std::vector<int>* SeriesMembers(CBtCmd& button) {
-    if (auto* parallel = dynamic_cast<CBtnSerues*>(&button)) {
-        return &parallel->m_members;
-    }
-    if (auto* serial = dynamic_cast<CBtnSerues2*>(&button)) {
-        return &serial->m_members;
-    }
-    return nullptr;
-}
-
 template <typename Entries>
 std::set<int> SourceKeys(const Entries& entries) {
     std::set<int> keys;

@@ -1,6 +1,6 @@
 #include "richtext/rtf_charset.h"
 
-#include "persistence/cp936.h"
+#include "encoding/cp936.h"
 
 namespace velnor {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "persistence/cp936.h"
+#include "encoding/cp936.h"
 
 namespace velnor {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "persistence/cp936.h"
+#include "encoding/cp936.h"
 #include "richtext/east_asian_text.h"
 #include "richtext/rtf_charset.h"
 #include "richtext/rtf_document_builder.h"

@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "encoding/cp936.h"
 #include "model/gl_model.h"
-#include "persistence/cp936.h"
 
 namespace velnor {
 

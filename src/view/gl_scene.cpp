@@ -2,6 +2,7 @@
 
 #include <GL/glu.h>
 
+#include "model/document.h"
 #include "model/gl_model.h"
 #include "shapes/solid_shape.h"
 #include "view/gl_setup.h"
@@ -35,7 +36,7 @@ void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
     CreateTextures();
     settings.m_nTexture = 0;
     m_base = glGenLists(lists::kBlockSize);
-    m_componentBase = glGenLists(lists::kMaxComponents);
+    m_componentBase = glGenLists(CPlomDoc::kMaxComponents);
     m_kindBase = glGenLists(kShapeKindCount);
     settings.m_nListBase = m_base;
     m_settings = &settings;
@@ -93,7 +94,7 @@ void GlScene::Release() {
         return;
     }
     glDeleteLists(m_base, lists::kBlockSize);
-    glDeleteLists(m_componentBase, lists::kMaxComponents);
+    glDeleteLists(m_componentBase, CPlomDoc::kMaxComponents);
     glDeleteLists(m_kindBase, kShapeKindCount);
     glDeleteTextures(static_cast<GLsizei>(m_textures.size()), m_textures.data());
     m_base = m_componentBase = m_kindBase = 0;
@@ -162,7 +163,7 @@ void GlScene::BuildGlutLists() const {
 }
 
 GLuint GlScene::ComponentList(int number) const {
-    if (m_componentBase == 0 || number < 1 || number > lists::kMaxComponents) {
+    if (m_componentBase == 0 || number < 1 || number > CPlomDoc::kMaxComponents) {
         return 0;
     }
     return m_componentBase + static_cast<GLuint>(number - 1);

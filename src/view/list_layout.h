@@ -17,8 +17,6 @@ inline constexpr int kTitle = 150;
 inline constexpr int kAxes = 158;
 inline constexpr int kArrowHead = 185;
 
-inline constexpr int kMaxComponents = 22;
-
 }  // namespace lists
 
 }  // namespace velnor

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string>
 
+#include "encoding/cp936.h"
 #include "model/gl_model.h"
-#include "persistence/cp936.h"
 #include "view/list_layout.h"
 
 namespace velnor {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "expr/expression.h"
 #include "expression_test_support.h"
@@ -68,18 +70,20 @@ TEST(ExprExamples, PiIsRejectedBecauseASingleLetterCannotBeCalled) {
     EXPECT_EQ(CompileAndEvaluate("x:p"), 3.141592653589793);
 }
 
-TEST(ExprExamples, EachLetterBeyondTheSixthShowsTheMessageOnce) {
+TEST(ExprExamples, EachLetterBeyondTheSixthIsRefusedOnceAndShowsNothingItself) {
     test::RecordingMessages messages;
     CExpression expression;
     ASSERT_EQ(expression.Compile("xyzuvwq:x"), 1);
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0], "不能多于6个变量");
+    EXPECT_EQ(expression.Refusals(), std::vector<std::string>{"不能多于6个变量"});
+    EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(expression.SymbolTable().DeclaredCount(), 6);
     EXPECT_EQ(expression.SymbolTable().Lookup('q'), CSymbol_table::kNotFound);
     EXPECT_EQ(expression.Evaluate(7, 0, 0, 0, 0, 0), 7.0);
 
     ASSERT_EQ(expression.Compile("a,b,c,d,f,g,h,i,j:a"), 1);
-    EXPECT_EQ(messages.texts.size(), 4u);
+    EXPECT_EQ(expression.Refusals().size(), 3u);
+    ASSERT_EQ(expression.Compile("x,y:x"), 1);
+    EXPECT_TRUE(expression.Refusals().empty());
 }
 
 TEST(ExprExamples, EmptyTextsAndTextsWithoutAColonAreRejected) {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "persistence/cp936.h"
+#include "encoding/cp936.h"
 #include "persistence/document_json.h"
 #include "persistence/json_writer.h"
 #include "persistence/sample_pages.h"

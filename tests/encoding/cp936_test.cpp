@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "persistence/cp936.h"
+#include "encoding/cp936.h"
 
 namespace velnor {
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "editing/editing_fixture.h"
+#include "editing/paste_commands.h"
 #include "persistence/archive_error.h"
-#include "persistence/paste_commands.h"
 #include "persistence/sample_pages.h"
 #include "support/page_equality.h"
 

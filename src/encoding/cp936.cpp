@@ -1,4 +1,4 @@
-#include "persistence/cp936.h"
+#include "encoding/cp936.h"
 
 #include <iconv.h>
 

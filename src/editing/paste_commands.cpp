@@ -1,4 +1,4 @@
-#include "persistence/paste_commands.h"
+#include "editing/paste_commands.h"
 
 #include "editing/page_operations.h"
 #include "editing/record_additions.h"
