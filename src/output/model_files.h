@@ -15,7 +15,8 @@ struct ModelExport {
     QString note;
 };
 
-// Whether the path names a model file: .stl (either case).
+// Whether the path names a model file: .stl or .obj (either case). An OBJ comes with its
+// colours in an MTL file of the same name.
 bool IsModelPath(const QString& path);
 
 // The page as a 3D model of the kind the extension names. A page with nothing that has a

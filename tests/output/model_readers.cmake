@@ -1,4 +1,5 @@
-# Every example page as every model format, read back by programs nobody here wrote. A page
+# Every example page as every model format, read back by programs nobody here wrote; the OBJ's
+# colours must come with it. A page
 # whose faces close (velnor-cli says nothing about open faces) must also reach admesh closed.
 file(GLOB documents ${EXAMPLES}/*.plm)
 if(NOT documents)
@@ -25,6 +26,10 @@ foreach(document IN LISTS documents)
         check_run("assimp info ${name}.${format}" assimp info ${model})
         if(NOT output MATCHES "Faces: +[1-9]")
             message(FATAL_ERROR "assimp finds no faces in ${name}.${format}:\n${output}")
+        endif()
+        if(format STREQUAL "obj" AND NOT (EXISTS ${WORK}/${name}.mtl AND
+                                          output MATCHES "Named Materials:.*'colour_"))
+            message(FATAL_ERROR "assimp finds no colours for ${name}.obj:\n${output}")
         endif()
         if(format STREQUAL "stl")
             # Without tubes and balls, which are closed each but touch the faces.
