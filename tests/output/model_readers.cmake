@@ -1,6 +1,6 @@
 # Every example page as every model format, read back by programs nobody here wrote; the OBJ's
-# colours must come with it. A page
-# whose faces close (velnor-cli says nothing about open faces) must also reach admesh closed.
+# colours must come with it. A page whose faces close (velnor-cli says nothing about open faces)
+# must also reach admesh closed.
 file(GLOB documents ${EXAMPLES}/*.plm)
 if(NOT documents)
     message(FATAL_ERROR "no example documents in ${EXAMPLES}")
