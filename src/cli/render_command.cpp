@@ -35,7 +35,7 @@ constexpr const char* kUsage =
     "usage: velnor-cli render (FILE --page N | --demo) --size WxH [--projection 0|1|2] "
     "[--three-view] [--scale CM_PER_PIXEL] [--tikz-body] -o OUT.png|OUT.svg|OUT.pdf|OUT.tex\n"
     "       velnor-cli render FILE --page N [--tubes R] [--balls R] [--units mm|cm|m|in] "
-    "[--scale S] -o OUT.stl|OUT.obj\n";
+    "[--scale S] -o OUT.stl|OUT.obj|OUT.glb\n";
 
 struct RenderOptions {
     std::string file;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "output/gltf_writer.h"
 #include "output/obj_writer.h"
 #include "output/page_model.h"
 #include "output/save_through.h"
@@ -33,6 +34,9 @@ QString WriteModel(const QString& path, const PageModel& model) {
     if (SuffixOf(path) == QStringLiteral("obj")) {
         return WriteObjWithColours(path, model);
     }
+    if (SuffixOf(path) == QStringLiteral("glb")) {
+        return SaveThrough(path, [&](QIODevice& device) { return WriteGlb(device, model); });
+    }
     return SaveThrough(path, [&](QIODevice& device) { return WriteStl(device, model); });
 }
 
@@ -40,7 +44,8 @@ QString WriteModel(const QString& path, const PageModel& model) {
 
 bool IsModelPath(const QString& path) {
     const QString suffix = SuffixOf(path);
-    return suffix == QStringLiteral("stl") || suffix == QStringLiteral("obj");
+    return suffix == QStringLiteral("stl") || suffix == QStringLiteral("obj") ||
+           suffix == QStringLiteral("glb");
 }
 
 ModelExport WriteModelFile(const QString& path, const CGpage& page, const CGlModel& settings,

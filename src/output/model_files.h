@@ -15,7 +15,7 @@ struct ModelExport {
     QString note;
 };
 
-// Whether the path names a model file: .stl or .obj (either case). An OBJ comes with its
+// Whether the path names a model file: .stl, .obj or .glb (either case). An OBJ comes with its
 // colours in an MTL file of the same name.
 bool IsModelPath(const QString& path);
 

@@ -1,4 +1,5 @@
-# Every example page as every model format, read back by programs nobody here wrote; the OBJ's
+# Every example page as every model format, read back by programs nobody here wrote (assimp for
+# all, the Khronos validator for glTF with no error); the OBJ's
 # colours must come with it. A page whose faces close (velnor-cli says nothing about open faces)
 # must also reach admesh closed.
 file(GLOB documents ${EXAMPLES}/*.plm)
@@ -30,6 +31,9 @@ foreach(document IN LISTS documents)
         if(format STREQUAL "obj" AND NOT (EXISTS ${WORK}/${name}.mtl AND
                                           output MATCHES "Named Materials:.*'colour_"))
             message(FATAL_ERROR "assimp finds no colours for ${name}.obj:\n${output}")
+        endif()
+        if(format STREQUAL "glb")
+            check_run("the glTF validator on ${name}.glb" node ${TOOLS}/validate_gltf.js ${model})
         endif()
         if(format STREQUAL "stl")
             # Without tubes and balls, which are closed each but touch the faces.
