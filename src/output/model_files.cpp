@@ -52,7 +52,7 @@ ModelExport WriteModelFile(const QString& path, const CGpage& page, const CGlMod
                            const ModelOptions& options) {
     const PageModel model = BuildPageModel(page, settings, options);
     if (model.parts.empty()) {
-        return {QStringLiteral("这一页没有可以导出的面或立体（可以把线画成管、把点画成球）。"), {}};
+        return {QStringLiteral("这一页没有可以导出为模型的面或立体。"), {}};
     }
     ModelExport result;
     result.error = WriteModel(path, model);
