@@ -1,7 +1,6 @@
-# Every example page as every model format, read back by programs nobody here wrote (assimp for
-# all, the Khronos validator for glTF with no error); the OBJ's
-# colours must come with it. A page whose faces close (velnor-cli says nothing about open faces)
-# must also reach admesh closed.
+# Every example page as every model format, read back by programs nobody here wrote: assimp for
+# all, the Khronos validator for glTF with no error. The OBJ's colours must come with it. A page
+# whose faces close (velnor-cli says nothing about open faces) must also reach admesh closed.
 file(GLOB documents ${EXAMPLES}/*.plm)
 if(NOT documents)
     message(FATAL_ERROR "no example documents in ${EXAMPLES}")

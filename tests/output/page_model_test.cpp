@@ -150,5 +150,28 @@ TEST(PageModel, AHiddenSolidIsLeftOutAndAShownOneIsPlacedAndScaled) {
     EXPECT_TRUE(BuildPageModel(page, CGlModel(), {}).parts.empty());
 }
 
+// glTF readers refuse normals that are not of unit length; every kind the view paints must give
+// them. The title is left out: its letters need the font of a running program.
+TEST(PageModel, EverySolidKindGivesUnitNormals) {
+    for (int kind = 0; kind < kShapeKindCount; ++kind) {
+        if (kind == static_cast<int>(ShapeKind::kTitle)) {
+            continue;
+        }
+        SCOPED_TRACE(kind);
+        CGpage page;
+        auto solid = std::make_unique<CSubassembly>();
+        solid->m_nKind = static_cast<uint8_t>(kind);
+        solid->m_direction = {1.0f, 2.0f, 3.0f};
+        solid->m_scale = {1.0f, 2.0f, 0.5f};
+        page.AddSolid(std::move(solid));
+        for (const ModelPart& part : BuildPageModel(page, CGlModel(), {}).parts) {
+            ASSERT_EQ(part.normals.size(), part.positions.size());
+            for (const Vec3& n : part.normals) {
+                ASSERT_NEAR(Length(n), 1.0f, 1e-4f);
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace velnor
