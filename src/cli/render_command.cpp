@@ -61,6 +61,7 @@ bool ParseInt(const char* text, int& value) {
     return true;
 }
 
+// A number from `low` to `high`, the whole argument.
 bool ParseNumber(const char* text, double low, double high, double& value) {
     char* end = nullptr;
     const double parsed = std::strtod(text, &end);
@@ -75,7 +76,7 @@ bool ParseNumber(const char* text, double low, double high, double& value) {
 // view; a model's from a thousandth to a thousand times the page.
 constexpr double kLowestFigureScale = 0.001, kHighestFigureScale = 10.0;
 constexpr double kLowestModelScale = 0.001, kHighestModelScale = 1000.0;
-// Tubes and balls thinner than a printer's nozzle or wider than a page are typing slips.
+// Tubes and balls wider than this are typing slips; a radius of 0 leaves them out.
 constexpr double kLargestRadius = 100.0;
 
 bool ParseUnit(const char* text, ModelUnit& unit) {

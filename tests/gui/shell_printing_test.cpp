@@ -52,6 +52,15 @@ protected:
         QApplication::processEvents();
     }
 
+    // Makes `page` the current page of an unmodified document.
+    CPlomDoc& ShowPage(std::unique_ptr<CGpage> page) {
+        CPlomDoc& doc = frame.Document();
+        doc.AppendPage(std::move(page));
+        doc.ActivatePage(std::prev(doc.m_pages.end()));
+        doc.SetModifiedFlag(false);
+        return doc;
+    }
+
     int PdfPages(const QString& path) {
         QProcess info;
         info.start(QStringLiteral("pdfinfo"), {path});
@@ -111,10 +120,7 @@ TEST_F(ShellPrintingTest, TheFigureOfTheViewGoesToSvgPdfAndTikz) {
 // 另存为 offers TikZ after SVG and PDF, then the models; choosing it writes the figure as a LaTeX
 // document and leaves the document as it was.
 TEST_F(ShellPrintingTest, SaveAsOffersTikzAfterSvgAndPdf) {
-    CPlomDoc& doc = frame.Document();
-    doc.AppendPage(MakeDemoPage());
-    doc.ActivatePage(std::prev(doc.m_pages.end()));
-    doc.SetModifiedFlag(false);
+    CPlomDoc& doc = ShowPage(MakeDemoPage());
     const QString path = dir.filePath(QStringLiteral("figure.tex"));
     QStringList filters;
     QTimer::singleShot(1500, [&] {
@@ -147,10 +153,7 @@ TEST_F(ShellPrintingTest, SaveAsOffersTikzAfterSvgAndPdf) {
 // 另存为 writes the page as a model of the chosen type and leaves the document as it was; a page
 // with nothing that has a surface is refused with a message and no file.
 TEST_F(ShellPrintingTest, SaveAsWritesModelsAndRefusesAPageWithoutSurfaces) {
-    CPlomDoc& doc = frame.Document();
-    doc.AppendPage(MakeDemoPage());
-    doc.ActivatePage(std::prev(doc.m_pages.end()));
-    doc.SetModifiedFlag(false);
+    CPlomDoc& doc = ShowPage(MakeDemoPage());
     const QString path = dir.filePath(QStringLiteral("model.stl"));
     QTimer::singleShot(1500, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -169,8 +172,7 @@ TEST_F(ShellPrintingTest, SaveAsWritesModelsAndRefusesAPageWithoutSurfaces) {
     EXPECT_GT(written.size(), 84);
     EXPECT_FALSE(doc.IsModified());
 
-    doc.AppendPage(std::make_unique<CGpage>());
-    doc.ActivatePage(std::prev(doc.m_pages.end()));
+    ShowPage(std::make_unique<CGpage>());
     QString message;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
