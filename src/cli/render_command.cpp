@@ -15,6 +15,8 @@
 #include "model/gl_model.h"
 #include "model/page.h"
 #include "output/figure_files.h"
+#include "output/model_files.h"
+#include "output/page_model.h"
 #include "output/vector_frame.h"
 #include "persistence/archive_error.h"
 #include "persistence/document_file.h"
@@ -31,7 +33,9 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: velnor-cli render (FILE --page N | --demo) --size WxH [--projection 0|1|2] "
-    "[--three-view] [--scale CM_PER_PIXEL] [--tikz-body] -o OUT.png|OUT.svg|OUT.pdf|OUT.tex\n";
+    "[--three-view] [--scale CM_PER_PIXEL] [--tikz-body] -o OUT.png|OUT.svg|OUT.pdf|OUT.tex\n"
+    "       velnor-cli render FILE --page N [--tubes R] [--balls R] [--units mm|cm|m|in] "
+    "[--scale S] -o OUT.stl|OUT.obj|OUT.glb\n";
 
 struct RenderOptions {
     std::string file;
@@ -41,7 +45,9 @@ struct RenderOptions {
     int height = 0;
     int projection = 1;
     bool threeView = false;
+    double scale = 0.0;  // 0: not given
     TikzOptions tikz;
+    ModelOptions model;
     std::string output;
 };
 
@@ -55,15 +61,43 @@ bool ParseInt(const char* text, int& value) {
     return true;
 }
 
-// A scale from a hundredth of a millimetre to ten centimetres for a pixel of the view.
-bool ParseScale(const char* text, double& value) {
+// A number from `low` to `high`, the whole argument.
+bool ParseNumber(const char* text, double low, double high, double& value) {
     char* end = nullptr;
     const double parsed = std::strtod(text, &end);
-    if (end == text || *end != '\0' || !(parsed >= 0.001 && parsed <= 10.0)) {
+    if (end == text || *end != '\0' || !(parsed >= low && parsed <= high)) {
         return false;
     }
     value = parsed;
     return true;
+}
+
+// A figure's scale goes from a hundredth of a millimetre to ten centimetres for a pixel of the
+// view; a model's from a thousandth to a thousand times the page.
+constexpr double kLowestFigureScale = 0.001, kHighestFigureScale = 10.0;
+constexpr double kLowestModelScale = 0.001, kHighestModelScale = 1000.0;
+// Tubes and balls wider than this are typing slips; a radius of 0 leaves them out.
+constexpr double kLargestRadius = 100.0;
+
+bool ParseUnit(const char* text, ModelUnit& unit) {
+    const std::optional<ModelUnit> named = ModelUnitNamed(text);
+    if (named) {
+        unit = *named;
+    }
+    return named.has_value();
+}
+
+// The scale given on the command line, read for the kind of output; false when out of range.
+bool ApplyScale(RenderOptions& o) {
+    if (o.scale == 0.0) {
+        return true;
+    }
+    if (IsModelPath(QString::fromStdString(o.output))) {
+        o.model.scale = o.scale;
+        return o.scale >= kLowestModelScale && o.scale <= kHighestModelScale;
+    }
+    o.tikz.centimetresPerPixel = o.scale;
+    return o.scale >= kLowestFigureScale && o.scale <= kHighestFigureScale;
 }
 
 bool ParseSize(const std::string& text, int& width, int& height) {
@@ -77,7 +111,8 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 // another kind than it says.
 bool IsKnownOutput(const std::string& path) {
     const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
-    return suffix == QStringLiteral("png") || IsVectorFigurePath(QString::fromStdString(path));
+    return suffix == QStringLiteral("png") || IsVectorFigurePath(QString::fromStdString(path)) ||
+           IsModelPath(QString::fromStdString(path));
 }
 
 // Returns the options, or nothing after printing what is wrong.
@@ -94,7 +129,15 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
                    o.projection <= 2) {
             ++i;
         } else if (arg == "--scale" && hasValue &&
-                   ParseScale(argv[i + 1], o.tikz.centimetresPerPixel)) {
+                   ParseNumber(argv[i + 1], kLowestModelScale, kHighestModelScale, o.scale)) {
+            ++i;
+        } else if (arg == "--tubes" && hasValue &&
+                   ParseNumber(argv[i + 1], 0.0, kLargestRadius, o.model.tubeRadius)) {
+            ++i;
+        } else if (arg == "--balls" && hasValue &&
+                   ParseNumber(argv[i + 1], 0.0, kLargestRadius, o.model.ballRadius)) {
+            ++i;
+        } else if (arg == "--units" && hasValue && ParseUnit(argv[i + 1], o.model.unit)) {
             ++i;
         } else if (arg == "--tikz-body") {
             o.tikz.pictureOnly = true;
@@ -111,7 +154,9 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
             return std::nullopt;
         }
     }
-    if (o.width == 0 || !IsKnownOutput(o.output) || o.demo == !o.file.empty()) {
+    const bool model = IsModelPath(QString::fromStdString(o.output));
+    if ((o.width == 0 && !model) || !IsKnownOutput(o.output) || o.demo == !o.file.empty() ||
+        !ApplyScale(o)) {
         std::fprintf(stderr, "%s", kUsage);
         return std::nullopt;
     }
@@ -183,9 +228,26 @@ QString DrawVectorPage(DocumentFileContent& content, const RenderOptions& o) {
                              o.tikz);
 }
 
+// Writes the page as a 3D model; a note on an open face set goes to the error stream, as the
+// file is still written.
+bool WriteModel(DocumentFileContent& content, const RenderOptions& o) {
+    const CGpage& page = *content.pages[static_cast<size_t>(o.page - 1)];
+    const ModelExport result =
+        WriteModelFile(QString::fromStdString(o.output), page, content.settings, o.model);
+    for (const QString& text : {result.error, result.note}) {
+        if (!text.isEmpty()) {
+            std::fprintf(stderr, "velnor-cli render: %s\n", text.toUtf8().constData());
+        }
+    }
+    return result.error.isEmpty();
+}
+
 // Draws into the file the output names, choosing the form by its extension.
 bool WriteOutput(DocumentFileContent& content, const RenderOptions& o) {
     const QString output = QString::fromStdString(o.output);
+    if (IsModelPath(output)) {
+        return WriteModel(content, o);
+    }
     if (IsVectorFigurePath(output)) {
         const QString error = DrawVectorPage(content, o);
         if (!error.isEmpty()) {

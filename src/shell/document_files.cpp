@@ -13,8 +13,11 @@
 #include <utility>
 
 #include "model/document.h"
+#include "model/gl_model.h"
 #include "model/message_seam.h"
 #include "output/figure_files.h"
+#include "output/model_files.h"
+#include "output/page_model.h"
 #include "persistence/document_file.h"
 #include "persistence/document_io.h"
 #include "richtext/rtf_writer.h"
@@ -174,7 +177,10 @@ bool DocumentFiles::SaveAs(const QString& file) {
         {QStringLiteral("PNG图像(*.png)"), QStringLiteral("png")},
         {kSvgFilter, QStringLiteral("svg")},
         {kPdfFilter, QStringLiteral("pdf")},
-        {kTikzFilter, QStringLiteral("tex")}};
+        {kTikzFilter, QStringLiteral("tex")},
+        {QStringLiteral("STL模型(*.stl)"), QStringLiteral("stl")},
+        {QStringLiteral("OBJ模型(*.obj)"), QStringLiteral("obj")},
+        {QStringLiteral("glTF模型(*.glb)"), QStringLiteral("glb")}};
     const SaveChoice choice =
         file.isEmpty() ? AskSaveFile(&m_window, QStringLiteral("另存为"), types,
                                      m_strPath.isEmpty() ? QStringLiteral("Pldoc") : m_strPath)
@@ -193,7 +199,21 @@ bool DocumentFiles::SaveAs(const QString& file) {
         }
         return error.isEmpty();
     }
+    if (IsModelPath(choice.path)) {
+        return ExportModel(choice.path);
+    }
     return m_saveView(choice.path);
+}
+
+// The current page as a model with the default options: faces and solids, in millimetres.
+bool DocumentFiles::ExportModel(const QString& path) {
+    const ModelExport result = WriteModelFile(path, m_doc.CurrentPage(), SceneSettings(), {});
+    if (!result.error.isEmpty()) {
+        ShowMessage(result.error.toStdString());
+    } else if (!result.note.isEmpty()) {
+        ShowMessage(result.note.toStdString());
+    }
+    return result.error.isEmpty();
 }
 
 bool DocumentFiles::SavePath(const QString& path) {

@@ -40,9 +40,10 @@ public:
     bool OpenExample(const QString& file);
     bool OpenPath(const QString& path);
     bool Save();
-    // Offers the document file, pictures of the whole view (BMP, JPEG, GIF, PNG) and the figure
-    // as an SVG or PDF drawing; the chosen type decides, or the extension of a given `file`. A
-    // picture or a drawing leaves the document's own file and modified state as they are.
+    // Offers the document file, pictures of the whole view (BMP, JPEG, GIF, PNG), the figure
+    // as an SVG, PDF or TikZ drawing and the page as an STL, OBJ or glTF model; the chosen type
+    // decides, or the extension of a given `file`. A picture, a drawing or a model leaves the
+    // document's own file and modified state as they are.
     bool SaveAs(const QString& file);
     bool SavePath(const QString& path);
     // Asks whether to save a modified document; false when the user cancels (or saving failed).
@@ -78,6 +79,7 @@ private:
     void RememberRecent(const QString& path);
     void FillRecentMenu();
     void StoreNotes();
+    bool ExportModel(const QString& path);
 
     CPlomDoc& m_doc;
     NotesPane& m_notes;

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -20,6 +21,7 @@
 #include "model/document.h"
 #include "model/page.h"
 #include "shell/command_actions.h"
+#include "shell/document_files.h"
 #include "shell/frame_printing.h"
 #include "shell/main_frame.h"
 #include "shell/view_figure.h"
@@ -48,6 +50,15 @@ protected:
         ASSERT_TRUE(action->isEnabled()) << id;
         action->trigger();
         QApplication::processEvents();
+    }
+
+    // Makes `page` the current page of an unmodified document.
+    CPlomDoc& ShowPage(std::unique_ptr<CGpage> page) {
+        CPlomDoc& doc = frame.Document();
+        doc.AppendPage(std::move(page));
+        doc.ActivatePage(std::prev(doc.m_pages.end()));
+        doc.SetModifiedFlag(false);
+        return doc;
     }
 
     int PdfPages(const QString& path) {
@@ -106,13 +117,10 @@ TEST_F(ShellPrintingTest, TheFigureOfTheViewGoesToSvgPdfAndTikz) {
     EXPECT_FALSE(frame.Document().IsModified());
 }
 
-// 另存为 offers TikZ after SVG and PDF; choosing it writes the figure as a LaTeX document and
-// leaves the document as it was.
+// 另存为 offers TikZ after SVG and PDF, then the models; choosing it writes the figure as a LaTeX
+// document and leaves the document as it was.
 TEST_F(ShellPrintingTest, SaveAsOffersTikzAfterSvgAndPdf) {
-    CPlomDoc& doc = frame.Document();
-    doc.AppendPage(MakeDemoPage());
-    doc.ActivatePage(std::prev(doc.m_pages.end()));
-    doc.SetModifiedFlag(false);
+    CPlomDoc& doc = ShowPage(MakeDemoPage());
     const QString path = dir.filePath(QStringLiteral("figure.tex"));
     QStringList filters;
     QTimer::singleShot(1500, [&] {
@@ -131,14 +139,56 @@ TEST_F(ShellPrintingTest, SaveAsOffersTikzAfterSvgAndPdf) {
         static_cast<QDialog*>(dialog)->accept();
     });
     Trigger(cmd::kSaveAs);
-    ASSERT_GE(filters.size(), 3);
-    EXPECT_EQ(filters.mid(filters.size() - 3),
+    ASSERT_GE(filters.size(), 6);
+    EXPECT_EQ(filters.mid(filters.size() - 6),
               QStringList({QStringLiteral("SVG图形(*.svg)"), QStringLiteral("PDF文件(*.pdf)"),
-                           QStringLiteral("TikZ图形 (*.tex)")}));
+                           QStringLiteral("TikZ图形 (*.tex)"), QStringLiteral("STL模型(*.stl)"),
+                           QStringLiteral("OBJ模型(*.obj)"), QStringLiteral("glTF模型(*.glb)")}));
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.readAll().contains("\\begin{tikzpicture}"));
     EXPECT_FALSE(doc.IsModified());
+}
+
+// 另存为 writes the page as a model of the chosen type and leaves the document as it was; a page
+// with nothing that has a surface is refused with a message and no file.
+TEST_F(ShellPrintingTest, SaveAsWritesModelsAndRefusesAPageWithoutSurfaces) {
+    CPlomDoc& doc = ShowPage(MakeDemoPage());
+    const QString path = dir.filePath(QStringLiteral("model.stl"));
+    QTimer::singleShot(1500, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            return;
+        }
+        dialog->selectNameFilter(QStringLiteral("STL模型(*.stl)"));
+        QApplication::processEvents();
+        dialog->grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/save_as_model.png"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    Trigger(cmd::kSaveAs);
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_GT(written.size(), 84);
+    EXPECT_FALSE(doc.IsModified());
+
+    ShowPage(std::make_unique<CGpage>());
+    QString message;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            watch.stop();
+            message = box->text();
+            box->grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/model_refused.png"));
+            box->accept();
+        }
+    });
+    watch.start(20);
+    const QString empty = dir.filePath(QStringLiteral("empty.glb"));
+    EXPECT_FALSE(frame.Files().SaveAs(empty));
+    EXPECT_TRUE(message.contains(QStringLiteral("没有可以导出为模型的面或立体")))
+        << message.toStdString();
+    EXPECT_FALSE(QFile::exists(empty));
 }
 
 int BluePixels(const QImage& image) {
