@@ -18,7 +18,7 @@ int RunDump(int argc, char** argv) {
     if (!LoadForCli(doc, argv[0])) {
         return 1;
     }
-    const std::string json = DocumentToJson(doc, SceneSettings());
+    const std::string json = DocumentToJson(doc, doc.Settings());
     std::fwrite(json.data(), 1, json.size(), stdout);
     return 0;
 }

@@ -171,7 +171,7 @@ std::optional<DocumentFileContent> LoadPages(const RenderOptions& o) {
         return content;
     }
     try {
-        return DecodeDocumentFile(ReadWholeFile(o.file), SceneSettings());
+        return DecodeDocumentFile(ReadWholeFile(o.file), kDefaultSceneSettings);
     } catch (const ArchiveError& e) {
         std::fprintf(stderr, "velnor-cli render: %s: %s\n", o.file.c_str(), e.what());
         return std::nullopt;

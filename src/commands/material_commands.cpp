@@ -36,8 +36,8 @@ bool HasSelectedVerticesOrSolids(const CPlomDoc& doc) {
 
 void ApplyCurrentMaterial(CPlomDoc& doc) {
     CGpage& page = doc.CurrentPage();
-    ForSelectedSolids(page, [](CSubassembly& solid) {
-        solid.m_material = SceneSettings().m_material;
+    ForSelectedSolids(page, [&doc](CSubassembly& solid) {
+        solid.m_material = doc.Settings().m_material;
         solid.m_bOwnMaterial = 1;
     });
     page.m_selSolids.clear();
@@ -60,7 +60,7 @@ void RandomColours(CPlomDoc& doc, const std::function<float()>& random) {
         solid.m_material.ambient = RandomRgba(random);
         solid.m_material.diffuse = RandomRgba(random);
         solid.m_material.specular = RandomRgba(random);
-        solid.m_material.shininess = SceneSettings().m_material.shininess;
+        solid.m_material.shininess = doc.Settings().m_material.shininess;
         solid.m_bOwnMaterial = 1;
     });
     doc.Refresh(kHintRedraw);
@@ -72,7 +72,7 @@ void RandomColours(CPlomDoc& doc) {
 }
 
 void SetTextColour(CPlomDoc& doc, const Rgb& colour) {
-    SceneSettings().m_textColor = colour;
+    doc.Settings().m_textColor = colour;
     CGpage& page = doc.CurrentPage();
     if (page.m_selSolids.size() == 1) {
         auto found = page.m_solids.find(static_cast<uint16_t>(page.m_selSolids.front()));

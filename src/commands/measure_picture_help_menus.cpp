@@ -28,7 +28,7 @@ CommandEntry MeasureItem(int id, std::string text, std::string prompt) {
 CommandEntry TextColourItem() {
     CommandEntry entry = DocumentItem(
         33112, "修改文本颜色", "修改文字颜色", [](CPlomDoc& doc, const CommandParams& params) {
-            const Rgb current = SceneSettings().m_textColor;
+            const Rgb current = doc.Settings().m_textColor;
             SetTextColour(doc, {params.Byte("r", current.r), params.Byte("g", current.g),
                                 params.Byte("b", current.b)});
             return CommandOutcome::kDone;

@@ -33,7 +33,7 @@ bool AddCircleThroughThreePoints(CPlomDoc& doc) {
         ShowMessage(kCollinearMessage);
         return false;
     }
-    page.AddSolid(MakeCircle(circle->centre, circle->axis, circle->radius));
+    page.AddNewSolid(MakeCircle(circle->centre, circle->axis, circle->radius));
     page.m_selPoints.clear();
     doc.CommandProcessor().AddCommand(std::make_unique<CCmdAddTis>(1, doc, "添加过三点的圆"));
     doc.Refresh(kHintSolids);

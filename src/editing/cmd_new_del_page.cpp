@@ -27,6 +27,7 @@ bool CCmdNewDelPage::InsertPage() {
     }
     CPlomDoc& doc = *m_pDoc;
     doc.CurrentPage().DestroyButtonWindows();
+    m_pPage->UseSettings(doc.Settings());
     const PagePosition where = m_bInsertBefore ? doc.m_posCurPage : std::next(doc.m_posCurPage);
     doc.m_posCurPage = doc.m_pages.insert(where, std::move(m_pPage));
     doc.m_pCurPage = doc.m_posCurPage->get();

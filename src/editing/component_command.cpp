@@ -59,7 +59,7 @@ bool AddComponent(CPlomDoc& doc, const ComponentValues& values) {
     const auto kind = static_cast<uint8_t>(values.kind);
     const uint8_t number = kind == kSolidPageComponent ? ComponentNumber(values) : 0;
     CGpage& page = doc.CurrentPage();
-    page.AddSolid(std::make_unique<CSubassembly>(
+    page.AddNewSolid(std::make_unique<CSubassembly>(
         kind, number, values.centre, values.spin, values.axis, values.scale, values.ratio,
         ClipModeOf(values), values.clipPlane1, values.clipPlane2));
     doc.CommandProcessor().AddCommand(

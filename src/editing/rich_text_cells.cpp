@@ -87,7 +87,7 @@ std::optional<uint16_t> AddRichText(CPlomDoc& doc, EditedText text,
     }
     auto cell = std::make_unique<CBitRtfText>();
     TakeText(*cell, std::move(text));
-    cell->m_color = SceneSettings().m_textColor;
+    cell->m_color = doc.Settings().m_textColor;
     if (position) {
         cell->m_position = *position;
     }

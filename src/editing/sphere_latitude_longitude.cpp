@@ -97,10 +97,10 @@ bool AddLatitudeLongitude(CPlomDoc& doc, const LatitudeLongitude& values) {
         return false;
     }
     if (values.parallel) {
-        page.AddSolid(MakeCircle({c.x, c.y, p.z}, {0.0f, 0.0f, 1.0f}, rho));
+        page.AddNewSolid(MakeCircle({c.x, c.y, p.z}, {0.0f, 0.0f, 1.0f}, rho));
     }
     if (values.meridian) {
-        page.AddSolid(MakeMeridian(c, p, radius));
+        page.AddNewSolid(MakeMeridian(c, p, radius));
     }
     Record(doc, values);
     doc.Refresh(kHintAll);

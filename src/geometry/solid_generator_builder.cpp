@@ -18,7 +18,7 @@ constexpr AddedCells kMostCellsOfAFigure{.lines = 60, .faces = 22, .solids = 4};
 }  // namespace
 
 void FigureBuilder::Vertex(Vec3 position, const std::string& label, uint8_t shown) {
-    Vertex(position, label, ToFloats(SceneSettings().m_newPointColor), shown);
+    Vertex(position, label, ToFloats(m_page.Settings().m_newPointColor), shown);
 }
 
 void FigureBuilder::Vertex(Vec3 position, const std::string& label, const Float3& colour,

@@ -15,11 +15,11 @@ constexpr double kUnusedShape = 0.5;
 // (when there is one), then the base.
 AddedCells AddBody(CGpage& page, uint8_t kind, Vec3 base, float radius, float height, double shape,
                    std::optional<float> topRadius) {
-    page.AddSolid(MakeOutlineSolid(kind, base, kUp, {radius, radius, height}, shape));
+    page.AddNewSolid(MakeOutlineSolid(kind, base, kUp, {radius, radius, height}, shape));
     if (topRadius) {
-        page.AddSolid(MakeCircle(base + Vec3{0.0f, 0.0f, height}, kUp, *topRadius));
+        page.AddNewSolid(MakeCircle(base + Vec3{0.0f, 0.0f, height}, kUp, *topRadius));
     }
-    page.AddSolid(MakeCircle(base, kUp, radius));
+    page.AddNewSolid(MakeCircle(base, kUp, radius));
     return {.solids = topRadius ? 3 : 2};
 }
 

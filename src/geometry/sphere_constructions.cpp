@@ -12,10 +12,10 @@ namespace {
 
 void AddGeometricSphereSolids(CGpage& page, Vec3 o, Vec3 oPrime, float radius,
                               float parallelRadius) {
-    page.AddSolid(MakeOutlineSolid(kSolidSphereOutline, o, {0, 0, 1}, {radius, radius, radius}));
-    page.AddSolid(MakeCircle(o, {1, 0, 0}, radius));
-    page.AddSolid(MakeCircle(o, {0, 0, 1}, radius));
-    page.AddSolid(MakeCircle(oPrime, {0, 0, 1}, parallelRadius));
+    page.AddNewSolid(MakeOutlineSolid(kSolidSphereOutline, o, {0, 0, 1}, {radius, radius, radius}));
+    page.AddNewSolid(MakeCircle(o, {1, 0, 0}, radius));
+    page.AddNewSolid(MakeCircle(o, {0, 0, 1}, radius));
+    page.AddNewSolid(MakeCircle(oPrime, {0, 0, 1}, parallelRadius));
 }
 
 }  // namespace

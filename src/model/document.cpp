@@ -51,6 +51,7 @@ void CPlomDoc::OnNewDocument() {
     auto first = std::make_unique<CGpage>();
     first->m_nId = 1;
     first->m_strName = PageNameForId(1);
+    first->UseSettings(m_settings);
     m_pages.push_back(std::move(first));
     m_nNextPageId = 2;
     m_bPageSelected = false;
@@ -76,6 +77,7 @@ std::unique_ptr<CGpage> CPlomDoc::CreatePage() {
     auto page = std::make_unique<CGpage>();
     page->m_nId = m_nNextPageId++;
     page->m_strName = PageNameForId(page->m_nId);
+    page->UseSettings(m_settings);
     return page;
 }
 
@@ -97,6 +99,7 @@ void CPlomDoc::ActivatePage(PagePosition position) {
 }
 
 void CPlomDoc::AppendPage(std::unique_ptr<CGpage> page) {
+    page->UseSettings(m_settings);
     m_pages.push_back(std::move(page));
 }
 

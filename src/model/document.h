@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/cmd_processor.h"
+#include "model/gl_model.h"
 #include "model/page.h"
 #include "model/refresh_hint.h"
 
@@ -75,6 +76,10 @@ public:
     // An imported notes file marks the document modified.
     void ImportNotesRtf(std::string rtf);
 
+    // The scene settings, stored in the file; the pages of this document take theirs from here.
+    CGlModel& Settings() { return m_settings; }
+    const CGlModel& Settings() const { return m_settings; }
+
     CCmdProcessor& CommandProcessor() { return m_cmdProcessor; }
     const CCmdProcessor& CommandProcessor() const { return m_cmdProcessor; }
 
@@ -90,6 +95,7 @@ public:
 private:
     CGpage* FindPage(uint16_t id) const;
 
+    CGlModel m_settings;
     CCmdProcessor m_cmdProcessor{kHistoryCapacity};
     std::string m_strNotesRtf;
     bool m_bModified = false;

@@ -4,9 +4,6 @@ namespace velnor {
 
 CGlModel::CGlModel() { m_titleFont.lfFaceName = kDefaultTitleFace; }
 
-CGlModel& SceneSettings() {
-    static CGlModel settings;
-    return settings;
-}
+const CGlModel kDefaultSceneSettings;
 
 }  // namespace velnor

@@ -12,7 +12,7 @@
 namespace velnor {
 
 // The scene settings: camera, colours, light, global material, display switches and the 3D title.
-// One record per process; documents store all of it but the camera and carry it from file to file.
+// Each document owns one record; its file stores all of it but the camera.
 class CGlModel {
 public:
     CGlModel();
@@ -38,8 +38,8 @@ public:
     Rgba m_lightSpecular{1.0f, 1.0f, 1.0f, 1.0f};
     Material m_material{{0.2f, 0.2f, 0.2f, 1.0f}, {0.8f, 0.8f, 0.8f, 1.0f}, {0, 0, 0, 1}, 0.0f};
 
-    int32_t m_nTexture = 1;       // texture that new solids take (0, 1, 2)
-    int32_t m_nFillStipple = 0;   // 0 colour, 1 hatch pattern, 2 picture pattern
+    int32_t m_nTexture = 1;      // texture that new solids take (0, 1, 2)
+    int32_t m_nFillStipple = 0;  // 0 colour, 1 hatch pattern, 2 picture pattern
 
     // Display switches.
     uint8_t m_bSmoothColors = 0;
@@ -58,7 +58,7 @@ public:
     uint8_t m_nLineKind = kSegment;
 };
 
-// The process-wide scene settings.
-CGlModel& SceneSettings();
+// The settings of a page that belongs to no document, and of every new document.
+extern const CGlModel kDefaultSceneSettings;
 
 }  // namespace velnor

@@ -2,11 +2,9 @@
 
 #include <utility>
 
-#include "model/gl_model.h"
-
 namespace velnor {
 
-CLineCell::CLineCell() : CGcell("线"), m_nKind(SceneSettings().m_nLineKind) {}
+CLineCell::CLineCell() : CGcell("线"), m_nKind(kSegment) {}
 
 CLineCell::CLineCell(uint8_t start, uint8_t end, uint8_t kind)
     : CGcell("线"), m_nStart(start), m_nEnd(end), m_nKind(kind) {}

@@ -11,7 +11,7 @@ enum LineKind : uint8_t { kSegment = 0, kRay = 1, kStraightLine = 2, kVector = 3
 // A segment, ray, line or vector between two vertices of its page.
 class CLineCell final : public CGcell {
 public:
-    // Takes the current line kind of the scene settings.
+    // A segment: the page gives a line made for the user the current kind.
     CLineCell();
     CLineCell(uint8_t start, uint8_t end, uint8_t kind);
 

@@ -6,7 +6,6 @@
 #include "model/button_window.h"
 #include "model/button_window_seam.h"
 #include "model/color.h"
-#include "model/gl_model.h"
 #include "model/message_seam.h"
 
 namespace velnor {
@@ -94,7 +93,7 @@ bool CGpage::AddVertex(float x, float y, float z) {
     }
     const int i = m_nVertexCount;
     m_pos[i] = {x, y, z};
-    m_color[i] = ToFloats(SceneSettings().m_newPointColor);
+    m_color[i] = ToFloats(Settings().m_newPointColor);
     m_label[i] = NextLabel();
     m_bShown[i] = 1;
     m_selPoints.push_back(i);
@@ -161,7 +160,7 @@ uint16_t CGpage::AddLine(std::unique_ptr<CLineCell> line) {
 }
 
 uint16_t CGpage::AddLine(uint8_t start, uint8_t end) {
-    return AddLine(start, end, SceneSettings().m_nLineKind);
+    return AddLine(start, end, Settings().m_nLineKind);
 }
 
 std::optional<uint16_t> CGpage::AddFace(std::span<const int> indices) {
@@ -206,6 +205,11 @@ uint16_t CGpage::AddSolid(std::unique_ptr<CSubassembly> solid) {
     return Insert(m_solids, m_nNextSolidId, 1, m_solidGrants, std::move(solid));
 }
 
+uint16_t CGpage::AddNewSolid(std::unique_ptr<CSubassembly> solid) {
+    solid->m_nTexture = static_cast<uint32_t>(Settings().m_nTexture);
+    return AddSolid(std::move(solid));
+}
+
 uint16_t CGpage::AddText(std::unique_ptr<CDTextCell> text) {
     return Insert(m_texts, m_nNextTextId, 1, m_textGrants, std::move(text));
 }
@@ -235,7 +239,7 @@ void CGpage::ClosePolygon() {
         ShowMessage(kPageFullMessage);
         return;
     }
-    const uint8_t kind = SceneSettings().m_nLineKind;
+    const uint8_t kind = Settings().m_nLineKind;
     for (size_t i = 1; i < m_selPoints.size(); ++i) {
         AddLine(static_cast<uint8_t>(m_selPoints[i - 1]), static_cast<uint8_t>(m_selPoints[i]),
                 kind);

@@ -14,6 +14,7 @@
 #include "model/cell_keys.h"
 #include "model/dtext_cell.h"
 #include "model/face_cell.h"
+#include "model/gl_model.h"
 #include "model/line_cell.h"
 #include "model/subassembly.h"
 
@@ -47,6 +48,11 @@ public:
     CGpage(CGpage&&) = default;
     CGpage& operator=(CGpage&&) = default;
 
+    // The settings that new vertices, lines and solids take their colour, kind and texture from:
+    // the document's, from when the page enters one.
+    const CGlModel& Settings() const { return *m_pSettings; }
+    void UseSettings(const CGlModel& settings) { m_pSettings = &settings; }
+
     // Vertices. AddVertex labels and selects the new vertex; beyond the 200th it shows
     // "本页顶点数已达界限,请新建一页", adds nothing and returns false.
     bool AddVertex(float x, float y, float z);
@@ -67,6 +73,8 @@ public:
     std::optional<uint16_t> AddFaceFromSelection();
     uint16_t AddFace(std::unique_ptr<CFaceCell> face);
     uint16_t AddSolid(std::unique_ptr<CSubassembly> solid);
+    // A solid made for the user now: it takes the texture of the settings.
+    uint16_t AddNewSolid(std::unique_ptr<CSubassembly> solid);
     uint16_t AddText(std::unique_ptr<CDTextCell> text);
     // Gives the button the next button key and the rectangle of that key.
     uint16_t AddButton(std::unique_ptr<CBtCmd> button);
@@ -162,6 +170,8 @@ public:
 
 private:
     std::string NextLabel();
+
+    const CGlModel* m_pSettings = &kDefaultSceneSettings;
 };
 
 // The rectangle a new button of that key takes: buttons stack 30 pixels apart from the top.

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "model/gl_model.h"
-
 namespace velnor {
 
 namespace {
@@ -47,8 +45,7 @@ CSubassembly::CSubassembly(uint8_t kind, uint8_t componentNumber, const Float3& 
       m_dShape(shapeParameter),
       m_nClipMode(clipMode),
       m_clipPlane1(clipPlane1),
-      m_clipPlane2(clipPlane2),
-      m_nTexture(static_cast<uint32_t>(SceneSettings().m_nTexture)) {
+      m_clipPlane2(clipPlane2) {
     // A direction of no length cannot be turned into; such solids stand upside down instead.
     if (std::fabs(m_direction[0]) < 0.0001f && std::fabs(m_direction[1]) < 0.0001f &&
         std::fabs(m_direction[2]) < 0.0001f) {

@@ -31,14 +31,14 @@ std::vector<uint8_t> SaveDocument(const CPlomDoc& doc) {
     }
     const std::span<const std::string> names(doc.m_componentNames.begin() + 1,
                                              doc.m_nComponentCount);
-    return EncodeDocumentFile({SceneSettings(), doc.m_nNextPageId, names, pages, doc.NotesRtf()});
+    return EncodeDocumentFile({doc.Settings(), doc.m_nNextPageId, names, pages, doc.NotesRtf()});
 }
 
 void LoadDocument(CPlomDoc& doc, std::span<const uint8_t> bytes) {
-    DocumentFileContent content = DecodeDocumentFile(bytes, SceneSettings());
+    DocumentFileContent content = DecodeDocumentFile(bytes, doc.Settings());
 
     doc.DeleteContents();
-    SceneSettings() = std::move(content.settings);
+    doc.Settings() = std::move(content.settings);
     DocumentViews().SceneSettingsReplaced();
     doc.m_nNextPageId = content.nextPageId;
     doc.m_componentNames = {};

@@ -207,7 +207,7 @@ bool DocumentFiles::SaveAs(const QString& file) {
 
 // The current page as a model with the default options: faces and solids, in millimetres.
 bool DocumentFiles::ExportModel(const QString& path) {
-    const ModelExport result = WriteModelFile(path, m_doc.CurrentPage(), SceneSettings(), {});
+    const ModelExport result = WriteModelFile(path, m_doc.CurrentPage(), m_doc.Settings(), {});
     if (!result.error.isEmpty()) {
         ShowMessage(result.error.toStdString());
     } else if (!result.note.isEmpty()) {

@@ -47,7 +47,7 @@ QString FramePrinting::PrintToFile(const QString& path, bool allPages) {
     QPrinter printer;
     printer.setPrintRange(allPages ? QPrinter::AllPages : QPrinter::CurrentPage);
     const std::vector<const CGpage*> pages = ChosenPages(printer);
-    return PrintSheetsToPdf(path, pages, SceneSettings(),
+    return PrintSheetsToPdf(path, pages, m_frame.Document().Settings(),
                             ViewVectorLayout(m_frame.Document(), m_frame.View()));
 }
 
@@ -71,7 +71,7 @@ std::vector<const CGpage*> FramePrinting::ChosenPages(const QPrinter& printer) c
 
 void FramePrinting::PrintOn(QPrinter& printer) {
     const std::vector<const CGpage*> pages = ChosenPages(printer);
-    PrintSheets(printer, pages, SceneSettings(),
+    PrintSheets(printer, pages, m_frame.Document().Settings(),
                 ViewVectorLayout(m_frame.Document(), m_frame.View()));
 }
 

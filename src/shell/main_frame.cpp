@@ -181,7 +181,7 @@ void CMainFrame::BuildPanes() {
     notesLayout->addWidget(m_notes, 1);
     // The input line sits under the view, in the view's pane.
     auto* viewPane = new QWidget(m_splitter);
-    m_view = new CPlomView(SceneSettings(), viewPane);
+    m_view = new CPlomView(m_doc->Settings(), viewPane);
     m_view->setAcceptDrops(false);
     m_input = new InputLine(*m_scriptRunner, viewPane);
     auto* column = new QVBoxLayout(viewPane);
@@ -203,7 +203,7 @@ void CMainFrame::BuildManagerBar() {
     m_managerBar->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     auto* tabs = new QTabWidget(m_managerBar);
     m_tree = new ManagerTree(*m_doc, tabs);
-    m_settings = new CGlSetDlg(SceneSettings(), *m_doc, *m_view, tabs);
+    m_settings = new CGlSetDlg(m_doc->Settings(), *m_doc, *m_view, tabs);
     // The settings are taller than a small screen: they scroll instead of making the window
     // taller than the screen.
     auto* settingsPane = new QScrollArea(tabs);

@@ -23,7 +23,7 @@ VectorLayout ViewVectorLayout(const CPlomDoc& doc, const CPlomView& view) {
 }
 
 QString ExportViewFigure(const QString& path, const CPlomDoc& doc, const CPlomView& view) {
-    return WriteVectorFigure(path, doc.CurrentPage(), SceneSettings(), ViewVectorLayout(doc, view));
+    return WriteVectorFigure(path, doc.CurrentPage(), doc.Settings(), ViewVectorLayout(doc, view));
 }
 
 }  // namespace velnor

@@ -18,10 +18,8 @@ TEST_F(ScriptTest, ColoursAreBytesAndAreRefusedOutsideThem) {
     EXPECT_EQ(Page().m_color[1], (Float3{1.0f, 0.0f, 0.2f}));
     EXPECT_THROW(Run("修改点的颜色 r=256\n"), ScriptError);
     EXPECT_EQ(Page().m_color[1], (Float3{1.0f, 0.0f, 0.2f}));
-    const Rgb before = SceneSettings().m_textColor;
     Run("修改文本颜色 r=1 g=2 b=3\n");
-    EXPECT_EQ(SceneSettings().m_textColor, (Rgb{1, 2, 3}));
-    SceneSettings().m_textColor = before;
+    EXPECT_EQ(doc.Settings().m_textColor, (Rgb{1, 2, 3}));
 }
 
 TEST_F(ScriptTest, ReversingALineSwapsItsEndsAndEmptiesTheLineSelection) {

@@ -21,7 +21,6 @@ const Material kRuby{{0.1745f, 0.01175f, 0.01175f, 1},
 class MaterialCommandsTest : public ::testing::Test {
 protected:
     MaterialCommandsTest() { doc.OnNewDocument(); }
-    ~MaterialCommandsTest() override { SceneSettings() = saved; }
 
     uint16_t AddSphere() {
         return Page().AddSolid(std::make_unique<CSubassembly>(
@@ -30,13 +29,12 @@ protected:
     }
     CGpage& Page() { return doc.CurrentPage(); }
 
-    CGlModel saved = SceneSettings();
     test::RecordingDocumentViews views;
     CPlomDoc doc;
 };
 
 TEST_F(MaterialCommandsTest, SelectedSolidsTakeACopyOfTheSceneMaterialAndTheSelectionEmpties) {
-    SceneSettings().m_material = kRuby;
+    doc.Settings().m_material = kRuby;
     const uint16_t a = AddSphere(), b = AddSphere();
     Page().m_selSolids = {a};
     ApplyCurrentMaterial(doc);
@@ -47,7 +45,7 @@ TEST_F(MaterialCommandsTest, SelectedSolidsTakeACopyOfTheSceneMaterialAndTheSele
 }
 
 TEST_F(MaterialCommandsTest, FollowingTheSceneMaterialAgainKeepsTheStoredMaterial) {
-    SceneSettings().m_material = kRuby;
+    doc.Settings().m_material = kRuby;
     const uint16_t a = AddSphere();
     Page().m_selSolids = {a};
     ApplyCurrentMaterial(doc);
@@ -59,7 +57,7 @@ TEST_F(MaterialCommandsTest, FollowingTheSceneMaterialAgainKeepsTheStoredMateria
 }
 
 TEST_F(MaterialCommandsTest, RandomColoursGoToSelectedVerticesAndSolidsAndTheSelectionsStay) {
-    SceneSettings().m_material.shininess = 42.0f;
+    doc.Settings().m_material.shininess = 42.0f;
     Page().AddVertex(0, 0, 0);
     Page().AddVertex(1, 0, 0);
     const Float3 unselected = Page().m_color[0];

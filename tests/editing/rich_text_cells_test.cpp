@@ -60,7 +60,7 @@ TEST(RichTextName, KeepsFiveBytesAndCutsLongerTextsAtWholeCharacters) {
 using RichTextCellsTest = EditingTest;
 
 TEST_F(RichTextCellsTest, AddedTextIsOneUndoableStepInTheTextColour) {
-    SceneSettings().m_textColor = {10, 20, 30};
+    doc.Settings().m_textColor = {10, 20, 30};
     const std::optional<uint16_t> key = AddRichText(doc, FakeTextRenderer::Text("勾股定理"));
     ASSERT_TRUE(key.has_value());
     const CBitRtfText* text = RichText(Page(), *key);
@@ -77,7 +77,6 @@ TEST_F(RichTextCellsTest, AddedTextIsOneUndoableStepInTheTextColour) {
     EXPECT_TRUE(Page().m_solids.empty());
     History().Redo();
     EXPECT_NE(RichText(Page(), *key), nullptr);
-    SceneSettings() = CGlModel{};
 }
 
 TEST_F(RichTextCellsTest, BlankTextIsRefusedAndNothingIsRecorded) {

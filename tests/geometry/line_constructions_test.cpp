@@ -13,25 +13,15 @@ namespace {
 using test::AddPoints;
 using test::ExpectPosition;
 
-// Sets the kind that new lines take for the lifetime of the object.
-class CurrentLineKind {
-public:
-    explicit CurrentLineKind(uint8_t kind) : m_saved(SceneSettings().m_nLineKind) {
-        SceneSettings().m_nLineKind = kind;
-    }
-    ~CurrentLineKind() { SceneSettings().m_nLineKind = m_saved; }
-
-private:
-    uint8_t m_saved;
-};
-
 const CLineCell& LastLine(const CGpage& page) {
     return *page.m_lines.rbegin()->second;
 }
 
 TEST(PerpendicularToLine, AddsTheFootAndJoinsItWithTheCurrentKind) {
-    CurrentLineKind ray(kRay);
+    CGlModel settings;
+    settings.m_nLineKind = kRay;
     CGpage page;
+    page.UseSettings(settings);
     AddPoints(page, {{0, 0, 0}, {4, 2, 0}, {1, 3, 0}});
     page.m_selLines = {page.AddLine(0, 1)};
     page.m_selPoints = {2};

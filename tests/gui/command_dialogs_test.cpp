@@ -423,7 +423,6 @@ TEST_F(CommandDialogsTest, DefinitionsTakeTheDialogValuesAndRefuseAnAxisWithoutD
 }
 
 TEST_F(CommandDialogsTest, ColourPickersOpenOnTheCurrentColourAndSetTheChosenOne) {
-    const Rgb savedText = SceneSettings().m_textColor;
     Prepare("point 0 0 0\n");
     RunWithDialog(cmd::kVertexColour, [&](QDialog* dialog) {
         auto* picker = qobject_cast<QColorDialog*>(dialog);
@@ -442,8 +441,7 @@ TEST_F(CommandDialogsTest, ColourPickersOpenOnTheCurrentColourAndSetTheChosenOne
         picker->setCurrentColor(QColor(0, 0, 255));
         picker->accept();
     });
-    EXPECT_EQ(SceneSettings().m_textColor, (Rgb{0, 0, 255}));
-    SceneSettings().m_textColor = savedText;
+    EXPECT_EQ(doc.Settings().m_textColor, (Rgb{0, 0, 255}));
 }
 
 }  // namespace

@@ -30,12 +30,11 @@ struct TestProfile {
 
 class ShellToolsTest : public testing::Test, private TestProfile {
 protected:
-    ShellToolsTest() : saved(SceneSettings()) {
+    ShellToolsTest() {
         frame.resize(1400, 900);
         frame.show();
         QApplication::processEvents();
     }
-    ~ShellToolsTest() override { SceneSettings() = saved; }
 
     QAction* ToolButton(QToolBar& bar, const QString& text) {
         for (QAction* action : bar.actions()) {
@@ -46,7 +45,6 @@ protected:
         return nullptr;
     }
 
-    CGlModel saved;
     CMainFrame frame;
     CPlomDoc& doc = frame.Document();
 };
@@ -110,24 +108,24 @@ TEST_F(ShellToolsTest, SmoothColoursTicksColouredLinesAndStaysApartWhenTurnedOff
     QCheckBox* colouredLines = frame.Settings().SwitchBox(0);
     QCheckBox* smoothColours = frame.Settings().SwitchBox(1);
     smoothColours->click();
-    EXPECT_EQ(SceneSettings().m_bSmoothColors, 1);
-    EXPECT_EQ(SceneSettings().m_bColorLines, 1);
+    EXPECT_EQ(doc.Settings().m_bSmoothColors, 1);
+    EXPECT_EQ(doc.Settings().m_bColorLines, 1);
     EXPECT_TRUE(colouredLines->isChecked());
     EXPECT_TRUE(frame.isWindowModified());
     smoothColours->click();
-    EXPECT_EQ(SceneSettings().m_bSmoothColors, 0);
+    EXPECT_EQ(doc.Settings().m_bSmoothColors, 0);
     EXPECT_TRUE(colouredLines->isChecked());
 }
 
 TEST_F(ShellToolsTest, FirstF4AppliesTheWireframePreset) {
-    SceneSettings().m_bLighting = 1;
+    doc.Settings().m_bLighting = 1;
     frame.Settings().SyncFromSettings();
     frame.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
     QTest::keyClick(&frame.View(), Qt::Key_F4);
-    EXPECT_EQ(SceneSettings().m_bLighting, 0);
-    EXPECT_EQ(SceneSettings().m_bSmoothLines, 1);
-    EXPECT_FLOAT_EQ(SceneSettings().m_material.shininess, 120.0f);
+    EXPECT_EQ(doc.Settings().m_bLighting, 0);
+    EXPECT_EQ(doc.Settings().m_bSmoothLines, 1);
+    EXPECT_FLOAT_EQ(doc.Settings().m_material.shininess, 120.0f);
     EXPECT_FALSE(frame.Settings().SwitchBox(2)->isChecked());
 }
 

@@ -197,7 +197,7 @@ class ViewImageTest : public testing::Test {
 protected:
     void SetUp() override {
         doc.OnNewDocument();
-        view = std::make_unique<CPlomView>(SceneSettings());
+        view = std::make_unique<CPlomView>(doc.Settings());
         view->resize(640, 480);
         view->Tools().SetDocument(&doc);
         view->SetPage(&doc.CurrentPage());

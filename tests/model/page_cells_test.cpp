@@ -27,14 +27,19 @@ TEST(PageLines, KeysStartAtOneAndNamesJoinLabels) {
     EXPECT_EQ(page.m_lines.at(2)->m_strName, "CD");
 }
 
-TEST(PageLines, NewLinesTakeTheCurrentLineKind) {
+TEST(PageLines, NewLinesTakeTheLineKindOfThePagesSettings) {
     CGpage page = PageWithSquare();
-    SceneSettings().m_nLineKind = kRay;
+    CGlModel settings;
+    settings.m_nLineKind = kRay;
+    page.UseSettings(settings);
     page.AddLine(0, 1);
-    CLineCell defaulted;
-    SceneSettings().m_nLineKind = kSegment;
-    EXPECT_EQ(page.m_lines.at(1)->m_nKind, kRay);
-    EXPECT_EQ(defaulted.m_nKind, kRay);
+    page.m_selPoints = {1, 2, 3};
+    page.ClosePolygon();
+    for (const auto& [key, line] : page.m_lines) {
+        EXPECT_EQ(line->m_nKind, kRay) << key;
+    }
+    const CLineCell defaulted;
+    EXPECT_EQ(defaulted.m_nKind, kSegment);
     EXPECT_EQ(defaulted.m_strName, "线");
 }
 
@@ -160,6 +165,24 @@ TEST(PageCells, SolidsAreNamedAfterTheirKindAndFixANullAxis) {
     EXPECT_EQ(SolidKindName(kSolidFrustumSide), std::string("圆台侧面*"));
     EXPECT_EQ(SolidKindPreset(kSolidFrustumSide), 1u);
     EXPECT_EQ(SolidKindPreset(28), 0u);
+}
+
+// A solid made now takes the texture of the settings; one read or pasted keeps its own.
+TEST(PageCells, OnlyNewSolidsTakeTheTextureOfThePagesSettings) {
+    const Plane p1{0, 0, 1, 0}, p2{0, 0, -1, 0};
+    auto MakeCone = [&] {
+        return std::make_unique<CSubassembly>(kSolidCone, 0, Float3{}, 0, Float3{0, 0, 1},
+                                              Float3{1, 1, 1}, 0.5, 0, p1, p2);
+    };
+    CGpage page;
+    CGlModel settings;
+    settings.m_nTexture = 2;
+    page.UseSettings(settings);
+    auto kept = MakeCone();
+    kept->m_nTexture = 0;
+    const uint16_t made = page.AddNewSolid(MakeCone()), read = page.AddSolid(std::move(kept));
+    EXPECT_EQ(page.m_solids.at(made)->m_nTexture, 2u);
+    EXPECT_EQ(page.m_solids.at(read)->m_nTexture, 0u);
 }
 
 }  // namespace

@@ -40,10 +40,10 @@ TEST(PageVertices, LabelsRunPastZWithSuffixes) {
 
 TEST(PageVertices, NewVertexTakesNewPointColourAndIsShownAndSelected) {
     CGpage page;
-    const Rgb saved = SceneSettings().m_newPointColor;
-    SceneSettings().m_newPointColor = {255, 0, 51};
+    CGlModel settings;
+    settings.m_newPointColor = {255, 0, 51};
+    page.UseSettings(settings);
     page.AddVertex(1.5f, -2, 3);
-    SceneSettings().m_newPointColor = saved;
 
     EXPECT_EQ(page.m_pos[0], (Float3{1.5f, -2, 3}));
     EXPECT_FLOAT_EQ(page.m_color[0][0], 1.0f);

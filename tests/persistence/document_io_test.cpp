@@ -6,6 +6,7 @@
 #include <string>
 
 #include "editing/editing_fixture.h"
+#include "editing/page_operations.h"
 #include "model/gl_model.h"
 #include "persistence/archive_error.h"
 #include "persistence/document_file.h"
@@ -23,11 +24,8 @@ Bytes DataFile(const std::string& name) {
     return Bytes(std::istreambuf_iterator<char>(file), {});
 }
 
-// Keeps the program-wide scene settings of other tests out of reach of loads.
 class DocumentIoTest : public test::EditingTest {
 protected:
-    ~DocumentIoTest() override { SceneSettings() = m_savedSettings; }
-
     std::filesystem::path TempDir() {
         const auto dir =
             std::filesystem::temp_directory_path() /
@@ -37,9 +35,6 @@ protected:
         std::filesystem::create_directories(dir);
         return dir;
     }
-
-private:
-    CGlModel m_savedSettings = SceneSettings();
 };
 
 TEST_F(DocumentIoTest, NewDocumentSavesAsTheEmptyDocument) {
@@ -78,7 +73,7 @@ TEST_F(DocumentIoTest, ReferencesThatNameNothingAreDroppedWithOneMessage) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         const Bytes bytes = DataFile(c.file);
-        EXPECT_EQ(DecodeDocumentFile(bytes, SceneSettings()).repairs, c.repairs);
+        EXPECT_EQ(DecodeDocumentFile(bytes, doc.Settings()).repairs, c.repairs);
         messages.texts.clear();
         LoadDocument(doc, bytes);
         EXPECT_EQ(messages.texts,
@@ -86,7 +81,7 @@ TEST_F(DocumentIoTest, ReferencesThatNameNothingAreDroppedWithOneMessage) {
                       "文件中有" + std::to_string(c.repairs.size()) +
                       "处损坏的引用(所指的图元或按钮不存在,或页号重复),已删去或更正"});
         EXPECT_TRUE(doc.IsModified());
-        EXPECT_TRUE(DecodeDocumentFile(SaveDocument(doc), SceneSettings()).repairs.empty());
+        EXPECT_TRUE(DecodeDocumentFile(SaveDocument(doc), doc.Settings()).repairs.empty());
     }
 }
 
@@ -117,27 +112,56 @@ TEST_F(DocumentIoTest, FirstPageWithPreset2AsksForPerspective) {
     EXPECT_EQ(views.perspectiveRequests, 1);
 }
 
-TEST_F(DocumentIoTest, LoadedSettingsReplaceTheProgramSettingsButNotTheCamera) {
-    SceneSettings().m_strTitle1 = "保存的标题";
-    SceneSettings().m_camera.m_fZoom = 3.0f;
+TEST_F(DocumentIoTest, LoadedSettingsReplaceTheDocumentsSettingsButNotTheCamera) {
+    doc.Settings().m_strTitle1 = "保存的标题";
+    doc.Settings().m_camera.m_fZoom = 3.0f;
     const Bytes bytes = SaveDocument(doc);
-    SceneSettings().m_strTitle1 = "别的";
-    SceneSettings().m_camera.m_fZoom = 5.0f;
+    doc.Settings().m_strTitle1 = "别的";
+    doc.Settings().m_camera.m_fZoom = 5.0f;
     LoadDocument(doc, bytes);
-    EXPECT_EQ(SceneSettings().m_strTitle1, "保存的标题");
-    EXPECT_EQ(SceneSettings().m_camera.m_fZoom, 5.0f);
+    EXPECT_EQ(doc.Settings().m_strTitle1, "保存的标题");
+    EXPECT_EQ(doc.Settings().m_camera.m_fZoom, 5.0f);
+}
+
+Rgb NewVertexColour(CGpage& page) {
+    page.AddVertex(0, 0, 0);
+    const Float3& colour = page.m_color[page.m_nVertexCount - 1];
+    return {static_cast<uint8_t>(colour[0] * 255), static_cast<uint8_t>(colour[1] * 255),
+            static_cast<uint8_t>(colour[2] * 255)};
+}
+
+TEST_F(DocumentIoTest, EachDocumentsPagesTakeItsOwnSettings) {
+    const Rgb red{255, 0, 0}, blue{0, 0, 255}, green = kDefaultSceneSettings.m_newPointColor;
+    doc.Settings().m_newPointColor = red;
+    const Bytes bytes = SaveDocument(doc);
+    CPlomDoc other;
+    other.OnNewDocument();
+    EXPECT_EQ(NewVertexColour(other.CurrentPage()), green);
+
+    LoadDocument(other, bytes);
+    doc.Settings().m_newPointColor = blue;
+    EXPECT_EQ(NewVertexColour(other.CurrentPage()), red);
+    EXPECT_EQ(NewVertexColour(doc.CurrentPage()), blue);
+    NewPage(doc);
+    EXPECT_EQ(NewVertexColour(doc.CurrentPage()), blue);
+
+    // A page made apart from any document follows the document it is put into.
+    auto apart = std::make_unique<CGpage>();
+    EXPECT_EQ(NewVertexColour(*apart), green);
+    InsertPage(other, std::move(apart), "新建页");
+    EXPECT_EQ(NewVertexColour(other.CurrentPage()), red);
 }
 
 TEST_F(DocumentIoTest, DamagedFileLeavesDocumentAndSettingsAsTheyWere) {
     doc.CurrentPage().AddVertex(1, 2, 3);
     const auto before = test::CopyPage(doc.CurrentPage());
-    SceneSettings().m_strTitle1 = "原来的";
+    doc.Settings().m_strTitle1 = "原来的";
     Bytes damaged = DataFile("every_record.plm");
     damaged.resize(damaged.size() / 2);
     EXPECT_THROW(LoadDocument(doc, damaged), ArchiveError);
     ASSERT_EQ(doc.m_pages.size(), 1u);
     EXPECT_TRUE(test::PagesEqual(*before, doc.CurrentPage()));
-    EXPECT_EQ(SceneSettings().m_strTitle1, "原来的");
+    EXPECT_EQ(doc.Settings().m_strTitle1, "原来的");
     EXPECT_EQ(views.settingsReplaced, 0);
 }
 

@@ -15,7 +15,7 @@ namespace {
 // The colour the picker opens with: the first selected vertex's, or the text colour.
 QColor CurrentColour(const DialogContext& context) {
     if (context.entry.id == cmd::kTextColour) {
-        return ToQColor(SceneSettings().m_textColor);
+        return ToQColor(context.doc.Settings().m_textColor);
     }
     const CGpage& page = context.doc.CurrentPage();
     if (page.m_selPoints.empty()) {

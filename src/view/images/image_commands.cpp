@@ -161,7 +161,7 @@ void ImageCommands::ConvertToBitmap(CPlomDoc& doc) {
     auto text = std::make_unique<CBitText>(pixels.width, pixels.height, BitmapFromPixels(pixels));
     // Black bits on the default black background would vanish: the text takes the colour that
     // typed texts take.
-    text->m_color = SceneSettings().m_textColor;
+    text->m_color = doc.Settings().m_textColor;
     doc.CurrentPage().AddSolid(std::move(text));
     doc.CommandProcessor().AddCommand(std::make_unique<CCmdAddTis>(1, doc, "添加文本"));
     Close();
