@@ -5,6 +5,7 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <array>
 #include <map>
 
 #include "richtext/rtf_state.h"
@@ -30,32 +31,31 @@ std::vector<int> EdgesOf(const RtfRowDefinition& definition, size_t cells) {
 
 void SetBorders(QTextTableCellFormat& format, const RtfCellDefinition& cell,
                 const std::vector<QColor>& colors) {
-    using Setter = void (QTextTableCellFormat::*)(qreal);
-    using StyleSetter = void (QTextTableCellFormat::*)(QTextFrameFormat::BorderStyle);
-    using BrushSetter = void (QTextTableCellFormat::*)(const QBrush&);
-    const struct {
-        Setter width;
-        StyleSetter style;
-        BrushSetter brush;
-    } sides[] = {
-        {&QTextTableCellFormat::setTopBorder, &QTextTableCellFormat::setTopBorderStyle,
-         &QTextTableCellFormat::setTopBorderBrush},
-        {&QTextTableCellFormat::setLeftBorder, &QTextTableCellFormat::setLeftBorderStyle,
-         &QTextTableCellFormat::setLeftBorderBrush},
-        {&QTextTableCellFormat::setBottomBorder, &QTextTableCellFormat::setBottomBorderStyle,
-         &QTextTableCellFormat::setBottomBorderBrush},
-        {&QTextTableCellFormat::setRightBorder, &QTextTableCellFormat::setRightBorderStyle,
-         &QTextTableCellFormat::setRightBorderBrush},
+    // The format's own properties for each side, in the order of RtfSide.
+    struct SideProperties {
+        int width, style, brush;
     };
-    for (size_t side = 0; side < cell.borders.size(); ++side) {
+    constexpr std::array<SideProperties, 4> kSides{{
+        {QTextFormat::TableCellTopBorder, QTextFormat::TableCellTopBorderStyle,
+         QTextFormat::TableCellTopBorderBrush},
+        {QTextFormat::TableCellLeftBorder, QTextFormat::TableCellLeftBorderStyle,
+         QTextFormat::TableCellLeftBorderBrush},
+        {QTextFormat::TableCellBottomBorder, QTextFormat::TableCellBottomBorderStyle,
+         QTextFormat::TableCellBottomBorderBrush},
+        {QTextFormat::TableCellRightBorder, QTextFormat::TableCellRightBorderStyle,
+         QTextFormat::TableCellRightBorderBrush},
+    }};
+    for (size_t side = 0; side < kSides.size(); ++side) {
         const RtfBorder& border = cell.borders[side];
-        (format.*sides[side].width)(border.shown ? std::max(1.0, border.width / kTwipsPerPixel)
-                                                 : 0.0);
-        (format.*sides[side].style)(border.shown ? QTextFrameFormat::BorderStyle_Solid
-                                                 : QTextFrameFormat::BorderStyle_None);
+        const SideProperties& properties = kSides[side];
+        format.setProperty(properties.width,
+                           border.shown ? std::max(1.0, border.width / kTwipsPerPixel) : 0.0);
+        format.setProperty(properties.style, border.shown ? QTextFrameFormat::BorderStyle_Solid
+                                                          : QTextFrameFormat::BorderStyle_None);
         const bool colored = border.color > 0 && border.color < static_cast<int>(colors.size()) &&
                              colors[border.color].isValid();
-        (format.*sides[side].brush)(colored ? colors[border.color] : QColor(Qt::black));
+        format.setProperty(properties.brush,
+                           QBrush(colored ? colors[border.color] : QColor(Qt::black)));
     }
 }
 
