@@ -100,12 +100,12 @@ void GlScene::Release() {
     m_base = m_componentBase = m_kindBase = 0;
     m_textures = {};
     m_settings = nullptr;
-    m_bGlutListsBuilt = m_bKindListsBuilt = m_bTitleBuilt = m_bTexturesLoaded = false;
+    m_bAxesBuilt = m_bKindListsBuilt = m_bTitleBuilt = m_bTexturesLoaded = false;
 }
 
 GLuint GlScene::List(int offset) const {
     if (offset == lists::kAxes) {
-        BuildGlutLists();
+        BuildAxesList();
     } else if (offset == lists::kTitle && !m_bTitleBuilt) {
         BuildTitle();
     }
@@ -128,7 +128,7 @@ bool GlScene::KindTextured(ShapeKind kind) const {
 
 void GlScene::BuildAll() const {
     List(lists::kTitle);
-    BuildGlutLists();
+    BuildAxesList();
     BuildKindLists();
     LoadStartupTextures();
 }
@@ -153,11 +153,11 @@ void GlScene::BuildKindLists() const {
     });
 }
 
-void GlScene::BuildGlutLists() const {
-    if (m_bGlutListsBuilt || m_base == 0) {
+void GlScene::BuildAxesList() const {
+    if (m_bAxesBuilt || m_base == 0) {
         return;
     }
-    m_bGlutListsBuilt = true;
+    m_bAxesBuilt = true;
     InitGlutOnce();
     WithStateKept([this] { BuildAxes(m_base + lists::kAxes, m_base); });
 }

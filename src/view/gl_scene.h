@@ -73,7 +73,7 @@ private:
     // Textures 0, 1, 2 from the pictures installed with the program (a missing one stays empty).
     void LoadStartupTextures() const;
     void Upload(GLuint texture, const PixelBuffer& pixels) const;
-    void BuildGlutLists() const;
+    void BuildAxesList() const;
     void BuildKindLists() const;
     void BuildTitle() const;
 
@@ -86,7 +86,7 @@ private:
     LabelAdvances m_labelAdvances{};
     const CGlModel* m_settings = nullptr;
     // What is made on first use: a cache, so asking for it stays a const question.
-    mutable bool m_bGlutListsBuilt = false;
+    mutable bool m_bAxesBuilt = false;
     mutable bool m_bKindListsBuilt = false;
     mutable bool m_bTitleBuilt = false;
     mutable bool m_bTexturesLoaded = false;
