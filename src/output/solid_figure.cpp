@@ -170,23 +170,26 @@ bool FacesTheEye(const SceneProjector& projector, const std::vector<QVector3D>& 
     return mirrored ? area > 0.0 : area < 0.0;
 }
 
-// Under light the view shades a wire vertex by vertex, its normals pointing away from the
-// solid's middle, and blends the colours along each edge.
-void AddLitWire(FigureParts& parts, const std::vector<Polyline>& lines, const SolidClipper& clipper,
+// Under light the view shades a wire vertex by vertex by the normals its shape gives, and blends
+// the colours along each edge.
+void AddLitWire(FigureParts& parts, const SolidGeometry& geometry, const SolidClipper& clipper,
                 const SceneProjector& oriented, const SceneProjector& placed,
                 const SolidPaint& paint, const FigureStyle& style) {
     const QMatrix4x4& toEye = placed.ModelView();
     const QMatrix4x4 normalsToEye = toEye.inverted().transposed();
-    const auto colourAt = [&](const QVector3D& v) {
+    const auto colourAt = [&](const QVector3D& point, const QVector3D& normal) {
         return style.palette.Ink(Lit(paint.diffuse, paint.ambient,
-                                     normalsToEye.mapVector(v).normalized(), toEye.map(v),
+                                     normalsToEye.mapVector(normal).normalized(), toEye.map(point),
                                      style.settings));
     };
-    for (const Polyline& line : lines) {
+    for (size_t k = 0; k < geometry.lines.size(); ++k) {
+        const Polyline& line = geometry.lines[k];
+        const Polyline& normals = geometry.lineNormals[k];
         for (size_t i = 0; i + 1 < line.size(); ++i) {
             if (const auto piece = clipper.Segment(line[i], line[i + 1])) {
-                parts.AddBlendedSegment(oriented, piece->first, piece->second, colourAt(line[i]),
-                                        colourAt(line[i + 1]), false);
+                parts.AddBlendedSegment(oriented, piece->first, piece->second,
+                                        colourAt(line[i], normals[i]),
+                                        colourAt(line[i + 1], normals[i + 1]), false);
             }
         }
     }
@@ -232,8 +235,8 @@ void AddSolid(FigureParts& parts, const CSubassembly& solid, const CGpage& page,
         }
     }
     const bool dashed = geometry.linesDashedWhereHidden && !fillMode;
-    if (style.settings.m_bLighting && !geometry.linesDashedWhereHidden) {
-        AddLitWire(parts, geometry.lines, clipper, oriented, placed, paint, style);
+    if (style.settings.m_bLighting && !geometry.lineNormals.empty()) {
+        AddLitWire(parts, geometry, clipper, oriented, placed, paint, style);
         return;
     }
     const QColor ink = style.palette.Ink(paint.diffuse);

@@ -137,6 +137,7 @@ SolidGeometry SolidGeometryOf(const CSubassembly& solid, const QVector3D& eye,
         g.letterFaces.push_back(std::move(contours));
     }
     AddLines(g.lines, shape.lines);
+    AddLines(g.lineNormals, shape.lineNormals);
     g.linesDashedWhereHidden = shape.linesDashedWhereHidden;
     g.closed = shape.closed;
     if (HasSilhouette(*kind)) {

@@ -25,6 +25,8 @@ struct SolidGeometry {
     std::vector<Facet> painted;   // shaded solids: sphere, cylinder, cone, cube, ...
     std::vector<Facet> hiding;    // the bodies of outline solids, drawn into depth only
     std::vector<Polyline> lines;  // wire forms and silhouettes
+    // Where light shades a wire form, the normal at each point of `lines`; otherwise empty.
+    std::vector<Polyline> lineNormals;
     // Flat faces with holes, painted, hiding no lines: the fronts and backs of the title's
     // letters, each as its outlines (the non-zero rule).
     std::vector<std::vector<Polyline>> letterFaces;
