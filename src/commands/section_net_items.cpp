@@ -4,6 +4,7 @@
 #include "commands/menu_items.h"
 #include "editing/add_polyhedron_net.h"
 #include "editing/cross_section.h"
+#include "editing/section_animation.h"
 #include "model/document.h"
 
 namespace velnor {
@@ -11,6 +12,31 @@ namespace velnor {
 CommandEntry CrossSectionItem() {
     return DocumentItem(cmd::kSection, "截面", "作出平面与图形的截面", Plain(AddCrossSection),
                         PageAllows(CanAddCrossSection));
+}
+
+namespace {
+
+SectionAnimationValues SectionValues(const CommandParams& params) {
+    const SectionAnimationValues defaults;
+    return {params.Float("spacing", defaults.spacing), params.Integer("count", defaults.count)};
+}
+
+}  // namespace
+
+CommandEntry SectionAnimationItem() {
+    CommandEntry entry = DocumentItem(
+        cmd::kSectionAnimation, "截面动画", "作出一组平行平面的截面，并添加逐个显示截面的按钮",
+        [](CPlomDoc& doc, const CommandParams& params) {
+            AddSectionAnimation(doc, SectionValues(params));
+            return CommandOutcome::kDone;
+        },
+        PageAllows(CanAddSectionAnimation));
+    entry.params = {"spacing", "count"};
+    entry.dialogFirst = true;
+    entry.check = [](const CPlomDoc&, const CommandParams& params) {
+        return SectionAnimationRefusal(SectionValues(params));
+    };
+    return entry;
 }
 
 CommandEntry PolyhedronNetItem() {

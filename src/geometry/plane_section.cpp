@@ -163,6 +163,22 @@ std::optional<CuttingPlane> PlaneOfFace(const CGpage& page, const CFaceCell& fac
     return std::nullopt;
 }
 
+CuttingPlane Shifted(const CuttingPlane& plane, float offset) {
+    return {plane.n, plane.d - offset};
+}
+
+CuttingPlane FacingTheFaces(const CGpage& page, const CuttingPlane& plane) {
+    float ahead = 0.0f, behind = 0.0f;
+    for (const auto& [key, face] : page.m_faces) {
+        for (uint8_t v : face->Verts()) {
+            const float side = SignedDistance(plane, VertexPosition(page, v));
+            ahead = std::max(ahead, side);
+            behind = std::max(behind, -side);
+        }
+    }
+    return behind > ahead + kEpsOnOff ? CuttingPlane{-plane.n, -plane.d} : plane;
+}
+
 PlaneSection CutPageFaces(const CGpage& page, const CuttingPlane& plane) {
     CornerTable table(page);
     std::set<std::pair<int, int>> segments;
