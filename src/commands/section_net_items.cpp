@@ -16,9 +16,12 @@ CommandEntry CrossSectionItem() {
 
 namespace {
 
-SectionAnimationValues SectionValues(const CommandParams& params) {
+// Without a spacing the planes spread over the figure, as the dialog first suggests.
+SectionAnimationValues SectionValues(const CPlomDoc& doc, const CommandParams& params) {
     const SectionAnimationValues defaults;
-    return {params.Float("spacing", defaults.spacing), params.Integer("count", defaults.count)};
+    const int count = params.Integer("count", defaults.count);
+    const float spread = SpreadingSpacing(doc.CurrentPage(), count).value_or(defaults.spacing);
+    return {params.Float("spacing", spread), count};
 }
 
 }  // namespace
@@ -27,14 +30,14 @@ CommandEntry SectionAnimationItem() {
     CommandEntry entry = DocumentItem(
         cmd::kSectionAnimation, "截面动画", "作出一组平行平面的截面，并添加逐个显示截面的按钮",
         [](CPlomDoc& doc, const CommandParams& params) {
-            AddSectionAnimation(doc, SectionValues(params));
+            AddSectionAnimation(doc, SectionValues(doc, params));
             return CommandOutcome::kDone;
         },
         PageAllows(CanAddSectionAnimation));
     entry.params = {"spacing", "count"};
     entry.dialogFirst = true;
-    entry.check = [](const CPlomDoc&, const CommandParams& params) {
-        return SectionAnimationRefusal(SectionValues(params));
+    entry.check = [](const CPlomDoc& doc, const CommandParams& params) {
+        return SectionAnimationRefusal(SectionValues(doc, params));
     };
     return entry;
 }

@@ -19,20 +19,23 @@ constexpr const char* kNothingNewMessage = "截面与图中已有的面重合，
 
 }  // namespace
 
-std::optional<CuttingPlane> SelectedCuttingPlane(const CGpage& page) {
+std::optional<CuttingPlane> PlaneOfSelection(const CGpage& page) {
+    if (!CanAddCrossSection(page)) {
+        return std::nullopt;
+    }
     if (page.m_selPoints.size() == 3) {
         const std::vector<int>& p = page.m_selPoints;
-        auto plane = PlaneThroughPoints(VertexPosition(page, p[0]), VertexPosition(page, p[1]),
-                                        VertexPosition(page, p[2]));
-        if (!plane) {
-            ShowMessage(kCollinearPointsMessage);
-        }
-        return plane;
+        return PlaneThroughPoints(VertexPosition(page, p[0]), VertexPosition(page, p[1]),
+                                  VertexPosition(page, p[2]));
     }
     const CFaceCell* face = FindFace(page, page.m_selFaces.front());
-    auto plane = face ? PlaneOfFace(page, *face) : std::nullopt;
+    return face ? PlaneOfFace(page, *face) : std::nullopt;
+}
+
+std::optional<CuttingPlane> SelectedCuttingPlane(const CGpage& page) {
+    auto plane = PlaneOfSelection(page);
     if (!plane) {
-        ShowMessage(kFlatFaceMessage);
+        ShowMessage(page.m_selPoints.size() == 3 ? kCollinearPointsMessage : kFlatFaceMessage);
     }
     return plane;
 }

@@ -15,8 +15,10 @@ inline constexpr const char* kPlaneMissesMessage = "平面与图形不相交，�
 // "截面" takes its plane from exactly three selected vertices or from one selected face.
 bool CanAddCrossSection(const CGpage& page);
 
-// The plane of the selection CanAddCrossSection allows; nothing, after saying why, when the three
-// points lie on one line or the face has no plane.
+// The plane of the selection CanAddCrossSection allows; nothing when the selection is another,
+// the three points lie on one line or the face has no plane.
+std::optional<CuttingPlane> PlaneOfSelection(const CGpage& page);
+// The same, saying why when the selection fixes no plane.
 std::optional<CuttingPlane> SelectedCuttingPlane(const CGpage& page);
 
 // "截面": cuts every face of the current page by the selected plane and adds the section: its new

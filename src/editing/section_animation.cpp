@@ -1,5 +1,6 @@
 #include "editing/section_animation.h"
 
+#include <cmath>
 #include <vector>
 
 #include "editing/cross_section.h"
@@ -120,6 +121,19 @@ std::string SectionAnimationRefusal(const SectionAnimationValues& values) {
         return kNoSpacingMessage;
     }
     return {};
+}
+
+std::optional<float> SpreadingSpacing(const CGpage& page, int count) {
+    const auto plane = PlaneOfSelection(page);
+    if (!plane || count < 1) {
+        return std::nullopt;
+    }
+    const float spacing = FarthestAhead(page, FacingTheFaces(page, *plane)) / count;
+    const float rounded = std::round(spacing * 100.0f) / 100.0f;
+    if (!Exceeds(rounded, kEpsConstruct)) {
+        return std::nullopt;
+    }
+    return rounded;
 }
 
 bool CanAddSectionAnimation(const CGpage& page) {

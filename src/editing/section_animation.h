@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace velnor {
@@ -20,6 +21,11 @@ struct SectionAnimationValues {
 // Why the values are refused, in the user's words; empty when they are fine. A spacing of nearly
 // nothing would stack every section in one place.
 std::string SectionAnimationRefusal(const SectionAnimationValues& values);
+
+// The spacing, to two decimals, that spreads `count` planes from the selected one over the faces,
+// the last one a spacing short of their far end; the value the dialog first shows. Nothing when
+// the selection fixes no plane or no face lies beyond it.
+std::optional<float> SpreadingSpacing(const CGpage& page, int count);
 
 // "截面动画" takes its first plane as "截面" does.
 bool CanAddSectionAnimation(const CGpage& page);

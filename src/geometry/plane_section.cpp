@@ -167,16 +167,19 @@ CuttingPlane Shifted(const CuttingPlane& plane, float offset) {
     return {plane.n, plane.d - offset};
 }
 
-CuttingPlane FacingTheFaces(const CGpage& page, const CuttingPlane& plane) {
-    float ahead = 0.0f, behind = 0.0f;
+float FarthestAhead(const CGpage& page, const CuttingPlane& plane) {
+    float ahead = 0.0f;
     for (const auto& [key, face] : page.m_faces) {
         for (uint8_t v : face->Verts()) {
-            const float side = SignedDistance(plane, VertexPosition(page, v));
-            ahead = std::max(ahead, side);
-            behind = std::max(behind, -side);
+            ahead = std::max(ahead, SignedDistance(plane, VertexPosition(page, v)));
         }
     }
-    return behind > ahead + kEpsOnOff ? CuttingPlane{-plane.n, -plane.d} : plane;
+    return ahead;
+}
+
+CuttingPlane FacingTheFaces(const CGpage& page, const CuttingPlane& plane) {
+    const CuttingPlane turned{-plane.n, -plane.d};
+    return FarthestAhead(page, turned) > FarthestAhead(page, plane) + kEpsOnOff ? turned : plane;
 }
 
 PlaneSection CutPageFaces(const CGpage& page, const CuttingPlane& plane) {

@@ -25,6 +25,9 @@ std::optional<CuttingPlane> PlaneOfFace(const CGpage& page, const CFaceCell& fac
 // The plane moved by `offset` along its normal.
 CuttingPlane Shifted(const CuttingPlane& plane, float offset);
 
+// How far the page's faces reach on the side the normal points to; 0 when none lies there.
+float FarthestAhead(const CGpage& page, const CuttingPlane& plane);
+
 // The plane, its normal turned if need be to point to the side where the page's faces reach
 // farther from it, so that planes shifted forward run into the figure; faces reaching as far
 // either way keep the plane's own normal.

@@ -1,7 +1,11 @@
 #include <string>
 #include <vector>
 
+#include "buttons/button_press.h"
+#include "buttons/button_tick.h"
 #include "commands/script_fixture.h"
+#include "persistence/document_io.h"
+#include "support/page_equality.h"
 
 namespace velnor::test {
 namespace {
@@ -36,11 +40,29 @@ TEST_F(ScriptTest, AMovingSectionMadeByAScriptStepsThroughItsSectionsWhenPressed
         EXPECT_EQ(Page().m_bShown[v], 1) << v;
     }
 
+    // The file holds only faces, texts and buttons of the usual kinds: read back, the press walks
+    // the sections back as in the document that was saved.
+    CPlomDoc reread;
+    LoadDocument(reread, SaveDocument(doc));
+    CGpage& again = reread.CurrentPage();
+    EXPECT_TRUE(PagesEqual(Page(), again));
+    ASSERT_EQ(PressButton(again, 3024), PressOutcome::kStarted);
+    while (TickButtonAnimation(again)) {
+    }
+    EXPECT_EQ(ShownSections(again), std::vector<int>{0});
+
     Run("undo\n");
     EXPECT_EQ(Page().m_faces.size(), 6u);
     EXPECT_TRUE(Page().m_buttons.empty());
     EXPECT_TRUE(Page().m_texts.empty());
     EXPECT_EQ(Page().m_nVertexCount, 8);
+}
+
+TEST_F(ScriptTest, WithoutASpacingTheSectionsSpreadOverTheFigure) {
+    Run(kCubeScript);
+    // From BDE the planes come 4/√3 / 4 = 0.58 apart: the last of four is short of G.
+    Run("select points 1 3 4\n截面动画 count=4\n");
+    EXPECT_EQ(Page().m_faces.size(), 10u);
 }
 
 }  // namespace

@@ -223,6 +223,22 @@ TEST_F(SectionAnimationTest, OneUndoTakesEverythingAwayAndRedoPutsItBack) {
     EXPECT_EQ(windows.windows.size(), made->m_buttons.size());
 }
 
+TEST_F(SectionAnimationTest, SuggestsASpacingThatSpreadsThePlanesOverTheCube) {
+    EXPECT_EQ(SpreadingSpacing(Page(), 5), std::nullopt);
+    // From x + y + z = 1 (or 17, turned round) the far corner lies 17/√3 = 9.815 ahead.
+    for (const float h : {1.0f, 17.0f}) {
+        SCOPED_TRACE(h);
+        Page().ClearSelection();
+        SelectPlane(h);
+        EXPECT_EQ(SpreadingSpacing(Page(), 5), 1.96f);
+        EXPECT_EQ(SpreadingSpacing(Page(), 10), 0.98f);
+    }
+    // A plane through a face of the cube, nothing beyond it on the one side.
+    Page().ClearSelection();
+    Page().m_selFaces = {1};
+    EXPECT_EQ(SpreadingSpacing(Page(), 3), 2.0f);
+}
+
 // What is refused, and with which message; nothing changes.
 struct Refusal {
     const char* name;
