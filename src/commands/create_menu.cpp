@@ -77,6 +77,7 @@ std::vector<CommandEntry> CreateMenu() {
             [](CPlomDoc& doc, const CommandParams&) { return FaceThroughSelectedVertices(doc); },
             CanDrawFace),
         CrossSectionItem(),
+        SectionAnimationItem(),
         PolyhedronNetItem(),
         CircleThroughThreePointsItem(),
         DocumentItem(33239, "圆上动点", "创建圆上的点及控制该点在圆上转动的按钮",

@@ -163,6 +163,25 @@ std::optional<CuttingPlane> PlaneOfFace(const CGpage& page, const CFaceCell& fac
     return std::nullopt;
 }
 
+CuttingPlane Shifted(const CuttingPlane& plane, float offset) {
+    return {plane.n, plane.d - offset};
+}
+
+float FarthestAhead(const CGpage& page, const CuttingPlane& plane) {
+    float ahead = 0.0f;
+    for (const auto& [key, face] : page.m_faces) {
+        for (uint8_t v : face->Verts()) {
+            ahead = std::max(ahead, SignedDistance(plane, VertexPosition(page, v)));
+        }
+    }
+    return ahead;
+}
+
+CuttingPlane FacingTheFaces(const CGpage& page, const CuttingPlane& plane) {
+    const CuttingPlane turned{-plane.n, -plane.d};
+    return FarthestAhead(page, turned) > FarthestAhead(page, plane) + kEpsOnOff ? turned : plane;
+}
+
 PlaneSection CutPageFaces(const CGpage& page, const CuttingPlane& plane) {
     CornerTable table(page);
     std::set<std::pair<int, int>> segments;

@@ -22,6 +22,17 @@ std::optional<CuttingPlane> PlaneThroughPoints(Vec3 a, Vec3 b, Vec3 c);
 // off their line. Nothing for a face whose vertices all lie on one line.
 std::optional<CuttingPlane> PlaneOfFace(const CGpage& page, const CFaceCell& face);
 
+// The plane moved by `offset` along its normal.
+CuttingPlane Shifted(const CuttingPlane& plane, float offset);
+
+// How far the page's faces reach on the side the normal points to; 0 when none lies there.
+float FarthestAhead(const CGpage& page, const CuttingPlane& plane);
+
+// The plane, its normal turned if need be to point to the side where the page's faces reach
+// farther from it, so that planes shifted forward run into the figure; faces reaching as far
+// either way keep the plane's own normal.
+CuttingPlane FacingTheFaces(const CGpage& page, const CuttingPlane& plane);
+
 // A corner of a section: a vertex of the page (one within the construction tolerance is taken
 // for the point) or a new point.
 struct SectionCorner {

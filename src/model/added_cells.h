@@ -10,6 +10,16 @@ struct AddedCells {
     int solids = 0;
     int buttons = 0;
     int texts = 0;
+
+    AddedCells& operator+=(const AddedCells& more) {
+        points += more.points;
+        lines += more.lines;
+        faces += more.faces;
+        solids += more.solids;
+        buttons += more.buttons;
+        texts += more.texts;
+        return *this;
+    }
 };
 
 }  // namespace velnor

@@ -43,6 +43,8 @@ const Refusal kRefusals[] = {
     // Greyed commands (nothing selected) refuse the same values.
     {"", "组件阵列 nz=0", "请输入一个介于 1 和 10 之间的整数。"},
     {"", "定比分点 m=3 n=-3", "比值不能为-1,分母不能为0!"},
+    {"", "截面动画 count=31", "请输入一个介于 2 和 30 之间的整数。"},
+    {"", "截面动画 spacing=0", "平面间距不能为0"},
 };
 
 TEST_F(ScriptTest, DialogValuesOutOfTheirRangeStopTheScriptWithTheDialogsWords) {

@@ -24,6 +24,7 @@ const std::map<int, Asker>& Askers() {
         {cmd::kDefineRotationAngle, AskRotationAngle},
         {cmd::kRatioPoint, AskRatio},
         {cmd::kSolidArray, AskSolidArray},
+        {cmd::kSectionAnimation, AskSectionAnimation},
         {cmd::kTextColour, AskColour},
         {cmd::kDefineScale, AskScale},
         {cmd::kLatitudeLongitude, AskLatitudeLongitude},

@@ -41,6 +41,7 @@ bool AskComponentChange(const DialogContext& context, CommandParams& values);   
 bool AskRatio(const DialogContext& context, CommandParams& values);              // 输入定比
 bool AskLatitudeLongitude(const DialogContext& context, CommandParams& values);  // 球上的点
 bool AskSolidArray(const DialogContext& context, CommandParams& values);         // 组件阵列
+bool AskSectionAnimation(const DialogContext& context, CommandParams& values);   // 截面动画
 bool AskTranslation(const DialogContext& context, CommandParams& values);        // 平移
 bool AskRotationAxis(const DialogContext& context, CommandParams& values);       // 旋转轴定义
 bool AskRotationAngle(const DialogContext& context, CommandParams& values);      // 旋转角
