@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+
+#include "gui/picture_match.h"
+
+namespace velnor::test {
+namespace {
+
+constexpr qint64 kLargestLesson = 300 * 1024;
+constexpr double kLeastShareNear = 0.9;
+constexpr const char* kSize = "640x480";
+
+struct Finished {
+    int code = -1;
+    QByteArray out;
+    QString errors;
+};
+
+Finished Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+Finished RunCli(const QStringList& arguments) {
+    return Run(QStringLiteral(VELNOR_CLI), arguments);
+}
+
+// The driver's report on the lesson, opened headless in Chromium.
+QJsonObject OpenInBrowser(const QString& lesson, const QStringList& actions) {
+    const Finished run =
+        Run(QStringLiteral("node"), QStringList{QStringLiteral(VELNOR_TEST_TOOLS
+                                                               "/web_lesson_driver.mjs"),
+                                                lesson, QStringLiteral("--size"),
+                                                QString::fromLatin1(kSize)} +
+                                        actions);
+    EXPECT_EQ(run.code, 0) << run.errors.toStdString();
+    return QJsonDocument::fromJson(run.out).object();
+}
+
+// {label: [x, y, z]} of the document's first page, as velnor-cli dump gives it.
+QJsonObject DumpedVertices(const QString& document) {
+    const Finished dump = RunCli({QStringLiteral("dump"), document});
+    EXPECT_EQ(dump.code, 0) << dump.errors.toStdString();
+    QJsonObject vertices;
+    const QJsonObject page =
+        QJsonDocument::fromJson(dump.out).object()[QStringLiteral("pages")].toArray()[0].toObject();
+    for (const QJsonValue v : page[QStringLiteral("vertices")].toArray()) {
+        const QJsonObject row = v.toObject();
+        vertices[row[QStringLiteral("label")].toString()] =
+            QJsonArray{row[QStringLiteral("x")], row[QStringLiteral("y")], row[QStringLiteral("z")]};
+    }
+    return vertices;
+}
+
+void ExpectSamePoints(const QJsonObject& expected, const QJsonObject& seen) {
+    ASSERT_EQ(expected.keys(), seen.keys());
+    for (const QString& label : expected.keys()) {
+        for (int k = 0; k < 3; ++k) {
+            // The lesson rounds to a hundred-thousandth.
+            EXPECT_NEAR(expected[label].toArray()[k].toDouble(), seen[label].toArray()[k].toDouble(),
+                        2e-5)
+                << label.toStdString() << " coordinate " << k;
+        }
+    }
+}
+
+struct LessonCase {
+    const char* name;
+    // The document's file name in the examples, or empty for the dense page of the benchmark.
+    const char* example;
+    int ticks;  // after a click on the page's first button
+};
+
+void PrintTo(const LessonCase& lesson, std::ostream* out) {
+    *out << lesson.name;
+}
+
+const LessonCase kCases[] = {
+    {"pyramid_volume", "三棱锥的体积", 30},
+    {"skew_lines", "异面直线", 0},
+    {"cube_angles", "正方体中的角", 20},
+    {"sphere_points", "球面上的点", 60},
+    {"dense_page", "", 0},
+};
+
+class WebLessonTest : public testing::TestWithParam<LessonCase> {
+protected:
+    QString Document() const {
+        return QStringLiteral(VELNOR_EXAMPLES_DIR "/") + QString::fromUtf8(GetParam().example) +
+               QStringLiteral(".plm");
+    }
+    bool IsDense() const { return GetParam().example[0] == '\0'; }
+    QStringList Source() const {
+        return IsDense() ? QStringList{QStringLiteral("--demo")} : QStringList{Document()};
+    }
+
+    QTemporaryDir dir;
+    QString lesson = dir.filePath(QStringLiteral("lesson.html"));
+};
+
+// The browser's first frame is the program's picture of the page, no request leaves the file,
+// and a click with ticks moves the points to where the program's own ticks move them.
+TEST_P(WebLessonTest, OpensAsTheProgramDrawsAndAnimates) {
+    const Finished exported =
+        RunCli(QStringList{QStringLiteral("render")} + Source() + QStringList{QStringLiteral("-o"), lesson});
+    ASSERT_EQ(exported.code, 0) << exported.errors.toStdString();
+    EXPECT_LE(QFileInfo(lesson).size(), kLargestLesson);
+
+    const QString shot = QStringLiteral(VELNOR_SCREENSHOT_DIR "/web_") +
+                         QString::fromLatin1(GetParam().name) + QStringLiteral(".png");
+    const QJsonObject report = OpenInBrowser(lesson, {QStringLiteral("--shot"), shot});
+    EXPECT_TRUE(report[QStringLiteral("webgl")].toBool());
+    EXPECT_TRUE(report[QStringLiteral("requests")].toArray().isEmpty());
+    EXPECT_TRUE(report[QStringLiteral("errors")].toArray().isEmpty())
+        << QJsonDocument(report[QStringLiteral("errors")].toArray()).toJson().toStdString();
+
+    const QString picture = dir.filePath(QStringLiteral("program.png"));
+    const Finished rendered = RunCli(
+        QStringList{QStringLiteral("render"), QStringLiteral("--page"), QStringLiteral("1")} +
+        Source() + QStringList{QStringLiteral("--size"), QString::fromLatin1(kSize),
+                               QStringLiteral("--projection"),
+                               QString::number(report[QStringLiteral("projection")].toInt()),
+                               QStringLiteral("-o"), picture});
+    ASSERT_EQ(rendered.code, 0) << rendered.errors.toStdString();
+    const QImage program(picture), browser(shot);
+    ASSERT_EQ(program.size(), browser.size());
+    EXPECT_GE(ShareNear(program, browser), kLeastShareNear);
+    EXPECT_GE(ShareNear(browser, program), kLeastShareNear);
+
+    const QJsonArray buttons = report[QStringLiteral("buttons")].toArray();
+    if (buttons.isEmpty() || IsDense()) {
+        return;
+    }
+    const QString key = QString::number(buttons[0].toInt());
+    const QString ticks = QString::number(GetParam().ticks);
+    const QJsonObject pressed =
+        OpenInBrowser(lesson, {QStringLiteral("--press"), key, QStringLiteral("--ticks"), ticks});
+    const QString script = dir.filePath(QStringLiteral("press.script"));
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("press %1\ntick %2\n").arg(key, ticks).toUtf8());
+    file.close();
+    const QString moved = dir.filePath(QStringLiteral("moved.plm"));
+    const Finished run = RunCli({QStringLiteral("run"), Document(), script, QStringLiteral("-o"), moved});
+    ASSERT_EQ(run.code, 0) << run.errors.toStdString();
+    const QJsonObject expected = DumpedVertices(moved);
+    EXPECT_NE(expected, report[QStringLiteral("vertices")].toObject()) << "the button moved nothing";
+    ExpectSamePoints(expected, pressed[QStringLiteral("pressedVertices")].toObject());
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, WebLessonTest, testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// 下一页 shows the next page: its name and its points.
+TEST(WebLessonPagingTest, NextShowsTheSecondPage) {
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("pages.script"));
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("新建页\n图元集 type=0 L=8\n");
+    file.close();
+    const QString document = dir.filePath(QStringLiteral("two.plm"));
+    const QString lesson = dir.filePath(QStringLiteral("two.html"));
+    ASSERT_EQ(RunCli({QStringLiteral("run"),
+                      QStringLiteral(VELNOR_EXAMPLES_DIR "/三棱锥的体积.plm"), script,
+                      QStringLiteral("-o"), document})
+                  .code,
+              0);
+    ASSERT_EQ(RunCli({QStringLiteral("render"), document, QStringLiteral("-o"), lesson}).code, 0);
+
+    const QJsonObject report = OpenInBrowser(lesson, {QStringLiteral("--next")});
+    EXPECT_EQ(report[QStringLiteral("pageCount")].toInt(), 2);
+    EXPECT_TRUE(report[QStringLiteral("vertices")].toObject().contains(QStringLiteral("P")));
+    const QJsonObject next = report[QStringLiteral("afterNext")].toObject();
+    EXPECT_EQ(next[QStringLiteral("page")].toInt(), 2);
+    EXPECT_EQ(next[QStringLiteral("shownName")].toString(), QStringLiteral(" 第二页 "));
+    const QJsonObject vertices = next[QStringLiteral("vertices")].toObject();
+    EXPECT_TRUE(vertices.contains(QStringLiteral("A1")));
+    EXPECT_FALSE(vertices.contains(QStringLiteral("P")));
+}
+
+}  // namespace
+}  // namespace velnor::test
