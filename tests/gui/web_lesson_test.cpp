@@ -79,9 +79,12 @@ void ExpectSamePoints(const QJsonObject& expected, const QJsonObject& seen) {
 
 struct LessonCase {
     const char* name;
-    // The document's file name in the examples, or empty for the dense page of the benchmark.
+    // The document's file name in the examples; empty for one made by `script`, or with no
+    // script for the dense page of the benchmark.
     const char* example;
-    int ticks;  // after a click on the page's first button
+    const char* script;
+    int button;  // the key of the button clicked, 0 for the page's first
+    int ticks;   // after the click
 };
 
 void PrintTo(const LessonCase& lesson, std::ostream* out) {
@@ -89,20 +92,41 @@ void PrintTo(const LessonCase& lesson, std::ostream* out) {
 }
 
 const LessonCase kCases[] = {
-    {"pyramid_volume", "三棱锥的体积", 30},
-    {"skew_lines", "异面直线", 0},
-    {"cube_angles", "正方体中的角", 20},
-    {"sphere_points", "球面上的点", 60},
-    {"dense_page", "", 0},
+    {"pyramid_volume", "三棱锥的体积", nullptr, 0, 30},
+    {"skew_lines", "异面直线", nullptr, 0, 0},
+    {"cube_angles", "正方体中的角", nullptr, 0, 20},
+    {"sphere_points", "球面上的点", nullptr, 0, 60},
+    {"dense_page", "", nullptr, 0, 0},
+    // The cube's net folded by its serial button, halfway through and to the end.
+    {"net_half_folded", "", "图元集 type=0 L=8\nselect faces 1 2 3 4 5 6\n展开图\nselect none\n",
+     3030, 75},
+    {"net_folded", "", "图元集 type=0 L=8\nselect faces 1 2 3 4 5 6\n展开图\nselect none\n",
+     3030, 150},
 };
 
 class WebLessonTest : public testing::TestWithParam<LessonCase> {
 protected:
+    void SetUp() override {
+        if (!GetParam().script) {
+            return;
+        }
+        const QString script = dir.filePath(QStringLiteral("make.script"));
+        QFile file(script);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(GetParam().script);
+        file.close();
+        const Finished made = RunCli({QStringLiteral("run"), script, QStringLiteral("-o"), Document()});
+        ASSERT_EQ(made.code, 0) << made.errors.toStdString();
+    }
+
     QString Document() const {
+        if (GetParam().script) {
+            return dir.filePath(QStringLiteral("made.plm"));
+        }
         return QStringLiteral(VELNOR_EXAMPLES_DIR "/") + QString::fromUtf8(GetParam().example) +
                QStringLiteral(".plm");
     }
-    bool IsDense() const { return GetParam().example[0] == '\0'; }
+    bool IsDense() const { return GetParam().example[0] == '\0' && !GetParam().script; }
     QStringList Source() const {
         return IsDense() ? QStringList{QStringLiteral("--demo")} : QStringList{Document()};
     }
@@ -144,7 +168,7 @@ TEST_P(WebLessonTest, OpensAsTheProgramDrawsAndAnimates) {
     if (buttons.isEmpty() || IsDense()) {
         return;
     }
-    const QString key = QString::number(buttons[0].toInt());
+    const QString key = QString::number(GetParam().button ? GetParam().button : buttons[0].toInt());
     const QString ticks = QString::number(GetParam().ticks);
     const QJsonObject pressed =
         OpenInBrowser(lesson, {QStringLiteral("--press"), key, QStringLiteral("--ticks"), ticks});
