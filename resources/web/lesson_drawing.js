@@ -30,7 +30,7 @@ var VelnorLesson = VelnorLesson || {};
     "  if (uLit) {",
     "    vec3 n = normalize(uNormal * aNormal);",
     "    vec3 l = normalize(uLight.w == 0.0 ? uLight.xyz : uLight.xyz - eye.xyz);",
-    "    vec3 lit = uAmbient * (uLightAmbient + vec3(0.2)) +",
+    "    vec3 lit = uAmbient * (uLightAmbient + vec3(0.5)) +",
     "               uDiffuse * uLightDiffuse * max(dot(n, l), 0.0);",
     "    vColour = min(lit, vec3(1.0));",
     "  } else {",
@@ -54,8 +54,9 @@ var VelnorLesson = VelnorLesson || {};
 
   var COLOUR_FRAGMENT = [
     "precision mediump float;",
+    "uniform float uAlpha;",
     "varying vec3 vColour;",
-    "void main() { gl_FragColor = vec4(vColour, 1.0); }"
+    "void main() { gl_FragColor = vec4(vColour, uAlpha); }"
   ].join("\n");
 
   var LINE_FRAGMENT = [
@@ -160,8 +161,8 @@ var VelnorLesson = VelnorLesson || {};
   };
 
   function Renderer(canvas) {
-    var gl = canvas.getContext("webgl", { antialias: true, preserveDrawingBuffer: true }) ||
-             canvas.getContext("experimental-webgl", { preserveDrawingBuffer: true });
+    var gl = canvas.getContext("webgl", { alpha: false, antialias: true, preserveDrawingBuffer: true }) ||
+             canvas.getContext("experimental-webgl", { alpha: false, preserveDrawingBuffer: true });
     if (!gl) {
       throw new Error("no WebGL");
     }
@@ -209,6 +210,7 @@ var VelnorLesson = VelnorLesson || {};
     gl.uniformMatrix4fv(u.uModelView, false, new Float32Array(modelView));
     gl.uniformMatrix3fv(u.uNormal, false, M.normalMatrix(modelView));
     gl.uniform1i(u.uLit, 0);
+    gl.uniform1f(u.uAlpha, 1);
   };
 
   Renderer.prototype.setLight = function (scene, camera, material) {
@@ -406,7 +408,13 @@ var VelnorLesson = VelnorLesson || {};
     gl.clearColor(background[0], background[1], background[2], 1);
     gl.depthMask(true);
     gl.clear(gl.COLOR_BUFFER_BIT | gl.DEPTH_BUFFER_BIT);
-    gl.enable(gl.DEPTH_TEST);
+    // The preset that blends solids draws without the depth test, as the program's view does:
+    // everything shows through everything.
+    if (scene.blending) {
+      gl.disable(gl.DEPTH_TEST);
+    } else {
+      gl.enable(gl.DEPTH_TEST);
+    }
     gl.depthFunc(gl.LEQUAL);
 
     var lines = lineSegments(page, frame, colours);
@@ -466,24 +474,33 @@ var VelnorLesson = VelnorLesson || {};
     return frame;
   };
 
+  // With the preset's blending, solids add their light to what lies behind them, as glass does.
   Renderer.prototype.drawSolids = function (page, frame, colours) {
-    var self = this, scene = page.scene;
+    var self = this, scene = page.scene, gl = this.gl;
+    if (scene.blending) {
+      gl.enable(gl.BLEND);
+      gl.blendFunc(gl.SRC_ALPHA, gl.ONE);
+    }
     page.solids.forEach(function (solid) {
       if (solid.hidden || !solid.surfaces) {
         return;
       }
       self.useMesh(frame, solid.place);
+      // Lit, every surface takes its material; unlit, its own colour or the component colour.
       solid.surfaces.forEach(function (surface) {
         var colour = surface.colour ? bytesToColour(surface.colour) : colours.component;
         self.gl.uniform3fv(self.mesh.uniform.uColour, colour);
-        if (scene.lighting && !surface.colour) {
-          self.setLight(scene, page.camera, surface.material || solid.material);
+        var material = surface.material || solid.material;
+        if (scene.lighting) {
+          self.setLight(scene, page.camera, material);
         } else {
           self.gl.uniform1i(self.mesh.uniform.uLit, 0);
         }
+        self.gl.uniform1f(self.mesh.uniform.uAlpha, scene.blending ? material.alpha : 1);
         self.drawSurface(surface);
       });
     });
+    gl.disable(gl.BLEND);
   };
 
   L.Renderer = Renderer;

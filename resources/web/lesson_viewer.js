@@ -30,10 +30,17 @@ var VelnorLesson = VelnorLesson || {};
   // Each page keeps its state (moved points, run buttons) while another is shown.
   var pages = data.pages.map(function (source) {
     var page = copyOf(source);
+    // Solids of one kind share their shape, and the buffers made from it.
     page.solids.forEach(function (solid) {
-      if (solid.body) {
-        solid.outlineBody = new L.OutlineBody(solid.body, solid.bodyScale);
+      var shape = page.shapes[solid.shape];
+      if (shape.body && !shape.outlineBody) {
+        shape.outlineBody = new L.OutlineBody(shape.body, shape.bodyScale);
       }
+      solid.surfaces = shape.surfaces;
+      solid.lines = shape.lines;
+      solid.dashed = shape.dashed;
+      solid.body = shape.body;
+      solid.outlineBody = shape.outlineBody;
     });
     page.bitTexts.forEach(function (text) {
       text.picture = new Image();

@@ -4,15 +4,10 @@
 
 namespace velnor {
 
-namespace {
-
-// A hundred-thousandth of a unit is far below a pixel at any zoom the view offers.
-constexpr double kLessonPrecision = 1e5;
-
-}  // namespace
-
-double LessonNumber(double value) {
-    const double rounded = std::round(value * kLessonPrecision) / kLessonPrecision;
+double LessonNumber(double value, int decimals) {
+    // Dividing by an exact power of ten gives the shortest decimal JSON can print.
+    const double scale = std::pow(10.0, decimals);
+    const double rounded = std::round(value * scale) / scale;
     return rounded == 0.0 ? 0.0 : rounded;  // no "-0" in the file
 }
 

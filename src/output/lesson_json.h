@@ -10,9 +10,10 @@
 
 namespace velnor {
 
-// Numbers of the web lesson are rounded to what a browser's single-precision drawing can use:
-// it keeps the file small, as JSON would otherwise print every float's binary tail.
-double LessonNumber(double value);
+// Numbers of the web lesson are rounded to so many decimals, what a browser's single-precision
+// drawing can use: it keeps the file small, as JSON would otherwise print every float's binary
+// tail. A hundred-thousandth of a unit is far below a pixel at any zoom.
+double LessonNumber(double value, int decimals = 5);
 
 QJsonArray LessonNumbers(std::initializer_list<double> values);
 QJsonArray LessonPoint(const std::array<float, 3>& p);

@@ -48,6 +48,7 @@ QJsonObject SceneJson(const CGlModel& s) {
         {QStringLiteral("text"), LessonColour(s.m_textColor)},
         {QStringLiteral("lineWidth"), LessonNumber(s.m_fLineWidth)},
         {QStringLiteral("lighting"), s.m_bLighting != 0},
+        {QStringLiteral("blending"), s.m_bBlending != 0},
         {QStringLiteral("lightPosition"),
          LessonNumbers({s.m_lightPosition[0], s.m_lightPosition[1], s.m_lightPosition[2],
                         s.m_lightPosition[3]})},
@@ -154,6 +155,7 @@ QJsonObject LessonPageJson(const CGpage& page, const CGlModel& settings) {
     CGlModel shown = settings;
     const int projection =
         ProjectionOf(ApplyDisplayPreset(shown, static_cast<int>(page.m_nScheme)));
+    const LessonSolids solids = LessonSolidsJson(page, shown);
     return {
         {QStringLiteral("name"), QString::fromStdString(page.m_strName)},
         {QStringLiteral("projection"), projection},
@@ -165,7 +167,8 @@ QJsonObject LessonPageJson(const CGpage& page, const CGlModel& settings) {
         {QStringLiteral("selectedPoints"), Selected(page)},
         {QStringLiteral("lines"), LinesJson(page)},
         {QStringLiteral("faces"), FacesJson(page, shown)},
-        {QStringLiteral("solids"), LessonSolidsJson(page, shown)},
+        {QStringLiteral("solids"), solids.solids},
+        {QStringLiteral("shapes"), solids.shapes},
         {QStringLiteral("bitTexts"), LessonBitTextsJson(page)},
         {QStringLiteral("texts"), TextsJson(page)},
         {QStringLiteral("buttons"), ButtonRunsJson(page)},

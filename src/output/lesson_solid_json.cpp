@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QJsonObject>
 
+#include <map>
 #include <optional>
+#include <utility>
 
 #include "model/bit_text.h"
 #include "model/gl_model.h"
@@ -19,13 +21,20 @@ namespace velnor {
 
 namespace {
 
+// Meshes are most of a lesson's size. Their unit frames are a few units across, so a
+// ten-thousandth is still far below a pixel; a thousandth of a unit normal shades the same.
+constexpr int kMeshDecimals = 4;
+constexpr int kNormalDecimals = 3;
+
 QJsonArray Rgba3(const std::array<float, 4>& c) {
     return LessonNumbers({c[0], c[1], c[2]});
 }
 
+// The diffuse alpha is how much of the solid shows where the page's preset blends solids.
 QJsonObject MaterialJson(const std::array<float, 4>& ambient, const std::array<float, 4>& diffuse) {
     return {{QStringLiteral("ambient"), Rgba3(ambient)},
-            {QStringLiteral("diffuse"), Rgba3(diffuse)}};
+            {QStringLiteral("diffuse"), Rgba3(diffuse)},
+            {QStringLiteral("alpha"), LessonNumber(diffuse[3])}};
 }
 
 // Positions (and normals when asked) and triangles, as flat arrays of numbers.
@@ -33,10 +42,10 @@ QJsonObject MeshJson(const Surface& surface, bool withNormals) {
     QJsonArray positions, normals, triangles;
     for (const MeshVertex& v : surface.vertices) {
         for (const float x : {v.position.x, v.position.y, v.position.z}) {
-            positions.append(LessonNumber(x));
+            positions.append(LessonNumber(x, kMeshDecimals));
         }
         for (const float x : {v.normal.x, v.normal.y, v.normal.z}) {
-            normals.append(LessonNumber(x));
+            normals.append(LessonNumber(x, kNormalDecimals));
         }
     }
     for (const uint32_t index : surface.triangles) {
@@ -76,7 +85,7 @@ QJsonArray LinesJson(const std::vector<MeshLine>& lines) {
         QJsonArray points;
         for (const Vec3& p : line) {
             for (const float x : {p.x, p.y, p.z}) {
-                points.append(LessonNumber(x));
+                points.append(LessonNumber(x, kMeshDecimals));
             }
         }
         all.append(points);
@@ -84,22 +93,12 @@ QJsonArray LinesJson(const std::vector<MeshLine>& lines) {
     return all;
 }
 
-std::optional<QJsonObject> SolidJson(const CSubassembly& solid, const CGlModel& settings) {
-    const std::optional<ShapeKind> kind = ShapeKindOf(solid.m_nKind);
-    if (!kind || *kind == ShapeKind::kPageComponent) {
-        return std::nullopt;
-    }
-    const QtTitleOutlines title(settings);
-    const ShapeValues values{*kind, DrawnShapeValue(*kind, solid.m_dShape), &title};
-    const Material& material = solid.m_bOwnMaterial ? solid.m_material : settings.m_material;
-    QJsonObject json{
-        {QStringLiteral("hidden"), solid.m_bHidden != 0},
-        {QStringLiteral("place"), LessonMatrix(SolidOrientation(solid) * SolidScale(solid))},
-        {QStringLiteral("material"), MaterialJson(material.ambient, material.diffuse)},
-    };
-    if (HasSilhouette(*kind)) {
-        // The browser finds the outline on the body as the figure turns; the body is slightly
-        // shrunk, so that the outline stays in front of it.
+// What every solid of one kind and shape value shares: its surfaces and lines, or for the solids
+// drawn by their outline the body the browser finds the outline on as the figure turns (slightly
+// shrunk, so that the outline stays in front of it).
+QJsonObject ShapeJson(const ShapeValues& values) {
+    QJsonObject json;
+    if (HasSilhouette(values.kind)) {
         QJsonArray body;
         for (const Surface& surface : HidingBodyOf(values)) {
             body.append(MeshJson(surface, false));
@@ -119,6 +118,44 @@ std::optional<QJsonObject> SolidJson(const CSubassembly& solid, const CGlModel& 
     json[QStringLiteral("lines")] = LinesJson(shape.lines);
     json[QStringLiteral("dashed")] = shape.linesDashedWhereHidden;
     return json;
+}
+
+// The shapes of a page, each written once however many solids show it.
+class ShapeTable {
+public:
+    explicit ShapeTable(const CGlModel& settings) : m_title(settings) {}
+
+    int IndexOf(ShapeKind kind, double shapeValue) {
+        const auto key = std::make_pair(kind, DrawnShapeValue(kind, shapeValue));
+        const auto found = m_indices.find(key);
+        if (found != m_indices.end()) {
+            return found->second;
+        }
+        m_shapes.append(ShapeJson({kind, key.second, &m_title}));
+        return m_indices[key] = static_cast<int>(m_shapes.size() - 1);
+    }
+
+    const QJsonArray& Shapes() const { return m_shapes; }
+
+private:
+    QtTitleOutlines m_title;
+    std::map<std::pair<ShapeKind, double>, int> m_indices;
+    QJsonArray m_shapes;
+};
+
+std::optional<QJsonObject> SolidJson(const CSubassembly& solid, const CGlModel& settings,
+                                     ShapeTable& shapes) {
+    const std::optional<ShapeKind> kind = ShapeKindOf(solid.m_nKind);
+    if (!kind || *kind == ShapeKind::kPageComponent) {
+        return std::nullopt;
+    }
+    const Material& material = solid.m_bOwnMaterial ? solid.m_material : settings.m_material;
+    return QJsonObject{
+        {QStringLiteral("hidden"), solid.m_bHidden != 0},
+        {QStringLiteral("place"), LessonMatrix(SolidOrientation(solid) * SolidScale(solid))},
+        {QStringLiteral("material"), MaterialJson(material.ambient, material.diffuse)},
+        {QStringLiteral("shape"), shapes.IndexOf(*kind, solid.m_dShape)},
+    };
 }
 
 // glBitmap's rows run from the bottom up, their bits from the high one.
@@ -148,15 +185,16 @@ QString DataUrlOf(const QImage& image) {
 
 }  // namespace
 
-QJsonArray LessonSolidsJson(const CGpage& page, const CGlModel& settings) {
+LessonSolids LessonSolidsJson(const CGpage& page, const CGlModel& settings) {
+    ShapeTable shapes(settings);
     QJsonArray solids;
     for (const auto& [key, solid] : page.m_solids) {
-        if (std::optional<QJsonObject> json = SolidJson(*solid, settings)) {
+        if (std::optional<QJsonObject> json = SolidJson(*solid, settings, shapes)) {
             (*json)[QStringLiteral("key")] = key;
             solids.append(*json);
         }
     }
-    return solids;
+    return {solids, shapes.Shapes()};
 }
 
 QJsonArray LessonBitTextsJson(const CGpage& page) {

@@ -7,11 +7,16 @@ namespace velnor {
 class CGlModel;
 class CGpage;
 
-// The page's solids for the web lesson, each as the shape module gives it in its unit frame with
-// the matrix that places it: painted surfaces as triangles with normals, wire lines, and for the
-// solids drawn by their outline the body the browser finds that outline on. Page components and
-// the title's lettering are not carried.
-QJsonArray LessonSolidsJson(const CGpage& page, const CGlModel& settings);
+// The page's solids for the web lesson: each with the matrix that places it and the number of its
+// shape, and the shapes as the shape module gives them in their unit frame (painted surfaces as
+// triangles with normals, wire lines, and for the solids drawn by their outline the body the
+// browser finds that outline on), each once. Page components and the flat fronts of the title's
+// letters are not carried.
+struct LessonSolids {
+    QJsonArray solids;
+    QJsonArray shapes;
+};
+LessonSolids LessonSolidsJson(const CGpage& page, const CGlModel& settings);
 
 // The page's bitmap texts as pictures, with the point they hang at.
 QJsonArray LessonBitTextsJson(const CGpage& page);
