@@ -181,11 +181,10 @@ var VelnorLesson = VelnorLesson || {};
     }
     var gl = this.gl;
     var interleaved = new Float32Array(surface.positions.length * 2);
-    var normals = surface.normals || [];
     for (var i = 0; i < surface.positions.length / 3; i++) {
       for (var k = 0; k < 3; k++) {
         interleaved[6 * i + k] = surface.positions[3 * i + k];
-        interleaved[6 * i + 3 + k] = normals.length ? normals[3 * i + k] : 0;
+        interleaved[6 * i + 3 + k] = surface.normals[3 * i + k];
       }
     }
     made = { vertices: gl.createBuffer(), indices: gl.createBuffer(), count: surface.triangles.length };
@@ -466,7 +465,7 @@ var VelnorLesson = VelnorLesson || {};
     arrows();
     gl.depthMask(true);
 
-    this.drawSolids(page, frame, colours);
+    this.drawSolids(page, camera, frame, colours);
     gl.depthMask(false);
     this.drawLines(batchOf(outlines.dashed.concat(outlines.plain),
                            function () { return colours.component; }), false);
@@ -475,7 +474,7 @@ var VelnorLesson = VelnorLesson || {};
   };
 
   // With the preset's blending, solids add their light to what lies behind them, as glass does.
-  Renderer.prototype.drawSolids = function (page, frame, colours) {
+  Renderer.prototype.drawSolids = function (page, camera, frame, colours) {
     var self = this, scene = page.scene, gl = this.gl;
     if (scene.blending) {
       gl.enable(gl.BLEND);
@@ -492,7 +491,7 @@ var VelnorLesson = VelnorLesson || {};
         self.gl.uniform3fv(self.mesh.uniform.uColour, colour);
         var material = surface.material || solid.material;
         if (scene.lighting) {
-          self.setLight(scene, page.camera, material);
+          self.setLight(scene, camera, material);
         } else {
           self.gl.uniform1i(self.mesh.uniform.uLit, 0);
         }

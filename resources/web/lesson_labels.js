@@ -131,8 +131,7 @@ var VelnorLesson = VelnorLesson || {};
   }
 
   // Bitmap texts do not turn with the figure: only the pan and the distance move them.
-  function drawBitTexts(ctx, page, frame, width, height) {
-    var camera = page.camera;
+  function drawBitTexts(ctx, page, camera, frame, width, height) {
     page.bitTexts.forEach(function (text) {
       if (text.hidden || !text.picture || !text.picture.complete) {
         return;
@@ -147,7 +146,7 @@ var VelnorLesson = VelnorLesson || {};
   }
 
   // `frame` is what the renderer used; width and height are in CSS pixels.
-  L.drawOverlay = function (canvas, page, frame, width, height, ratio) {
+  L.drawOverlay = function (canvas, page, camera, frame, width, height, ratio) {
     canvas.width = Math.round(width * ratio);
     canvas.height = Math.round(height * ratio);
     canvas.style.width = width + "px";
@@ -161,6 +160,6 @@ var VelnorLesson = VelnorLesson || {};
       drawLabels(ctx, page, frame.mvp, width, height);
       drawDots(ctx, page, frame.mvp, width, height);
     }
-    drawBitTexts(ctx, page, frame, width, height);
+    drawBitTexts(ctx, page, camera, frame, width, height);
   };
 })(VelnorLesson);

@@ -10,7 +10,8 @@ var VelnorLesson = VelnorLesson || {};
   // The view's timer interval at its usual speed, in milliseconds per tick.
   var TICK_INTERVAL = 40;
   var DEGREES_PER_PIXEL = 0.2;
-  var ZOOM_STEP = 0.1, ZOOM_LARGEST = 10, ZOOM_SMALLEST = 0.101;
+  // The wheel steps the zoom as the program's commands do; pinching stays within their range.
+  var ZOOM_STEP = 0.1, ZOOM_LARGEST = 10, ZOOM_SMALLEST = 0.101, PINCH_SMALLEST = 0.1;
   var NO_WEBGL = "此浏览器不支持 WebGL，无法显示图形。";
 
   var data = JSON.parse(document.getElementById("lesson-data").textContent);
@@ -79,16 +80,15 @@ var VelnorLesson = VelnorLesson || {};
     var ratio = fixedSize ? 1 : (window.devicePixelRatio || 1);
     stage.style.width = s.width + "px";
     stage.style.height = s.height + "px";
+    buttonElements.forEach(function (element) {
+      element.textContent = element.button.caption;
+    });
     if (!renderer) {
       return;
     }
     renderer.resize(s.width, s.height, ratio);
-    page.camera = camera;
     var frame = renderer.draw(page, camera, page.projection);
-    L.drawOverlay(overlay, page, frame, s.width, s.height, ratio);
-    buttonElements.forEach(function (element) {
-      element.textContent = element.button.caption;
-    });
+    L.drawOverlay(overlay, page, camera, frame, s.width, s.height, ratio);
   }
 
   function stopTimer() {
@@ -108,12 +108,12 @@ var VelnorLesson = VelnorLesson || {};
   }
 
   function press(key) {
-    var started = pages[current].replay.press(key);
-    if (started && timer === null && !manualTicks) {
+    var runs = pages[current].replay.press(key);
+    if (runs && timer === null && !manualTicks) {
       timer = setInterval(tick, TICK_INTERVAL);
     }
     redraw();
-    return started;
+    return runs;
   }
 
   function makeButtons(page) {
@@ -135,7 +135,7 @@ var VelnorLesson = VelnorLesson || {};
   }
 
   function resetCamera() {
-    camera = copyOf(pages[current].camera0);
+    camera = copyOf(pages[current].camera);
   }
 
   // Buttons of a page that is not shown do not step.
@@ -188,7 +188,7 @@ var VelnorLesson = VelnorLesson || {};
       pointers.set(e.pointerId, { x: e.clientX, y: e.clientY });
       if (pinch && pointers.size === 2) {
         var zoom = pinch.zoom * spread() / Math.max(pinch.spread, 1);
-        camera.zoom = Math.min(ZOOM_LARGEST, Math.max(ZOOM_SMALLEST - 0.001, zoom));
+        camera.zoom = Math.min(ZOOM_LARGEST, Math.max(PINCH_SMALLEST, zoom));
       } else if (pointers.size === 1 && timer === null) {
         // While buttons run the view ignores the mouse, as the program's does.
         camera.angleAxis += DEGREES_PER_PIXEL * dx;
@@ -228,7 +228,6 @@ var VelnorLesson = VelnorLesson || {};
   }
 
   document.title = data.title || document.title;
-  pages.forEach(function (page) { page.camera0 = page.camera; });
   try {
     renderer = new L.Renderer(figure);
   } catch (e) {

@@ -254,8 +254,8 @@ bool WriteLesson(const DocumentFileContent& content, const RenderOptions& o) {
     for (const auto& page : content.pages) {
         pages.push_back(page.get());
     }
-    const QString title =
-        o.demo ? QStringLiteral("Velnor") : QFileInfo(QString::fromStdString(o.file)).completeBaseName();
+    const QString title = o.demo ? QStringLiteral("Velnor")
+                                 : QFileInfo(QString::fromStdString(o.file)).completeBaseName();
     const QString error =
         WriteWebLesson(QString::fromStdString(o.output), {content.settings, pages, title});
     if (!error.isEmpty()) {

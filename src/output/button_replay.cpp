@@ -41,9 +41,7 @@ public:
     void Destroy(uint16_t) override {}
     void Show(uint16_t, bool) override {}
     void Move(uint16_t, const CRect&) override {}
-    void SetCaption(uint16_t key, const std::string& caption) override {
-        m_changed[key] = caption;
-    }
+    void SetCaption(uint16_t key, const std::string& caption) override { m_changed[key] = caption; }
 
     // The captions set since the last call.
     std::map<uint16_t, std::string> TakeChanges() { return std::exchange(m_changed, {}); }

@@ -62,9 +62,10 @@ QJsonObject SceneJson(const CGlModel& s) {
 QJsonArray PointsJson(const CGpage& page) {
     QJsonArray points;
     for (int i = 0; i < page.m_nVertexCount; ++i) {
-        points.append(QJsonObject{{QStringLiteral("at"), LessonPoint(page.m_pos[i])},
-                                  {QStringLiteral("label"), QString::fromStdString(page.m_label[i])},
-                                  {QStringLiteral("shown"), page.m_bShown[i] != 0}});
+        points.append(
+            QJsonObject{{QStringLiteral("at"), LessonPoint(page.m_pos[i])},
+                        {QStringLiteral("label"), QString::fromStdString(page.m_label[i])},
+                        {QStringLiteral("shown"), page.m_bShown[i] != 0}});
     }
     return points;
 }

@@ -37,8 +37,8 @@ QJsonObject MaterialJson(const std::array<float, 4>& ambient, const std::array<f
             {QStringLiteral("alpha"), LessonNumber(diffuse[3])}};
 }
 
-// Positions (and normals when asked) and triangles, as flat arrays of numbers.
-QJsonObject MeshJson(const Surface& surface, bool withNormals) {
+// Positions, normals and triangles, as flat arrays of numbers.
+QJsonObject MeshJson(const Surface& surface) {
     QJsonArray positions, normals, triangles;
     for (const MeshVertex& v : surface.vertices) {
         for (const float x : {v.position.x, v.position.y, v.position.z}) {
@@ -51,12 +51,9 @@ QJsonObject MeshJson(const Surface& surface, bool withNormals) {
     for (const uint32_t index : surface.triangles) {
         triangles.append(static_cast<qint64>(index));
     }
-    QJsonObject mesh{{QStringLiteral("positions"), positions},
-                     {QStringLiteral("triangles"), triangles}};
-    if (withNormals) {
-        mesh[QStringLiteral("normals")] = normals;
-    }
-    return mesh;
+    return {{QStringLiteral("positions"), positions},
+            {QStringLiteral("normals"), normals},
+            {QStringLiteral("triangles"), triangles}};
 }
 
 // A surface's colour when it is not the solid's own: the cube's coloured sides, the molecule's
@@ -101,7 +98,7 @@ QJsonObject ShapeJson(const ShapeValues& values) {
     if (HasSilhouette(values.kind)) {
         QJsonArray body;
         for (const Surface& surface : HidingBodyOf(values)) {
-            body.append(MeshJson(surface, false));
+            body.append(MeshJson(surface));
         }
         json[QStringLiteral("body")] = body;
         json[QStringLiteral("bodyScale")] = static_cast<double>(kHidingScale);
@@ -110,7 +107,7 @@ QJsonObject ShapeJson(const ShapeValues& values) {
     const SolidShape shape = ShapeOf(values);
     QJsonArray surfaces;
     for (const Surface& surface : shape.surfaces) {
-        QJsonObject mesh = MeshJson(surface, true);
+        QJsonObject mesh = MeshJson(surface);
         AddPaint(mesh, surface);
         surfaces.append(mesh);
     }

@@ -28,9 +28,10 @@ QByteArray ResourceText(const char* name) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Inside a script element only "</" can end it early; JSON allows the slash to be escaped.
+// Inside a script element "</script" ends it early and "<!--" changes how the browser reads on;
+// a "<" can only stand in a JSON string, where its escape reads the same.
 QByteArray InlineJson(const QJsonObject& data) {
-    return QJsonDocument(data).toJson(QJsonDocument::Compact).replace("</", "<\\/");
+    return QJsonDocument(data).toJson(QJsonDocument::Compact).replace("<", "\\u003c");
 }
 
 QByteArray EscapedHtmlText(const QString& text) {
@@ -75,8 +76,8 @@ QByteArray WebLessonHtml(const WebLessonSource& source) {
         scripts += '\n';
     }
     return Filled(ResourceText("lesson.html"), {{"TITLE", EscapedHtmlText(source.title)},
-                                                       {"DATA", InlineJson(data)},
-                                                       {"SCRIPTS", scripts}});
+                                                {"DATA", InlineJson(data)},
+                                                {"SCRIPTS", scripts}});
 }
 
 QString WriteWebLesson(const QString& path, const WebLessonSource& source) {

@@ -10,7 +10,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-
 #include "gui/picture_match.h"
 
 namespace velnor::test {
@@ -38,14 +37,18 @@ Finished RunCli(const QStringList& arguments) {
     return Run(QStringLiteral(VELNOR_CLI), arguments);
 }
 
+bool WriteScript(const QString& path, const QByteArray& lines) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(lines) == lines.size();
+}
+
 // The driver's report on the lesson, opened headless in Chromium.
 QJsonObject OpenInBrowser(const QString& lesson, const QStringList& actions) {
     const Finished run =
-        Run(QStringLiteral("node"), QStringList{QStringLiteral(VELNOR_TEST_TOOLS
-                                                               "/web_lesson_driver.mjs"),
-                                                lesson, QStringLiteral("--size"),
-                                                QString::fromLatin1(kSize)} +
-                                        actions);
+        Run(QStringLiteral("node"),
+            QStringList{QStringLiteral(VELNOR_TEST_TOOLS "/web_lesson_driver.mjs"), lesson,
+                        QStringLiteral("--size"), QString::fromLatin1(kSize)} +
+                actions);
     EXPECT_EQ(run.code, 0) << run.errors.toStdString();
     return QJsonDocument::fromJson(run.out).object();
 }
@@ -59,8 +62,8 @@ QJsonObject DumpedVertices(const QString& document) {
         QJsonDocument::fromJson(dump.out).object()[QStringLiteral("pages")].toArray()[0].toObject();
     for (const QJsonValue v : page[QStringLiteral("vertices")].toArray()) {
         const QJsonObject row = v.toObject();
-        vertices[row[QStringLiteral("label")].toString()] =
-            QJsonArray{row[QStringLiteral("x")], row[QStringLiteral("y")], row[QStringLiteral("z")]};
+        vertices[row[QStringLiteral("label")].toString()] = QJsonArray{
+            row[QStringLiteral("x")], row[QStringLiteral("y")], row[QStringLiteral("z")]};
     }
     return vertices;
 }
@@ -70,8 +73,8 @@ void ExpectSamePoints(const QJsonObject& expected, const QJsonObject& seen) {
     for (const QString& label : expected.keys()) {
         for (int k = 0; k < 3; ++k) {
             // The lesson rounds to a hundred-thousandth.
-            EXPECT_NEAR(expected[label].toArray()[k].toDouble(), seen[label].toArray()[k].toDouble(),
-                        2e-5)
+            EXPECT_NEAR(expected[label].toArray()[k].toDouble(),
+                        seen[label].toArray()[k].toDouble(), 2e-5)
                 << label.toStdString() << " coordinate " << k;
         }
     }
@@ -100,11 +103,12 @@ const LessonCase kCases[] = {
     // The cube's net folded by its serial button, halfway through and to the end.
     {"net_half_folded", "", "图元集 type=0 L=8\nselect faces 1 2 3 4 5 6\n展开图\nselect none\n",
      3030, 75},
-    {"net_folded", "", "图元集 type=0 L=8\nselect faces 1 2 3 4 5 6\n展开图\nselect none\n",
-     3030, 150},
+    {"net_folded", "", "图元集 type=0 L=8\nselect faces 1 2 3 4 5 6\n展开图\nselect none\n", 3030,
+     150},
     // Painted solids: the shapes' meshes, lit and blended by the preset they bring.
     {"painted_solids", "",
-     "组件 kind=0 x=-8\n组件 kind=10\n组件 kind=12 x=8\n组件 kind=6 y=-8\n组件 kind=8 x=-8 y=-8 z=4\n"
+     "组件 kind=0 x=-8\n组件 kind=10\n组件 kind=12 x=8\n组件 kind=6 y=-8\n组件 kind=8 x=-8 y=-8 "
+     "z=4\n"
      "组件 kind=7 x=8 y=8\n组件 kind=15 y=8\nselect none\n",
      0, 0},
 };
@@ -116,11 +120,9 @@ protected:
             return;
         }
         const QString script = dir.filePath(QStringLiteral("make.script"));
-        QFile file(script);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(GetParam().script);
-        file.close();
-        const Finished made = RunCli({QStringLiteral("run"), script, QStringLiteral("-o"), Document()});
+        ASSERT_TRUE(WriteScript(script, GetParam().script));
+        const Finished made =
+            RunCli({QStringLiteral("run"), script, QStringLiteral("-o"), Document()});
         ASSERT_EQ(made.code, 0) << made.errors.toStdString();
     }
 
@@ -143,8 +145,8 @@ protected:
 // The browser's first frame is the program's picture of the page, no request leaves the file,
 // and a click with ticks moves the points to where the program's own ticks move them.
 TEST_P(WebLessonTest, OpensAsTheProgramDrawsAndAnimates) {
-    const Finished exported =
-        RunCli(QStringList{QStringLiteral("render")} + Source() + QStringList{QStringLiteral("-o"), lesson});
+    const Finished exported = RunCli(QStringList{QStringLiteral("render")} + Source() +
+                                     QStringList{QStringLiteral("-o"), lesson});
     ASSERT_EQ(exported.code, 0) << exported.errors.toStdString();
     // The examples and the dense page stay small; a page of many painted solids carries their
     // meshes and is larger.
@@ -163,10 +165,11 @@ TEST_P(WebLessonTest, OpensAsTheProgramDrawsAndAnimates) {
     const QString picture = dir.filePath(QStringLiteral("program.png"));
     const Finished rendered = RunCli(
         QStringList{QStringLiteral("render"), QStringLiteral("--page"), QStringLiteral("1")} +
-        Source() + QStringList{QStringLiteral("--size"), QString::fromLatin1(kSize),
-                               QStringLiteral("--projection"),
-                               QString::number(report[QStringLiteral("projection")].toInt()),
-                               QStringLiteral("-o"), picture});
+        Source() +
+        QStringList{QStringLiteral("--size"), QString::fromLatin1(kSize),
+                    QStringLiteral("--projection"),
+                    QString::number(report[QStringLiteral("projection")].toInt()),
+                    QStringLiteral("-o"), picture});
     ASSERT_EQ(rendered.code, 0) << rendered.errors.toStdString();
     const QImage program(picture), browser(shot);
     ASSERT_EQ(program.size(), browser.size());
@@ -182,15 +185,15 @@ TEST_P(WebLessonTest, OpensAsTheProgramDrawsAndAnimates) {
     const QJsonObject pressed =
         OpenInBrowser(lesson, {QStringLiteral("--press"), key, QStringLiteral("--ticks"), ticks});
     const QString script = dir.filePath(QStringLiteral("press.script"));
-    QFile file(script);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("press %1\ntick %2\n").arg(key, ticks).toUtf8());
-    file.close();
+    ASSERT_TRUE(
+        WriteScript(script, QStringLiteral("press %1\ntick %2\n").arg(key, ticks).toUtf8()));
     const QString moved = dir.filePath(QStringLiteral("moved.plm"));
-    const Finished run = RunCli({QStringLiteral("run"), Document(), script, QStringLiteral("-o"), moved});
+    const Finished run =
+        RunCli({QStringLiteral("run"), Document(), script, QStringLiteral("-o"), moved});
     ASSERT_EQ(run.code, 0) << run.errors.toStdString();
     const QJsonObject expected = DumpedVertices(moved);
-    EXPECT_NE(expected, report[QStringLiteral("vertices")].toObject()) << "the button moved nothing";
+    EXPECT_NE(expected, report[QStringLiteral("vertices")].toObject())
+        << "the button moved nothing";
     ExpectSamePoints(expected, pressed[QStringLiteral("pressedVertices")].toObject());
 }
 
@@ -201,17 +204,14 @@ INSTANTIATE_TEST_SUITE_P(Examples, WebLessonTest, testing::ValuesIn(kCases),
 TEST(WebLessonPagingTest, NextShowsTheSecondPage) {
     QTemporaryDir dir;
     const QString script = dir.filePath(QStringLiteral("pages.script"));
-    QFile file(script);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("新建页\n图元集 type=0 L=8\n");
-    file.close();
+    ASSERT_TRUE(WriteScript(script, "新建页\n图元集 type=0 L=8\n"));
     const QString document = dir.filePath(QStringLiteral("two.plm"));
     const QString lesson = dir.filePath(QStringLiteral("two.html"));
-    ASSERT_EQ(RunCli({QStringLiteral("run"),
-                      QStringLiteral(VELNOR_EXAMPLES_DIR "/三棱锥的体积.plm"), script,
-                      QStringLiteral("-o"), document})
-                  .code,
-              0);
+    ASSERT_EQ(
+        RunCli({QStringLiteral("run"), QStringLiteral(VELNOR_EXAMPLES_DIR "/三棱锥的体积.plm"),
+                script, QStringLiteral("-o"), document})
+            .code,
+        0);
     ASSERT_EQ(RunCli({QStringLiteral("render"), document, QStringLiteral("-o"), lesson}).code, 0);
 
     const QJsonObject report = OpenInBrowser(lesson, {QStringLiteral("--next")});
@@ -223,6 +223,22 @@ TEST(WebLessonPagingTest, NextShowsTheSecondPage) {
     const QJsonObject vertices = next[QStringLiteral("vertices")].toObject();
     EXPECT_TRUE(vertices.contains(QStringLiteral("A1")));
     EXPECT_FALSE(vertices.contains(QStringLiteral("P")));
+}
+
+// A browser without WebGL says so in Chinese instead of showing an empty page.
+TEST(WebLessonNoWebGlTest, SaysWhyNothingIsDrawn) {
+    QTemporaryDir dir;
+    const QString lesson = dir.filePath(QStringLiteral("lesson.html"));
+    ASSERT_EQ(
+        RunCli({QStringLiteral("render"), QStringLiteral(VELNOR_EXAMPLES_DIR "/正方体中的角.plm"),
+                QStringLiteral("-o"), lesson})
+            .code,
+        0);
+    const QJsonObject report = OpenInBrowser(lesson, {QStringLiteral("--no-webgl")});
+    EXPECT_FALSE(report[QStringLiteral("webgl")].toBool());
+    EXPECT_EQ(report[QStringLiteral("message")].toString(),
+              QStringLiteral("此浏览器不支持 WebGL，无法显示图形。"));
+    EXPECT_TRUE(report[QStringLiteral("errors")].toArray().isEmpty());
 }
 
 }  // namespace

@@ -43,7 +43,11 @@ uint16_t Translate(CGpage& page, std::vector<int> points) {
 }
 
 const ButtonCase kButtonCases[] = {
-    {"translate", [](CGpage& page) { return Translate(page, {0, 1}); }, 52, 52},
+    {"translate",
+     [](CGpage& page) {
+         return Translate(page, {0, 1});
+     },
+     52, 52},
     {"rotate two ways",
      [](CGpage& page) {
          Select(page, {2, 3});
@@ -177,8 +181,10 @@ TEST(ButtonReplayTest, CaptionsAndNextRunFollowTheState) {
     const QJsonArray forward = runs[0].toObject()[QStringLiteral("ticks")].toArray();
     EXPECT_EQ(forward.last().toObject()[QStringLiteral("captions")].toArray(),
               QJsonArray({QJsonArray{key, QStringLiteral("平移复位")}}));
-    EXPECT_EQ(runs[0].toObject()[QStringLiteral("next")].toArray(), QJsonArray({QJsonArray{key, 1}}));
-    EXPECT_EQ(runs[1].toObject()[QStringLiteral("next")].toArray(), QJsonArray({QJsonArray{key, 0}}));
+    EXPECT_EQ(runs[0].toObject()[QStringLiteral("next")].toArray(),
+              QJsonArray({QJsonArray{key, 1}}));
+    EXPECT_EQ(runs[1].toObject()[QStringLiteral("next")].toArray(),
+              QJsonArray({QJsonArray{key, 0}}));
 }
 
 QJsonObject LessonData(const QByteArray& html) {
@@ -192,12 +198,13 @@ QJsonObject LessonData(const QByteArray& html) {
 // page comes back as it was, and the page loads nothing from elsewhere.
 TEST(WebLessonHtmlTest, NamesThatLookLikeMarkupStayText) {
     std::unique_ptr<CGpage> page = SquarePage();
-    page->m_strName = "</script><script>alert(1)</script>{{SCRIPTS}}";
+    page->m_strName = "<!--<script></script><script>alert(1)</script>{{SCRIPTS}}";
     const CGpage* pages[] = {page.get()};
     const CGlModel settings;
     const QByteArray html = WebLessonHtml({settings, pages, QStringLiteral("<b>课</b>")});
 
     EXPECT_TRUE(html.contains("<title>&lt;b&gt;课&lt;/b&gt;</title>"));
+    EXPECT_EQ(html.count("<script"), 2) << "the data and the viewer, nothing a name brought";
     const QJsonObject data = LessonData(html);
     ASSERT_EQ(data[QStringLiteral("pages")].toArray().size(), 1);
     EXPECT_EQ(data[QStringLiteral("pages")][0][QStringLiteral("name")].toString(),

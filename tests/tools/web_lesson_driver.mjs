@@ -1,6 +1,6 @@
 // Opens a web lesson in headless Chromium and reports what a test checks, as JSON on stdout:
 //   node web_lesson_driver.mjs LESSON.html --size WxH [--shot FIGURE.png]
-//        [--press KEY --ticks N] [--after-shot FIGURE.png] [--next]
+//        [--press KEY --ticks N] [--after-shot FIGURE.png] [--next] [--no-webgl]
 // Every request the page makes besides its own file is refused and listed in "requests".
 import puppeteer from "puppeteer-core";
 import { pathToFileURL } from "node:url";
@@ -9,8 +9,8 @@ function parseArguments(argv) {
   const options = { lesson: argv[0], size: "640x480", ticks: 0 };
   for (let i = 1; i < argv.length; i++) {
     const name = argv[i].replace(/^--/, "");
-    if (name === "next") {
-      options.next = true;
+    if (name === "next" || name === "no-webgl") {
+      options[name === "next" ? "next" : "noWebgl"] = true;
     } else {
       options[name.replace(/-(.)/g, (_, c) => c.toUpperCase())] = argv[++i];
     }
@@ -34,7 +34,7 @@ async function main() {
     headless: true,
     args: ["--no-sandbox", "--use-gl=angle", "--use-angle=swiftshader",
            "--enable-unsafe-swiftshader", "--disable-gpu-sandbox", "--hide-scrollbars",
-           "--font-render-hinting=none"]
+           "--font-render-hinting=none"].concat(options.noWebgl ? ["--disable-3d-apis"] : [])
   });
   const report = { requests: [], errors: [] };
   try {
@@ -64,7 +64,8 @@ async function main() {
       pageName: window.velnor.pageName(),
       buttons: window.velnor.buttons(),
       vertices: window.velnor.vertices(),
-      texts: window.velnor.texts()
+      texts: window.velnor.texts(),
+      message: (document.getElementById("message") || {}).textContent || ""
     })));
     if (options.shot) {
       await figureShot(page, options.shot, width, height);
