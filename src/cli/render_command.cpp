@@ -10,6 +10,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/display_presets.h"
 #include "model/gl_model.h"
@@ -18,6 +19,7 @@
 #include "output/model_files.h"
 #include "output/page_model.h"
 #include "output/vector_frame.h"
+#include "output/web_lesson.h"
 #include "persistence/archive_error.h"
 #include "persistence/document_file.h"
 #include "persistence/document_io.h"
@@ -35,7 +37,8 @@ constexpr const char* kUsage =
     "usage: velnor-cli render (FILE --page N | --demo) --size WxH [--projection 0|1|2] "
     "[--three-view] [--scale CM_PER_PIXEL] [--tikz-body] -o OUT.png|OUT.svg|OUT.pdf|OUT.tex\n"
     "       velnor-cli render FILE --page N [--tubes R] [--balls R] [--units mm|cm|m|in] "
-    "[--scale S] -o OUT.stl|OUT.obj|OUT.glb\n";
+    "[--scale S] -o OUT.stl|OUT.obj|OUT.glb\n"
+    "       velnor-cli render (FILE | --demo) -o LESSON.html\n";
 
 struct RenderOptions {
     std::string file;
@@ -112,7 +115,8 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 bool IsKnownOutput(const std::string& path) {
     const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
     return suffix == QStringLiteral("png") || IsVectorFigurePath(QString::fromStdString(path)) ||
-           IsModelPath(QString::fromStdString(path));
+           IsModelPath(QString::fromStdString(path)) ||
+           IsWebLessonPath(QString::fromStdString(path));
 }
 
 // Returns the options, or nothing after printing what is wrong.
@@ -154,8 +158,10 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
             return std::nullopt;
         }
     }
-    const bool model = IsModelPath(QString::fromStdString(o.output));
-    if ((o.width == 0 && !model) || !IsKnownOutput(o.output) || o.demo == !o.file.empty() ||
+    // Models and lessons have no picture size: a lesson fills the browser's window.
+    const bool sized = !IsModelPath(QString::fromStdString(o.output)) &&
+                       !IsWebLessonPath(QString::fromStdString(o.output));
+    if ((o.width == 0 && sized) || !IsKnownOutput(o.output) || o.demo == !o.file.empty() ||
         !ApplyScale(o)) {
         std::fprintf(stderr, "%s", kUsage);
         return std::nullopt;
@@ -242,9 +248,28 @@ bool WriteModel(DocumentFileContent& content, const RenderOptions& o) {
     return result.error.isEmpty();
 }
 
+// Writes every page as one web lesson, titled by the file's name.
+bool WriteLesson(const DocumentFileContent& content, const RenderOptions& o) {
+    std::vector<const CGpage*> pages;
+    for (const auto& page : content.pages) {
+        pages.push_back(page.get());
+    }
+    const QString title = o.demo ? QStringLiteral("Velnor")
+                                 : QFileInfo(QString::fromStdString(o.file)).completeBaseName();
+    const QString error =
+        WriteWebLesson(QString::fromStdString(o.output), {content.settings, pages, title});
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "velnor-cli render: %s\n", error.toUtf8().constData());
+    }
+    return error.isEmpty();
+}
+
 // Draws into the file the output names, choosing the form by its extension.
 bool WriteOutput(DocumentFileContent& content, const RenderOptions& o) {
     const QString output = QString::fromStdString(o.output);
+    if (IsWebLessonPath(output)) {
+        return WriteLesson(content, o);
+    }
     if (IsModelPath(output)) {
         return WriteModel(content, o);
     }

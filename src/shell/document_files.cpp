@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "model/document.h"
 #include "model/gl_model.h"
@@ -18,6 +19,7 @@
 #include "output/figure_files.h"
 #include "output/model_files.h"
 #include "output/page_model.h"
+#include "output/web_lesson.h"
 #include "persistence/document_file.h"
 #include "persistence/document_io.h"
 #include "richtext/rtf_writer.h"
@@ -180,7 +182,8 @@ bool DocumentFiles::SaveAs(const QString& file) {
         {kTikzFilter, QStringLiteral("tex")},
         {QStringLiteral("STL模型(*.stl)"), QStringLiteral("stl")},
         {QStringLiteral("OBJ模型(*.obj)"), QStringLiteral("obj")},
-        {QStringLiteral("glTF模型(*.glb)"), QStringLiteral("glb")}};
+        {QStringLiteral("glTF模型(*.glb)"), QStringLiteral("glb")},
+        {QStringLiteral("网页 (*.html)"), QStringLiteral("html")}};
     const SaveChoice choice =
         file.isEmpty() ? AskSaveFile(&m_window, QStringLiteral("另存为"), types,
                                      m_strPath.isEmpty() ? QStringLiteral("Pldoc") : m_strPath)
@@ -202,7 +205,23 @@ bool DocumentFiles::SaveAs(const QString& file) {
     if (IsModelPath(choice.path)) {
         return ExportModel(choice.path);
     }
+    if (IsWebLessonPath(choice.path)) {
+        return ExportLesson(choice.path);
+    }
     return m_saveView(choice.path);
+}
+
+// Every page as one web lesson, titled as the window is.
+bool DocumentFiles::ExportLesson(const QString& path) {
+    std::vector<const CGpage*> pages;
+    for (const auto& page : m_doc.m_pages) {
+        pages.push_back(page.get());
+    }
+    const QString error = WriteWebLesson(path, {m_doc.Settings(), pages, Title()});
+    if (!error.isEmpty()) {
+        ShowMessage(error.toStdString());
+    }
+    return error.isEmpty();
 }
 
 // The current page as a model with the default options: faces and solids, in millimetres.

@@ -80,6 +80,7 @@ private:
     void FillRecentMenu();
     void StoreNotes();
     bool ExportModel(const QString& path);
+    bool ExportLesson(const QString& path);
 
     CPlomDoc& m_doc;
     NotesPane& m_notes;

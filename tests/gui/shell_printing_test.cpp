@@ -139,14 +139,39 @@ TEST_F(ShellPrintingTest, SaveAsOffersTikzAfterSvgAndPdf) {
         static_cast<QDialog*>(dialog)->accept();
     });
     Trigger(cmd::kSaveAs);
-    ASSERT_GE(filters.size(), 6);
-    EXPECT_EQ(filters.mid(filters.size() - 6),
+    ASSERT_GE(filters.size(), 7);
+    EXPECT_EQ(filters.mid(filters.size() - 7),
               QStringList({QStringLiteral("SVG图形(*.svg)"), QStringLiteral("PDF文件(*.pdf)"),
                            QStringLiteral("TikZ图形 (*.tex)"), QStringLiteral("STL模型(*.stl)"),
-                           QStringLiteral("OBJ模型(*.obj)"), QStringLiteral("glTF模型(*.glb)")}));
+                           QStringLiteral("OBJ模型(*.obj)"), QStringLiteral("glTF模型(*.glb)"),
+                           QStringLiteral("网页 (*.html)")}));
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.readAll().contains("\\begin{tikzpicture}"));
+    EXPECT_FALSE(doc.IsModified());
+}
+
+// 另存为 writes the whole document as one web page and leaves the document as it was.
+TEST_F(ShellPrintingTest, SaveAsWritesAWebLesson) {
+    CPlomDoc& doc = ShowPage(MakeDemoPage());
+    const QString path = dir.filePath(QStringLiteral("lesson.html"));
+    QTimer::singleShot(1500, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            return;
+        }
+        dialog->selectNameFilter(QStringLiteral("网页 (*.html)"));
+        QApplication::processEvents();
+        dialog->grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/save_as_web_lesson.png"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    Trigger(cmd::kSaveAs);
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray html = written.readAll();
+    EXPECT_TRUE(html.contains("id=\"lesson-data\""));
+    EXPECT_TRUE(html.contains("\"pages\":[{"));
     EXPECT_FALSE(doc.IsModified());
 }
 
