@@ -5,12 +5,14 @@
 #include <QImage>
 #include <QString>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <optional>
 #include <string>
 
+#include "cli/net_render.h"
 #include "model/display_presets.h"
 #include "model/gl_model.h"
 #include "model/page.h"
@@ -35,7 +37,9 @@ constexpr const char* kUsage =
     "usage: velnor-cli render (FILE --page N | --demo) --size WxH [--projection 0|1|2] "
     "[--three-view] [--scale CM_PER_PIXEL] [--tikz-body] -o OUT.png|OUT.svg|OUT.pdf|OUT.tex\n"
     "       velnor-cli render FILE --page N [--tubes R] [--balls R] [--units mm|cm|m|in] "
-    "[--scale S] -o OUT.stl|OUT.obj|OUT.glb\n";
+    "[--scale S] -o OUT.stl|OUT.obj|OUT.glb\n"
+    "       velnor-cli render FILE [--page N] --net FACE_KEY [--scale CM_PER_UNIT] "
+    "[--paper A4|A3|Letter] -o OUT.pdf|OUT.svg\n";
 
 struct RenderOptions {
     std::string file;
@@ -48,6 +52,8 @@ struct RenderOptions {
     double scale = 0.0;  // 0: not given
     TikzOptions tikz;
     ModelOptions model;
+    std::optional<int> netFace;
+    NetPaperOptions net;
     std::string output;
 };
 
@@ -76,6 +82,8 @@ bool ParseNumber(const char* text, double low, double high, double& value) {
 // view; a model's from a thousandth to a thousand times the page.
 constexpr double kLowestFigureScale = 0.001, kHighestFigureScale = 10.0;
 constexpr double kLowestModelScale = 0.001, kHighestModelScale = 1000.0;
+// A net from a tenth of its size to ten times it: a centimetre for a unit is its true size.
+constexpr double kLowestNetScale = 0.1, kHighestNetScale = 10.0;
 // Tubes and balls wider than this are typing slips; a radius of 0 leaves them out.
 constexpr double kLargestRadius = 100.0;
 
@@ -91,6 +99,10 @@ bool ParseUnit(const char* text, ModelUnit& unit) {
 bool ApplyScale(RenderOptions& o) {
     if (o.scale == 0.0) {
         return true;
+    }
+    if (o.netFace) {
+        o.net.scale = o.scale;
+        return o.scale >= kLowestNetScale && o.scale <= kHighestNetScale;
     }
     if (IsModelPath(QString::fromStdString(o.output))) {
         o.model.scale = o.scale;
@@ -115,9 +127,24 @@ bool IsKnownOutput(const std::string& path) {
            IsModelPath(QString::fromStdString(path));
 }
 
+bool ParsePaper(const char* text, PaperKind& paper) {
+    const std::optional<PaperKind> named = PaperNamed(text);
+    if (named) {
+        paper = *named;
+    }
+    return named.has_value();
+}
+
+// A net goes on paper as PDF sheets or one SVG drawing.
+bool IsNetOutput(const std::string& path) {
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    return suffix == QStringLiteral("pdf") || suffix == QStringLiteral("svg");
+}
+
 // Returns the options, or nothing after printing what is wrong.
 std::optional<RenderOptions> Parse(int argc, char** argv) {
     RenderOptions o;
+    int key = 0;
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -139,6 +166,12 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
             ++i;
         } else if (arg == "--units" && hasValue && ParseUnit(argv[i + 1], o.model.unit)) {
             ++i;
+        } else if (arg == "--net" && hasValue && ParseInt(argv[i + 1], key) && key >= 1 &&
+                   key <= UINT16_MAX) {
+            o.netFace = key;
+            ++i;
+        } else if (arg == "--paper" && hasValue && ParsePaper(argv[i + 1], o.net.paper)) {
+            ++i;
         } else if (arg == "--tikz-body") {
             o.tikz.pictureOnly = true;
         } else if (arg == "-o" && hasValue) {
@@ -155,8 +188,9 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
         }
     }
     const bool model = IsModelPath(QString::fromStdString(o.output));
-    if ((o.width == 0 && !model) || !IsKnownOutput(o.output) || o.demo == !o.file.empty() ||
-        !ApplyScale(o)) {
+    const bool sized = o.width > 0 || model || o.netFace;
+    const bool known = o.netFace ? IsNetOutput(o.output) && !o.demo : IsKnownOutput(o.output);
+    if (!sized || !known || o.demo == !o.file.empty() || !ApplyScale(o)) {
         std::fprintf(stderr, "%s", kUsage);
         return std::nullopt;
     }
@@ -245,6 +279,14 @@ bool WriteModel(DocumentFileContent& content, const RenderOptions& o) {
 // Draws into the file the output names, choosing the form by its extension.
 bool WriteOutput(DocumentFileContent& content, const RenderOptions& o) {
     const QString output = QString::fromStdString(o.output);
+    if (o.netFace) {
+        const CGpage& page = *content.pages[static_cast<size_t>(o.page - 1)];
+        const QString error = WriteNetOfFace(output, page, *o.netFace, o.net);
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "velnor-cli render: %s\n", error.toUtf8().constData());
+        }
+        return error.isEmpty();
+    }
     if (IsModelPath(output)) {
         return WriteModel(content, o);
     }
