@@ -19,6 +19,7 @@
 #include "output/figure_files.h"
 #include "output/model_files.h"
 #include "output/page_model.h"
+#include "output/paper_net.h"
 #include "output/vector_frame.h"
 #include "persistence/archive_error.h"
 #include "persistence/document_file.h"
@@ -82,8 +83,6 @@ bool ParseNumber(const char* text, double low, double high, double& value) {
 // view; a model's from a thousandth to a thousand times the page.
 constexpr double kLowestFigureScale = 0.001, kHighestFigureScale = 10.0;
 constexpr double kLowestModelScale = 0.001, kHighestModelScale = 1000.0;
-// A net from a tenth of its size to ten times it: a centimetre for a unit is its true size.
-constexpr double kLowestNetScale = 0.1, kHighestNetScale = 10.0;
 // Tubes and balls wider than this are typing slips; a radius of 0 leaves them out.
 constexpr double kLargestRadius = 100.0;
 
@@ -102,7 +101,7 @@ bool ApplyScale(RenderOptions& o) {
     }
     if (o.netFace) {
         o.net.scale = o.scale;
-        return o.scale >= kLowestNetScale && o.scale <= kHighestNetScale;
+        return o.scale >= kLeastNetScale && o.scale <= kMostNetScale;
     }
     if (IsModelPath(QString::fromStdString(o.output))) {
         o.model.scale = o.scale;

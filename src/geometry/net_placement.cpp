@@ -7,7 +7,7 @@ namespace velnor {
 
 namespace {
 
-constexpr double kGapShare = 0.1;
+constexpr double kGapShare = 0.2;
 
 struct Extent {
     double low = 1e300;

@@ -17,7 +17,7 @@ constexpr double kCutWidth = 1.2;
 constexpr double kFoldWidth = 1.0;
 constexpr double kMarkWidth = 0.6;
 constexpr double kCrossHalf = 0.3 * kUnitsPerCm;
-constexpr int kNumberPixels = 22;
+constexpr int kNumberPixels = 36;
 constexpr int kCaptionPixels = 13;
 const QColor kFaceFill(0xf2, 0xf2, 0xf2);
 const QColor kTabFill(0xd8, 0xd8, 0xd8);

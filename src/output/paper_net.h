@@ -25,6 +25,10 @@ struct PaperNet {
     QRectF Bounds() const;
 };
 
+// The scales a net is printed at, in centimetres for a unit of the page: one is its true size.
+inline constexpr double kLeastNetScale = 0.1;
+inline constexpr double kMostNetScale = 10.0;
+
 // The net at `scale` centimetres for a unit of the page.
 PaperNet PaperNetOf(const ChosenNet& chosen, double scale);
 
