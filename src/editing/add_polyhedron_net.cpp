@@ -51,7 +51,8 @@ std::vector<std::pair<int, int>> NetEdges(const PolyhedronNet& net) {
 }
 
 // The solid's corner at each vertex of the net.
-std::vector<int> CornerOfNetVertex(const ChosenNet& chosen, const PolyhedronNet& net) {
+std::vector<int> CornerOfNetVertex(const ChosenNet& chosen) {
+    const PolyhedronNet& net = chosen.net;
     std::vector<int> corners(net.vertices.size());
     for (size_t f = 0; f < net.faces.size(); ++f) {
         for (size_t i = 0; i < net.faces[f].size(); ++i) {
@@ -64,7 +65,8 @@ std::vector<int> CornerOfNetVertex(const ChosenNet& chosen, const PolyhedronNet&
 // The net's vertices carry no labels: folded, each lies on a corner of the solid, whose label
 // already names it there. An empty label is an ordinary label of the file, so every reader still
 // reads the page; the lines and faces are named after the solid's labels instead.
-AddedCells AddNet(CGpage& page, const ChosenNet& chosen, const PolyhedronNet& net, Vec3d shift) {
+AddedCells AddNet(CGpage& page, const ChosenNet& chosen, Vec3d shift) {
+    const PolyhedronNet& net = chosen.net;
     page.ClearSelection();
     AddedCells added;
     const int first = page.m_nVertexCount;
@@ -78,7 +80,7 @@ AddedCells AddNet(CGpage& page, const ChosenNet& chosen, const PolyhedronNet& ne
     }
     page.m_chNextLabel = nextLabel;
     page.m_chLabelSuffix = labelSuffix;
-    const std::vector<int> corners = CornerOfNetVertex(chosen, net);
+    const std::vector<int> corners = CornerOfNetVertex(chosen);
     const auto label = [&](int v) { return page.m_label[chosen.vertexOfCorner[corners[v]]]; };
     for (const auto& [a, b] : NetEdges(net)) {
         const uint16_t key = page.AddLine(static_cast<uint8_t>(first + a),
@@ -139,8 +141,7 @@ bool AddPolyhedronNet(CPlomDoc& doc) {
     }
     const Vec3d normal = NewellNormal(BaseFaceCorners(chosen));
     const int first = page.m_nVertexCount;
-    const AddedCells added =
-        AddNet(page, chosen, net, NetShiftBesideSolid(chosen.solid, net, normal));
+    const AddedCells added = AddNet(page, chosen, NetShiftBesideSolid(chosen.solid, net, normal));
     ViewCamera& camera = doc.Settings().m_camera;
     const ViewCamera before = camera;
     camera = CameraShowing(camera, SolidAndNet(page, chosen, first));
