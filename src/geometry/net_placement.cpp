@@ -7,7 +7,7 @@ namespace velnor {
 
 namespace {
 
-constexpr double kGapShare = 0.2;
+constexpr double kGapShare = 0.4;
 
 struct Extent {
     double low = 1e300;
