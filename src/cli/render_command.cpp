@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -12,12 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "cli/net_render.h"
 #include "model/display_presets.h"
 #include "model/gl_model.h"
 #include "model/page.h"
 #include "output/figure_files.h"
 #include "output/model_files.h"
 #include "output/page_model.h"
+#include "output/paper_net.h"
 #include "output/vector_frame.h"
 #include "output/web_lesson.h"
 #include "persistence/archive_error.h"
@@ -38,7 +41,9 @@ constexpr const char* kUsage =
     "[--three-view] [--scale CM_PER_PIXEL] [--tikz-body] -o OUT.png|OUT.svg|OUT.pdf|OUT.tex\n"
     "       velnor-cli render FILE --page N [--tubes R] [--balls R] [--units mm|cm|m|in] "
     "[--scale S] -o OUT.stl|OUT.obj|OUT.glb\n"
-    "       velnor-cli render (FILE | --demo) -o LESSON.html\n";
+    "       velnor-cli render (FILE | --demo) -o LESSON.html\n"
+    "       velnor-cli render FILE [--page N] --net FACE_KEY [--scale CM_PER_UNIT] "
+    "[--paper A4|A3|Letter] -o OUT.pdf|OUT.svg\n";
 
 struct RenderOptions {
     std::string file;
@@ -51,6 +56,8 @@ struct RenderOptions {
     double scale = 0.0;  // 0: not given
     TikzOptions tikz;
     ModelOptions model;
+    std::optional<int> netFace;
+    NetPaperOptions net;
     std::string output;
 };
 
@@ -95,6 +102,10 @@ bool ApplyScale(RenderOptions& o) {
     if (o.scale == 0.0) {
         return true;
     }
+    if (o.netFace) {
+        o.net.scale = o.scale;
+        return o.scale >= kLeastNetScale && o.scale <= kMostNetScale;
+    }
     if (IsModelPath(QString::fromStdString(o.output))) {
         o.model.scale = o.scale;
         return o.scale >= kLowestModelScale && o.scale <= kHighestModelScale;
@@ -119,9 +130,24 @@ bool IsKnownOutput(const std::string& path) {
            IsWebLessonPath(QString::fromStdString(path));
 }
 
+bool ParsePaper(const char* text, PaperKind& paper) {
+    const std::optional<PaperKind> named = PaperNamed(text);
+    if (named) {
+        paper = *named;
+    }
+    return named.has_value();
+}
+
+// A net goes on paper as PDF sheets or one SVG drawing.
+bool IsNetOutput(const std::string& path) {
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    return suffix == QStringLiteral("pdf") || suffix == QStringLiteral("svg");
+}
+
 // Returns the options, or nothing after printing what is wrong.
 std::optional<RenderOptions> Parse(int argc, char** argv) {
     RenderOptions o;
+    int key = 0;
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -143,6 +169,12 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
             ++i;
         } else if (arg == "--units" && hasValue && ParseUnit(argv[i + 1], o.model.unit)) {
             ++i;
+        } else if (arg == "--net" && hasValue && ParseInt(argv[i + 1], key) && key >= 1 &&
+                   key <= UINT16_MAX) {
+            o.netFace = key;
+            ++i;
+        } else if (arg == "--paper" && hasValue && ParsePaper(argv[i + 1], o.net.paper)) {
+            ++i;
         } else if (arg == "--tikz-body") {
             o.tikz.pictureOnly = true;
         } else if (arg == "-o" && hasValue) {
@@ -158,11 +190,12 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
             return std::nullopt;
         }
     }
-    // Models and lessons have no picture size: a lesson fills the browser's window.
-    const bool sized = !IsModelPath(QString::fromStdString(o.output)) &&
-                       !IsWebLessonPath(QString::fromStdString(o.output));
-    if ((o.width == 0 && sized) || !IsKnownOutput(o.output) || o.demo == !o.file.empty() ||
-        !ApplyScale(o)) {
+    // Models, lessons and nets have no picture size: a lesson fills the browser's window, a net
+    // is drawn at its true size.
+    const QString output = QString::fromStdString(o.output);
+    const bool sized = o.width > 0 || IsModelPath(output) || IsWebLessonPath(output) || o.netFace;
+    const bool known = o.netFace ? IsNetOutput(o.output) && !o.demo : IsKnownOutput(o.output);
+    if (!sized || !known || o.demo == !o.file.empty() || !ApplyScale(o)) {
         std::fprintf(stderr, "%s", kUsage);
         return std::nullopt;
     }
@@ -269,6 +302,14 @@ bool WriteOutput(DocumentFileContent& content, const RenderOptions& o) {
     const QString output = QString::fromStdString(o.output);
     if (IsWebLessonPath(output)) {
         return WriteLesson(content, o);
+    }
+    if (o.netFace) {
+        const CGpage& page = *content.pages[static_cast<size_t>(o.page - 1)];
+        const QString error = WriteNetOfFace(output, page, *o.netFace, o.net);
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "velnor-cli render: %s\n", error.toUtf8().constData());
+        }
+        return error.isEmpty();
     }
     if (IsModelPath(output)) {
         return WriteModel(content, o);

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "commands/clipboard_items.h"
+#include "commands/command_ids.h"
 #include "commands/material_commands.h"
 #include "commands/menu_items.h"
 #include "commands/properties_command.h"
@@ -38,6 +39,15 @@ CommandEntry RedoItem() {
 CommandEntry PrintItem() {
     CommandEntry entry = ShellItem(57607, "打印...", "打印活动文档", {"Ctrl+P"});
     entry.params = {"file", "all"};
+    return entry;
+}
+
+// A script writes the net into a PDF file, `scale` centimetres for a unit (1 by default) on
+// `paper` (A4, A3 or Letter); from the menu a dialog asks, then the preview shows the sheets.
+CommandEntry PrintNetItem() {
+    CommandEntry entry = ShellItem(cmd::kPrintNet, "打印展开图...",
+                                   "按实际大小打印所选多面体的展开图，剪下即可折成立体");
+    entry.params = {"file", "scale", "paper"};
     return entry;
 }
 
@@ -118,6 +128,7 @@ std::vector<CommandEntry> FileMenu() {
         TakesFile(ShellItem(33027, "保存RTF文件", "保存RTF文件")),
         PrintItem(),
         ShellItem(57609, "打印预览", "显示整页"),
+        PrintNetItem(),
         ShellItem(57606, "打印设置...", "更改打印机选项和打印选项"),
         ShellItem(57616, "最近的文件", "打开此文档"),
         ShellItem(57665, "退出", "退出应用程序；提示保存文档"),

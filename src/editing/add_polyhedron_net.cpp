@@ -1,17 +1,22 @@
 #include "editing/add_polyhedron_net.h"
 
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
+#include "editing/chosen_net.h"
+#include "editing/cmd_camera.h"
 #include "editing/net_fold_buttons.h"
 #include "editing/record_additions.h"
+#include "geometry/camera_fit.h"
+#include "geometry/net_placement.h"
 #include "geometry/page_geometry.h"
 #include "geometry/page_room.h"
-#include "geometry/polyhedron_net.h"
-#include "geometry/tolerances.h"
+#include "geometry/polygon_geometry.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 
@@ -21,75 +26,13 @@ namespace {
 
 constexpr const char* kButtonLimitMessage = "本页按钮数已达界限,请新建一页";
 
-// The faces as a polyhedron; vertices in one place (within the construction tolerance) are one
-// corner, so that a solid drawn with repeated points still closes up.
-struct FacesAsSolid {
-    Polyhedron solid;
-    std::vector<int> vertexOfCorner;
-    std::vector<int> faceKeys;
-};
-
-std::vector<int> ChosenFaceKeys(const CGpage& page) {
-    std::vector<int> keys;
-    for (int key : page.m_selFaces) {
-        if (FindFace(page, key)) {
-            keys.push_back(key);
-        }
+// The net lies in the plane of the first face, the base.
+std::vector<Vec3> BaseFaceCorners(const ChosenNet& chosen) {
+    std::vector<Vec3> corners;
+    for (int corner : chosen.solid.faces.front()) {
+        corners.push_back(chosen.solid.corners[corner]);
     }
-    if (keys.empty()) {
-        for (const auto& [key, face] : page.m_faces) {
-            keys.push_back(key);
-        }
-    }
-    return keys;
-}
-
-int CornerOf(const CGpage& page, FacesAsSolid& faces, int vertex) {
-    const Vec3 p = VertexPosition(page, vertex);
-    for (size_t c = 0; c < faces.solid.corners.size(); ++c) {
-        if (!Exceeds(Length(faces.solid.corners[c] - p), kEpsConstruct)) {
-            return static_cast<int>(c);
-        }
-    }
-    faces.solid.corners.push_back(p);
-    faces.vertexOfCorner.push_back(vertex);
-    return static_cast<int>(faces.solid.corners.size()) - 1;
-}
-
-FacesAsSolid ChosenFaces(const CGpage& page) {
-    FacesAsSolid faces;
-    faces.faceKeys = ChosenFaceKeys(page);
-    for (int key : faces.faceKeys) {
-        std::vector<int> corners;
-        for (uint8_t v : FindFace(page, key)->Verts()) {
-            corners.push_back(CornerOf(page, faces, v));
-        }
-        faces.solid.faces.push_back(std::move(corners));
-    }
-    return faces;
-}
-
-std::string ProblemText(const CGpage& page, const FacesAsSolid& faces, const NetProblem& problem) {
-    // Only the edge faults name corners; the others leave them unset.
-    const auto edge = [&] {
-        const auto label = [&](int corner) { return page.m_label[faces.vertexOfCorner[corner]]; };
-        return "棱" + label(problem.cornerA) + label(problem.cornerB);
-    };
-    switch (problem.fault) {
-        case NetFault::kFlatFace:
-            return "面" + FindFace(page, faces.faceKeys[problem.face])->m_strName +
-                   "的顶点有重合或都在一条直线上，不能展开";
-        case NetFault::kOpenEdge:
-            return edge() + "只是一个面的边，这些面没有围成封闭的多面体，不能展开";
-        case NetFault::kCrowdedEdge:
-            return edge() + "是" + std::to_string(problem.faceCount) +
-                   "个面的公共边，这些面不是一个多面体的表面，不能展开";
-        case NetFault::kSeparateParts:
-            return "这些面不连成一个多面体，请只选取一个多面体的面";
-        case NetFault::kOverlapping:
-            return "找不到各面互不重叠的展开图";
-    }
-    return {};
+    return corners;
 }
 
 // The net's edges, each once, in the order its faces run round.
@@ -107,31 +50,66 @@ std::vector<std::pair<int, int>> NetEdges(const PolyhedronNet& net) {
     return edges;
 }
 
-AddedCells AddNet(CGpage& page, const PolyhedronNet& net) {
+// The solid's corner at each vertex of the net.
+std::vector<int> CornerOfNetVertex(const ChosenNet& chosen) {
+    const PolyhedronNet& net = chosen.net;
+    std::vector<int> corners(net.vertices.size());
+    for (size_t f = 0; f < net.faces.size(); ++f) {
+        for (size_t i = 0; i < net.faces[f].size(); ++i) {
+            corners[net.faces[f][i]] = chosen.solid.faces[f][i];
+        }
+    }
+    return corners;
+}
+
+// The net's vertices carry no labels: folded, each lies on a corner of the solid, whose label
+// already names it there. An empty label is an ordinary label of the file, so every reader still
+// reads the page; the lines and faces are named after the solid's labels instead.
+AddedCells AddNet(CGpage& page, const ChosenNet& chosen, Vec3d shift) {
+    const PolyhedronNet& net = chosen.net;
     page.ClearSelection();
     AddedCells added;
     const int first = page.m_nVertexCount;
+    const char nextLabel = page.m_chNextLabel, labelSuffix = page.m_chLabelSuffix;
     for (const Vec3& p : net.vertices) {
-        page.AddVertex(p.x, p.y, p.z);
+        const Vec3d at = ToVec3d(p) + shift;
+        page.AddVertex(static_cast<float>(at.x), static_cast<float>(at.y),
+                       static_cast<float>(at.z));
+        page.m_label[page.m_nVertexCount - 1].clear();
         ++added.points;
     }
+    page.m_chNextLabel = nextLabel;
+    page.m_chLabelSuffix = labelSuffix;
+    const std::vector<int> corners = CornerOfNetVertex(chosen);
+    const auto label = [&](int v) { return page.m_label[chosen.vertexOfCorner[corners[v]]]; };
     for (const auto& [a, b] : NetEdges(net)) {
-        page.m_selLines.push_back(page.AddLine(static_cast<uint8_t>(first + a),
-                                               static_cast<uint8_t>(first + b), kSegment));
+        const uint16_t key = page.AddLine(static_cast<uint8_t>(first + a),
+                                          static_cast<uint8_t>(first + b), kSegment);
+        page.m_lines.at(key)->m_strName = label(a) + label(b);
+        page.m_selLines.push_back(key);
         ++added.lines;
     }
-    for (const std::vector<int>& face : net.faces) {
+    for (size_t f = 0; f < net.faces.size(); ++f) {
         std::vector<int> vertices;
-        for (int v : face) {
+        for (int v : net.faces[f]) {
             vertices.push_back(first + v);
         }
         if (const auto key = page.AddFace(vertices)) {
+            page.m_faces.at(*key)->m_strName = FindFace(page, chosen.faceKeys[f])->m_strName;
             page.m_selFaces.push_back(*key);
             ++added.faces;
         }
     }
-    added.buttons = AddFoldButtons(page, net, first);
+    added.buttons = AddFoldButtons(page, net, first, ToVec3(shift));
     return added;
+}
+
+std::vector<Vec3> SolidAndNet(const CGpage& page, const ChosenNet& chosen, int firstNetVertex) {
+    std::vector<Vec3> points = chosen.solid.corners;
+    for (int v = firstNetVertex; v < page.m_nVertexCount; ++v) {
+        points.push_back(VertexPosition(page, v));
+    }
+    return points;
 }
 
 }  // namespace
@@ -145,13 +123,13 @@ bool AddPolyhedronNet(CPlomDoc& doc) {
     if (!CanAddPolyhedronNet(page)) {
         return false;
     }
-    const FacesAsSolid faces = ChosenFaces(page);
-    const auto unfolded = UnfoldPolyhedron(faces.solid, 0);
-    if (const NetProblem* problem = std::get_if<NetProblem>(&unfolded)) {
-        ShowMessage(ProblemText(page, faces, *problem));
+    const auto found = NetOfSelection(page);
+    if (const std::string* problem = std::get_if<std::string>(&found)) {
+        ShowMessage(*problem);
         return false;
     }
-    const PolyhedronNet& net = std::get<PolyhedronNet>(unfolded);
+    const ChosenNet& chosen = std::get<ChosenNet>(found);
+    const PolyhedronNet& net = chosen.net;
     if (!RoomForCells(page, {.points = static_cast<int>(net.vertices.size()),
                              .lines = static_cast<int>(NetEdges(net).size()),
                              .faces = static_cast<int>(net.faces.size())})) {
@@ -161,7 +139,13 @@ bool AddPolyhedronNet(CPlomDoc& doc) {
         ShowMessage(kButtonLimitMessage);
         return false;
     }
-    RecordAdditions(doc, "添加展开图", AddNet(page, net));
+    const Vec3d normal = NewellNormal(BaseFaceCorners(chosen));
+    const int first = page.m_nVertexCount;
+    const AddedCells added = AddNet(page, chosen, NetShiftBesideSolid(chosen.solid, net, normal));
+    ViewCamera& camera = doc.Settings().m_camera;
+    const ViewCamera before = camera;
+    camera = CameraShowing(camera, SolidAndNet(page, chosen, first));
+    RecordAdditions(doc, "添加展开图", added, std::make_unique<CCmdCamera>(doc, before, camera));
     doc.Refresh(kHintAll);
     return true;
 }

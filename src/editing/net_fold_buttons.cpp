@@ -30,6 +30,18 @@ uint16_t Place(CGpage& page, std::unique_ptr<CBtCmd> button) {
     return key;
 }
 
+uint16_t AddMoveButton(CGpage& page, const PolyhedronNet& net, int firstVertex, Vec3 shift) {
+    auto button = std::make_unique<CBtnTranslate>();
+    button->m_bHidden = 1;
+    button->m_strCaption = "移到底面上";
+    button->m_vector = {-shift.x, -shift.y, -shift.z};
+    for (int v = 0; v < static_cast<int>(net.vertices.size()); ++v) {
+        button->m_targetVerts.push_back(firstVertex + v);
+    }
+    button->ResizeSaved();
+    return Place(page, std::move(button));
+}
+
 uint16_t AddHingeButton(CGpage& page, const NetHinge& hinge, int firstVertex) {
     auto button = std::make_unique<CBtnRotatef>();
     button->m_bHidden = 1;
@@ -56,18 +68,21 @@ uint16_t AddRoundButton(CGpage& page, const std::vector<int>& members, int round
 }  // namespace
 
 int FoldButtonCount(const PolyhedronNet& net) {
-    int count = static_cast<int>(net.hinges.size()) + 1;
+    // The move, the hinges and the series "折叠/展开".
+    int count = static_cast<int>(net.hinges.size()) + 2;
     for (const auto& round : Rounds(net)) {
         count += round.size() > 1 ? 1 : 0;
     }
     return count;
 }
 
-int AddFoldButtons(CGpage& page, const PolyhedronNet& net, int firstVertex) {
+int AddFoldButtons(CGpage& page, const PolyhedronNet& net, int firstVertex, Vec3 shift) {
     const uint16_t firstKey = page.m_nNextButtonId;
     auto series = std::make_unique<CBtnSerues2>();
     series->m_strCaption = kSeriesCaption;
-    int ticks = 1;
+    const uint16_t move = AddMoveButton(page, net, firstVertex, shift);
+    series->m_members.push_back(move);
+    int ticks = 1 + page.m_buttons.at(move)->m_nTicksPerPress + 1;
     const auto rounds = Rounds(net);
     for (size_t round = 0; round < rounds.size(); ++round) {
         std::vector<int> members;

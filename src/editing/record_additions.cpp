@@ -43,7 +43,8 @@ std::vector<std::unique_ptr<CCmd>> AdditionCommands(CPlomDoc& doc, const AddedCe
 
 }  // namespace
 
-void RecordAdditions(CPlomDoc& doc, const std::string& name, const AddedCells& added) {
+void RecordAdditions(CPlomDoc& doc, const std::string& name, const AddedCells& added,
+                     std::unique_ptr<CCmd> follower) {
     const int kinds = (added.points > 0) + (added.lines > 0) + (added.faces > 0) +
                       (added.solids > 0) + (added.buttons > 0) + (added.texts > 0);
     if (kinds == 0) {
@@ -51,9 +52,12 @@ void RecordAdditions(CPlomDoc& doc, const std::string& name, const AddedCells& a
     }
     // Faces always call themselves "添加面" and buttons and texts are recorded one by one, so
     // those need a compound to carry another name or a count above one.
-    const bool single = kinds == 1 && added.buttons <= 1 && added.texts <= 1 &&
+    const bool single = kinds == 1 && !follower && added.buttons <= 1 && added.texts <= 1 &&
                         (added.faces == 0 || name == "添加面");
     auto cmds = AdditionCommands(doc, added, !single, name);
+    if (follower) {
+        cmds.push_back(std::move(follower));
+    }
     if (single) {
         doc.CommandProcessor().AddCommand(std::move(cmds.front()));
         return;

@@ -12,38 +12,6 @@ namespace {
 
 constexpr int kSteepestEdgeAttempts = 200;
 
-// Spans the faces from the root through the kept edges, breadth first, each face's edges in
-// their order.
-std::optional<FaceTree> BreadthFirst(size_t faceCount, const std::vector<PolyhedronEdge>& edges,
-                                     const std::vector<bool>& kept, int root) {
-    std::vector<std::vector<int>> edgesOf(faceCount);
-    for (size_t e = 0; e < edges.size(); ++e) {
-        if (kept[e]) {
-            edgesOf[edges[e].faces[0]].push_back(static_cast<int>(e));
-            edgesOf[edges[e].faces[1]].push_back(static_cast<int>(e));
-        }
-    }
-    FaceTree tree{std::vector<int>(faceCount, -1), std::vector<int>(faceCount, -1), {root}};
-    std::vector<bool> reached(faceCount, false);
-    reached[root] = true;
-    for (size_t k = 0; k < tree.order.size(); ++k) {
-        const int face = tree.order[k];
-        for (int e : edgesOf[face]) {
-            const int next = edges[e].faces[0] == face ? edges[e].faces[1] : edges[e].faces[0];
-            if (!reached[next]) {
-                reached[next] = true;
-                tree.parent[next] = face;
-                tree.hinge[next] = e;
-                tree.order.push_back(next);
-            }
-        }
-    }
-    if (tree.order.size() != faceCount) {
-        return std::nullopt;
-    }
-    return tree;
-}
-
 // Cuts, at every corner, the edge that climbs most steeply towards `up`; on a convex solid the
 // cut edges span the corners, and the edges left join the faces in a tree.
 std::vector<bool> SteepestEdgeJoints(const Polyhedron& solid,
@@ -101,19 +69,49 @@ std::vector<bool> RandomJoints(size_t faceCount, const std::vector<PolyhedronEdg
 
 }  // namespace
 
+std::optional<FaceTree> TreeOfJoints(size_t faceCount, const std::vector<PolyhedronEdge>& edges,
+                                     const std::vector<bool>& kept, int root) {
+    std::vector<std::vector<int>> edgesOf(faceCount);
+    for (size_t e = 0; e < edges.size(); ++e) {
+        if (kept[e]) {
+            edgesOf[edges[e].faces[0]].push_back(static_cast<int>(e));
+            edgesOf[edges[e].faces[1]].push_back(static_cast<int>(e));
+        }
+    }
+    FaceTree tree{std::vector<int>(faceCount, -1), std::vector<int>(faceCount, -1), {root}};
+    std::vector<bool> reached(faceCount, false);
+    reached[root] = true;
+    for (size_t k = 0; k < tree.order.size(); ++k) {
+        const int face = tree.order[k];
+        for (int e : edgesOf[face]) {
+            const int next = edges[e].faces[0] == face ? edges[e].faces[1] : edges[e].faces[0];
+            if (!reached[next]) {
+                reached[next] = true;
+                tree.parent[next] = face;
+                tree.hinge[next] = e;
+                tree.order.push_back(next);
+            }
+        }
+    }
+    if (tree.order.size() != faceCount) {
+        return std::nullopt;
+    }
+    return tree;
+}
+
 std::optional<FaceTree> CandidateTree(const Polyhedron& solid,
                                       const std::vector<PolyhedronEdge>& edges, int root,
                                       int attempt) {
     const size_t faceCount = solid.faces.size();
     if (attempt == 0) {
-        return BreadthFirst(faceCount, edges, std::vector<bool>(edges.size(), true), root);
+        return TreeOfJoints(faceCount, edges, std::vector<bool>(edges.size(), true), root);
     }
     std::mt19937 random(static_cast<unsigned>(attempt));
     if (attempt <= kSteepestEdgeAttempts) {
-        return BreadthFirst(faceCount, edges,
+        return TreeOfJoints(faceCount, edges,
                             SteepestEdgeJoints(solid, edges, RandomDirection(random)), root);
     }
-    return BreadthFirst(faceCount, edges, RandomJoints(faceCount, edges, random), root);
+    return TreeOfJoints(faceCount, edges, RandomJoints(faceCount, edges, random), root);
 }
 
 }  // namespace velnor

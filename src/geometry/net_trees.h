@@ -15,6 +15,11 @@ struct FaceTree {
     std::vector<int> order;   // every face, root first, each after its parent
 };
 
+// The tree that spans the faces from the root through the edges kept joined, breadth first, each
+// face's edges in their order; nothing when those edges leave some face unreached.
+std::optional<FaceTree> TreeOfJoints(size_t faceCount, const std::vector<PolyhedronEdge>& edges,
+                                     const std::vector<bool>& kept, int root);
+
 // How many trees CandidateTree offers.
 inline constexpr int kNetTreeAttempts = 1200;
 

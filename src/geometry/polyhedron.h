@@ -27,6 +27,12 @@ enum class NetFault {
     kCrowdedEdge,    // an edge of more than two faces
     kSeparateParts,  // faces that do not hang together
     kOverlapping,    // every net tried has overlapping faces
+    // Faults of cuts the user chose:
+    kNotAnEdge,    // a cut that is no edge of the solid
+    kTooFewCuts,   // the faces left joined still close round a corner
+    kTooManyCuts,  // the net falls apart
+    kCutsLoop,     // as many cuts as a net needs, but some close a loop that cuts a piece out
+    kCutsOverlap,  // the net of the chosen cuts has overlapping faces
 };
 
 // Why faces give no net, with the face or the edge concerned.
@@ -36,6 +42,8 @@ struct NetProblem {
     int cornerA = -1;
     int cornerB = -1;
     int faceCount = 0;  // faces along a crowded edge
+    int cutCount = 0;   // cuts chosen, for the faults of chosen cuts
+    int neededCuts = 0;
 };
 
 // The edges of the faces when they close up into one polyhedron (every edge shared by exactly two

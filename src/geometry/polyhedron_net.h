@@ -1,6 +1,8 @@
 #pragma once
 
+#include <utility>
 #include <variant>
+#include <vector>
 
 #include "geometry/net_layout.h"
 #include "geometry/polyhedron.h"
@@ -12,5 +14,12 @@ namespace velnor {
 // Otherwise the problem: the fault that keeps the faces from being a closed polyhedron, or
 // kOverlapping when every tree tried overlaps.
 std::variant<PolyhedronNet, NetProblem> UnfoldPolyhedron(const Polyhedron& solid, int baseFace);
+
+// The net that cuts exactly the given edges (pairs of corners, in either order) and keeps every
+// other edge as a fold, laid out as UnfoldPolyhedron lays its nets. Otherwise the problem: the
+// solid's own fault, a cut that is no edge, too few or too many cuts to leave the faces joined in
+// one tree, cuts that loop round a piece, or faces of the net that overlap.
+std::variant<PolyhedronNet, NetProblem> UnfoldAlongCuts(
+    const Polyhedron& solid, int baseFace, const std::vector<std::pair<int, int>>& cuts);
 
 }  // namespace velnor

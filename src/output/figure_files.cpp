@@ -29,11 +29,6 @@ QString PageTitle(const CGpage& page) {
     return QString::fromStdString(page.m_strName).trimmed();
 }
 
-bool WriteAll(QIODevice& file, const std::string& text) {
-    return file.write(text.data(), static_cast<qint64>(text.size())) ==
-           static_cast<qint64>(text.size());
-}
-
 }  // namespace
 
 QString WriteFigureSvg(const QString& path, const CGpage& page, const CGlModel& settings,
@@ -41,7 +36,7 @@ QString WriteFigureSvg(const QString& path, const CGpage& page, const CGlModel& 
     SvgCanvas svg(QSize(layout.width, layout.height), PageTitle(page));
     DrawVectorFrame(svg, &page, settings, layout, OutputPalette::Screen(settings));
     const std::string text = svg.Finish();
-    return SaveThrough(path, [&](QIODevice& file) { return WriteAll(file, text); });
+    return SaveTextThrough(path, text);
 }
 
 // On the colours of paper: a worksheet is printed on white.
@@ -54,7 +49,7 @@ QString WriteFigureTikz(const QString& path, const CGpage& page, const CGlModel&
     DrawVectorFrame(tikz, &page, settings, layout, OutputPalette::Paper(settings));
     const std::string text =
         options.pictureOnly ? tikz.Picture() : StandaloneTikzDocument(tikz, PageTitle(page));
-    return SaveThrough(path, [&](QIODevice& file) { return WriteAll(file, text); });
+    return SaveTextThrough(path, text);
 }
 
 QString WriteFigurePdf(const QString& path, const CGpage& page, const CGlModel& settings,

@@ -15,4 +15,11 @@ QString SaveThrough(const QString& path, const std::function<bool(QIODevice&)>& 
     return SaveFileBytes(path, buffer.data());
 }
 
+QString SaveTextThrough(const QString& path, const std::string& text) {
+    return SaveThrough(path, [&text](QIODevice& file) {
+        return file.write(text.data(), static_cast<qint64>(text.size())) ==
+               static_cast<qint64>(text.size());
+    });
+}
+
 }  // namespace velnor

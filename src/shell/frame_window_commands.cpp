@@ -11,6 +11,7 @@
 #include "commands/command_ids.h"
 #include "model/document.h"
 #include "shell/document_files.h"
+#include "shell/frame_net_printing.h"
 #include "shell/frame_printing.h"
 #include "shell/main_frame.h"
 #include "view/camera_control.h"
@@ -134,7 +135,7 @@ const std::map<int, FileOperation>& FileOperations() {
 
 bool IsPrintCommand(int commandId) {
     return commandId == cmd::kPrintSetup || commandId == cmd::kPrint ||
-           commandId == cmd::kPrintPreview;
+           commandId == cmd::kPrintPreview || commandId == cmd::kPrintNet;
 }
 
 }  // namespace
@@ -154,6 +155,13 @@ void FrameWindowCommands::Run(int commandId, const CommandParams& params) {
 bool FrameWindowCommands::RunPrintCommand(int commandId, const CommandParams& params) {
     if (!IsPrintCommand(commandId)) {
         return false;
+    }
+    if (commandId == cmd::kPrintNet) {
+        if (!m_netPrinting) {
+            m_netPrinting = std::make_unique<FrameNetPrinting>(m_frame);
+        }
+        m_netPrinting->Run(params);
+        return true;
     }
     if (!m_printing) {
         m_printing = std::make_unique<FramePrinting>(m_frame);

@@ -9,6 +9,7 @@
 namespace velnor {
 
 class CMainFrame;
+class FrameNetPrinting;
 class FramePrinting;
 
 // The view and shell commands of the table, carried out by the 3D view's operations and by the
@@ -35,6 +36,7 @@ private:
     TextCommands m_texts;
     // Made at the first printing command: finding the printers takes a while.
     std::unique_ptr<FramePrinting> m_printing;
+    std::unique_ptr<FrameNetPrinting> m_netPrinting;
 };
 
 }  // namespace velnor

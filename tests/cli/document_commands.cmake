@@ -28,3 +28,8 @@ if(Python3_FOUND)
         COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/cli/dump_is_strict_json.py
             $<TARGET_FILE:velnor-cli> ${data} ${scratch}/strict_json)
 endif()
+if(Python3_FOUND)
+    add_test(NAME CliPrintsACubeNetAtItsTrueSize
+        COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/cli/net_on_paper.py
+            $<TARGET_FILE:velnor-cli> ${data} ${scratch}/net_on_paper)
+endif()

@@ -129,9 +129,9 @@ TEST_F(ScriptTest, UnfoldsTheCubeAndItsButtonFoldsTheNetBackOntoIt) {
     Run(kCubeScript);
     EXPECT_EQ(Run("展开图\n"), "");
     EXPECT_EQ(Page().m_nVertexCount, 8 + 14);
-    const CBtCmd& series = *Page().m_buttons.at(3030);
+    const CBtCmd& series = *Page().m_buttons.at(3031);
     EXPECT_EQ(series.m_strCaption, "折叠/展开");
-    Run("press 3030\ntick 1000\n");
+    Run("press 3031\ntick 1000\n");
     EXPECT_EQ(series.m_nState, 1);
     for (int v = 8; v < Page().m_nVertexCount; ++v) {
         const Float3& p = Page().m_pos[v];

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -135,10 +136,32 @@ TEST_P(PolyhedronNetTest, NetLiesFlatFoldsOntoTheSolidAndLiesFlatAgain) {
             }
         }
     }
+    // The base face moved within its plane, the whole net clear of the solid beside it.
+    const Vec3 shift = ToVec3(Page().m_pos[net[0]->Verts()[0]]) - base;
+    EXPECT_NEAR(Dot(shift, normal), 0.0, 1e-3);
     for (size_t i = 0; i < solid[0]->Verts().size(); ++i) {
-        EXPECT_LT(Distance(Page(), solid[0]->Verts()[i], net[0]->Verts()[i]), 1e-4);
+        EXPECT_LT(Length(ToVec3(Page().m_pos[net[0]->Verts()[i]]) -
+                         ToVec3(Page().m_pos[solid[0]->Verts()[i]]) - shift),
+                  1e-4);
     }
+    const Vec3 away = (1.0f / Length(shift)) * shift;
+    float solidFar = -1e9f, netNear = 1e9f;
+    for (int v = 0; v < Page().m_nVertexCount; ++v) {
+        const float along = Dot(ToVec3(Page().m_pos[v]), away);
+        if (v < before->m_nVertexCount) {
+            solidFar = std::max(solidFar, along);
+        } else {
+            netNear = std::min(netNear, along);
+        }
+    }
+    EXPECT_GT(netNear, solidFar);
     EXPECT_EQ(MostFacesOverOnePoint(Page(), net, normal), 1);
+
+    // No labels of its own, and the next point labelled as if the net were not there.
+    for (int v = before->m_nVertexCount; v < Page().m_nVertexCount; ++v) {
+        EXPECT_EQ(Page().m_label[v], "") << v;
+    }
+    EXPECT_EQ(Page().m_chNextLabel, before->m_chNextLabel);
 
     // Folded onto the solid by the one shown button, flat again after its next press.
     const std::vector<Float3> flat(Page().m_pos.begin(), Page().m_pos.end());
@@ -160,7 +183,28 @@ TEST_P(PolyhedronNetTest, NetLiesFlatFoldsOntoTheSolidAndLiesFlatAgain) {
 
     History().Undo();
     before->ClearSelection();
-    EXPECT_TRUE(PagesEqual(*before, Page(), {.labelCounters = false}));
+    EXPECT_TRUE(PagesEqual(*before, Page()));
+}
+
+TEST_F(PolyhedronNetTest, ViewZoomsOutToShowTheNetAndOneUndoRestoresIt) {
+    AddCube(Page(), {}, 12.0f);
+    Page().ClearSelection();
+    ViewCamera& camera = doc.Settings().m_camera;
+    camera.m_fPanX = 3.0f;
+    const ViewCamera before = camera;
+    ASSERT_TRUE(AddPolyhedronNet(doc));
+    const ViewCamera shown = camera;
+    // The cube fills the view at zoom 1; with a net four edges long beside it, it must shrink.
+    EXPECT_LT(shown.m_fZoom, 0.6f);
+    EXPECT_EQ(shown.m_fAngleX, before.m_fAngleX);
+    EXPECT_EQ(shown.m_fAngleAxis, before.m_fAngleAxis);
+    const auto same = [](const ViewCamera& a, const ViewCamera& b) {
+        return a.m_fZoom == b.m_fZoom && a.m_fPanX == b.m_fPanX && a.m_fPanY == b.m_fPanY;
+    };
+    History().Undo();
+    EXPECT_TRUE(same(camera, before));
+    History().Redo();
+    EXPECT_TRUE(same(camera, shown));
 }
 
 INSTANTIATE_TEST_SUITE_P(Solids, PolyhedronNetTest, ::testing::ValuesIn(kSolids),
@@ -204,7 +248,8 @@ const RefusalCase kRefusals[] = {
          page.ClearSelection();
      },
      "本页顶点数已达界限,请新建一页"},
-    {"room for 4 more buttons", [](CGpage& page) { page.m_nNextButtonId = 3121; },
+    {"room for 7 more buttons, the net needs 8",
+     [](CGpage& page) { page.m_nNextButtonId = CGpage::kLastButtonKey - 6; },
      "本页按钮数已达界限,请新建一页"},
     {"every line key taken", test::TakeEveryLineKey, "本页图元数已达界限,请新建一页"},
 };
@@ -225,6 +270,104 @@ TEST_P(PolyhedronNetRefusalTest, SaysWhyAndChangesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cube, PolyhedronNetRefusalTest, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+std::optional<uint16_t> LineBetween(const CGpage& page, const std::string& a,
+                                    const std::string& b) {
+    for (const auto& [key, line] : page.m_lines) {
+        const std::string& start = page.m_label[line->m_nStart];
+        const std::string& end = page.m_label[line->m_nEnd];
+        if ((start == a && end == b) || (start == b && end == a)) {
+            return key;
+        }
+    }
+    return std::nullopt;
+}
+
+struct CutsCase {
+    const char* name;
+    std::function<void(CGpage&)> add;
+    std::vector<std::pair<std::string, std::string>> cuts;
+    std::string message;  // empty when the net is made
+};
+
+void PrintTo(const CutsCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const auto kCube = [](CGpage& page) { AddCube(page, {}, 12.0f); };
+// The seven cuts of the cross: the front face ABB1A1 in the middle, the back hanging from the top.
+const std::vector<std::pair<std::string, std::string>> kCrossCuts{
+    {"A", "D"}, {"B", "C"}, {"C", "D"}, {"D", "D1"}, {"C", "C1"}, {"A1", "D1"}, {"B1", "C1"}};
+
+std::vector<std::pair<std::string, std::string>> CrossCutsAnd(
+    std::vector<std::pair<std::string, std::string>> more, size_t keep = 7) {
+    std::vector<std::pair<std::string, std::string>> cuts(kCrossCuts.begin(),
+                                                          kCrossCuts.begin() + keep);
+    cuts.insert(cuts.end(), more.begin(), more.end());
+    return cuts;
+}
+
+const CutsCase kCutsCases[] = {
+    {"the cross", kCube, kCrossCuts, ""},
+    {"six of the cross", kCube, CrossCutsAnd({}, 6),
+     "剪开的棱太少：选取了6条棱，要剪开7条棱才能展开"},
+    {"the cross and one more", kCube, CrossCutsAnd({{"A", "B"}}),
+     "剪开的棱太多：选取了8条棱，剪开7条棱就能展开，多剪会使展开图分成几块"},
+    {"round the bottom face",
+     kCube,
+     {{"A", "B"}, {"B", "C"}, {"C", "D"}, {"D", "A"}, {"A", "A1"}, {"B", "B1"}, {"C", "C1"}},
+     "剪开的棱围成了一圈，展开图会分成几块，不能展开"},
+    {"a diagonal",
+     [](CGpage& page) {
+         AddCube(page, {}, 12.0f);
+         page.AddLine(kA, kC1, kSegment);
+     },
+     CrossCutsAnd({{"A", "C1"}}, 6), "线AC1不是这个多面体的棱，不能沿它剪开"},
+    {"a spiral round a flat frustum",
+     [](CGpage& page) { AddFrustum(page, {}, 6, 8.0f, 2.0f, 0.3f); },
+     {{"A", "B"},
+      {"B", "C"},
+      {"C", "D"},
+      {"D", "E"},
+      {"D", "D1"},
+      {"E", "F"},
+      {"A1", "B1"},
+      {"A1", "F1"},
+      {"B1", "C1"},
+      {"D1", "E1"},
+      {"E1", "F1"}},
+     "沿选取的棱剪开，展开图中有面互相重叠，不能展开"},
+};
+
+class ChosenCutsTest : public EditingTest, public ::testing::WithParamInterface<CutsCase> {};
+
+TEST_P(ChosenCutsTest, CutExactlyTheSelectedEdgesOrSayWhyNot) {
+    const CutsCase& c = GetParam();
+    c.add(Page());
+    Page().ClearSelection();
+    for (const auto& [a, b] : c.cuts) {
+        const auto key = LineBetween(Page(), a, b);
+        ASSERT_TRUE(key) << a << b;
+        Page().m_selLines.push_back(*key);
+    }
+    const auto before = CopyPage(Page());
+    const int edges = static_cast<int>(Page().m_lines.size());
+    const bool made = AddPolyhedronNet(doc);
+    if (!c.message.empty()) {
+        EXPECT_FALSE(made);
+        EXPECT_EQ(messages.texts, std::vector<std::string>{c.message});
+        EXPECT_TRUE(PagesEqual(*before, Page()));
+        return;
+    }
+    ASSERT_TRUE(made) << ::testing::PrintToString(messages.texts);
+    // Every cut edge comes apart into two lines of the net; every other edge stays one fold.
+    EXPECT_EQ(static_cast<int>(Page().m_lines.size()) - edges,
+              edges + static_cast<int>(c.cuts.size()));
+    EXPECT_EQ(Page().m_nVertexCount - before->m_nVertexCount, 14);
+}
+
+INSTANTIATE_TEST_SUITE_P(Solids, ChosenCutsTest, ::testing::ValuesIn(kCutsCases),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST_F(PolyhedronNetTest, LiesInThePlaneOfTheFirstSelectedFace) {

@@ -4,12 +4,15 @@
 #include <QApplication>
 #include <QColor>
 #include <QDialog>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -17,7 +20,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <vector>
+
 #include "commands/command_ids.h"
+#include "geometry/solid_generators.h"
 #include "model/document.h"
 #include "model/page.h"
 #include "shell/command_actions.h"
@@ -214,6 +220,61 @@ TEST_F(ShellPrintingTest, SaveAsWritesModelsAndRefusesAPageWithoutSurfaces) {
     EXPECT_TRUE(message.contains(QStringLiteral("没有可以导出为模型的面或立体")))
         << message.toStdString();
     EXPECT_FALSE(QFile::exists(empty));
+}
+
+// A cube of edge 5, nothing selected.
+void AddCubeToPrint(CMainFrame& frame) {
+    AddCube(frame.Document().CurrentPage(), {}, 5.0f);
+    frame.Document().CurrentPage().ClearSelection();
+    frame.Document().Refresh(kHintAll);
+    QApplication::processEvents();
+}
+
+TEST_F(ShellPrintingTest, TheNetLiesBesideTheCubeInAViewThatShowsBoth) {
+    AddCubeToPrint(frame);
+    const ViewCamera before = frame.Document().Settings().m_camera;
+    Trigger(cmd::kNet);
+    EXPECT_LT(frame.Document().Settings().m_camera.m_fZoom, before.m_fZoom);
+    frame.View().grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/net_beside_cube.png"));
+    Trigger(cmd::kUndo);
+    EXPECT_EQ(frame.Document().Settings().m_camera.m_fZoom, before.m_fZoom);
+    EXPECT_EQ(frame.Document().CurrentPage().m_nVertexCount, 8);
+}
+
+// The dialog says how many sheets the scale takes; its OK opens the preview of the sheets.
+TEST_F(ShellPrintingTest, TheNetDialogCountsTheSheetsAndThePreviewShowsThem) {
+    AddCubeToPrint(frame);
+    std::vector<QString> counts;
+    bool previewed = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            return;
+        }
+        if (modal->objectName() == QStringLiteral("NetPaperDialog")) {
+            auto* sheets = modal->findChild<QLabel*>(QStringLiteral("sheets"));
+            auto* scale = modal->findChild<QDoubleSpinBox*>(QStringLiteral("scale"));
+            counts.push_back(sheets->text());
+            scale->setValue(3.0);
+            counts.push_back(sheets->text());
+            scale->setValue(1.0);
+            modal->grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/net_paper_dialog.png"));
+            static_cast<QDialog*>(modal)->accept();
+        } else if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) {
+            watch.stop();
+            previewed = true;
+            QApplication::processEvents();
+            preview->grab().save(QStringLiteral(VELNOR_SCREENSHOT_DIR "/net_print_preview.png"));
+            preview->reject();
+        }
+    });
+    watch.start(200);
+    Trigger(cmd::kPrintNet);
+    ASSERT_EQ(counts.size(), 2u);
+    EXPECT_EQ(counts[0], QStringLiteral("需要1张纸。"));
+    EXPECT_TRUE(counts[1].startsWith(QStringLiteral("需要8张纸"))) << counts[1].toStdString();
+    EXPECT_TRUE(previewed);
 }
 
 int BluePixels(const QImage& image) {
