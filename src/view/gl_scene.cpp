@@ -4,6 +4,7 @@
 
 #include "model/document.h"
 #include "model/gl_model.h"
+#include "shapes/molecule.h"
 #include "shapes/solid_shape.h"
 #include "view/gl_setup.h"
 #include "view/images/image_files.h"
@@ -38,6 +39,7 @@ void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
     m_base = glGenLists(lists::kBlockSize);
     m_componentBase = glGenLists(CPlomDoc::kMaxComponents);
     m_kindBase = glGenLists(kShapeKindCount);
+    m_distantMolecule = glGenLists(1);
     settings.m_nListBase = m_base;
     m_settings = &settings;
     BuildLabelFont(labelPixelSize);
@@ -96,8 +98,9 @@ void GlScene::Release() {
     glDeleteLists(m_base, lists::kBlockSize);
     glDeleteLists(m_componentBase, CPlomDoc::kMaxComponents);
     glDeleteLists(m_kindBase, kShapeKindCount);
+    glDeleteLists(m_distantMolecule, 1);
     glDeleteTextures(static_cast<GLsizei>(m_textures.size()), m_textures.data());
-    m_base = m_componentBase = m_kindBase = 0;
+    m_base = m_componentBase = m_kindBase = m_distantMolecule = 0;
     m_textures = {};
     m_settings = nullptr;
     m_bAxesBuilt = m_bKindListsBuilt = m_bTitleBuilt = m_bTexturesLoaded = false;
@@ -126,6 +129,11 @@ bool GlScene::KindTextured(ShapeKind kind) const {
     return m_kindTextured[static_cast<size_t>(kind)];
 }
 
+GLuint GlScene::DistantMoleculeList() const {
+    BuildKindLists();
+    return m_distantMolecule;
+}
+
 void GlScene::BuildAll() const {
     List(lists::kTitle);
     BuildAxesList();
@@ -150,6 +158,9 @@ void GlScene::BuildKindLists() const {
             DrawShape(shape);
             glEndList();
         }
+        glNewList(m_distantMolecule, GL_COMPILE);
+        DrawSurfaces(MoleculeSurfaces(kDistantAtomSlices));
+        glEndList();
     });
 }
 

@@ -42,6 +42,8 @@ public:
     // compiled now if need be, and whether it takes the solid's texture.
     GLuint KindList(ShapeKind kind) const;
     bool KindTextured(ShapeKind kind) const;
+    // With the context current: the molecule with coarse atoms, for where it is seen from afar.
+    GLuint DistantMoleculeList() const;
     // With the context current: compiles every list and loads every texture left for later. Call
     // before compiling a list that may use them, since no list can be compiled while another is.
     void BuildAll() const;
@@ -80,6 +82,7 @@ private:
     GLuint m_base = 0;
     GLuint m_componentBase = 0;
     GLuint m_kindBase = 0;
+    GLuint m_distantMolecule = 0;
     mutable std::array<bool, kShapeKindCount> m_kindTextured{};
     std::array<GLuint, 3> m_textures{};
     int m_nLabelPixels = 0;

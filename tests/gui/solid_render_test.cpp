@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 
 #include "gui/render_fixture.h"
@@ -84,6 +86,62 @@ struct FreshRenderer {
     CGlModel settings;
     OffscreenRenderer renderer{settings};
 };
+
+// The pixels lit in either picture, and those of them that differ between the two by more than
+// a step of shading.
+struct Difference {
+    int lit = 0, differing = 0;
+};
+
+Difference Compare(const QImage& a, const QImage& b) {
+    Difference d;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const Pixel p = PixelAt(a, x, y), q = PixelAt(b, x, y);
+            d.lit += IsLit(p) || IsLit(q) ? 1 : 0;
+            const int step =
+                std::max({std::abs(p.r - q.r), std::abs(p.g - q.g), std::abs(p.b - q.b)});
+            d.differing += step > 24 ? 1 : 0;
+        }
+    }
+    return d;
+}
+
+// Seen from afar the molecule's atoms are coarse spheres; the picture stays that of the fine
+// ones, which a page component always draws, since its list may be called at any size.
+TEST(DistantMoleculeTest, LooksAsTheFineOne) {
+    FreshRenderer fresh;
+    fresh.settings.m_bLighting = 1;
+    CGpage component;
+    component.AddSolid(MakeSolid(kSolidC60, {0, 0, 0}, 1.0f));
+    fresh.renderer.CompileComponent(component, 1, false);
+    struct Case {
+        float size;
+        bool coarse;  // atoms of at most 8 pixels: about 42 pixels a unit, radius 0.06 a size
+    };
+    for (const Case c : {Case{1.0f, true}, Case{2.0f, true}, Case{3.0f, true}, Case{4.0f, false},
+                         Case{8.0f, false}}) {
+        SCOPED_TRACE(c.size);
+        CGpage fine;
+        auto holder = MakeSolid(kSolidPageComponent, {0, 0, 0}, c.size);
+        holder->m_nComponent = 1;
+        fine.AddSolid(std::move(holder));
+        CGpage direct;
+        direct.AddSolid(MakeSolid(kSolidC60, {0, 0, 0}, c.size));
+        const QImage fineImage = fresh.Render(fine), directImage = fresh.Render(direct);
+        const QString name = QStringLiteral(VELNOR_SCREENSHOT_DIR "/molecule_%1_size_%2.png");
+        fineImage.save(name.arg(QStringLiteral("fine")).arg(c.size));
+        directImage.save(name.arg(QStringLiteral("as_drawn")).arg(c.size));
+        const Difference d = Compare(fineImage, directImage);
+        EXPECT_GT(d.lit, 200);
+        if (c.coarse) {
+            EXPECT_GT(d.differing, 0);
+            EXPECT_LT(d.differing, d.lit / 20);
+        } else {
+            EXPECT_EQ(d.differing, 0);
+        }
+    }
+}
 
 // The GLUT shapes are compiled on first use, but no list can be compiled while another is: a
 // page component compiled before anything else was drawn leaves them whole, for itself and for
