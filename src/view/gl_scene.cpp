@@ -48,6 +48,7 @@ void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
 }
 
 void GlScene::CreateTextures() {
+    glGenTextures(1, &m_labelTexture);
     glGenTextures(static_cast<GLsizei>(m_textures.size()), m_textures.data());
     for (size_t i = 0; i < m_textures.size(); ++i) {
         glBindTexture(GL_TEXTURE_2D, m_textures[i]);
@@ -100,6 +101,8 @@ void GlScene::Release() {
     glDeleteLists(m_kindBase, kShapeKindCount);
     glDeleteLists(m_distantMolecule, 1);
     glDeleteTextures(static_cast<GLsizei>(m_textures.size()), m_textures.data());
+    glDeleteTextures(1, &m_labelTexture);
+    m_labelTexture = 0;
     m_base = m_componentBase = m_kindBase = m_distantMolecule = 0;
     m_textures = {};
     m_settings = nullptr;
@@ -181,7 +184,10 @@ GLuint GlScene::ComponentList(int number) const {
 }
 
 void GlScene::BuildLabelFont(int pixelSize) {
-    m_labelAdvances = velnor::BuildLabelFont(m_base, pixelSize);
+    const LabelGlyphTable glyphs = MakeLabelGlyphs(pixelSize);
+    m_labelAdvances = velnor::BuildLabelFont(m_base, glyphs);
+    m_labelAtlas = LabelAtlas(glyphs);
+    WithStateKept([this] { m_labelAtlas.Upload(m_labelTexture); });
     m_nLabelPixels = pixelSize;
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "shapes/shape_kind.h"
+#include "view/label_atlas.h"
 #include "view/label_font.h"
 
 namespace velnor {
@@ -58,8 +59,11 @@ public:
     // stays bound.
     void LoadTexture(uint32_t index, const PixelBuffer& pixels);
 
-    // With the context current: rebuild the label glyphs.
+    // With the context current: rebuild the label glyphs, as lists and as the atlas.
     void BuildLabelFont(int pixelSize);
+    // The label glyphs on one texture, and that texture.
+    const LabelAtlas& Labels() const { return m_labelAtlas; }
+    GLuint LabelTexture() const { return m_labelTexture; }
     // The pixel height of the label font, for placing texts inside the view.
     int LabelPixelSize() const { return m_nLabelPixels; }
     // How far a label glyph moves the raster position, in pixels (none for a code without one).
@@ -85,6 +89,8 @@ private:
     GLuint m_distantMolecule = 0;
     mutable std::array<bool, kShapeKindCount> m_kindTextured{};
     std::array<GLuint, 3> m_textures{};
+    GLuint m_labelTexture = 0;
+    LabelAtlas m_labelAtlas;
     int m_nLabelPixels = 0;
     LabelAdvances m_labelAdvances{};
     const CGlModel* m_settings = nullptr;
