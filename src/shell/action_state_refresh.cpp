@@ -1,9 +1,7 @@
 #include "shell/action_state_refresh.h"
 
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QOpenGLWidget>
 
 #include "shell/command_actions.h"
@@ -19,6 +17,7 @@ bool CanChangeStates(QEvent::Type type) {
         case QEvent::KeyRelease:
         case QEvent::Wheel:
         case QEvent::Drop:
+        case QEvent::WindowActivate:
             return true;
         default:
             return false;
@@ -34,8 +33,6 @@ ActionStateRefresh::ActionStateRefresh(CommandActions& actions, QOpenGLWidget& v
     m_turn.setInterval(0);
     connect(&m_turn, &QTimer::timeout, &actions, &CommandActions::UpdateStates);
     connect(&view, &QOpenGLWidget::frameSwapped, this, &ActionStateRefresh::Schedule);
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &ActionStateRefresh::Schedule);
     QCoreApplication::instance()->installEventFilter(this);
 }
 

@@ -350,8 +350,8 @@ TEST_F(MainFrameTest, AStillWindowRunsNoTimers) {
 }
 
 // Without polling, the commands' states follow what changed them once the user's input or the
-// clipboard says something may have.
-TEST_F(MainFrameTest, StatesFollowInputAndTheClipboard) {
+// window's activation says something may have.
+TEST_F(MainFrameTest, StatesFollowInputAndActivation) {
     struct Case {
         const char* name;
         int id;
@@ -363,8 +363,12 @@ TEST_F(MainFrameTest, StatesFollowInputAndTheClipboard) {
              doc.m_pages.push_back(std::make_unique<CGpage>());
              QTest::keyRelease(&frame, Qt::Key_Shift);
          }},
-        {"a picture on the clipboard", cmd::kPaste,
-         [] { QApplication::clipboard()->setImage(QImage(8, 8, QImage::Format_RGB32)); }},
+        {"a picture on the clipboard, then the window activated", cmd::kPaste,
+         [&] {
+             QApplication::clipboard()->setImage(QImage(8, 8, QImage::Format_RGB32));
+             QEvent activate(QEvent::WindowActivate);
+             QApplication::sendEvent(&frame, &activate);
+         }},
     };
     QApplication::clipboard()->clear();
     frame.Actions().UpdateStates();
