@@ -2,15 +2,9 @@
 
 #include <GL/gl.h>
 
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
-
-#include <array>
-#include <stdexcept>
 #include <vector>
 
-#include "view/gl_setup.h"
+#include "view/label_atlas.h"
 
 namespace velnor {
 
@@ -26,11 +20,6 @@ std::vector<GLubyte> GlyphTexels() {
     }
     return alpha;
 }
-
-struct GlyphVertex {
-    GLfloat s, t;
-    GLfloat x, y, z;
-};
 
 std::vector<GlyphVertex> GlyphQuads(const std::vector<WindowPoint>& glyphs,
                                     const FloorStyle& style) {
@@ -54,15 +43,7 @@ void DrawArray(GLenum mode, const std::vector<WindowPoint>& points) {
 
 }  // namespace
 
-FloorRenderer::FloorRenderer()
-    : m_surface(std::make_unique<QOffscreenSurface>()),
-      m_context(std::make_unique<QOpenGLContext>()) {
-    m_surface->setFormat(CompatibilityFormat());
-    m_surface->create();
-    m_context->setFormat(CompatibilityFormat());
-    if (!m_context->create() || !m_context->makeCurrent(m_surface.get())) {
-        throw std::runtime_error("cannot create an OpenGL context");
-    }
+FloorRenderer::FloorRenderer() {
     glGenTextures(1, &m_glyphTexture);
     glBindTexture(GL_TEXTURE_2D, m_glyphTexture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -77,20 +58,12 @@ FloorRenderer::FloorRenderer()
 }
 
 FloorRenderer::~FloorRenderer() {
-    m_context->makeCurrent(m_surface.get());
+    m_target.MakeCurrent();
     glDeleteTextures(1, &m_glyphTexture);
-    m_fbo.reset();
-    m_context->doneCurrent();
 }
 
 void FloorRenderer::Prepare(const FloorStyle& style) {
-    m_context->makeCurrent(m_surface.get());
-    if (!m_fbo || m_fbo->width() != style.width || m_fbo->height() != style.height) {
-        m_fbo.reset();
-        m_fbo = std::make_unique<QOpenGLFramebufferObject>(style.width, style.height,
-                                                           QOpenGLFramebufferObject::Depth);
-    }
-    m_fbo->bind();
+    m_target.Bind(style.width, style.height);
     glViewport(0, 0, style.width, style.height);
     // Window coordinates in, window coordinates out: depth 0 near, 1 far.
     glMatrixMode(GL_PROJECTION);

@@ -1,12 +1,7 @@
 #pragma once
 
-#include <memory>
-
 #include "frame_primitives.h"
-
-class QOffscreenSurface;
-class QOpenGLContext;
-class QOpenGLFramebufferObject;
+#include "view/offscreen_target.h"
 
 namespace velnor {
 
@@ -38,9 +33,7 @@ public:
 private:
     void Prepare(const FloorStyle& style);
 
-    std::unique_ptr<QOffscreenSurface> m_surface;
-    std::unique_ptr<QOpenGLContext> m_context;
-    std::unique_ptr<QOpenGLFramebufferObject> m_fbo;
+    OffscreenTarget m_target;
     unsigned m_glyphTexture = 0;
 };
 
