@@ -16,7 +16,8 @@ struct PixelBuffer;
 
 // The OpenGL objects the figure is drawn with: the block of display lists (label glyphs, title,
 // axes, arrow head), separate blocks for the page components and for the solid kinds' shapes,
-// and the three textures. One per context; the window and the offscreen renderer each own one.
+// the three textures and the label atlas. One per context; the window and the offscreen
+// renderer each own one.
 //
 // The lists most pages need are compiled at once. The solid kinds' shapes, the axes (drawn with
 // GLUT), the title and the start-up textures' pictures are made when first asked for, which
