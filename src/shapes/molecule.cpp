@@ -106,7 +106,7 @@ const MoleculeLayout& Molecule() {
     return layout;
 }
 
-std::vector<Surface> MoleculeSurfaces() {
+std::vector<Surface> MoleculeSurfaces(int atomSlices) {
     Surface sticks;
     sticks.paint = SurfacePaint::kStickMaterial;
     const Surface side = StepCylinderSide();
@@ -116,7 +116,7 @@ std::vector<Surface> MoleculeSurfaces() {
     Surface atoms;
     atoms.paint = SurfacePaint::kAtomMaterial;
     for (const MoleculePoint& atom : Molecule().atoms) {
-        Append(atoms, GlutSphere(ToVec(atom), kAtomRadius, 16, 16));
+        Append(atoms, GlutSphere(ToVec(atom), kAtomRadius, atomSlices, atomSlices));
     }
     return {std::move(sticks), std::move(atoms)};
 }

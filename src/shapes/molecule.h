@@ -32,8 +32,13 @@ inline constexpr double kStickLength = 0.35048741;  // a third of the icosahedro
 
 const MoleculeLayout& Molecule();
 
+// The atoms' GLUT spheres have kAtomSlices slices and stacks; seen from afar, where an atom covers
+// a few pixels, kDistantAtomSlices draw the same picture with a quarter of the triangles.
+inline constexpr int kAtomSlices = 16;
+inline constexpr int kDistantAtomSlices = 8;
+
 // The molecule as the view draws it: the sticks as thin cylinder sides (their ends open), the
-// atoms as small GLUT spheres of 16 x 16, each part in its material.
-std::vector<Surface> MoleculeSurfaces();
+// atoms as small GLUT spheres of `atomSlices` x `atomSlices`, each part in its material.
+std::vector<Surface> MoleculeSurfaces(int atomSlices = kAtomSlices);
 
 }  // namespace velnor

@@ -14,7 +14,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -30,6 +29,7 @@
 #include "model/message_seam.h"
 #include "model/text_renderer_seam.h"
 #include "richtext/qt_text_renderer.h"
+#include "shell/action_state_refresh.h"
 #include "shell/auto_save.h"
 #include "shell/auto_save_field.h"
 #include "shell/command_actions.h"
@@ -61,7 +61,6 @@ namespace {
 
 const QString kIdleText =
     QStringLiteral("F1:帮助主题 F2:示例文件 F3:视口切换 F4:显示模式 F5:透视类型");
-constexpr int kIdleUpdateMs = 250;
 constexpr int kFloatingBarX = 300;
 
 }  // namespace
@@ -100,9 +99,7 @@ CMainFrame::CMainFrame() : m_doc(std::make_unique<CPlomDoc>()) {
     connect(m_notes, &NotesPane::Edited, this, [this] { m_doc->SetModifiedFlag(); });
     m_view->SetButtonStepper([this] { return TickButtonAnimation(m_doc->CurrentPage()); });
     ConnectMouseTools();
-    auto* idle = new QTimer(this);
-    connect(idle, &QTimer::timeout, m_actions, &CommandActions::UpdateStates);
-    idle->start(kIdleUpdateMs);
+    new ActionStateRefresh(*m_actions, *m_view, this);
 
     m_doc->OnNewDocument();
     m_doc->SetModifiedFlag(false);

@@ -4,6 +4,7 @@
 
 #include "model/document.h"
 #include "model/gl_model.h"
+#include "shapes/molecule.h"
 #include "shapes/solid_shape.h"
 #include "view/gl_setup.h"
 #include "view/images/image_files.h"
@@ -38,6 +39,7 @@ void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
     m_base = glGenLists(lists::kBlockSize);
     m_componentBase = glGenLists(CPlomDoc::kMaxComponents);
     m_kindBase = glGenLists(kShapeKindCount);
+    m_distantMolecule = glGenLists(1);
     settings.m_nListBase = m_base;
     m_settings = &settings;
     BuildLabelFont(labelPixelSize);
@@ -46,6 +48,7 @@ void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
 }
 
 void GlScene::CreateTextures() {
+    glGenTextures(1, &m_labelTexture);
     glGenTextures(static_cast<GLsizei>(m_textures.size()), m_textures.data());
     for (size_t i = 0; i < m_textures.size(); ++i) {
         glBindTexture(GL_TEXTURE_2D, m_textures[i]);
@@ -96,8 +99,11 @@ void GlScene::Release() {
     glDeleteLists(m_base, lists::kBlockSize);
     glDeleteLists(m_componentBase, CPlomDoc::kMaxComponents);
     glDeleteLists(m_kindBase, kShapeKindCount);
+    glDeleteLists(m_distantMolecule, 1);
     glDeleteTextures(static_cast<GLsizei>(m_textures.size()), m_textures.data());
-    m_base = m_componentBase = m_kindBase = 0;
+    glDeleteTextures(1, &m_labelTexture);
+    m_labelTexture = 0;
+    m_base = m_componentBase = m_kindBase = m_distantMolecule = 0;
     m_textures = {};
     m_settings = nullptr;
     m_bAxesBuilt = m_bKindListsBuilt = m_bTitleBuilt = m_bTexturesLoaded = false;
@@ -126,6 +132,11 @@ bool GlScene::KindTextured(ShapeKind kind) const {
     return m_kindTextured[static_cast<size_t>(kind)];
 }
 
+GLuint GlScene::DistantMoleculeList() const {
+    BuildKindLists();
+    return m_distantMolecule;
+}
+
 void GlScene::BuildAll() const {
     List(lists::kTitle);
     BuildAxesList();
@@ -150,6 +161,9 @@ void GlScene::BuildKindLists() const {
             DrawShape(shape);
             glEndList();
         }
+        glNewList(m_distantMolecule, GL_COMPILE);
+        DrawSurfaces(MoleculeSurfaces(kDistantAtomSlices));
+        glEndList();
     });
 }
 
@@ -170,7 +184,10 @@ GLuint GlScene::ComponentList(int number) const {
 }
 
 void GlScene::BuildLabelFont(int pixelSize) {
-    m_labelAdvances = velnor::BuildLabelFont(m_base, pixelSize);
+    const LabelGlyphTable glyphs = MakeLabelGlyphs(pixelSize);
+    m_labelAdvances = velnor::BuildLabelFont(m_base, glyphs);
+    m_labelAtlas = LabelAtlas(glyphs);
+    WithStateKept([this] { m_labelAtlas.Upload(m_labelTexture); });
     m_nLabelPixels = pixelSize;
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "shapes/shape_kind.h"
+#include "view/label_atlas.h"
 #include "view/label_font.h"
 
 namespace velnor {
@@ -15,7 +16,8 @@ struct PixelBuffer;
 
 // The OpenGL objects the figure is drawn with: the block of display lists (label glyphs, title,
 // axes, arrow head), separate blocks for the page components and for the solid kinds' shapes,
-// and the three textures. One per context; the window and the offscreen renderer each own one.
+// the three textures and the label atlas. One per context; the window and the offscreen
+// renderer each own one.
 //
 // The lists most pages need are compiled at once. The solid kinds' shapes, the axes (drawn with
 // GLUT), the title and the start-up textures' pictures are made when first asked for, which
@@ -42,6 +44,8 @@ public:
     // compiled now if need be, and whether it takes the solid's texture.
     GLuint KindList(ShapeKind kind) const;
     bool KindTextured(ShapeKind kind) const;
+    // With the context current: the molecule with coarse atoms, for where it is seen from afar.
+    GLuint DistantMoleculeList() const;
     // With the context current: compiles every list and loads every texture left for later. Call
     // before compiling a list that may use them, since no list can be compiled while another is.
     void BuildAll() const;
@@ -56,8 +60,11 @@ public:
     // stays bound.
     void LoadTexture(uint32_t index, const PixelBuffer& pixels);
 
-    // With the context current: rebuild the label glyphs.
+    // With the context current: rebuild the label glyphs, as lists and as the atlas.
     void BuildLabelFont(int pixelSize);
+    // The label glyphs on one texture, and that texture.
+    const LabelAtlas& Labels() const { return m_labelAtlas; }
+    GLuint LabelTexture() const { return m_labelTexture; }
     // The pixel height of the label font, for placing texts inside the view.
     int LabelPixelSize() const { return m_nLabelPixels; }
     // How far a label glyph moves the raster position, in pixels (none for a code without one).
@@ -80,8 +87,11 @@ private:
     GLuint m_base = 0;
     GLuint m_componentBase = 0;
     GLuint m_kindBase = 0;
+    GLuint m_distantMolecule = 0;
     mutable std::array<bool, kShapeKindCount> m_kindTextured{};
     std::array<GLuint, 3> m_textures{};
+    GLuint m_labelTexture = 0;
+    LabelAtlas m_labelAtlas;
     int m_nLabelPixels = 0;
     LabelAdvances m_labelAdvances{};
     const CGlModel* m_settings = nullptr;

@@ -2,14 +2,9 @@
 
 #include <QImage>
 
-#include <memory>
-
 #include "view/frame_renderer.h"
 #include "view/gl_scene.h"
-
-class QOffscreenSurface;
-class QOpenGLContext;
-class QOpenGLFramebufferObject;
+#include "view/offscreen_target.h"
 
 namespace velnor {
 
@@ -40,12 +35,8 @@ public:
     GlScene& Scene() { return m_scene; }
 
 private:
-    void Prepare(const FrameLayout& layout);
-
     CGlModel& m_settings;
-    std::unique_ptr<QOffscreenSurface> m_surface;
-    std::unique_ptr<QOpenGLContext> m_context;
-    std::unique_ptr<QOpenGLFramebufferObject> m_fbo;
+    OffscreenTarget m_target;
     GlScene m_scene;
 };
 

@@ -14,6 +14,7 @@
 #include "view/overlay_text_place.h"
 #include "view/render_env.h"
 #include "view/solid_renderer.h"
+#include "view/vertex_labels.h"
 #include "view/window_pixel_space.h"
 
 namespace velnor {
@@ -97,13 +98,7 @@ void DrawBitTexts(CGpage& page, const RenderEnv& env) {
 void DrawLabels(const CGpage& page, const RenderEnv& env) {
     SetColor(env.settings.m_labelColor);
     glDepthFunc(GL_ALWAYS);
-    for (int i = 0; i < page.m_nVertexCount; ++i) {
-        if (page.m_bShown[i]) {
-            const Float3& p = page.m_pos[i];
-            glRasterPos3f(p[0] + 0.2f, p[1] + 0.2f, p[2] + 0.2f);
-            CallLabelString(env.scene.ListBase(), page.m_label[i]);
-        }
-    }
+    DrawVertexLabels(page, env);
 }
 
 void DrawPoints(const std::vector<GLubyte>& indices) {

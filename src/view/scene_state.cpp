@@ -83,7 +83,7 @@ void InitContextState(const CGlModel& s) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnableClientState(GL_VERTEX_ARRAY);
-    glPointSize(6.0f);
+    glPointSize(kDotPixels);
     ApplyLineStipple(kLineStipples[0]);
     glLineWidth(s.m_fLineWidth);
     glPolygonStipple(HatchStipple().data());

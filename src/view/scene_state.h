@@ -5,6 +5,9 @@ namespace velnor {
 class CGlModel;
 struct LineStipple;
 
+// The size of the page's dots, in pixels.
+inline constexpr float kDotPixels = 6.0f;
+
 // Sets the OpenGL state that the scene settings describe: clear colour, colour array, texturing,
 // fill stipple, shading, lights, blending and depth test, line smoothing, colour material, light 0
 // and the scene material.

@@ -6,9 +6,11 @@
 
 #include "model/bit_text.h"
 #include "model/gl_model.h"
+#include "shapes/molecule.h"
 #include "shapes/solid_shape.h"
 #include "view/cell_renderer.h"
 #include "view/gl_scene.h"
+#include "view/level_of_detail.h"
 #include "view/list_layout.h"
 #include "view/render_env.h"
 #include "view/shape_drawing.h"
@@ -75,6 +77,14 @@ void DrawPageComponent(const CSubassembly& s, const RenderEnv& env) {
     }
 }
 
+// The molecule's many small atoms are most of a dense page's triangles; seen from afar they are
+// drawn coarse. A list being compiled keeps the fine ones, since it may be drawn at any size.
+GLuint KindListAtItsSize(ShapeKind kind, const RenderEnv& env) {
+    const bool distant = kind == ShapeKind::kC60 && !CompilingList() &&
+                         kAtomRadius * PixelsPerUnitNow() <= kDistantAtomPixels;
+    return distant ? env.scene.DistantMoleculeList() : env.scene.KindList(kind);
+}
+
 void DrawShapeOf(CSubassembly& s, ShapeKind kind, const RenderEnv& env) {
     if (kind == ShapeKind::kPageComponent) {
         DrawPageComponent(s, env);
@@ -84,7 +94,7 @@ void DrawShapeOf(CSubassembly& s, ShapeKind kind, const RenderEnv& env) {
         if (env.scene.KindTextured(kind)) {
             glBindTexture(GL_TEXTURE_2D, env.scene.Texture(s.m_nTexture));
         }
-        glCallList(env.scene.KindList(kind));
+        glCallList(KindListAtItsSize(kind, env));
     }
 }
 

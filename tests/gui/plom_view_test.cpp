@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QImage>
 #include <QTest>
 
@@ -83,6 +84,54 @@ TEST_F(PlomViewTest, LabelSizeChangesTheGlyphs) {
     view->SetLabelSize(1);
     const int large = magenta();
     EXPECT_GT(large, small * 2);
+}
+
+// Counts what would wake the view when nothing moves: frames asked for, painted or swapped, and
+// timer events.
+class WakeCounter : public QObject {
+public:
+    explicit WakeCounter(CPlomView& view) : m_view(view) {
+        view.installEventFilter(this);
+        connect(&view, &QOpenGLWidget::frameSwapped, this, [this] { ++frames; });
+    }
+    ~WakeCounter() override { m_view.removeEventFilter(this); }
+
+    int frames = 0, paints = 0, timers = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint || event->type() == QEvent::UpdateRequest) {
+            ++paints;
+        } else if (event->type() == QEvent::Timer) {
+            ++timers;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    CPlomView& m_view;
+};
+
+// A class watches a still figure for minutes: the view must cost nothing then.
+TEST_F(PlomViewTest, AStillViewNeitherTicksNorDraws) {
+    QTest::qWait(300);  // the frames of showing the window
+    const WakeCounter still(*view);
+    QTest::qWait(3000);
+    EXPECT_EQ(still.frames, 0);
+    EXPECT_EQ(still.paints, 0);
+    EXPECT_EQ(still.timers, 0);
+}
+
+TEST_F(PlomViewTest, AStoppedAnimationLeavesTheViewStill) {
+    view->SetInterval(kIntervalFast);
+    view->StartStop();
+    QTest::qWait(100);
+    view->StartStop();
+    QTest::qWait(300);
+    const WakeCounter still(*view);
+    QTest::qWait(2000);
+    EXPECT_EQ(still.frames, 0);
+    EXPECT_EQ(still.timers, 0);
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QDockWidget>
+#include <QEvent>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,7 +16,11 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidgetItem>
+
+#include <functional>
+#include <memory>
 
 #include "commands/command_ids.h"
 #include "commands/command_table.h"
@@ -284,7 +290,6 @@ TEST_F(MainFrameTest, EscapeOutsideFullScreenDoesNothingAndFullScreenComesBack) 
     EXPECT_FALSE(frame.IsFullScreenMode());
     EXPECT_TRUE(frame.ManagerBar().isVisible());
 }
-
 }  // namespace
 }  // namespace velnor
 
@@ -317,6 +322,63 @@ TEST(MainFrameStart, CommandLineFileOpensOnceTheViewIsReady) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.Files().Path().isEmpty(); }, 3000));
     EXPECT_EQ(frame.Document().m_pages.size(), 2u);
     EXPECT_TRUE(frame.windowTitle().startsWith("start.plm"));
+}
+
+// Counts the timeouts of every QTimer in the program.
+class TimerCounter : public QObject {
+public:
+    TimerCounter() { QApplication::instance()->installEventFilter(this); }
+    ~TimerCounter() override { QApplication::instance()->removeEventFilter(this); }
+
+    int timeouts = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Timer && qobject_cast<QTimer*>(watched) != nullptr) {
+            ++timeouts;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// A class watches the window for minutes with nobody touching it: nothing may poll.
+TEST_F(MainFrameTest, AStillWindowRunsNoTimers) {
+    QTest::qWait(500);
+    const TimerCounter timers;
+    QTest::qWait(2000);
+    EXPECT_EQ(timers.timeouts, 0);
+}
+
+// Without polling, the commands' states follow what changed them once the user's input or the
+// window's activation says something may have.
+TEST_F(MainFrameTest, StatesFollowInputAndActivation) {
+    struct Case {
+        const char* name;
+        int id;
+        std::function<void()> change;
+    };
+    const Case cases[] = {
+        {"a page added behind the current one, then a key", cmd::kNextPage,
+         [&] {
+             doc.m_pages.push_back(std::make_unique<CGpage>());
+             QTest::keyRelease(&frame, Qt::Key_Shift);
+         }},
+        {"a picture on the clipboard, then the window activated", cmd::kPaste,
+         [&] {
+             QApplication::clipboard()->setImage(QImage(8, 8, QImage::Format_RGB32));
+             QEvent activate(QEvent::WindowActivate);
+             QApplication::sendEvent(&frame, &activate);
+         }},
+    };
+    QApplication::clipboard()->clear();
+    frame.Actions().UpdateStates();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(Action(c.id).isEnabled());
+        c.change();
+        QTest::qWait(50);
+        EXPECT_TRUE(Action(c.id).isEnabled());
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "gui/picture_match.h"
 #include "gui/render_fixture.h"
 #include "model/bit_text.h"
 
@@ -84,6 +85,40 @@ struct FreshRenderer {
     CGlModel settings;
     OffscreenRenderer renderer{settings};
 };
+
+int LitPixels(const QImage& image) {
+    return CountIn(image, 0, 0, image.width(), image.height(), IsLit);
+}
+
+// Seen from afar the molecule's atoms are coarse spheres; the picture stays that of the fine
+// ones, which a page component always draws, since its list may be called at any size: as many
+// pixels lit, and each near one lit in the other picture.
+TEST(DistantMoleculeTest, LooksAsTheFineOne) {
+    FreshRenderer fresh;
+    fresh.settings.m_bLighting = 1;
+    CGpage component;
+    component.AddSolid(MakeSolid(kSolidC60, {0, 0, 0}, 1.0f));
+    fresh.renderer.CompileComponent(component, 1, false);
+    // 25 pixels a unit, atoms of radius 0.06 a size: coarse up to about size 5.
+    for (const float size : {1.0f, 2.0f, 3.0f, 5.0f, 8.0f}) {
+        SCOPED_TRACE(size);
+        CGpage fine;
+        auto holder = MakeSolid(kSolidPageComponent, {0, 0, 0}, size);
+        holder->m_nComponent = 1;
+        fine.AddSolid(std::move(holder));
+        CGpage direct;
+        direct.AddSolid(MakeSolid(kSolidC60, {0, 0, 0}, size));
+        const QImage fineImage = fresh.Render(fine), directImage = fresh.Render(direct);
+        const QString name = QStringLiteral(VELNOR_SCREENSHOT_DIR "/molecule_%1_size_%2.png");
+        fineImage.save(name.arg(QStringLiteral("fine")).arg(size));
+        directImage.save(name.arg(QStringLiteral("as_drawn")).arg(size));
+        const int lit = LitPixels(fineImage);
+        EXPECT_GT(lit, 200);
+        EXPECT_NEAR(LitPixels(directImage), lit, lit / 10);
+        EXPECT_GT(ShareNear(fineImage, directImage), 0.97);
+        EXPECT_GT(ShareNear(directImage, fineImage), 0.97);
+    }
+}
 
 // The GLUT shapes are compiled on first use, but no list can be compiled while another is: a
 // page component compiled before anything else was drawn leaves them whole, for itself and for

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "gui/render_fixture.h"
 #include "model/bit_text.h"
 #include "view/cell_renderer.h"
@@ -97,6 +102,51 @@ TEST_F(RenderTest, LabelWidthIsHowFarTheGlyphsMoveTheRasterPosition) {
         EXPECT_FLOAT_EQ(LabelStringWidth(scene, text), after[0] - before[0]);
     }
     EXPECT_GT(LabelStringWidth(scene, "AB"), LabelStringWidth(scene, "A"));
+}
+
+// The vertex labels go to OpenGL as quads of one texture; they must set the very pixels the
+// glyphs' bitmaps set one at a time, here drawn as the mouse tools' feedback is.
+TEST_F(RenderTest, VertexLabelsSetThePixelsOfTheGlyphBitmaps) {
+    Settings().m_camera.m_fAngleX = 17.0f;
+    Settings().m_camera.m_fAngleAxis = -31.0f;
+    CGpage page;
+    const std::vector<std::pair<Float3, std::string>> labels{{{0, 0, 0}, "A"},
+                                                             {{3.3f, -2.1f, 1.7f}, "B1"},
+                                                             {{-6.2f, 4.4f, -2.0f}, "M12'"},
+                                                             {{7.05f, 6.6f, 0.3f}, "xyz W"},
+                                                             {{-9.5f, -8.2f, 3.1f}, "Q"},
+                                                             {{30, 0, 0}, "Far"}};
+    for (const auto& [p, label] : labels) {
+        page.AddVertex(p[0], p[1], p[2]);
+        page.m_label[page.m_nVertexCount - 1] = label;
+    }
+    page.ClearSelection();
+    FrameLayout layout;
+    layout.width = kWidth;
+    layout.height = kHeight;
+    const QImage asQuads = Render(&page, "vertex_labels_as_quads", layout);
+
+    std::fill(page.m_bShown.begin(), page.m_bShown.end(), 0);
+    layout.toolFeedback = [&] {
+        const Rgb c = Settings().m_labelColor;
+        glColor3ub(c.r, c.g, c.b);
+        glDepthFunc(GL_ALWAYS);
+        for (const auto& [p, label] : labels) {
+            glRasterPos3f(p[0] + 0.2f, p[1] + 0.2f, p[2] + 0.2f);
+            CallLabelString(s_renderer->Scene().ListBase(), label);
+        }
+        glDepthFunc(GL_LEQUAL);
+    };
+    const QImage asBitmaps = Render(&page, "vertex_labels_as_bitmaps", layout);
+
+    EXPECT_GT(CountIn(asQuads, 0, 0, kWidth, kHeight, IsLabelMagenta), 200);
+    int differing = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            differing += asQuads.pixel(x, y) != asBitmaps.pixel(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 }  // namespace
