@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -14,6 +15,8 @@
 #include "model/display_presets.h"
 #include "model/gl_model.h"
 #include "model/page.h"
+#include "output/animation_files.h"
+#include "output/animation_recording.h"
 #include "output/figure_files.h"
 #include "output/model_files.h"
 #include "output/page_model.h"
@@ -35,7 +38,9 @@ constexpr const char* kUsage =
     "usage: velnor-cli render (FILE --page N | --demo) --size WxH [--projection 0|1|2] "
     "[--three-view] [--scale CM_PER_PIXEL] [--tikz-body] -o OUT.png|OUT.svg|OUT.pdf|OUT.tex\n"
     "       velnor-cli render FILE --page N [--tubes R] [--balls R] [--units mm|cm|m|in] "
-    "[--scale S] -o OUT.stl|OUT.obj|OUT.glb\n";
+    "[--scale S] -o OUT.stl|OUT.obj|OUT.glb\n"
+    "       velnor-cli render FILE --page N --press KEY [--ticks N] [--fps F] --size WxH "
+    "[--projection 0|1|2] [--three-view] -o OUT.gif|OUT.webp\n";
 
 struct RenderOptions {
     std::string file;
@@ -48,6 +53,8 @@ struct RenderOptions {
     double scale = 0.0;  // 0: not given
     TikzOptions tikz;
     ModelOptions model;
+    RecordingPlan recording;
+    double framesPerSecond = 1000.0 / kIntervalMedium;  // one frame a tick, at the usual speed
     std::string output;
 };
 
@@ -78,6 +85,17 @@ constexpr double kLowestFigureScale = 0.001, kHighestFigureScale = 10.0;
 constexpr double kLowestModelScale = 0.001, kHighestModelScale = 1000.0;
 // Tubes and balls wider than this are typing slips; a radius of 0 leaves them out.
 constexpr double kLargestRadius = 100.0;
+// From one frame in ten seconds to the fastest timer's hundred a second.
+constexpr double kSlowestFrameRate = 0.1, kFastestFrameRate = 100.0;
+
+bool ParseKey(const char* text, std::optional<uint16_t>& key) {
+    int value = 0;
+    if (!ParseInt(text, value) || value > UINT16_MAX) {
+        return false;
+    }
+    key = static_cast<uint16_t>(value);
+    return true;
+}
 
 bool ParseUnit(const char* text, ModelUnit& unit) {
     const std::optional<ModelUnit> named = ModelUnitNamed(text);
@@ -112,7 +130,8 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 bool IsKnownOutput(const std::string& path) {
     const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
     return suffix == QStringLiteral("png") || IsVectorFigurePath(QString::fromStdString(path)) ||
-           IsModelPath(QString::fromStdString(path));
+           IsModelPath(QString::fromStdString(path)) ||
+           IsAnimationPath(QString::fromStdString(path));
 }
 
 // Returns the options, or nothing after printing what is wrong.
@@ -139,6 +158,15 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
             ++i;
         } else if (arg == "--units" && hasValue && ParseUnit(argv[i + 1], o.model.unit)) {
             ++i;
+        } else if (arg == "--press" && hasValue && ParseKey(argv[i + 1], o.recording.pressKey)) {
+            ++i;
+        } else if (arg == "--ticks" && hasValue && ParseInt(argv[i + 1], o.recording.maxTicks) &&
+                   o.recording.maxTicks >= 1 && o.recording.maxTicks <= kLongestRecording) {
+            ++i;
+        } else if (arg == "--fps" && hasValue &&
+                   ParseNumber(argv[i + 1], kSlowestFrameRate, kFastestFrameRate,
+                               o.framesPerSecond)) {
+            ++i;
         } else if (arg == "--tikz-body") {
             o.tikz.pictureOnly = true;
         } else if (arg == "-o" && hasValue) {
@@ -155,8 +183,10 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
         }
     }
     const bool model = IsModelPath(QString::fromStdString(o.output));
+    // A button is pressed only to record it, and an animation needs one.
+    const bool animation = IsAnimationPath(QString::fromStdString(o.output));
     if ((o.width == 0 && !model) || !IsKnownOutput(o.output) || o.demo == !o.file.empty() ||
-        !ApplyScale(o)) {
+        !ApplyScale(o) || animation != o.recording.pressKey.has_value()) {
         std::fprintf(stderr, "%s", kUsage);
         return std::nullopt;
     }
@@ -191,12 +221,12 @@ CameraControl PrepareCamera(CGlModel& settings, const CGpage& page, const Render
     return camera;
 }
 
-// Draws the page the options name with the settings of its file and its display preset.
-QImage RenderPage(DocumentFileContent& content, const RenderOptions& o) {
+// Readies the renderer to draw the page the options name, with the settings of its file and its
+// display preset, and returns the layout to draw it with.
+FrameLayout PrepareRenderer(OffscreenRenderer& renderer, DocumentFileContent& content,
+                            const RenderOptions& o) {
     CGpage& page = *content.pages[static_cast<size_t>(o.page - 1)];
-    CGlModel& settings = content.settings;
-    const CameraControl camera = PrepareCamera(settings, page, o);
-    OffscreenRenderer renderer(settings);
+    const CameraControl camera = PrepareCamera(content.settings, page, o);
     const bool positionsAsColors = page.m_nScheme == kPresetCamouflage;
     for (const auto& other : content.pages) {
         if (other->m_nComponentList != 0) {
@@ -209,7 +239,31 @@ QImage RenderPage(DocumentFileContent& content, const RenderOptions& o) {
     layout.projection = camera.m_nProjection;
     layout.viewports = camera.m_nViewports;
     layout.positionsAsColors = positionsAsColors;
-    return renderer.Render(&page, layout);
+    return layout;
+}
+
+QImage RenderPage(DocumentFileContent& content, const RenderOptions& o) {
+    OffscreenRenderer renderer(content.settings);
+    const FrameLayout layout = PrepareRenderer(renderer, content, o);
+    return renderer.Render(content.pages[static_cast<size_t>(o.page - 1)].get(), layout);
+}
+
+// Presses the button and writes what the page does as an animation; false after saying why not.
+bool RecordPage(DocumentFileContent& content, const RenderOptions& o) {
+    OffscreenRenderer renderer(content.settings);
+    const FrameLayout layout = PrepareRenderer(renderer, content, o);
+    CGpage& page = *content.pages[static_cast<size_t>(o.page - 1)];
+    const Recording recording = RecordAnimation(page, renderer, layout, o.recording);
+    QString error = recording.error;
+    if (error.isEmpty()) {
+        const int frameMilliseconds = static_cast<int>(std::lround(1000.0 / o.framesPerSecond));
+        error = WriteAnimationFile(QString::fromStdString(o.output), recording.frames,
+                                   frameMilliseconds);
+    }
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "velnor-cli render: %s\n", error.toUtf8().constData());
+    }
+    return error.isEmpty();
 }
 
 // Writes the page as an SVG, PDF or TikZ drawing; an empty string, or why not.
@@ -247,6 +301,9 @@ bool WriteOutput(DocumentFileContent& content, const RenderOptions& o) {
     const QString output = QString::fromStdString(o.output);
     if (IsModelPath(output)) {
         return WriteModel(content, o);
+    }
+    if (IsAnimationPath(output)) {
+        return RecordPage(content, o);
     }
     if (IsVectorFigurePath(output)) {
         const QString error = DrawVectorPage(content, o);
@@ -293,6 +350,15 @@ int RunRender(int argc, char** argv) {
         std::fprintf(stderr, "velnor-cli render: the document has %zu pages, not %d\n",
                      content->pages.size(), options->page);
         return 1;
+    }
+    // A recording the page cannot give is a mistake in the arguments, as a bad size is.
+    if (options->recording.pressKey) {
+        const QString refusal = RecordingRefusal(
+            *content->pages[static_cast<size_t>(options->page - 1)], options->recording);
+        if (!refusal.isEmpty()) {
+            std::fprintf(stderr, "velnor-cli render: %s\n", refusal.toUtf8().constData());
+            return 2;
+        }
     }
     try {
         if (!WriteOutput(*content, *options)) {

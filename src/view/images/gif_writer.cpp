@@ -18,11 +18,6 @@ int WriteToDevice(GifFileType* gif, const GifByteType* bytes, int count) {
     return static_cast<int>(device->write(reinterpret_cast<const char*>(bytes), count));
 }
 
-GifFailure Failure(int code) {
-    const char* text = GifErrorString(code);
-    return {code, text ? text : "GIF error"};
-}
-
 // The picture's own colours when it has no more than a palette holds: figures of lines and flat
 // faces keep their exact colours then.
 bool ExactPalette(const QImage& rgb, std::vector<GifByteType>& indices,
@@ -69,18 +64,27 @@ bool QuantizedPalette(const QImage& rgb, std::vector<GifByteType>& indices,
 
 }  // namespace
 
+GifFileType* OpenGifOnDevice(QIODevice& device, int& error) {
+    return EGifOpen(&device, WriteToDevice, &error);
+}
+
+GifFailure GifFailureOf(int code) {
+    const char* text = GifErrorString(code);
+    return {code, text ? text : "GIF error"};
+}
+
 GifFailure WriteGif(const QImage& image, QIODevice& device) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     const int width = rgb.width(), height = rgb.height();
     std::vector<GifByteType> indices(static_cast<size_t>(width) * height);
     std::vector<GifColorType> palette(kColours);
     if (!ExactPalette(rgb, indices, palette) && !QuantizedPalette(rgb, indices, palette)) {
-        return Failure(E_GIF_ERR_NOT_ENOUGH_MEM);
+        return GifFailureOf(E_GIF_ERR_NOT_ENOUGH_MEM);
     }
     int error = 0;
-    GifFileType* gif = EGifOpen(&device, WriteToDevice, &error);
+    GifFileType* gif = OpenGifOnDevice(device, error);
     if (!gif) {
-        return Failure(error);
+        return GifFailureOf(error);
     }
     ColorMapObject* map = GifMakeMapObject(kColours, palette.data());
     bool written = map && EGifPutScreenDesc(gif, width, height, 8, 0, map) != GIF_ERROR &&
@@ -91,9 +95,9 @@ GifFailure WriteGif(const QImage& image, QIODevice& device) {
     const int failure = written ? 0 : (gif->Error ? gif->Error : E_GIF_ERR_WRITE_FAILED);
     GifFreeMapObject(map);
     if (EGifCloseFile(gif, &error) == GIF_ERROR && failure == 0) {
-        return Failure(error);
+        return GifFailureOf(error);
     }
-    return failure == 0 ? GifFailure{} : Failure(failure);
+    return failure == 0 ? GifFailure{} : GifFailureOf(failure);
 }
 
 }  // namespace velnor
