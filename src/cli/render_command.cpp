@@ -80,11 +80,8 @@ bool ParseNumber(const char* text, double low, double high, double& value) {
 }
 
 // A figure's scale goes from a hundredth of a millimetre to ten centimetres for a pixel of the
-// view; a model's from a thousandth to a thousand times the page.
+// view.
 constexpr double kLowestFigureScale = 0.001, kHighestFigureScale = 10.0;
-constexpr double kLowestModelScale = 0.001, kHighestModelScale = 1000.0;
-// Tubes and balls wider than this are typing slips; a radius of 0 leaves them out.
-constexpr double kLargestRadius = 100.0;
 // From one frame in ten seconds to the fastest timer's hundred a second.
 constexpr double kSlowestFrameRate = 0.1, kFastestFrameRate = 100.0;
 
@@ -151,10 +148,10 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
                    ParseNumber(argv[i + 1], kLowestModelScale, kHighestModelScale, o.scale)) {
             ++i;
         } else if (arg == "--tubes" && hasValue &&
-                   ParseNumber(argv[i + 1], 0.0, kLargestRadius, o.model.tubeRadius)) {
+                   ParseNumber(argv[i + 1], 0.0, kLargestModelRadius, o.model.tubeRadius)) {
             ++i;
         } else if (arg == "--balls" && hasValue &&
-                   ParseNumber(argv[i + 1], 0.0, kLargestRadius, o.model.ballRadius)) {
+                   ParseNumber(argv[i + 1], 0.0, kLargestModelRadius, o.model.ballRadius)) {
             ++i;
         } else if (arg == "--units" && hasValue && ParseUnit(argv[i + 1], o.model.unit)) {
             ++i;
