@@ -24,6 +24,9 @@ bool IsAnimationPath(const QString& path) {
 
 QString WriteAnimationFile(const QString& path, std::span<const QImage> frames,
                            int frameMilliseconds) {
+    if (frames.empty()) {
+        return QStringLiteral("没有可写入的帧");
+    }
     QString encoderError;
     const QString error = SaveThrough(path, [&](QIODevice& device) {
         if (IsGifPath(path)) {

@@ -138,23 +138,15 @@ bool PutFrames(GifFileType* gif, std::span<const QImage> frames, const Animation
 GifFailure WriteGifAnimation(std::span<const QImage> frames, int frameMilliseconds,
                              QIODevice& device) {
     const AnimationPalette palette = AnimationPalette::Build(frames);
-    int error = 0;
-    GifFileType* gif = OpenGifOnDevice(device, error);
-    if (!gif) {
-        return GifFailureOf(error);
-    }
-    EGifSetGifVersion(gif, true);
-    ColorMapObject* map = MakeColourMap(palette.Colours());
-    const bool written = map &&
-                         EGifPutScreenDesc(gif, frames.front().width(), frames.front().height(), 8,
-                                           0, map) != GIF_ERROR &&
-                         PutLoopForEver(gif) && PutFrames(gif, frames, palette, frameMilliseconds);
-    const int failure = written ? 0 : (gif->Error ? gif->Error : E_GIF_ERR_WRITE_FAILED);
-    GifFreeMapObject(map);
-    if (EGifCloseFile(gif, &error) == GIF_ERROR && failure == 0) {
-        return GifFailureOf(error);
-    }
-    return failure == 0 ? GifFailure{} : GifFailureOf(failure);
+    return WriteGifWith(device, [&](GifFileType* gif) {
+        EGifSetGifVersion(gif, true);
+        ColorMapObject* map = MakeColourMap(palette.Colours());
+        const bool screen =
+            map && EGifPutScreenDesc(gif, frames.front().width(), frames.front().height(), 8, 0,
+                                     map) != GIF_ERROR;
+        GifFreeMapObject(map);
+        return screen && PutLoopForEver(gif) && PutFrames(gif, frames, palette, frameMilliseconds);
+    });
 }
 
 }  // namespace velnor

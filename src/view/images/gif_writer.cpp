@@ -18,6 +18,11 @@ int WriteToDevice(GifFileType* gif, const GifByteType* bytes, int count) {
     return static_cast<int>(device->write(reinterpret_cast<const char*>(bytes), count));
 }
 
+GifFailure GifFailureOf(int code) {
+    const char* text = GifErrorString(code);
+    return {code, text ? text : "GIF error"};
+}
+
 // The picture's own colours when it has no more than a palette holds: figures of lines and flat
 // faces keep their exact colours then.
 bool ExactPalette(const QImage& rgb, std::vector<GifByteType>& indices,
@@ -64,13 +69,17 @@ bool QuantizedPalette(const QImage& rgb, std::vector<GifByteType>& indices,
 
 }  // namespace
 
-GifFileType* OpenGifOnDevice(QIODevice& device, int& error) {
-    return EGifOpen(&device, WriteToDevice, &error);
-}
-
-GifFailure GifFailureOf(int code) {
-    const char* text = GifErrorString(code);
-    return {code, text ? text : "GIF error"};
+GifFailure WriteGifWith(QIODevice& device, const std::function<bool(GifFileType*)>& put) {
+    int error = 0;
+    GifFileType* gif = EGifOpen(&device, WriteToDevice, &error);
+    if (!gif) {
+        return GifFailureOf(error);
+    }
+    const int failure = put(gif) ? 0 : (gif->Error ? gif->Error : E_GIF_ERR_WRITE_FAILED);
+    if (EGifCloseFile(gif, &error) == GIF_ERROR && failure == 0) {
+        return GifFailureOf(error);
+    }
+    return failure == 0 ? GifFailure{} : GifFailureOf(failure);
 }
 
 GifFailure WriteGif(const QImage& image, QIODevice& device) {
@@ -81,23 +90,17 @@ GifFailure WriteGif(const QImage& image, QIODevice& device) {
     if (!ExactPalette(rgb, indices, palette) && !QuantizedPalette(rgb, indices, palette)) {
         return GifFailureOf(E_GIF_ERR_NOT_ENOUGH_MEM);
     }
-    int error = 0;
-    GifFileType* gif = OpenGifOnDevice(device, error);
-    if (!gif) {
-        return GifFailureOf(error);
-    }
-    ColorMapObject* map = GifMakeMapObject(kColours, palette.data());
-    bool written = map && EGifPutScreenDesc(gif, width, height, 8, 0, map) != GIF_ERROR &&
-                   EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) != GIF_ERROR;
-    for (int y = 0; written && y < height; ++y) {
-        written = EGifPutLine(gif, &indices[static_cast<size_t>(y) * width], width) != GIF_ERROR;
-    }
-    const int failure = written ? 0 : (gif->Error ? gif->Error : E_GIF_ERR_WRITE_FAILED);
-    GifFreeMapObject(map);
-    if (EGifCloseFile(gif, &error) == GIF_ERROR && failure == 0) {
-        return GifFailureOf(error);
-    }
-    return failure == 0 ? GifFailure{} : GifFailureOf(failure);
+    return WriteGifWith(device, [&](GifFileType* gif) {
+        ColorMapObject* map = GifMakeMapObject(kColours, palette.data());
+        bool written = map && EGifPutScreenDesc(gif, width, height, 8, 0, map) != GIF_ERROR &&
+                       EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) != GIF_ERROR;
+        GifFreeMapObject(map);
+        for (int y = 0; written && y < height; ++y) {
+            written =
+                EGifPutLine(gif, &indices[static_cast<size_t>(y) * width], width) != GIF_ERROR;
+        }
+        return written;
+    });
 }
 
 }  // namespace velnor

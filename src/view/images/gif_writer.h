@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include <functional>
 #include <string>
 
 class QIODevice;
@@ -14,12 +15,9 @@ struct GifFailure {
     std::string text;
 };
 
-// A giflib encoder writing to `device`; nullptr with giflib's error code in `error`. Close it with
-// EGifCloseFile.
-GifFileType* OpenGifOnDevice(QIODevice& device, int& error);
-
-// Why giflib failed, from its error code.
-GifFailure GifFailureOf(int code);
+// Opens a giflib encoder on `device`, lets `put` write the screen and the images, and closes it;
+// giflib's reason when a step failed.
+GifFailure WriteGifWith(QIODevice& device, const std::function<bool(GifFileType*)>& put);
 
 // Writes `image` as a GIF of at most 256 colours (median-cut palette) to `device`. Qt reads GIF but
 // does not write it.
