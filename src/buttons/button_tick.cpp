@@ -1,5 +1,7 @@
 #include "buttons/button_tick.h"
 
+#include <algorithm>
+
 #include "buttons/button_step.h"
 #include "geometry/measure_text.h"
 
@@ -13,6 +15,11 @@ bool StepRunningButtons(CGpage& page) {
         }
     }
     return more;
+}
+
+bool AnyButtonRuns(const CGpage& page) {
+    return std::any_of(page.m_buttons.begin(), page.m_buttons.end(),
+                       [](const auto& entry) { return entry.second->m_bRunning == 1; });
 }
 
 bool TickButtonAnimation(CGpage& page) {

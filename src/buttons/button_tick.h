@@ -9,6 +9,9 @@ namespace velnor {
 // Returns true while at least one of them needs more ticks.
 bool StepRunningButtons(CGpage& page);
 
+// Whether a button of the page is running (a recording can start from them without a press).
+bool AnyButtonRuns(const CGpage& page);
+
 // A timer tick in button-animation mode: the page's measurement texts follow the figure as it
 // stands, then the running buttons step. When it returns false the view stops its timer and
 // leaves button-animation mode; either way it redraws.

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,8 @@
 #include "model/display_presets.h"
 #include "model/gl_model.h"
 #include "model/page.h"
+#include "output/animation_files.h"
+#include "output/animation_recording.h"
 #include "output/figure_files.h"
 #include "output/model_files.h"
 #include "output/page_model.h"
@@ -41,6 +44,8 @@ constexpr const char* kUsage =
     "[--three-view] [--scale CM_PER_PIXEL] [--tikz-body] -o OUT.png|OUT.svg|OUT.pdf|OUT.tex\n"
     "       velnor-cli render FILE --page N [--tubes R] [--balls R] [--units mm|cm|m|in] "
     "[--scale S] -o OUT.stl|OUT.obj|OUT.glb\n"
+    "       velnor-cli render FILE --page N --press KEY [--ticks N] [--fps F] --size WxH "
+    "[--projection 0|1|2] [--three-view] -o OUT.gif|OUT.webp\n"
     "       velnor-cli render (FILE | --demo) -o LESSON.html\n"
     "       velnor-cli render FILE [--page N] --net FACE_KEY [--scale CM_PER_UNIT] "
     "[--paper A4|A3|Letter] -o OUT.pdf|OUT.svg\n";
@@ -58,6 +63,8 @@ struct RenderOptions {
     ModelOptions model;
     std::optional<int> netFace;
     NetPaperOptions net;
+    RecordingPlan recording;
+    double framesPerSecond = 1000.0 / kIntervalMedium;  // one frame a tick, at the usual speed
     std::string output;
 };
 
@@ -83,11 +90,19 @@ bool ParseNumber(const char* text, double low, double high, double& value) {
 }
 
 // A figure's scale goes from a hundredth of a millimetre to ten centimetres for a pixel of the
-// view; a model's from a thousandth to a thousand times the page.
+// view.
 constexpr double kLowestFigureScale = 0.001, kHighestFigureScale = 10.0;
-constexpr double kLowestModelScale = 0.001, kHighestModelScale = 1000.0;
-// Tubes and balls wider than this are typing slips; a radius of 0 leaves them out.
-constexpr double kLargestRadius = 100.0;
+// From one frame in ten seconds to the fastest timer's hundred a second.
+constexpr double kSlowestFrameRate = 0.1, kFastestFrameRate = 100.0;
+
+bool ParseKey(const char* text, std::optional<uint16_t>& key) {
+    int value = 0;
+    if (!ParseInt(text, value) || value > UINT16_MAX) {
+        return false;
+    }
+    key = static_cast<uint16_t>(value);
+    return true;
+}
 
 bool ParseUnit(const char* text, ModelUnit& unit) {
     const std::optional<ModelUnit> named = ModelUnitNamed(text);
@@ -127,7 +142,8 @@ bool IsKnownOutput(const std::string& path) {
     const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
     return suffix == QStringLiteral("png") || IsVectorFigurePath(QString::fromStdString(path)) ||
            IsModelPath(QString::fromStdString(path)) ||
-           IsWebLessonPath(QString::fromStdString(path));
+           IsWebLessonPath(QString::fromStdString(path)) ||
+           IsAnimationPath(QString::fromStdString(path));
 }
 
 bool ParsePaper(const char* text, PaperKind& paper) {
@@ -162,10 +178,10 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
                    ParseNumber(argv[i + 1], kLowestModelScale, kHighestModelScale, o.scale)) {
             ++i;
         } else if (arg == "--tubes" && hasValue &&
-                   ParseNumber(argv[i + 1], 0.0, kLargestRadius, o.model.tubeRadius)) {
+                   ParseNumber(argv[i + 1], 0.0, kLargestModelRadius, o.model.tubeRadius)) {
             ++i;
         } else if (arg == "--balls" && hasValue &&
-                   ParseNumber(argv[i + 1], 0.0, kLargestRadius, o.model.ballRadius)) {
+                   ParseNumber(argv[i + 1], 0.0, kLargestModelRadius, o.model.ballRadius)) {
             ++i;
         } else if (arg == "--units" && hasValue && ParseUnit(argv[i + 1], o.model.unit)) {
             ++i;
@@ -174,6 +190,15 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
             o.netFace = key;
             ++i;
         } else if (arg == "--paper" && hasValue && ParsePaper(argv[i + 1], o.net.paper)) {
+            ++i;
+        } else if (arg == "--press" && hasValue && ParseKey(argv[i + 1], o.recording.pressKey)) {
+            ++i;
+        } else if (arg == "--ticks" && hasValue && ParseInt(argv[i + 1], o.recording.maxTicks) &&
+                   o.recording.maxTicks >= 1 && o.recording.maxTicks <= kLongestRecording) {
+            ++i;
+        } else if (arg == "--fps" && hasValue &&
+                   ParseNumber(argv[i + 1], kSlowestFrameRate, kFastestFrameRate,
+                               o.framesPerSecond)) {
             ++i;
         } else if (arg == "--tikz-body") {
             o.tikz.pictureOnly = true;
@@ -191,11 +216,13 @@ std::optional<RenderOptions> Parse(int argc, char** argv) {
         }
     }
     // Models, lessons and nets have no picture size: a lesson fills the browser's window, a net
-    // is drawn at its true size.
+    // is drawn at its true size. A button is pressed only to record it, and an animation needs one.
     const QString output = QString::fromStdString(o.output);
     const bool sized = o.width > 0 || IsModelPath(output) || IsWebLessonPath(output) || o.netFace;
     const bool known = o.netFace ? IsNetOutput(o.output) && !o.demo : IsKnownOutput(o.output);
-    if (!sized || !known || o.demo == !o.file.empty() || !ApplyScale(o)) {
+    const bool animation = IsAnimationPath(output);
+    if (!sized || !known || o.demo == !o.file.empty() || !ApplyScale(o) ||
+        animation != o.recording.pressKey.has_value()) {
         std::fprintf(stderr, "%s", kUsage);
         return std::nullopt;
     }
@@ -230,12 +257,12 @@ CameraControl PrepareCamera(CGlModel& settings, const CGpage& page, const Render
     return camera;
 }
 
-// Draws the page the options name with the settings of its file and its display preset.
-QImage RenderPage(DocumentFileContent& content, const RenderOptions& o) {
+// Readies the renderer to draw the page the options name, with the settings of its file and its
+// display preset, and returns the layout to draw it with.
+FrameLayout PrepareRenderer(OffscreenRenderer& renderer, DocumentFileContent& content,
+                            const RenderOptions& o) {
     CGpage& page = *content.pages[static_cast<size_t>(o.page - 1)];
-    CGlModel& settings = content.settings;
-    const CameraControl camera = PrepareCamera(settings, page, o);
-    OffscreenRenderer renderer(settings);
+    const CameraControl camera = PrepareCamera(content.settings, page, o);
     const bool positionsAsColors = page.m_nScheme == kPresetCamouflage;
     for (const auto& other : content.pages) {
         if (other->m_nComponentList != 0) {
@@ -248,7 +275,31 @@ QImage RenderPage(DocumentFileContent& content, const RenderOptions& o) {
     layout.projection = camera.m_nProjection;
     layout.viewports = camera.m_nViewports;
     layout.positionsAsColors = positionsAsColors;
-    return renderer.Render(&page, layout);
+    return layout;
+}
+
+QImage RenderPage(DocumentFileContent& content, const RenderOptions& o) {
+    OffscreenRenderer renderer(content.settings);
+    const FrameLayout layout = PrepareRenderer(renderer, content, o);
+    return renderer.Render(content.pages[static_cast<size_t>(o.page - 1)].get(), layout);
+}
+
+// Presses the button and writes what the page does as an animation; false after saying why not.
+bool RecordPage(DocumentFileContent& content, const RenderOptions& o) {
+    OffscreenRenderer renderer(content.settings);
+    const FrameLayout layout = PrepareRenderer(renderer, content, o);
+    CGpage& page = *content.pages[static_cast<size_t>(o.page - 1)];
+    const Recording recording = RecordAnimation(page, renderer, layout, o.recording);
+    QString error = recording.error;
+    if (error.isEmpty()) {
+        const int frameMilliseconds = static_cast<int>(std::lround(1000.0 / o.framesPerSecond));
+        error = WriteAnimationFile(QString::fromStdString(o.output), recording.frames,
+                                   frameMilliseconds);
+    }
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "velnor-cli render: %s\n", error.toUtf8().constData());
+    }
+    return error.isEmpty();
 }
 
 // Writes the page as an SVG, PDF or TikZ drawing; an empty string, or why not.
@@ -314,6 +365,9 @@ bool WriteOutput(DocumentFileContent& content, const RenderOptions& o) {
     if (IsModelPath(output)) {
         return WriteModel(content, o);
     }
+    if (IsAnimationPath(output)) {
+        return RecordPage(content, o);
+    }
     if (IsVectorFigurePath(output)) {
         const QString error = DrawVectorPage(content, o);
         if (!error.isEmpty()) {
@@ -359,6 +413,15 @@ int RunRender(int argc, char** argv) {
         std::fprintf(stderr, "velnor-cli render: the document has %zu pages, not %d\n",
                      content->pages.size(), options->page);
         return 1;
+    }
+    // A recording the page cannot give is a mistake in the arguments, as a bad size is.
+    if (options->recording.pressKey) {
+        const QString refusal = RecordingRefusal(
+            *content->pages[static_cast<size_t>(options->page - 1)], options->recording);
+        if (!refusal.isEmpty()) {
+            std::fprintf(stderr, "velnor-cli render: %s\n", refusal.toUtf8().constData());
+            return 2;
+        }
     }
     try {
         if (!WriteOutput(*content, *options)) {

@@ -105,6 +105,7 @@ inline constexpr int kLatitudeLongitude = 33231;
 inline constexpr int kAddText = 33266;
 inline constexpr int kSection = 33400;
 inline constexpr int kNet = 33401;
+inline constexpr int kRecordAnimation = 33410;
 inline constexpr int kPrintNet = 33411;
 inline constexpr int kSectionAnimation = 33412;
 inline constexpr int kNewFile = 57600;

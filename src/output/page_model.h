@@ -36,6 +36,11 @@ enum class ModelUnit { kMillimetre, kCentimetre, kMetre, kInch };
 double MillimetresPer(ModelUnit unit);
 std::optional<ModelUnit> ModelUnitNamed(std::string_view name);
 
+// Tubes and balls wider than this are typing slips; a radius of 0 leaves them out.
+inline constexpr double kLargestModelRadius = 100.0;
+// A model's scale goes from a thousandth to a thousand times the page.
+inline constexpr double kLowestModelScale = 0.001, kHighestModelScale = 1000.0;
+
 struct ModelOptions {
     double tubeRadius = 0.0;  // lines as tubes of this radius in page units; 0 leaves them out
     double ballRadius = 0.0;  // shown points as balls of this radius; 0 leaves them out

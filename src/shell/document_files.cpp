@@ -24,6 +24,7 @@
 #include "persistence/document_io.h"
 #include "richtext/rtf_writer.h"
 #include "shell/chinese_file_dialog.h"
+#include "shell/dialogs/model_options_dialog.h"
 #include "shell/example_file_dialog.h"
 #include "shell/notes_pane.h"
 #include "shell/program_profile.h"
@@ -203,6 +204,14 @@ bool DocumentFiles::SaveAs(const QString& file) {
         return error.isEmpty();
     }
     if (IsModelPath(choice.path)) {
+        // The teacher chooses the options; a script's file takes them as they stand.
+        if (file.isEmpty()) {
+            const std::optional<ModelOptions> options = AskModelOptions(m_modelOptions, &m_window);
+            if (!options) {
+                return false;
+            }
+            m_modelOptions = *options;
+        }
         return ExportModel(choice.path);
     }
     if (IsWebLessonPath(choice.path)) {
@@ -224,9 +233,11 @@ bool DocumentFiles::ExportLesson(const QString& path) {
     return error.isEmpty();
 }
 
-// The current page as a model with the default options: faces and solids, in millimetres.
+// The current page as a model with the options chosen last: at first faces and solids only, in
+// millimetres.
 bool DocumentFiles::ExportModel(const QString& path) {
-    const ModelExport result = WriteModelFile(path, m_doc.CurrentPage(), m_doc.Settings(), {});
+    const ModelExport result =
+        WriteModelFile(path, m_doc.CurrentPage(), m_doc.Settings(), m_modelOptions);
     if (!result.error.isEmpty()) {
         ShowMessage(result.error.toStdString());
     } else if (!result.note.isEmpty()) {

@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+#include "output/page_model.h"
+
 class QMenu;
 class QWidget;
 
@@ -89,6 +91,8 @@ private:
     QString m_strPath;
     ViewSaver m_saveView;
     FigureExport m_exportFigure;
+    // The last options chosen for a model; the next export starts from them.
+    ModelOptions m_modelOptions;
 };
 
 // The folder with the example documents: share/velnor/examples of an installed program, else

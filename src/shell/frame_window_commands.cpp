@@ -10,6 +10,7 @@
 #include "commands/command_error.h"
 #include "commands/command_ids.h"
 #include "model/document.h"
+#include "shell/animation_recorder.h"
 #include "shell/document_files.h"
 #include "shell/frame_net_printing.h"
 #include "shell/frame_printing.h"
@@ -233,6 +234,10 @@ bool FrameWindowCommands::RunShellCommand(int commandId, const CommandParams& pa
         m_frame.close();
         return true;
     }
+    if (commandId == cmd::kRecordAnimation) {
+        RecordViewAnimation(m_frame);
+        return true;
+    }
     return false;
 }
 
@@ -254,6 +259,9 @@ bool FrameWindowCommands::IsEnabled(int commandId) const {
     }
     if (commandId == cmd::kRecentFile) {
         return !m_frame.Files().RecentFiles().isEmpty();
+    }
+    if (commandId == cmd::kRecordAnimation) {
+        return !m_frame.Document().CurrentPage().m_buttons.empty();
     }
     return ViewOperations().contains(commandId) || FrameOperations().contains(commandId) ||
            DocumentOperations().contains(commandId) || FileOperations().contains(commandId) ||

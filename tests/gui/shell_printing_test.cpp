@@ -197,6 +197,16 @@ TEST_F(ShellPrintingTest, SaveAsWritesModelsAndRefusesAPageWithoutSurfaces) {
         dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
         static_cast<QDialog*>(dialog)->accept();
     });
+    // The model's options come next; they stay as they are.
+    QTimer options;
+    QObject::connect(&options, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == QStringLiteral("ModelOptionsDialog")) {
+            options.stop();
+            static_cast<QDialog*>(modal)->accept();
+        }
+    });
+    options.start(20);
     Trigger(cmd::kSaveAs);
     QFile written(path);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));

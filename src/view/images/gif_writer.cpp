@@ -18,7 +18,7 @@ int WriteToDevice(GifFileType* gif, const GifByteType* bytes, int count) {
     return static_cast<int>(device->write(reinterpret_cast<const char*>(bytes), count));
 }
 
-GifFailure Failure(int code) {
+GifFailure GifFailureOf(int code) {
     const char* text = GifErrorString(code);
     return {code, text ? text : "GIF error"};
 }
@@ -69,31 +69,38 @@ bool QuantizedPalette(const QImage& rgb, std::vector<GifByteType>& indices,
 
 }  // namespace
 
+GifFailure WriteGifWith(QIODevice& device, const std::function<bool(GifFileType*)>& put) {
+    int error = 0;
+    GifFileType* gif = EGifOpen(&device, WriteToDevice, &error);
+    if (!gif) {
+        return GifFailureOf(error);
+    }
+    const int failure = put(gif) ? 0 : (gif->Error ? gif->Error : E_GIF_ERR_WRITE_FAILED);
+    if (EGifCloseFile(gif, &error) == GIF_ERROR && failure == 0) {
+        return GifFailureOf(error);
+    }
+    return failure == 0 ? GifFailure{} : GifFailureOf(failure);
+}
+
 GifFailure WriteGif(const QImage& image, QIODevice& device) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     const int width = rgb.width(), height = rgb.height();
     std::vector<GifByteType> indices(static_cast<size_t>(width) * height);
     std::vector<GifColorType> palette(kColours);
     if (!ExactPalette(rgb, indices, palette) && !QuantizedPalette(rgb, indices, palette)) {
-        return Failure(E_GIF_ERR_NOT_ENOUGH_MEM);
+        return GifFailureOf(E_GIF_ERR_NOT_ENOUGH_MEM);
     }
-    int error = 0;
-    GifFileType* gif = EGifOpen(&device, WriteToDevice, &error);
-    if (!gif) {
-        return Failure(error);
-    }
-    ColorMapObject* map = GifMakeMapObject(kColours, palette.data());
-    bool written = map && EGifPutScreenDesc(gif, width, height, 8, 0, map) != GIF_ERROR &&
-                   EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) != GIF_ERROR;
-    for (int y = 0; written && y < height; ++y) {
-        written = EGifPutLine(gif, &indices[static_cast<size_t>(y) * width], width) != GIF_ERROR;
-    }
-    const int failure = written ? 0 : (gif->Error ? gif->Error : E_GIF_ERR_WRITE_FAILED);
-    GifFreeMapObject(map);
-    if (EGifCloseFile(gif, &error) == GIF_ERROR && failure == 0) {
-        return Failure(error);
-    }
-    return failure == 0 ? GifFailure{} : Failure(failure);
+    return WriteGifWith(device, [&](GifFileType* gif) {
+        ColorMapObject* map = GifMakeMapObject(kColours, palette.data());
+        bool written = map && EGifPutScreenDesc(gif, width, height, 8, 0, map) != GIF_ERROR &&
+                       EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) != GIF_ERROR;
+        GifFreeMapObject(map);
+        for (int y = 0; written && y < height; ++y) {
+            written =
+                EGifPutLine(gif, &indices[static_cast<size_t>(y) * width], width) != GIF_ERROR;
+        }
+        return written;
+    });
 }
 
 }  // namespace velnor
