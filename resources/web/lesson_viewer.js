@@ -247,13 +247,12 @@ var VelnorLesson = VelnorLesson || {};
     currentPage: function () { return current + 1; },
     pageName: function () { return pages[current].name; },
     projection: function () { return pages[current].projection; },
-    // Every labelled point of the current page: {label: [x, y, z]}.
+    // Every point of the current page: {label: [x, y, z]}, an unlabelled one (a net's corner)
+    // named "#" and its place in the page's table.
     vertices: function () {
       var out = {};
-      pages[current].points.forEach(function (p) {
-        if (p.label) {
-          out[p.label] = p.at.slice();
-        }
+      pages[current].points.forEach(function (p, i) {
+        out[p.label || "#" + i] = p.at.slice();
       });
       return out;
     },

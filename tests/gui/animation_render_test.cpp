@@ -117,7 +117,7 @@ TEST_P(AnimationRenderTest, AWholeRunEndsWhereTheButtonStops) {
     EXPECT_EQ(turn.milliseconds, 53 * 40);
     // Folding the net is a series of rounds, one after another.
     const Animation fold = GetParam().read(
-        Record(Example("正方体的展开图"), "fold", {"--press", "3030", "--size", "320x240"}));
+        Record(Example("正方体的展开图"), "fold", {"--press", "3031", "--size", "320x240"}));
     EXPECT_EQ(fold.canvas, QSize(320, 240));
     EXPECT_GT(fold.milliseconds, turn.milliseconds);
     EXPECT_EQ(fold.milliseconds % 40, 0);

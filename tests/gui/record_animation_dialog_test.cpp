@@ -118,7 +118,7 @@ TEST_F(RecordAnimationTest, OnlyButtonsTheTeacherSeesAreOffered) {
     // The fold buttons of each hinge are hidden parts of the one series the teacher presses.
     RunDialog([](RecordAnimationDialog& dialog) {
         ASSERT_EQ(dialog.Buttons().count(), 1);
-        EXPECT_EQ(dialog.Buttons().currentText(), QStringLiteral("按下“折叠/展开”(3030)"));
+        EXPECT_EQ(dialog.Buttons().currentText(), QStringLiteral("按下“折叠/展开”(3031)"));
     });
 }
 

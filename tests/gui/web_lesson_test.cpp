@@ -53,7 +53,8 @@ QJsonObject OpenInBrowser(const QString& lesson, const QStringList& actions) {
     return QJsonDocument::fromJson(run.out).object();
 }
 
-// {label: [x, y, z]} of the document's first page, as velnor-cli dump gives it.
+// {label: [x, y, z]} of the document's first page, as velnor-cli dump gives it; an unlabelled
+// point is named "#" and its index, as the lesson names it.
 QJsonObject DumpedVertices(const QString& document) {
     const Finished dump = RunCli({QStringLiteral("dump"), document});
     EXPECT_EQ(dump.code, 0) << dump.errors.toStdString();
@@ -62,7 +63,10 @@ QJsonObject DumpedVertices(const QString& document) {
         QJsonDocument::fromJson(dump.out).object()[QStringLiteral("pages")].toArray()[0].toObject();
     for (const QJsonValue v : page[QStringLiteral("vertices")].toArray()) {
         const QJsonObject row = v.toObject();
-        vertices[row[QStringLiteral("label")].toString()] = QJsonArray{
+        const QString label = row[QStringLiteral("label")].toString();
+        const QString name =
+            label.isEmpty() ? QStringLiteral("#%1").arg(row[QStringLiteral("index")].toInt()) : label;
+        vertices[name] = QJsonArray{
             row[QStringLiteral("x")], row[QStringLiteral("y")], row[QStringLiteral("z")]};
     }
     return vertices;
@@ -102,9 +106,9 @@ const LessonCase kCases[] = {
     {"dense_page", "", nullptr, 0, 0},
     // The cube's net folded by its serial button, halfway through and to the end.
     {"net_half_folded", "", "图元集 type=0 L=8\nselect faces 1 2 3 4 5 6\n展开图\nselect none\n",
-     3030, 75},
-    {"net_folded", "", "图元集 type=0 L=8\nselect faces 1 2 3 4 5 6\n展开图\nselect none\n", 3030,
-     150},
+     3031, 75},
+    {"net_folded", "", "图元集 type=0 L=8\nselect faces 1 2 3 4 5 6\n展开图\nselect none\n", 3031,
+     220},
     // Painted solids: the shapes' meshes, lit and blended by the preset they bring.
     {"painted_solids", "",
      "组件 kind=0 x=-8\n组件 kind=10\n组件 kind=12 x=8\n组件 kind=6 y=-8\n组件 kind=8 x=-8 y=-8 "
