@@ -5,6 +5,7 @@
 #include "model/document.h"
 #include "model/gl_model.h"
 #include "shapes/solid_shape.h"
+#include "view/gl_driver_hold.h"
 #include "view/gl_setup.h"
 #include "view/images/image_files.h"
 #include "view/images/texture_files.h"
@@ -32,6 +33,7 @@ void WithStateKept(Make make) {
 }  // namespace
 
 void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
+    KeepGlDriverLoaded();
     InitContextState(settings);
     CreateTextures();
     settings.m_nTexture = 0;
