@@ -6,6 +6,7 @@
 #include "model/gl_model.h"
 #include "shapes/molecule.h"
 #include "shapes/solid_shape.h"
+#include "view/gl_driver_hold.h"
 #include "view/gl_setup.h"
 #include "view/images/image_files.h"
 #include "view/images/texture_files.h"
@@ -33,6 +34,7 @@ void WithStateKept(Make make) {
 }  // namespace
 
 void GlScene::InitGL(CGlModel& settings, int labelPixelSize) {
+    KeepGlDriverLoaded();
     InitContextState(settings);
     CreateTextures();
     settings.m_nTexture = 0;

@@ -49,6 +49,11 @@ CPlomView::CPlomView(CGlModel& settings, QWidget* parent)
 
 CPlomView::~CPlomView() {
     m_timer.stop();
+    // The base class destroys the context after this destructor: its last signal must not reach
+    // a view that is no longer one.
+    if (QOpenGLContext* gl = context()) {
+        gl->disconnect(this);
+    }
     ReleaseGL();
 }
 
