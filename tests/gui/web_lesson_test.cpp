@@ -111,6 +111,17 @@ const LessonCase kCases[] = {
      "z=4\n"
      "组件 kind=7 x=8 y=8\n组件 kind=15 y=8\nselect none\n",
      0, 0},
+    // The molecule, drawn as copies of one atom and one stick mesh.
+    {"molecule", "", "组件 kind=13\nselect none\n", 0, 0},
+    // The 3D title: its letters' flat fronts filled, holes and all.
+    {"title_letters", "", "组件 kind=9\nselect none\n", 0, 0},
+    // Wire forms under the crystal preset: shaded point by point, with the two extra lights.
+    {"lit_wires", "", "组件 kind=15 x=-5\n组件 kind=24 x=5\nselect none\n", 0, 0},
+    // A page component: the second page's tetrahedron drawn beside the first page's cube.
+    {"page_component", "",
+     "新建页\n图元集 type=2 L=6\n组装页\npage prev\n图元集 type=0 L=6\n"
+     "组件 kind=26 component=1 x=9 y=-3\nselect none\n",
+     0, 0},
 };
 
 class WebLessonTest : public testing::TestWithParam<LessonCase> {
