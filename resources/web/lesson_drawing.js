@@ -616,8 +616,14 @@ var VelnorLesson = VelnorLesson || {};
         }
       });
     }
+    // The solids' lines blend as their surfaces do: behind a lit wire's front its back adds.
     gl.depthMask(false);
+    if (scene.blending) {
+      gl.enable(gl.BLEND);
+      gl.blendFunc(gl.SRC_ALPHA, gl.ONE);
+    }
     this.drawLines(batchOf(outlines.dashed.concat(outlines.plain)), false);
+    gl.disable(gl.BLEND);
     gl.depthMask(true);
   };
 
