@@ -98,6 +98,11 @@ void PrintTo(const LessonCase& lesson, std::ostream* out) {
     *out << lesson.name;
 }
 
+// Solids the lesson lights as the program does.
+constexpr const char* kMolecule = "组件 kind=13\nselect none\n";
+constexpr const char* kTitle = "组件 kind=9\nselect none\n";
+constexpr const char* kWiresUnderGlass = "组件 kind=15 x=-5\n组件 kind=24 x=5\nselect none\n";
+
 const LessonCase kCases[] = {
     {"pyramid_volume", "三棱锥的体积", nullptr, 0, 30},
     {"skew_lines", "异面直线", nullptr, 0, 0},
@@ -116,12 +121,12 @@ const LessonCase kCases[] = {
      "组件 kind=7 x=8 y=8\n组件 kind=15 y=8\nselect none\n",
      0, 0},
     // The molecule, drawn as copies of one atom and one stick mesh.
-    {"molecule", "", "组件 kind=13\nselect none\n", 0, 0},
+    {"molecule", "", kMolecule, 0, 0},
     // The 3D title: its letters' flat fronts filled, holes and all.
-    {"title_letters", "", "组件 kind=9\nselect none\n", 0, 0},
+    {"title_letters", "", kTitle, 0, 0},
     // Wire forms under the crystal preset: shaded point by point, with the two extra lights.
-    {"lit_wires", "", "组件 kind=15 x=-5\n组件 kind=24 x=5\nselect none\n", 0, 0},
-    // A page component: the second page's tetrahedron drawn beside the first page's cube.
+    {"lit_wires", "", kWiresUnderGlass, 0, 0},
+    // A page component: the second page's prism drawn beside the first page's cube.
     {"page_component", "",
      "新建页\n图元集 type=2 L=6\n组装页\npage prev\n图元集 type=0 L=6\n"
      "组件 kind=26 component=1 x=9 y=-3\nselect none\n",
@@ -235,9 +240,9 @@ std::array<double, 3> MeanLitColour(const QImage& picture) {
 // wire forms point by point and the glass preset's adding of what lies behind.
 TEST(WebLessonLightTest, LitSolidsHaveTheProgramsColours) {
     const std::pair<const char*, const char*> cases[] = {
-        {"wire forms under glass", "组件 kind=15 x=-5\n组件 kind=24 x=5\nselect none\n"},
-        {"molecule with the extra lights", "组件 kind=13\nselect none\n"},
-        {"title letters", "组件 kind=9\nselect none\n"},
+        {"wire forms under glass", kWiresUnderGlass},
+        {"molecule with the extra lights", kMolecule},
+        {"title letters", kTitle},
     };
     constexpr double kLargestChannelGap = 16.0;
     for (const auto& [name, lines] : cases) {
