@@ -116,13 +116,13 @@ QJsonArray SurfacesJson(const SolidShape& shape) {
     return surfaces;
 }
 
-QJsonArray LinesJson(const std::vector<MeshLine>& lines) {
+QJsonArray LinesJson(const std::vector<MeshLine>& lines, int decimals = kMeshDecimals) {
     QJsonArray all;
     for (const MeshLine& line : lines) {
         QJsonArray points;
         for (const Vec3& p : line) {
             for (const float x : {p.x, p.y, p.z}) {
-                points.append(LessonNumber(x, kMeshDecimals));
+                points.append(LessonNumber(x, decimals));
             }
         }
         all.append(points);
@@ -164,7 +164,7 @@ QJsonObject ShapeJson(const ShapeValues& values) {
     }
     json[QStringLiteral("lines")] = LinesJson(shape.lines);
     if (!shape.lineNormals.empty()) {
-        json[QStringLiteral("lineNormals")] = LinesJson(shape.lineNormals);
+        json[QStringLiteral("lineNormals")] = LinesJson(shape.lineNormals, kNormalDecimals);
     }
     json[QStringLiteral("dashed")] = shape.linesDashedWhereHidden;
     return json;
