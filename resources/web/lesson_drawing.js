@@ -23,6 +23,9 @@ var VelnorLesson = VelnorLesson || {};
     "uniform bool uLit;",
     "uniform vec4 uLight;",
     "uniform vec3 uLightAmbient, uLightDiffuse, uAmbient, uDiffuse;",
+    // The two extra lights: directions in eye space; their diffuse is zero when they are off.
+    "uniform vec3 uExtraLight[2];",
+    "uniform vec3 uExtraDiffuse;",
     "varying vec3 vColour;",
     "void main() {",
     "  vec4 eye = uModelView * vec4(aPosition, 1.0);",
@@ -32,6 +35,9 @@ var VelnorLesson = VelnorLesson || {};
     "    vec3 l = normalize(uLight.w == 0.0 ? uLight.xyz : uLight.xyz - eye.xyz);",
     "    vec3 lit = uAmbient * (uLightAmbient + vec3(0.5)) +",
     "               uDiffuse * uLightDiffuse * max(dot(n, l), 0.0);",
+    "    for (int i = 0; i < 2; i++) {",
+    "      lit += uDiffuse * uExtraDiffuse * max(dot(n, normalize(uExtraLight[i])), 0.0);",
+    "    }",
     "    vColour = min(lit, vec3(1.0));",
     "  } else {",
     "    vColour = uColour;",
@@ -105,7 +111,7 @@ var VelnorLesson = VelnorLesson || {};
   }
 
   // Cuts the segment a-b (homogeneous clip coordinates) to the viewing volume, with a margin at
-  // the sides; null when nothing is left.
+  // the sides: the ends left and where they lie along a-b, or null when nothing is left.
   function clipSegment(a, b) {
     var t0 = 0, t1 = 1;
     // Each plane as a function of the point that is >= 0 inside.
@@ -131,16 +137,23 @@ var VelnorLesson = VelnorLesson || {};
     var at = function (t) {
       return [0, 1, 2, 3].map(function (k) { return a[k] + (b[k] - a[k]) * t; });
     };
-    return [at(t0), at(t1)];
+    return { ends: [at(t0), at(t1)], from: t0, to: t1 };
   }
 
-  LineBatch.prototype.add = function (a, b, colour) {
+  function mix(a, b, t) {
+    return [0, 1, 2].map(function (k) { return a[k] + (b[k] - a[k]) * t; });
+  }
+
+  // A segment in one colour, or blended from `colour` at a to `colourAtB` at b.
+  LineBatch.prototype.add = function (a, b, colour, colourAtB) {
     var clipped = clipSegment(a, b);
     if (!clipped) {
       return;
     }
     var w = this.width, h = this.height;
-    var ends = clipped.map(function (p) {
+    var atB = colourAtB || colour;
+    var colourAtEnd = [mix(colour, atB, clipped.from), mix(colour, atB, clipped.to)];
+    var ends = clipped.ends.map(function (p) {
       return [(p[0] / p[3] + 1) * w / 2, (p[1] / p[3] + 1) * h / 2, p[2] / p[3]];
     });
     var dx = ends[1][0] - ends[0][0], dy = ends[1][1] - ends[0][1];
@@ -151,18 +164,20 @@ var VelnorLesson = VelnorLesson || {};
       dx /= length; dy /= length;
     }
     var nx = -dy * this.half, ny = dx * this.half;
-    var corner = function (end, side, along) {
+    var corner = function (end, side, along, c) {
       return [(end[0] + side * nx) * 2 / w - 1, (end[1] + side * ny) * 2 / h - 1, end[2], along,
-              colour[0], colour[1], colour[2]];
+              c[0], c[1], c[2]];
     };
-    var p0 = corner(ends[0], 1, 0), p1 = corner(ends[0], -1, 0);
-    var p2 = corner(ends[1], 1, length), p3 = corner(ends[1], -1, length);
+    var p0 = corner(ends[0], 1, 0, colourAtEnd[0]), p1 = corner(ends[0], -1, 0, colourAtEnd[0]);
+    var p2 = corner(ends[1], 1, length, colourAtEnd[1]);
+    var p3 = corner(ends[1], -1, length, colourAtEnd[1]);
     Array.prototype.push.apply(this.data, p0.concat(p1, p2, p2, p1, p3));
   };
 
   function Renderer(canvas) {
-    var gl = canvas.getContext("webgl", { alpha: false, antialias: true, preserveDrawingBuffer: true }) ||
-             canvas.getContext("experimental-webgl", { alpha: false, preserveDrawingBuffer: true });
+    // The stencil counts the windings of the title's flat letter faces.
+    var wanted = { alpha: false, antialias: true, preserveDrawingBuffer: true, stencil: true };
+    var gl = canvas.getContext("webgl", wanted) || canvas.getContext("experimental-webgl", wanted);
     if (!gl) {
       throw new Error("no WebGL");
     }
@@ -212,16 +227,54 @@ var VelnorLesson = VelnorLesson || {};
     gl.uniform1f(u.uAlpha, 1);
   };
 
+  // The page's lights as the eye sees them. The first stays where it is seen from: it moves
+  // with the pan and distance only; the two extra ones, when on, shine from fixed directions.
+  function lightsOf(scene, camera) {
+    var p = scene.lightPosition;
+    var extra = scene.extraLights.length === 2;
+    return {
+      position: p[3] === 0 ? [p[0], p[1], p[2], 0]
+                           : [p[0] + camera.panX, p[1] + camera.panY, p[2] + camera.distance, 1],
+      ambient: scene.lightAmbient,
+      diffuse: scene.lightDiffuse,
+      extra: extra ? scene.extraLights : [[0, 0, 1], [0, 0, 1]],
+      extraDiffuse: extra ? scene.extraDiffuse : [0, 0, 0]
+    };
+  }
+
+  function normalized(v) {
+    var length = Math.sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]) || 1;
+    return [v[0] / length, v[1] / length, v[2] / length];
+  }
+
+  function dot3(a, b) {
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+  }
+
+  // The mesh shader's lighting, for the points of lit wires, which the line batch colours by
+  // their ends: `normal` and `eye` are in eye space.
+  function litColour(lights, material, normal, eye) {
+    var n = normalized(normal), p = lights.position;
+    var l = normalized(p[3] === 0 ? p : [p[0] - eye[0], p[1] - eye[1], p[2] - eye[2]]);
+    var facing = [Math.max(dot3(n, l), 0), Math.max(dot3(n, normalized(lights.extra[0])), 0),
+                  Math.max(dot3(n, normalized(lights.extra[1])), 0)];
+    return [0, 1, 2].map(function (k) {
+      var lit = material.ambient[k] * (lights.ambient[k] + 0.5) +
+                material.diffuse[k] * (lights.diffuse[k] * facing[0] +
+                                       lights.extraDiffuse[k] * (facing[1] + facing[2]));
+      return Math.min(lit, 1);
+    });
+  }
+
   Renderer.prototype.setLight = function (scene, camera, material) {
     var gl = this.gl, u = this.mesh.uniform;
-    var p = scene.lightPosition;
-    // The light stays where it is seen from: it moves with the pan and distance only.
-    var light = p[3] === 0 ? [p[0], p[1], p[2], 0]
-                           : [p[0] + camera.panX, p[1] + camera.panY, p[2] + camera.distance, 1];
+    var lights = lightsOf(scene, camera);
     gl.uniform1i(u.uLit, 1);
-    gl.uniform4fv(u.uLight, light);
-    gl.uniform3fv(u.uLightAmbient, scene.lightAmbient);
-    gl.uniform3fv(u.uLightDiffuse, scene.lightDiffuse);
+    gl.uniform4fv(u.uLight, lights.position);
+    gl.uniform3fv(u.uLightAmbient, lights.ambient);
+    gl.uniform3fv(u.uLightDiffuse, lights.diffuse);
+    gl.uniform3fv(u["uExtraLight[0]"], lights.extra[0].concat(lights.extra[1]));
+    gl.uniform3fv(u.uExtraDiffuse, lights.extraDiffuse);
     gl.uniform3fv(u.uAmbient, material.ambient);
     gl.uniform3fv(u.uDiffuse, material.diffuse);
   };
@@ -261,6 +314,54 @@ var VelnorLesson = VelnorLesson || {};
     this.meshAttributes();
     gl.bindBuffer(gl.ELEMENT_ARRAY_BUFFER, made.indices);
     gl.drawElements(gl.TRIANGLES, made.count, made.type, 0);
+  };
+
+  // A flat face's contours as fans about their first corner, each corner with the face's normal.
+  Renderer.prototype.flatFaceBuffers = function (face) {
+    var made = this.meshes.get(face);
+    if (made) {
+      return made;
+    }
+    var data = [], fans = [];
+    face.contours.forEach(function (contour) {
+      fans.push([data.length / 6, contour.length / 3]);
+      for (var i = 0; i < contour.length; i += 3) {
+        data.push(contour[i], contour[i + 1], contour[i + 2],
+                  face.normal[0], face.normal[1], face.normal[2]);
+      }
+    });
+    var gl = this.gl;
+    made = { vertices: gl.createBuffer(), fans: fans };
+    gl.bindBuffer(gl.ARRAY_BUFFER, made.vertices);
+    gl.bufferData(gl.ARRAY_BUFFER, new Float32Array(data), gl.STATIC_DRAW);
+    this.meshes.set(face, made);
+    return made;
+  };
+
+  // A flat face with holes, filled by the non-zero rule as the program's tessellator fills it:
+  // the fans first count each pixel's winding into the stencil (up where they turn one way, down
+  // where the other), then paint where the count is not zero, clearing it as they go so that
+  // no pixel is painted twice.
+  Renderer.prototype.drawFlatFace = function (face) {
+    var gl = this.gl, made = this.flatFaceBuffers(face);
+    var drawFans = function () {
+      made.fans.forEach(function (fan) { gl.drawArrays(gl.TRIANGLE_FAN, fan[0], fan[1]); });
+    };
+    gl.bindBuffer(gl.ARRAY_BUFFER, made.vertices);
+    this.meshAttributes();
+    gl.enable(gl.STENCIL_TEST);
+    gl.colorMask(false, false, false, false);
+    gl.depthMask(false);
+    gl.stencilFunc(gl.ALWAYS, 0, 0xff);
+    gl.stencilOpSeparate(gl.FRONT, gl.KEEP, gl.KEEP, gl.INCR_WRAP);
+    gl.stencilOpSeparate(gl.BACK, gl.KEEP, gl.KEEP, gl.DECR_WRAP);
+    drawFans();
+    gl.colorMask(true, true, true, true);
+    gl.depthMask(true);
+    gl.stencilFunc(gl.NOTEQUAL, 0, 0xff);
+    gl.stencilOp(gl.ZERO, gl.ZERO, gl.ZERO);
+    drawFans();
+    gl.disable(gl.STENCIL_TEST);
   };
 
   Renderer.prototype.drawLines = function (batch, dashed) {
@@ -336,13 +437,13 @@ var VelnorLesson = VelnorLesson || {};
                        p0[2] + sign * FAR_AWAY * d[2]], 1);
       };
       if (line.kind === 1 || line.kind === 2) {
-        segments.push([toClip(p0, 1), far(1), colour, line.selected]);
+        segments.push([toClip(p0, 1), far(1), colour]);
         if (line.kind === 2) {
-          segments.push([toClip(p0, 1), far(-1), colour, line.selected]);
+          segments.push([toClip(p0, 1), far(-1), colour]);
         }
         return;
       }
-      segments.push([toClip(p0, 1), toClip(p1, 1), colour, line.selected]);
+      segments.push([toClip(p0, 1), toClip(p1, 1), colour]);
       if (line.kind !== 0) {
         arrows.push([arrowTriangles(p1, d), colour]);
       }
@@ -350,9 +451,25 @@ var VelnorLesson = VelnorLesson || {};
     return { segments: segments, arrows: arrows };
   }
 
+  // The colours of a lit wire's points, as the light shades them by the normals its shape gives.
+  function wireColours(solid, line, normals, frame, lights) {
+    var modelView = M.multiply(frame.modelView, solid.place);
+    var n = M.normalMatrix(modelView);
+    var colours = [];
+    for (var i = 0; i < line.length; i += 3) {
+      var m = [normals[i], normals[i + 1], normals[i + 2]];
+      var eye = M.transform(modelView, line[i], line[i + 1], line[i + 2], 1);
+      colours.push(litColour(lights, solid.material, [
+        n[0] * m[0] + n[3] * m[1] + n[6] * m[2], n[1] * m[0] + n[4] * m[1] + n[7] * m[2],
+        n[2] * m[0] + n[5] * m[1] + n[8] * m[2]], eye));
+    }
+    return colours;
+  }
+
   // Wire lines and outlines of the solids, in clip coordinates, split by whether their hidden
-  // parts show dashed.
-  function solidLines(page, frame) {
+  // parts show dashed; under light (`lights` not null) the wires that carry normals are shaded
+  // point by point and carry their ends' colours.
+  function solidLines(page, frame, lights) {
     var dashed = [], plain = [];
     page.solids.forEach(function (solid) {
       if (solid.hidden) {
@@ -369,11 +486,13 @@ var VelnorLesson = VelnorLesson || {};
         });
         return;
       }
-      (solid.lines || []).forEach(function (line) {
+      (solid.lines || []).forEach(function (line, k) {
+        var lit = lights && solid.lineNormals &&
+                  wireColours(solid, line, solid.lineNormals[k], frame, lights);
         for (var i = 3; i < line.length; i += 3) {
           var a = toClip([line[i - 3], line[i - 2], line[i - 1]]);
           var b = toClip([line[i], line[i + 1], line[i + 2]]);
-          (solid.dashed ? dashed : plain).push([a, b]);
+          (solid.dashed ? dashed : plain).push(lit ? [a, b, lit[i / 3 - 1], lit[i / 3]] : [a, b]);
         }
       });
     });
@@ -396,17 +515,24 @@ var VelnorLesson = VelnorLesson || {};
              mvp: M.multiply(projection, modelView) };
   };
 
-  Renderer.prototype.draw = function (page, camera, projectionType) {
+  function placedFrame(frame, place) {
+    return { projection: frame.projection, modelView: M.multiply(frame.modelView, place),
+             projectionType: frame.projectionType, mvp: M.multiply(frame.mvp, place) };
+  }
+
+  // Clears the figure and draws the page; `pages` are the lesson's, which its page components
+  // show. The returned frame lists the pages drawn, each in its frame, for the labels drawn over
+  // the figure.
+  Renderer.prototype.draw = function (page, camera, projectionType, pages) {
     var gl = this.gl, scene = page.scene;
     var frame = this.frameOf(camera, projectionType);
     var colours = { line: bytesToColour(scene.line), select: bytesToColour(scene.select),
                     component: bytesToColour(scene.component) };
-    var width = this.canvas.width, height = this.canvas.height;
     var background = bytesToColour(scene.background);
-    gl.viewport(0, 0, width, height);
+    gl.viewport(0, 0, this.canvas.width, this.canvas.height);
     gl.clearColor(background[0], background[1], background[2], 1);
     gl.depthMask(true);
-    gl.clear(gl.COLOR_BUFFER_BIT | gl.DEPTH_BUFFER_BIT);
+    gl.clear(gl.COLOR_BUFFER_BIT | gl.DEPTH_BUFFER_BIT | gl.STENCIL_BUFFER_BIT);
     // The preset that blends solids draws without the depth test, as the program's view does:
     // everything shows through everything.
     if (scene.blending) {
@@ -415,16 +541,33 @@ var VelnorLesson = VelnorLesson || {};
       gl.enable(gl.DEPTH_TEST);
     }
     gl.depthFunc(gl.LEQUAL);
+    frame.placed = [];
+    this.drawPage(page, frame, { scene: scene, camera: camera, colours: colours, pages: pages,
+                                 placed: frame.placed }, 0);
+    return frame;
+  };
 
+  // A page component shows its page where the solids are drawn, after the page's own lines, as
+  // the program calls its list: the shown page's faces hide its own lines only. A page shown
+  // within itself stops at this depth.
+  var DEEPEST_COMPONENT = 4;
+
+  // The page in `frame`, in the colours and light of the page the figure shows (`view`).
+  Renderer.prototype.drawPage = function (page, frame, view, depth) {
+    var gl = this.gl, scene = view.scene, colours = view.colours;
+    var width = this.canvas.width, height = this.canvas.height;
+    view.placed.push({ page: page, frame: frame });
     var lines = lineSegments(page, frame, colours);
-    var outlines = solidLines(page, frame);
+    var outlines = solidLines(page, frame, scene.lighting ? lightsOf(scene, view.camera) : null);
     var self = this;
-    var batchOf = function (segments, colourOf) {
+    // Segments are [a, b] in the solids' colour, or [a, b, colour] or [a, b, colour at a,
+    // colour at b].
+    var batchOf = function (segments) {
       var batch = new LineBatch(width, height, scene.lineWidth * self.ratio);
-      segments.forEach(function (s) { batch.add(s[0], s[1], colourOf(s)); });
+      segments.forEach(function (s) { batch.add(s[0], s[1], s[2] || colours.component, s[3]); });
       return batch;
     };
-    var allLines = batchOf(lines.segments, function (s) { return s[2]; });
+    var allLines = batchOf(lines.segments);
     var arrows = function () {
       self.useMesh(frame);
       lines.arrows.forEach(function (a) { self.drawTriangles(a[0], a[1]); });
@@ -457,7 +600,7 @@ var VelnorLesson = VelnorLesson || {};
     if (!page.fillFaces) {
       gl.depthFunc(gl.GREATER);
       this.drawLines(allLines, true);
-      this.drawLines(batchOf(outlines.dashed, function () { return colours.component; }), true);
+      this.drawLines(batchOf(outlines.dashed), true);
       arrows();
     }
     gl.depthFunc(gl.LEQUAL);
@@ -465,39 +608,61 @@ var VelnorLesson = VelnorLesson || {};
     arrows();
     gl.depthMask(true);
 
-    this.drawSolids(page, camera, frame, colours);
+    this.drawSolids(page.solids, scene, view.camera, frame, colours);
+    if (depth < DEEPEST_COMPONENT) {
+      page.solids.forEach(function (solid) {
+        if (!solid.hidden && solid.shows !== undefined) {
+          self.drawPage(view.pages[solid.shows], placedFrame(frame, solid.place), view, depth + 1);
+        }
+      });
+    }
+    // The solids' lines blend as their surfaces do: behind a lit wire's front its back adds.
     gl.depthMask(false);
-    this.drawLines(batchOf(outlines.dashed.concat(outlines.plain),
-                           function () { return colours.component; }), false);
-    gl.depthMask(true);
-    return frame;
-  };
-
-  // With the preset's blending, solids add their light to what lies behind them, as glass does.
-  Renderer.prototype.drawSolids = function (page, camera, frame, colours) {
-    var self = this, scene = page.scene, gl = this.gl;
     if (scene.blending) {
       gl.enable(gl.BLEND);
       gl.blendFunc(gl.SRC_ALPHA, gl.ONE);
     }
-    page.solids.forEach(function (solid) {
+    this.drawLines(batchOf(outlines.dashed.concat(outlines.plain)), false);
+    gl.disable(gl.BLEND);
+    gl.depthMask(true);
+  };
+
+  // Paints at `place` in the colour, or lit in the material where the page's preset lights.
+  Renderer.prototype.usePaint = function (frame, place, scene, camera, colour, material) {
+    this.useMesh(frame, place);
+    this.gl.uniform3fv(this.mesh.uniform.uColour, colour);
+    if (scene.lighting) {
+      this.setLight(scene, camera, material);
+    }
+    this.gl.uniform1f(this.mesh.uniform.uAlpha, scene.blending ? material.alpha : 1);
+  };
+
+  // With the preset's blending, solids add their light to what lies behind them, as glass does.
+  Renderer.prototype.drawSolids = function (solids, scene, camera, frame, colours) {
+    var self = this, gl = this.gl;
+    if (scene.blending) {
+      gl.enable(gl.BLEND);
+      gl.blendFunc(gl.SRC_ALPHA, gl.ONE);
+    }
+    solids.forEach(function (solid) {
       if (solid.hidden || !solid.surfaces) {
         return;
       }
-      self.useMesh(frame, solid.place);
-      // Lit, every surface takes its material; unlit, its own colour or the component colour.
+      // Lit, every surface takes its material; unlit, its own colour or the component colour. A
+      // surface with copies (the molecule's atoms and sticks) is drawn once in each.
       solid.surfaces.forEach(function (surface) {
         var colour = surface.colour ? bytesToColour(surface.colour) : colours.component;
-        self.gl.uniform3fv(self.mesh.uniform.uColour, colour);
         var material = surface.material || solid.material;
-        if (scene.lighting) {
-          self.setLight(scene, camera, material);
-        } else {
-          self.gl.uniform1i(self.mesh.uniform.uLit, 0);
-        }
-        self.gl.uniform1f(self.mesh.uniform.uAlpha, scene.blending ? material.alpha : 1);
-        self.drawSurface(surface);
+        (surface.copies || [null]).forEach(function (copy) {
+          var place = copy ? M.multiply(solid.place, copy) : solid.place;
+          self.usePaint(frame, place, scene, camera, colour, material);
+          self.drawSurface(surface);
+        });
       });
+      if (solid.flatFaces) {
+        self.usePaint(frame, solid.place, scene, camera, colours.component, solid.material);
+        solid.flatFaces.forEach(function (face) { self.drawFlatFace(face); });
+      }
     });
     gl.disable(gl.BLEND);
   };

@@ -73,8 +73,8 @@ var VelnorLesson = VelnorLesson || {};
     ctx.fill();
   }
 
-  function drawLabels(ctx, page, mvp, width, height) {
-    ctx.fillStyle = css(page.scene.label);
+  function drawLabels(ctx, page, scene, mvp, width, height) {
+    ctx.fillStyle = css(scene.label);
     page.points.forEach(function (point) {
       if (!point.shown) {
         return;
@@ -87,8 +87,7 @@ var VelnorLesson = VelnorLesson || {};
     });
   }
 
-  function drawDots(ctx, page, mvp, width, height) {
-    var scene = page.scene;
+  function drawDots(ctx, page, scene, mvp, width, height) {
     page.points.forEach(function (point) {
       var at = page.showDots && point.shown && windowPoint(mvp, point.at, width, height);
       if (at) {
@@ -156,10 +155,13 @@ var VelnorLesson = VelnorLesson || {};
     ctx.clearRect(0, 0, width, height);
     drawHandles(ctx, page);
     drawTexts(ctx, page, width, height);
-    if (!page.fillFaces) {
-      drawLabels(ctx, page, frame.mvp, width, height);
-      drawDots(ctx, page, frame.mvp, width, height);
-    }
+    // The pages that page components show carry their labels and dots with them.
+    frame.placed.forEach(function (p) {
+      if (!p.page.fillFaces) {
+        drawLabels(ctx, p.page, page.scene, p.frame.mvp, width, height);
+        drawDots(ctx, p.page, page.scene, p.frame.mvp, width, height);
+      }
+    });
     drawBitTexts(ctx, page, camera, frame, width, height);
   };
 })(VelnorLesson);

@@ -33,12 +33,18 @@ var VelnorLesson = VelnorLesson || {};
     var page = copyOf(source);
     // Solids of one kind share their shape, and the buffers made from it.
     page.solids.forEach(function (solid) {
+      // A page component has no shape of its own: it shows another page.
+      if (solid.shows !== undefined) {
+        return;
+      }
       var shape = page.shapes[solid.shape];
       if (shape.body && !shape.outlineBody) {
         shape.outlineBody = new L.OutlineBody(shape.body, shape.bodyScale);
       }
       solid.surfaces = shape.surfaces;
+      solid.flatFaces = shape.flatFaces;
       solid.lines = shape.lines;
+      solid.lineNormals = shape.lineNormals;
       solid.dashed = shape.dashed;
       solid.body = shape.body;
       solid.outlineBody = shape.outlineBody;
@@ -87,7 +93,7 @@ var VelnorLesson = VelnorLesson || {};
       return;
     }
     renderer.resize(s.width, s.height, ratio);
-    var frame = renderer.draw(page, camera, page.projection);
+    var frame = renderer.draw(page, camera, page.projection, pages);
     L.drawOverlay(overlay, page, camera, frame, s.width, s.height, ratio);
   }
 

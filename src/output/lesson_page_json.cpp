@@ -11,6 +11,7 @@
 #include "output/lesson_json.h"
 #include "output/lesson_solid_json.h"
 #include "view/camera_control.h"
+#include "view/extra_lights.h"
 #include "view/face_palette.h"
 
 namespace velnor {
@@ -37,6 +38,17 @@ QJsonObject CameraJson(const CGlModel& settings, int projection) {
             {QStringLiteral("axis"), LessonPoint(view.m_vAxis)}};
 }
 
+// The directions of the two extra lights when 辅助光源 is on, none when it is off.
+QJsonArray ExtraLightsJson(const CGlModel& s) {
+    QJsonArray lights;
+    if (s.m_bExtraLights) {
+        for (const auto& p : {kExtraLightLeft, kExtraLightRight}) {
+            lights.append(LessonNumbers({p[0], p[1], p[2]}));
+        }
+    }
+    return lights;
+}
+
 QJsonObject SceneJson(const CGlModel& s) {
     return {
         {QStringLiteral("background"), LessonColour(s.m_bgColor)},
@@ -56,6 +68,9 @@ QJsonObject SceneJson(const CGlModel& s) {
          LessonNumbers({s.m_lightAmbient[0], s.m_lightAmbient[1], s.m_lightAmbient[2]})},
         {QStringLiteral("lightDiffuse"),
          LessonNumbers({s.m_lightDiffuse[0], s.m_lightDiffuse[1], s.m_lightDiffuse[2]})},
+        {QStringLiteral("extraLights"), ExtraLightsJson(s)},
+        {QStringLiteral("extraDiffuse"),
+         LessonNumbers({kExtraLightDiffuse[0], kExtraLightDiffuse[1], kExtraLightDiffuse[2]})},
     };
 }
 
@@ -152,11 +167,12 @@ QJsonArray Selected(const CGpage& page) {
 
 }  // namespace
 
-QJsonObject LessonPageJson(const CGpage& page, const CGlModel& settings) {
+QJsonObject LessonPageJson(const CGpage& page, const CGlModel& settings,
+                           std::span<const CGpage* const> pages) {
     CGlModel shown = settings;
     const int projection =
         ProjectionOf(ApplyDisplayPreset(shown, static_cast<int>(page.m_nScheme)));
-    const LessonSolids solids = LessonSolidsJson(page, shown);
+    const LessonSolids solids = LessonSolidsJson(page, shown, pages);
     return {
         {QStringLiteral("name"), QString::fromStdString(page.m_strName)},
         {QStringLiteral("projection"), projection},

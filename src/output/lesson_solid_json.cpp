@@ -3,9 +3,11 @@
 #include <QBuffer>
 #include <QImage>
 #include <QJsonObject>
+#include <QtMath>
 
 #include <map>
 #include <optional>
+#include <span>
 #include <utility>
 
 #include "model/bit_text.h"
@@ -76,16 +78,66 @@ void AddPaint(QJsonObject& mesh, const Surface& surface) {
     }
 }
 
-QJsonArray LinesJson(const std::vector<MeshLine>& lines) {
+QMatrix4x4 CopyMatrix(const MeshCopy& copy) {
+    QMatrix4x4 m;
+    m.translate(copy.at.x, copy.at.y, copy.at.z);
+    if (copy.angle != 0.0) {
+        m.rotate(static_cast<float>(qRadiansToDegrees(copy.angle)), copy.axis.x, copy.axis.y,
+                 copy.axis.z);
+    }
+    m.scale(copy.scale.x, copy.scale.y, copy.scale.z);
+    return m;
+}
+
+// The molecule's sticks and atoms are many copies of two small meshes: each mesh goes once, with
+// the matrices of its copies, which keeps a molecule's lesson a few hundred kilobytes smaller.
+QJsonArray MoleculeSurfacesJson() {
+    QJsonArray surfaces;
+    for (const MoleculePart& part : MoleculeParts()) {
+        QJsonObject mesh = MeshJson(part.unit);
+        AddPaint(mesh, part.unit);
+        QJsonArray copies;
+        for (const MeshCopy& copy : part.copies) {
+            copies.append(LessonMatrix(CopyMatrix(copy)));
+        }
+        mesh[QStringLiteral("copies")] = copies;
+        surfaces.append(mesh);
+    }
+    return surfaces;
+}
+
+QJsonArray SurfacesJson(const SolidShape& shape) {
+    QJsonArray surfaces;
+    for (const Surface& surface : shape.surfaces) {
+        QJsonObject mesh = MeshJson(surface);
+        AddPaint(mesh, surface);
+        surfaces.append(mesh);
+    }
+    return surfaces;
+}
+
+QJsonArray LinesJson(const std::vector<MeshLine>& lines, int decimals = kMeshDecimals) {
     QJsonArray all;
     for (const MeshLine& line : lines) {
         QJsonArray points;
         for (const Vec3& p : line) {
             for (const float x : {p.x, p.y, p.z}) {
-                points.append(LessonNumber(x, kMeshDecimals));
+                points.append(LessonNumber(x, decimals));
             }
         }
         all.append(points);
+    }
+    return all;
+}
+
+// The flat fronts and backs of the title's letters: each face's contours and its normal; the
+// browser fills them by the non-zero rule as the program's tessellator does.
+QJsonArray FlatFacesJson(const std::vector<FlatFace>& faces) {
+    QJsonArray all;
+    for (const FlatFace& face : faces) {
+        all.append(QJsonObject{{QStringLiteral("normal"),
+                                LessonNumbers({face.normal.x, face.normal.y, face.normal.z})},
+                               {QStringLiteral("contours"), LinesJson(face.contours)}});
     }
     return all;
 }
@@ -105,14 +157,15 @@ QJsonObject ShapeJson(const ShapeValues& values) {
         return json;
     }
     const SolidShape shape = ShapeOf(values);
-    QJsonArray surfaces;
-    for (const Surface& surface : shape.surfaces) {
-        QJsonObject mesh = MeshJson(surface);
-        AddPaint(mesh, surface);
-        surfaces.append(mesh);
+    json[QStringLiteral("surfaces")] =
+        values.kind == ShapeKind::kC60 ? MoleculeSurfacesJson() : SurfacesJson(shape);
+    if (!shape.flatFaces.empty()) {
+        json[QStringLiteral("flatFaces")] = FlatFacesJson(shape.flatFaces);
     }
-    json[QStringLiteral("surfaces")] = surfaces;
     json[QStringLiteral("lines")] = LinesJson(shape.lines);
+    if (!shape.lineNormals.empty()) {
+        json[QStringLiteral("lineNormals")] = LinesJson(shape.lineNormals, kNormalDecimals);
+    }
     json[QStringLiteral("dashed")] = shape.linesDashedWhereHidden;
     return json;
 }
@@ -140,10 +193,46 @@ private:
     QJsonArray m_shapes;
 };
 
+// Kinds past the page component's, but the bitmap text, show a page component as it does.
+bool ShowsPageComponent(const CSubassembly& solid) {
+    return solid.m_nKind >= kSolidPageComponent && solid.m_nKind != kSolidBitmapText;
+}
+
+// The index of the page a page component shows: the last one compiled under its number, as in
+// the view; none when no page was.
+std::optional<int> ShownPageIndex(std::span<const CGpage* const> pages, int number) {
+    std::optional<int> found;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (pages[i]->m_nComponentList == number) {
+            found = static_cast<int>(i);
+        }
+    }
+    return found;
+}
+
+// A page component carries the page it shows instead of a shape; the browser draws that page
+// in the component's frame.
+std::optional<QJsonObject> PageComponentJson(const CSubassembly& solid,
+                                             std::span<const CGpage* const> pages) {
+    const std::optional<int> shown =
+        solid.m_nComponent == 0 ? std::nullopt : ShownPageIndex(pages, solid.m_nComponent);
+    if (!shown) {
+        return std::nullopt;
+    }
+    return QJsonObject{
+        {QStringLiteral("hidden"), solid.m_bHidden != 0},
+        {QStringLiteral("place"), LessonMatrix(SolidOrientation(solid) * SolidScale(solid))},
+        {QStringLiteral("shows"), *shown},
+    };
+}
+
 std::optional<QJsonObject> SolidJson(const CSubassembly& solid, const CGlModel& settings,
-                                     ShapeTable& shapes) {
+                                     std::span<const CGpage* const> pages, ShapeTable& shapes) {
+    if (ShowsPageComponent(solid)) {
+        return PageComponentJson(solid, pages);
+    }
     const std::optional<ShapeKind> kind = ShapeKindOf(solid.m_nKind);
-    if (!kind || *kind == ShapeKind::kPageComponent) {
+    if (!kind) {
         return std::nullopt;
     }
     const Material& material = solid.m_bOwnMaterial ? solid.m_material : settings.m_material;
@@ -182,11 +271,12 @@ QString DataUrlOf(const QImage& image) {
 
 }  // namespace
 
-LessonSolids LessonSolidsJson(const CGpage& page, const CGlModel& settings) {
+LessonSolids LessonSolidsJson(const CGpage& page, const CGlModel& settings,
+                              std::span<const CGpage* const> pages) {
     ShapeTable shapes(settings);
     QJsonArray solids;
     for (const auto& [key, solid] : page.m_solids) {
-        if (std::optional<QJsonObject> json = SolidJson(*solid, settings, shapes)) {
+        if (std::optional<QJsonObject> json = SolidJson(*solid, settings, pages, shapes)) {
             (*json)[QStringLiteral("key")] = key;
             solids.append(*json);
         }

@@ -66,7 +66,7 @@ bool IsWebLessonPath(const QString& path) {
 QByteArray WebLessonHtml(const WebLessonSource& source) {
     QJsonArray pages;
     for (const CGpage* page : source.pages) {
-        pages.append(LessonPageJson(*page, source.settings));
+        pages.append(LessonPageJson(*page, source.settings, source.pages));
     }
     const QJsonObject data{{QStringLiteral("title"), source.title},
                            {QStringLiteral("pages"), pages}};

@@ -70,33 +70,46 @@ Vec3 ToVec(const MoleculePoint& p) {
 
 // The unit cylinder side, thinned and stretched into the stick between the two atoms: turned
 // from +z onto the stick about the axis across both.
-void AddStick(Surface& sticks, const Surface& side, const MoleculePoint& from,
-              const MoleculePoint& to) {
+MeshCopy StickCopy(const MoleculePoint& from, const MoleculePoint& to) {
+    constexpr float kHalfLength = 0.35f;
     const Vec3 a = ToVec(from), b = ToVec(to);
-    const Vec3 d = b - a, middle = 0.5f * (a + b);
+    const Vec3 d = b - a;
     const Vec3 across{-d.y, d.x, 0.0f};
     const bool turns = d.x != 0.0f || d.y != 0.0f;
-    const double angle = std::acos(std::fmax(-1.0, std::fmin(1.0, d.z / kStickLength)));
-    const Vec3 axis = turns ? across / Length(across) : Vec3{};
-    const auto place = [&](const Vec3& v) { return turns ? Turned(v, axis, angle) : v; };
-    const auto first = static_cast<uint32_t>(sticks.vertices.size());
-    constexpr float kHalfLength = 0.35f;
-    for (const MeshVertex& v : side.vertices) {
-        const Vec3 p{static_cast<float>(kStickRadius) * v.position.x,
-                     static_cast<float>(kStickRadius) * v.position.y, kHalfLength * v.position.z};
-        sticks.Add({middle + place(p), place(v.normal)});
-    }
-    for (const uint32_t index : side.triangles) {
-        sticks.triangles.push_back(first + index);
-    }
+    const auto radius = static_cast<float>(kStickRadius);
+    return {Vec3{radius, radius, kHalfLength}, turns ? across / Length(across) : Vec3{},
+            turns ? std::acos(std::fmax(-1.0, std::fmin(1.0, d.z / kStickLength))) : 0.0,
+            0.5f * (a + b)};
 }
 
-void Append(Surface& to, const Surface& from) {
-    const auto first = static_cast<uint32_t>(to.vertices.size());
-    to.vertices.insert(to.vertices.end(), from.vertices.begin(), from.vertices.end());
-    for (const uint32_t index : from.triangles) {
-        to.triangles.push_back(first + index);
+MeshCopy AtomCopy(const MoleculePoint& centre) {
+    const auto radius = static_cast<float>(kAtomRadius);
+    return {Vec3{radius, radius, radius}, Vec3{}, 0.0, ToVec(centre)};
+}
+
+// A direction of the unit mesh, such as a normal, as the copy turns it.
+Vec3 TurnedBy(const MeshCopy& copy, const Vec3& v) {
+    return copy.angle != 0.0 ? Turned(v, copy.axis, copy.angle) : v;
+}
+
+Vec3 PlacedBy(const MeshCopy& copy, const Vec3& p) {
+    return copy.at + TurnedBy(copy, {copy.scale.x * p.x, copy.scale.y * p.y, copy.scale.z * p.z});
+}
+
+// The copies of a part's unit mesh made into one surface.
+Surface Copied(const MoleculePart& part) {
+    Surface all;
+    all.paint = part.unit.paint;
+    for (const MeshCopy& copy : part.copies) {
+        const auto first = static_cast<uint32_t>(all.vertices.size());
+        for (const MeshVertex& v : part.unit.vertices) {
+            all.Add({PlacedBy(copy, v.position), TurnedBy(copy, v.normal)});
+        }
+        for (const uint32_t index : part.unit.triangles) {
+            all.triangles.push_back(first + index);
+        }
     }
+    return all;
 }
 
 }  // namespace
@@ -106,19 +119,26 @@ const MoleculeLayout& Molecule() {
     return layout;
 }
 
-std::vector<Surface> MoleculeSurfaces(int atomSlices) {
-    Surface sticks;
-    sticks.paint = SurfacePaint::kStickMaterial;
-    const Surface side = StepCylinderSide();
+std::vector<MoleculePart> MoleculeParts(int atomSlices) {
+    MoleculePart sticks{StepCylinderSide(), {}};
+    sticks.unit.paint = SurfacePaint::kStickMaterial;
     for (const auto& [from, to] : Molecule().sticks) {
-        AddStick(sticks, side, from, to);
+        sticks.copies.push_back(StickCopy(from, to));
     }
-    Surface atoms;
-    atoms.paint = SurfacePaint::kAtomMaterial;
+    MoleculePart atoms{GlutSphere(Vec3{}, 1.0, atomSlices, atomSlices), {}};
+    atoms.unit.paint = SurfacePaint::kAtomMaterial;
     for (const MoleculePoint& atom : Molecule().atoms) {
-        Append(atoms, GlutSphere(ToVec(atom), kAtomRadius, atomSlices, atomSlices));
+        atoms.copies.push_back(AtomCopy(atom));
     }
     return {std::move(sticks), std::move(atoms)};
+}
+
+std::vector<Surface> MoleculeSurfaces(int atomSlices) {
+    std::vector<Surface> surfaces;
+    for (const MoleculePart& part : MoleculeParts(atomSlices)) {
+        surfaces.push_back(Copied(part));
+    }
+    return surfaces;
 }
 
 }  // namespace velnor

@@ -37,8 +37,27 @@ const MoleculeLayout& Molecule();
 inline constexpr int kAtomSlices = 16;
 inline constexpr int kDistantAtomSlices = 8;
 
-// The molecule as the view draws it: the sticks as thin cylinder sides (their ends open), the
-// atoms as small GLUT spheres of `atomSlices` x `atomSlices`, each part in its material.
+// Where one copy of a unit mesh goes: scaled along its own axes, turned by `angle` radians about
+// the unit `axis` when the angle is not zero, then moved to `at`.
+struct MeshCopy {
+    Vec3 scale;
+    Vec3 axis;
+    double angle = 0.0;
+    Vec3 at;
+};
+
+// One part of the molecule as a unit mesh painted in the part's material, and its copies.
+struct MoleculePart {
+    Surface unit;
+    std::vector<MeshCopy> copies;
+};
+
+// The sticks as the unit cylinder side, copied thin and short between their atoms, then the
+// atoms as the unit GLUT sphere of `atomSlices` x `atomSlices`, copied small at each centre. A
+// viewer draws each unit mesh once per copy instead of carrying every copy's triangles.
+std::vector<MoleculePart> MoleculeParts(int atomSlices = kAtomSlices);
+
+// The molecule as the view draws it: the parts' copies each made into one surface.
 std::vector<Surface> MoleculeSurfaces(int atomSlices = kAtomSlices);
 
 }  // namespace velnor

@@ -4,6 +4,7 @@
 
 #include "model/gl_model.h"
 #include "model/stipple_patterns.h"
+#include "view/extra_lights.h"
 
 namespace velnor {
 
@@ -90,14 +91,11 @@ void InitContextState(const CGlModel& s) {
     glEnable(GL_AUTO_NORMAL);
     glEnable(GL_NORMALIZE);
 
-    constexpr GLfloat kExtraDiffuse[4] = {0.15f, 0.15f, 0.15f, 1.0f};
-    constexpr GLfloat kExtraLeft[4] = {-1.0f, 1.0f, 1.0f, 0.0f};
-    constexpr GLfloat kExtraRight[4] = {1.0f, 1.0f, 1.0f, 0.0f};
     constexpr GLfloat kModelAmbient[4] = {0.5f, 0.5f, 0.5f, 1.0f};
-    glLightfv(GL_LIGHT1, GL_DIFFUSE, kExtraDiffuse);
-    glLightfv(GL_LIGHT1, GL_POSITION, kExtraLeft);
-    glLightfv(GL_LIGHT2, GL_DIFFUSE, kExtraDiffuse);
-    glLightfv(GL_LIGHT2, GL_POSITION, kExtraRight);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, kExtraLightDiffuse.data());
+    glLightfv(GL_LIGHT1, GL_POSITION, kExtraLightLeft.data());
+    glLightfv(GL_LIGHT2, GL_DIFFUSE, kExtraLightDiffuse.data());
+    glLightfv(GL_LIGHT2, GL_POSITION, kExtraLightRight.data());
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, kModelAmbient);
 
     ApplySettings(s);

@@ -10,6 +10,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 #include "gui/picture_match.h"
 
 namespace velnor::test {
@@ -98,6 +102,11 @@ void PrintTo(const LessonCase& lesson, std::ostream* out) {
     *out << lesson.name;
 }
 
+// Solids the lesson lights as the program does.
+constexpr const char* kMolecule = "组件 kind=13\nselect none\n";
+constexpr const char* kTitle = "组件 kind=9\nselect none\n";
+constexpr const char* kWiresUnderGlass = "组件 kind=15 x=-5\n组件 kind=24 x=5\nselect none\n";
+
 const LessonCase kCases[] = {
     {"pyramid_volume", "三棱锥的体积", nullptr, 0, 30},
     {"skew_lines", "异面直线", nullptr, 0, 0},
@@ -114,6 +123,17 @@ const LessonCase kCases[] = {
      "组件 kind=0 x=-8\n组件 kind=10\n组件 kind=12 x=8\n组件 kind=6 y=-8\n组件 kind=8 x=-8 y=-8 "
      "z=4\n"
      "组件 kind=7 x=8 y=8\n组件 kind=15 y=8\nselect none\n",
+     0, 0},
+    // The molecule, drawn as copies of one atom and one stick mesh.
+    {"molecule", "", kMolecule, 0, 0},
+    // The 3D title: its letters' flat fronts filled, holes and all.
+    {"title_letters", "", kTitle, 0, 0},
+    // Wire forms under the crystal preset: shaded point by point, with the two extra lights.
+    {"lit_wires", "", kWiresUnderGlass, 0, 0},
+    // A page component: the second page's prism drawn beside the first page's cube.
+    {"page_component", "",
+     "新建页\n图元集 type=2 L=6\n组装页\npage prev\n图元集 type=0 L=6\n"
+     "组件 kind=26 component=1 x=9 y=-3\nselect none\n",
      0, 0},
 };
 
@@ -203,6 +223,58 @@ TEST_P(WebLessonTest, OpensAsTheProgramDrawsAndAnimates) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, WebLessonTest, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The mean colour of the picture's pixels that are not black, the lit figures' background.
+std::array<double, 3> MeanLitColour(const QImage& picture) {
+    std::array<double, 3> sum{};
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            if (qRed(p) + qGreen(p) + qBlue(p) > 0) {
+                sum = {sum[0] + qRed(p), sum[1] + qGreen(p), sum[2] + qBlue(p)};
+                ++count;
+            }
+        }
+    }
+    return {sum[0] / std::max(count, 1), sum[1] / std::max(count, 1), sum[2] / std::max(count, 1)};
+}
+
+// Lit solids take the colours the program's light gives them: the extra lights, the shading of
+// wire forms point by point and the glass preset's adding of what lies behind.
+TEST(WebLessonLightTest, LitSolidsHaveTheProgramsColours) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"wire forms under glass", kWiresUnderGlass},
+        {"molecule with the extra lights", kMolecule},
+        {"title letters", kTitle},
+    };
+    constexpr double kLargestChannelGap = 16.0;
+    for (const auto& [name, lines] : cases) {
+        SCOPED_TRACE(name);
+        QTemporaryDir dir;
+        const QString script = dir.filePath(QStringLiteral("make.script"));
+        const QString document = dir.filePath(QStringLiteral("made.plm"));
+        const QString lesson = dir.filePath(QStringLiteral("lesson.html"));
+        const QString shot = dir.filePath(QStringLiteral("browser.png"));
+        const QString picture = dir.filePath(QStringLiteral("program.png"));
+        ASSERT_TRUE(WriteScript(script, lines));
+        ASSERT_EQ(RunCli({QStringLiteral("run"), script, QStringLiteral("-o"), document}).code, 0);
+        ASSERT_EQ(RunCli({QStringLiteral("render"), document, QStringLiteral("-o"), lesson}).code,
+                  0);
+        const QJsonObject report = OpenInBrowser(lesson, {QStringLiteral("--shot"), shot});
+        ASSERT_EQ(RunCli({QStringLiteral("render"), document, QStringLiteral("--size"),
+                          QString::fromLatin1(kSize), QStringLiteral("--projection"),
+                          QString::number(report[QStringLiteral("projection")].toInt()),
+                          QStringLiteral("-o"), picture})
+                      .code,
+                  0);
+        const std::array<double, 3> browser = MeanLitColour(QImage(shot));
+        const std::array<double, 3> program = MeanLitColour(QImage(picture));
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_NEAR(browser[k], program[k], kLargestChannelGap) << "channel " << k;
+        }
+    }
+}
 
 // 下一页 shows the next page: its name and its points.
 TEST(WebLessonPagingTest, NextShowsTheSecondPage) {

@@ -16,8 +16,10 @@
 #include "buttons/button_tick.h"
 #include "model/gl_model.h"
 #include "model/page.h"
+#include "model/subassembly.h"
 #include "output/button_replay.h"
 #include "output/web_lesson.h"
+#include "shapes/molecule.h"
 
 namespace velnor {
 namespace {
@@ -213,6 +215,88 @@ TEST(WebLessonHtmlTest, NamesThatLookLikeMarkupStayText) {
     EXPECT_EQ(html.count("var VelnorLesson = VelnorLesson || {};"), 6) << "each script once";
     for (const char* remote : {"http:", "https:", "//cdn", "src=\""}) {
         EXPECT_FALSE(html.contains(remote)) << remote;
+    }
+}
+
+// A page component names the page it shows: the last one compiled under its number. Kinds past
+// it but the bitmap text show one as well; one whose page was never compiled is left out.
+TEST(WebLessonHtmlTest, PageComponentsNameThePageTheyShow) {
+    struct Case {
+        uint8_t kind;
+        uint8_t number;
+        int shows;  // the page's index in the lesson, -1 when the solid is left out
+    };
+    const Case cases[] = {{26, 1, 3}, {26, 2, 2}, {28, 1, 3}, {31, 2, 2}, {26, 3, -1}, {26, 0, -1}};
+    std::unique_ptr<CGpage> shown[] = {SquarePage(), SquarePage(), SquarePage()};
+    shown[1]->m_nComponentList = 2;
+    // Two pages compiled under number 1: the later one is what the view shows.
+    shown[0]->m_nComponentList = 1;
+    shown[2]->m_nComponentList = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "kind " << int(c.kind) << " number " << int(c.number));
+        std::unique_ptr<CGpage> page = SquarePage();
+        auto solid = std::make_unique<CSubassembly>();
+        solid->m_nKind = c.kind;
+        solid->m_nComponent = c.number;
+        solid->m_position = {3.0f, 0.0f, 0.0f};
+        page->m_solids[7] = std::move(solid);
+        const CGpage* pages[] = {shown[0].get(), page.get(), shown[1].get(), shown[2].get()};
+        const CGlModel settings;
+        const QJsonArray solids = LessonData(WebLessonHtml(
+            {settings, pages, QString()}))[QStringLiteral("pages")][1][QStringLiteral("solids")]
+                                      .toArray();
+        if (c.shows < 0) {
+            EXPECT_TRUE(solids.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(solids.size(), 1);
+        const QJsonObject json = solids[0].toObject();
+        EXPECT_EQ(json[QStringLiteral("shows")].toInt(-1), c.shows);
+        EXPECT_FALSE(json.contains(QStringLiteral("shape")));
+        EXPECT_EQ(json[QStringLiteral("place")][12].toDouble(), 3.0) << "moved by its position";
+    }
+}
+
+// The molecule goes as one stick mesh and one atom mesh with the matrices of their copies: placed
+// by them, the meshes are the molecule the program draws, and the lesson stays small.
+TEST(WebLessonHtmlTest, MoleculeIsCopiesOfTwoMeshes) {
+    std::unique_ptr<CGpage> page = SquarePage();
+    auto molecule = std::make_unique<CSubassembly>();
+    molecule->m_nKind = kSolidC60;
+    page->m_solids[1] = std::move(molecule);
+    const CGpage* pages[] = {page.get()};
+    const CGlModel settings;
+    const QByteArray html = WebLessonHtml({settings, pages, QString()});
+    EXPECT_LE(html.size(), 300 * 1024);
+
+    const QJsonArray surfaces =
+        LessonData(html)[QStringLiteral("pages")][0][QStringLiteral("shapes")][0]
+                        [QStringLiteral("surfaces")]
+                            .toArray();
+    const std::vector<Surface> drawn = MoleculeSurfaces();
+    ASSERT_EQ(surfaces.size(), static_cast<qsizetype>(drawn.size()));
+    for (size_t part = 0; part < drawn.size(); ++part) {
+        SCOPED_TRACE(testing::Message() << "part " << part);
+        const QJsonObject surface = surfaces[static_cast<qsizetype>(part)].toObject();
+        const QJsonArray unit = surface[QStringLiteral("positions")].toArray();
+        const QJsonArray copies = surface[QStringLiteral("copies")].toArray();
+        const qsizetype corners = unit.size() / 3;
+        ASSERT_EQ(static_cast<size_t>(copies.size() * corners), drawn[part].vertices.size());
+        for (qsizetype c = 0; c < copies.size(); ++c) {
+            const QJsonArray m = copies[c].toArray();
+            for (qsizetype v = 0; v < corners; ++v) {
+                const Vec3& expected =
+                    drawn[part].vertices[static_cast<size_t>(c * corners + v)].position;
+                const float want[] = {expected.x, expected.y, expected.z};
+                for (int row = 0; row < 3; ++row) {
+                    double placed = m[12 + row].toDouble();
+                    for (int k = 0; k < 3; ++k) {
+                        placed += m[4 * k + row].toDouble() * unit[3 * v + k].toDouble();
+                    }
+                    ASSERT_NEAR(placed, want[row], 2e-4) << "copy " << c << " corner " << v;
+                }
+            }
+        }
     }
 }
 
