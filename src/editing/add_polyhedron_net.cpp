@@ -17,14 +17,13 @@
 #include "geometry/page_geometry.h"
 #include "geometry/page_room.h"
 #include "geometry/polygon_geometry.h"
+#include "model/cell_keys.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 
 namespace velnor {
 
 namespace {
-
-constexpr const char* kButtonLimitMessage = "本页按钮数已达界限,请新建一页";
 
 // The net lies in the plane of the first face, the base.
 std::vector<Vec3> BaseFaceCorners(const ChosenNet& chosen) {

@@ -12,6 +12,7 @@
 #include "geometry/page_room.h"
 #include "geometry/text_format.h"
 #include "geometry/tolerances.h"
+#include "model/cell_keys.h"
 #include "model/document.h"
 #include "model/message_seam.h"
 
@@ -21,7 +22,6 @@ namespace {
 
 constexpr const char* kNoSpacingMessage = "平面间距不能为0";
 constexpr const char* kOneSectionMessage = "只有一个平面与图形相交，截面无法移动，请减小平面间距";
-constexpr const char* kButtonLimitMessage = "本页按钮数已达界限,请新建一页";
 
 struct PlannedSection {
     PlaneSection section;

@@ -9,6 +9,8 @@ namespace velnor {
 
 // Shown when a map of the page has no free key left for a new cell.
 inline constexpr const char* kPageFullMessage = "本页图元数已达界限,请新建一页";
+// Shown when the page has no room for the buttons a command would add.
+inline constexpr const char* kButtonLimitMessage = "本页按钮数已达界限,请新建一页";
 
 // Keys of a map run from its first key (1, or 3024 for buttons) to 65535.
 constexpr int KeyRange(uint16_t first) {
