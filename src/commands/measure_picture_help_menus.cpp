@@ -111,7 +111,7 @@ std::vector<CommandEntry> PictureMenu() {
         ViewItem(33081, "图象复原", "将图象恢复为打开时的状态"),
         TakesFile(ViewItem(33064, "保存截图", "保存屏幕上的已选区域到文件中")),
         ViewItem(33128, "关闭图象", "删除图象"),
-        ShellItem(33410, "录制动画...", "录制按钮的动画，保存为GIF或WebP动画"),
+        ShellItem(cmd::kRecordAnimation, "录制动画...", "录制按钮的动画，保存为GIF或WebP动画"),
     };
     return InMenu("图文", std::move(items));
 }

@@ -85,8 +85,16 @@ def check_cube_net(pdf):
         sys.exit("two tabs share a cut edge")
 
 
+def pdf_info(path):
+    """Poppler's reading of the file: its page count and the first page's size in points."""
+    info = run("pdfinfo", str(path)).stdout
+    pages = int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
+    size = re.search(r"^Page size:\s+([\d.]+) x ([\d.]+)", info, re.M)
+    return pages, sorted((float(size.group(1)), float(size.group(2))))
+
+
 def page_count(path):
-    return len(re.findall(rb"/Type\s*/Page\b", path.read_bytes()))
+    return pdf_info(path)[0]
 
 
 def main():
@@ -98,6 +106,9 @@ def main():
     net = work / "net.pdf"
     run(cli, "render", str(document), "--net", "1", "-o", str(net))
     check_cube_net(net.read_bytes())
+    pages, size = pdf_info(net)
+    if pages != 1 or abs(size[0] - 595.3) > 1 or abs(size[1] - 841.9) > 1:
+        sys.exit(f"the cube's net should be one A4 sheet; poppler reads {pages} of {size} pt")
 
     on_a4, on_a3 = work / "large_a4.pdf", work / "large_a3.pdf"
     run(cli, "render", str(document), "--net", "1", "--scale", "3", "-o", str(on_a4))
@@ -108,8 +119,11 @@ def main():
 
     svg = work / "net.svg"
     run(cli, "render", str(document), "--net", "1", "-o", str(svg))
-    if "<svg" not in svg.read_text(encoding="utf-8"):
-        sys.exit("the SVG is no SVG")
+    run("xmllint", "--noout", str(svg))
+    drawn = work / "net_svg.png"
+    run("rsvg-convert", str(svg), "-o", str(drawn))
+    if drawn.stat().st_size == 0:
+        sys.exit("rsvg-convert drew nothing of the SVG")
 
     run(cli, "render", str(document), "--net", "1", "--paper", "A5", "-o", str(net), expect=2)
     refused = run(cli, "render", str(document), "--net", "9", "-o", str(net), expect=1)
