@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -10,6 +9,8 @@
 
 #include <algorithm>
 #include <iterator>
+
+#include "shell/dialogs/ok_cancel.h"
 
 namespace velnor {
 
@@ -62,11 +63,7 @@ std::optional<ModelOptions> AskModelOptions(const ModelOptions& current, QWidget
     form->addRow(QStringLiteral("图中一个单位为:"), unit);
     form->addRow(QStringLiteral("放大倍数:"), scale);
     layout->addLayout(form);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (!ExecWithOkCancel(dialog, layout)) {
         return std::nullopt;
     }
     return ModelOptions{tubes->value(), balls->value(), kUnits[unit->currentIndex()],

@@ -2,13 +2,13 @@
 
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "output/paper_net.h"
+#include "shell/dialogs/ok_cancel.h"
 
 namespace velnor {
 
@@ -70,11 +70,7 @@ std::optional<NetPaperChoice> AskNetPaper(
     QObject::connect(scale, &QDoubleSpinBox::valueChanged, &dialog, count);
     QObject::connect(paper, &QComboBox::currentIndexChanged, &dialog, count);
     count();
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (!ExecWithOkCancel(dialog, layout)) {
         return std::nullopt;
     }
     return choice();

@@ -1,12 +1,12 @@
 #include "shell/dialogs/region_size_dialog.h"
 
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "shell/dialogs/ok_cancel.h"
 #include "view/images/view_image.h"
 
 namespace velnor {
@@ -37,11 +37,7 @@ std::optional<RegionSize> AskRegionSize(const RegionSize& current, QWidget* pare
     form->addRow(QStringLiteral("宽度"), width);
     form->addRow(QStringLiteral("高度"), height);
     layout->addLayout(form);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (!ExecWithOkCancel(dialog, layout)) {
         return std::nullopt;
     }
     return RegionSize{width->value(), height->value()};
